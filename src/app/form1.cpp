@@ -1,0 +1,412 @@
+#include "app/form1.h"
+
+#include "analysis/analysis.h"
+#include "app/icon.h"
+#include "circle/positioncircle.h"
+#include "layout/applylayout.h"
+#include "layout/layouttable.h"
+#include "platform/messagebox.h"
+#include "platform/picturebox.h"
+#include "platform/scrollbar.h"
+#include "platform/textbox.h"
+#include "platform/units.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using platform::FontSpec;
+using platform::TextBox;
+using Bars = TextBox::ScrollBars;
+
+enum class Kind { TextBox, Button, Picture, Option, Frame, ScrollBar, CheckBox, Label };
+
+// One control as the window is designed: front first within each container.
+// Geometry in twips relative to the container; an empty font family is the
+// window's own font; an invalid colour the toolkit's default.
+struct Design {
+    const char *name;
+    Kind kind;
+    const char *container;
+    const char *text;
+    int left, top, width, height;
+    FontSpec font;
+    QColor background, foreground;
+    TextBox::Style textStyle;
+    int tab;                       // focus order; -1 for labels and the frame
+    int min = 0, max = 0, value = 0; // scroll bars; Value 1 ticks or selects
+};
+
+const FontSpec columns{QStringLiteral("Courier New"), 12, true, true};
+const FontSpec windowFont{};
+const FontSpec serif8{QStringLiteral("Times New Roman"), 8.25};
+const FontSpec serif10{QStringLiteral("Times New Roman"), 9.75};
+const FontSpec serif14{QStringLiteral("Times New Roman"), 14.25};
+const FontSpec serif24{QStringLiteral("Times New Roman"), 24};
+const FontSpec inputFont{QStringLiteral("MS Sans Serif"), 9.75, true};
+
+const QColor none;
+const QColor grey(128, 128, 128), silver(192, 192, 192), pale(224, 224, 224);
+const QColor navy(0, 0, 128), captionBlue(0, 0, 192), lightBlue(128, 128, 255);
+const QColor inputYellow(255, 255, 192), optionText(192, 192, 255), darkGrey(64, 64, 64);
+
+const TextBox::Style singleLine{false, Bars::None, false};
+const TextBox::Style centredLine{false, Bars::None, true};
+const TextBox::Style noText{};
+
+const QString clearTip = QStringLiteral("Inhalt löschen");
+
+// clang-format off
+const Design designs[] = {
+    {"txtSchub2",  Kind::TextBox, "window", "  k:  Summe", 8250, 7050, 2040, 285, columns, grey, silver, singleLine, 27},
+    {"txtSumme",   Kind::TextBox, "window", "", 8175, 5100, 1890, 1590, columns, pale, none, {true, Bars::Vertical}, 26},
+    {"txtSchub",   Kind::TextBox, "window", "", 1725, 6825, 7890, 285, columns, grey, silver, singleLine, 25},
+    {"txtKopf",    Kind::TextBox, "window", "", 1725, 7575, 8265, 360, columns, grey, silver, singleLine, 24},
+    {"Command1",   Kind::Button,  "window", "x", 12300, 75, 465, 285, serif14, lightBlue, none, noText, 22},
+    {"txtAbs",     Kind::TextBox, "window", "", 150, 75, 1365, 9090, windowFont, silver, none, {true, Bars::Both}, 18},
+    {"Picture1",   Kind::Picture, "window", "", 7725, 75, 5040, 4740, serif8, navy, none, noText, 15},
+    {"Option2",    Kind::Option,  "Picture1", "Speiche", 0, 4425, 840, 240, serif8, navy, optionText, noText, 21},
+    {"Option1",    Kind::Option,  "Picture1", "Stern", 0, 4200, 840, 240, serif8, navy, optionText, noText, 20, 0, 0, 1},
+    {"Command4",   Kind::Button,  "window", "x", 12450, 4875, 390, 285, serif14, lightBlue, none, noText, 14},
+    {"txtAbstand", Kind::TextBox, "window", "", 1725, 5175, 11115, 1515, columns, pale, navy, {true, Bars::Both}, 12},
+    {"txtFolge",   Kind::TextBox, "window", "", 1725, 4125, 5640, 690, serif10, silver, darkGrey, {true, Bars::Horizontal}, 9},
+    {"Command3",   Kind::Button,  "window", "x", 12300, 7050, 465, 285, serif14, lightBlue, none, noText, 8},
+    {"txtAusgabe", Kind::TextBox, "window", "", 1725, 7875, 11040, 1290, columns, silver, none, {true, Bars::Both}, 6},
+    {"Frame1",     Kind::Frame,   "window", "Eingabe", 1725, 900, 5640, 2640, windowFont, none, none, noText, -1},
+    {"HScroll2",   Kind::ScrollBar, "Frame1", "", 2175, 750, 840, 240, windowFont, none, none, noText, 23, 1, 200, 8},
+    {"HScroll1",   Kind::ScrollBar, "Frame1", "", 825, 750, 840, 240, windowFont, none, none, noText, 19, 2, 200, 21},
+    {"Check1",     Kind::CheckBox, "Frame1", "Einzelschritt", 3825, 675, 1365, 315, serif10, none, none, noText, 16},
+    {"Command2",   Kind::Button,  "Frame1", "Analyse", 3825, 375, 1365, 315, windowFont, none, none, noText, 7},
+    {"txtk",       Kind::TextBox, "Frame1", "8", 2175, 375, 840, 390, inputFont, inputYellow, none, centredLine, 5},
+    {"txtN",       Kind::TextBox, "Frame1", "21", 825, 375, 840, 390, inputFont, inputYellow, none, centredLine, 4},
+    {"Label9",     Kind::Label,   "Frame1", "Funktion: Die Partialfolgen von A(k) = m*k modulo N werden analysiert. "
+                                            "Der Minimalabstand des neu hinzugekommenen Folgengliedes zu seinen direkten "
+                                            "Nachbarn wird angegeben.", 375, 1275, 4815, 1215, serif10, none, captionBlue, noText, -1},
+    {"Label3",     Kind::Label,   "Frame1", "k=", 1800, 375, 390, 390, serif14, none, none, noText, -1},
+    {"Label2",     Kind::Label,   "Frame1", "N=", 375, 375, 390, 390, serif14, none, none, noText, -1},
+    {"Label8",     Kind::Label,   "window", "Folge der Minimalabstände    (getrennt nach rechtem und linkem Nachbarn: "
+                                            "links am Bildrand; Extremfolge bei aquidistanter Teilung: Kopfzeile)",
+                                            1725, 4875, 6990, 315, windowFont, none, captionBlue, noText, -1},
+    {"Label7",     Kind::Label,   "window", "Reihenfolge der Felderbelegung / Permutation", 1725, 7125, 6165, 315, windowFont, none, captionBlue, noText, -1},
+    {"Label6",     Kind::Label,   "window", "Die Folge", 1800, 3825, 915, 240, windowFont, none, captionBlue, noText, -1},
+    {"Label1",     Kind::Label,   "window", "Zyklar-Analysator", 1725, 75, 5940, 690, serif24, none, none, noText, -1},
+};
+// clang-format on
+
+QFont fontFor(const FontSpec &spec)
+{
+    if (!spec.family.isEmpty())
+        return platform::makeFont(spec);
+    // The window's font, set explicitly so a container's font size (Frame1's
+    // caption) does not pass on to the controls inside it.
+    const QFont standard = QApplication::font();
+    return platform::makeFont({standard.family(), standard.pointSizeF(), false, false});
+}
+
+QWidget *createControl(const Design &design, QWidget *container)
+{
+    const QString text = QString::fromUtf8(design.text);
+    switch (design.kind) {
+    case Kind::TextBox: {
+        auto *box = new TextBox(design.textStyle, container);
+        box->setText(text);
+        return box;
+    }
+    case Kind::Button: {
+        auto *button = new QPushButton(text, container);
+        if (text == u"x")
+            button->setToolTip(clearTip);
+        return button;
+    }
+    case Kind::Picture: {
+        auto *picture = new platform::PictureBox(container);
+        picture->setBackground(design.background);
+        picture->setFocusPolicy(Qt::StrongFocus);
+        return picture;
+    }
+    case Kind::Option: {
+        auto *option = new QRadioButton(text, container);
+        option->setChecked(design.value == 1);
+        return option;
+    }
+    case Kind::Frame:
+        return new QGroupBox(text, container);
+    case Kind::ScrollBar:
+        return new platform::ScrollBar(design.min, design.max, design.value, container);
+    case Kind::CheckBox:
+        return new QCheckBox(text, container);
+    case Kind::Label: {
+        auto *label = new QLabel(text, container);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Zyklar"));
+    setWindowIcon(zyklarIcon());
+    createControls();
+    createMenu();
+
+    m_circle = std::make_unique<circle::PositionCircle>(circle::Controls{
+            *txtN, *txtk, *txtKopf, *txtSchub, *HScroll1, *HScroll2, *Picture1});
+    m_analysis = std::make_unique<analysis::Analysis>(*this, *m_circle);
+    connectEvents();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    platform::setGeometryTwips(*client, 0, 0, 11070, 9270);
+
+    std::vector<std::pair<const Design *, QWidget *>> created;
+    for (const Design &design : designs) {
+        QWidget *container = client;
+        if (qstrcmp(design.container, "window") != 0)
+            container = client->findChild<QWidget *>(QLatin1String(design.container));
+        QWidget *control = createControl(design, container);
+        control->setObjectName(QLatin1String(design.name));
+        control->setFont(fontFor(design.font));
+        platform::setColours(*control, design.background, design.foreground);
+
+        // Inside the picture box, positions count from the drawing area.
+        const QPoint origin = design.kind == Kind::Option
+                ? static_cast<platform::PictureBox *>(container)->drawingArea().topLeft()
+                : QPoint();
+        platform::setGeometryTwips(*control, design.left, design.top, design.width,
+                                   design.height);
+        control->move(control->pos() + origin);
+        created.emplace_back(&design, control);
+    }
+
+    // Stacking: the table runs front first, so raise from the back; labels
+    // are drawn on their container's surface beneath everything else.
+    for (auto it = created.rbegin(); it != created.rend(); ++it)
+        it->second->raise();
+    for (const auto &[design, control] : created) {
+        if (design->kind == Kind::Label)
+            control->lower();
+    }
+
+    std::vector<std::pair<int, QWidget *>> focusOrder;
+    for (const auto &[design, control] : created) {
+        if (design->tab >= 0) // a text box takes the focus through its editor
+            focusOrder.emplace_back(design->tab,
+                                    control->focusProxy() ? control->focusProxy() : control);
+    }
+    std::sort(focusOrder.begin(), focusOrder.end());
+    for (size_t i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+
+    auto find = [client]<typename T>(T *&member, const char *name) {
+        member = client->findChild<T *>(QLatin1String(name));
+        Q_ASSERT_X(member, "Form1", name);
+    };
+    find(txtSchub2, "txtSchub2");
+    find(txtSumme, "txtSumme");
+    find(txtSchub, "txtSchub");
+    find(txtKopf, "txtKopf");
+    find(txtAbs, "txtAbs");
+    find(txtAbstand, "txtAbstand");
+    find(txtFolge, "txtFolge");
+    find(txtAusgabe, "txtAusgabe");
+    find(txtk, "txtk");
+    find(txtN, "txtN");
+    find(Command1, "Command1");
+    find(Command2, "Command2");
+    find(Command3, "Command3");
+    find(Command4, "Command4");
+    find(Picture1, "Picture1");
+    find(Option1, "Option1");
+    find(Option2, "Option2");
+    find(Frame1, "Frame1");
+    find(HScroll1, "HScroll1");
+    find(HScroll2, "HScroll2");
+    find(Check1, "Check1");
+    find(Label1, "Label1");
+    find(Label2, "Label2");
+    find(Label3, "Label3");
+    find(Label6, "Label6");
+    find(Label7, "Label7");
+    find(Label8, "Label8");
+    find(Label9, "Label9");
+}
+
+void Form1::createMenu()
+{
+    // The menu bar left to right. The two zoom items keep their swapped
+    // names: cmdgroesser reads "kleiner", cmdkleiner reads "größer".
+    struct Item {
+        const char *name;
+        const char *caption;
+        bool inSizeMenu;
+        void (Form1::*handler)();
+    };
+    static const Item items[] = {
+        {"cmdEnde", "Programm beenden", false, &Form1::cmdEnde_Click},
+        {"cmdBildschirm", "Bildschirm", true, &Form1::cmdBildschirm_Click},
+        {"cmdgroesser", "kleiner", true, &Form1::cmdgroesser_Click},
+        {"cmdkleiner", "größer", true, &Form1::cmdkleiner_Click},
+        {"cmdclear", "Alles löschen", false, &Form1::cmdclear_Click},
+        {"cmdCopy", "copyright", false, &Form1::cmdCopy_Click},
+    };
+
+    QMenu *sizeMenu = nullptr;
+    for (const Item &item : items) {
+        auto *action = new QAction(QString::fromUtf8(item.caption), this);
+        action->setObjectName(QLatin1String(item.name));
+        connect(action, &QAction::triggered, this, item.handler);
+        if (!item.inSizeMenu) {
+            menuBar()->addAction(action);
+            continue;
+        }
+        if (!sizeMenu) {
+            sizeMenu = menuBar()->addMenu(QStringLiteral("Größe"));
+            sizeMenu->setObjectName(QStringLiteral("dmdGroesse"));
+            sizeMenu->menuAction()->setObjectName(QStringLiteral("dmdGroesse"));
+        }
+        sizeMenu->addAction(action);
+    }
+}
+
+void Form1::connectEvents()
+{
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+
+    circle::PositionCircle *positions = m_circle.get();
+    for (auto event : {&platform::ScrollBar::change, &platform::ScrollBar::scroll}) {
+        connect(HScroll1, event, this, [positions] { positions->HScroll1_Change(); });
+        connect(HScroll2, event, this, [positions] { positions->HScroll2_Change(); });
+    }
+
+    connect(Picture1, &platform::PictureBox::mouseDown, this, &Form1::Picture1_MouseDown);
+    connect(Picture1, &platform::PictureBox::mouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) {
+                Picture1_MouseMove(x, y);
+            });
+    connect(Picture1, &platform::PictureBox::mouseUp, this, &Form1::Picture1_MouseUp);
+}
+
+void Form1::Form_Load()
+{
+    zoomFactor = layout::minZoom;
+    platform::setWindowPositionTwips(*this, 0, 0);
+    platform::setWindowSizeTwips(*this, 13200, 10100);
+    m_circle->showStartValue();
+    ApplyLayout();
+}
+
+void Form1::ApplyLayout()
+{
+    layout::applyLayout(*this, zoomFactor);
+    if (!Check1->isChecked())
+        Command2_Click();
+}
+
+void Form1::Command2_Click()
+{
+    m_analysis->Command2_Click();
+}
+
+void Form1::cmdBildschirm_Click()
+{
+    zoomFactor = layout::minZoom;
+    ApplyLayout();
+}
+
+void Form1::cmdgroesser_Click()
+{
+    zoomFactor = layout::zoomedSmaller(zoomFactor);
+    ApplyLayout();
+}
+
+void Form1::cmdkleiner_Click()
+{
+    zoomFactor = layout::zoomedLarger(zoomFactor);
+    ApplyLayout();
+}
+
+void Form1::cmdEnde_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+// Housekeeping: the clear commands touch only their boxes and the picture.
+
+void Form1::Command1_Click()
+{
+    Picture1->cls();
+}
+
+void Form1::Command3_Click()
+{
+    txtAusgabe->setText({});
+}
+
+void Form1::Command4_Click()
+{
+    txtAbstand->setText({});
+    txtSumme->setText({});
+}
+
+void Form1::cmdclear_Click()
+{
+    for (TextBox *box : {txtAusgabe, txtAbstand, txtFolge, txtAbs, txtSumme})
+        box->setText({});
+    Picture1->cls();
+}
+
+void Form1::cmdCopy_Click()
+{
+    platform::messageBox(this, {QStringLiteral("Zyklar – der Zyklus-Analysator, "
+                                               "Arbeitsgruppe Zahlentheorie"),
+                                QStringLiteral("Programmiert von"), platform::Message::Buttons::Ok,
+                                platform::Message::Icon::Information});
+}
+
+// Freehand marking: while a button pressed over the picture is held, every
+// reported movement leaves one white point.
+
+void Form1::Picture1_MouseDown()
+{
+    mouseDown = 1;
+}
+
+void Form1::Picture1_MouseMove(double x, double y)
+{
+    if (mouseDown != 1)
+        return;
+    Picture1->setCurrentX(x);
+    Picture1->setCurrentY(y);
+    Picture1->pset(x, y, Qt::white);
+}
+
+void Form1::Picture1_MouseUp()
+{
+    mouseDown = 0;
+}

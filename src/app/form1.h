@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QCheckBox;
+class QRadioButton;
+class QPushButton;
+class QGroupBox;
+class QLabel;
+
+namespace platform {
+class PictureBox;
+class ScrollBar;
+class TextBox;
+} // namespace platform
+
+namespace circle {
+class PositionCircle;
+}
+namespace analysis {
+class Analysis;
+}
+
+// Zyklar's one window. It owns every control (each carries its name as its
+// object name), the menu, the window-level variables and the wiring from
+// events to handlers. The handlers themselves live with the subsystem they
+// belong to; what stays here is start-up, layout and the housekeeping
+// commands.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Creates the window with every control and menu item at its design
+    // properties. Form_Load has not run yet.
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    void Form_Load();
+    void ApplyLayout();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Picture1_MouseDown();
+    void Picture1_MouseMove(double x, double y);
+    void Picture1_MouseUp();
+    void cmdEnde_Click();
+    void cmdBildschirm_Click();
+    void cmdgroesser_Click(); // caption "kleiner"
+    void cmdkleiner_Click();  // caption "größer"
+    void cmdclear_Click();
+    void cmdCopy_Click();
+
+    // Window-level variables.
+    double zoomFactor = 1.0;
+    int mouseDown = 0;
+
+    circle::PositionCircle &positionCircle() const { return *m_circle; }
+    analysis::Analysis &analysis() const { return *m_analysis; }
+
+    // The controls, owned by their Qt parents.
+    platform::TextBox *txtSchub2, *txtSumme, *txtSchub, *txtKopf, *txtAbs, *txtAbstand,
+            *txtFolge, *txtAusgabe, *txtk, *txtN;
+    QPushButton *Command1, *Command2, *Command3, *Command4;
+    platform::PictureBox *Picture1;
+    QRadioButton *Option1, *Option2;
+    QGroupBox *Frame1;
+    platform::ScrollBar *HScroll1, *HScroll2;
+    QCheckBox *Check1;
+    QLabel *Label1, *Label2, *Label3, *Label6, *Label7, *Label8, *Label9;
+
+private:
+    void createControls();
+    void createMenu();
+    void connectEvents();
+
+    std::unique_ptr<circle::PositionCircle> m_circle;
+    std::unique_ptr<analysis::Analysis> m_analysis;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// How Zyklar writes numbers into its boxes, messages and rows.
+namespace circle {
+
+// The decimal text of a whole number with one leading blank where a minus
+// sign would stand: " 21", "-5", " 0".
+QString numberText(long long value);
+
+// numberText right-aligned in a column of three characters: "  7", " 42",
+// "123". Rows of such columns line up in a fixed-pitch font; a number of four
+// or more digits keeps only its last three.
+QString column3(long long value);
+
+// Rounds to the nearest whole number, halves to the even neighbour, as the
+// values handed to scroll bars and colour components are rounded.
+double roundHalfEven(double value);
+
+} // namespace circle

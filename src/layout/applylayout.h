@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+
+namespace layout {
+
+// Lays the window out for the screen and the zoom factor: the window's size,
+// every control of the layout table, Picture1's user coordinates (set right
+// after its resize, so they span the new drawing area), an empty picture,
+// and the option buttons' tops at 1.0 and 1.1 picture units. The controls are
+// found by their object names. Running the analysis afterwards is the
+// caller's last step.
+void applyLayout(QWidget &window, double zoomFactor);
+
+// Picture1's user coordinates: (0, 0) at the centre of the drawing area.
+inline constexpr double pictureLeft = -1.32;
+inline constexpr double pictureTop = -1.22;
+inline constexpr double pictureRight = 1.32;
+inline constexpr double pictureBottom = 1.22;
+
+} // namespace layout

@@ -1,0 +1,43 @@
+#include "platform/messagebox.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+static Answerer &answerer()
+{
+    static Answerer instance;
+    return instance;
+}
+
+void setAnswerer(Answerer answerer)
+{
+    platform::answerer() = std::move(answerer);
+}
+
+Answer messageBox(QWidget *parent, const Message &message)
+{
+    if (answerer())
+        return answerer()(message);
+
+    QMessageBox box(parent);
+    box.setText(message.text);
+    box.setWindowTitle(message.title.isEmpty() ? QGuiApplication::applicationDisplayName()
+                                               : message.title);
+    box.setIcon(message.icon == Message::Icon::Information ? QMessageBox::Information
+                                                           : QMessageBox::NoIcon);
+    if (message.buttons == Message::Buttons::Ok) {
+        box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == no ? Answer::No : Answer::Yes;
+}
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// The modal message box of the forms runtime: German buttons, "Ja" the
+// default of a Ja/Nein question, and the program's title when the box has
+// none of its own.
+struct Message {
+    enum class Buttons { Ok, YesNo };
+    enum class Icon { None, Information };
+
+    QString text;
+    QString title; // empty: the program's title
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+};
+
+enum class Answer { Ok, Yes, No };
+
+// Shows the box and waits until it is answered. The window stays painted
+// meanwhile but takes no input.
+Answer messageBox(QWidget *parent, const Message &message);
+
+// Tests answer boxes without a person: while an answerer is installed it is
+// asked instead, and no box is shown. Pass an empty function to remove it.
+using Answerer = std::function<Answer(const Message &)>;
+void setAnswerer(Answerer answerer);
+
+} // namespace platform

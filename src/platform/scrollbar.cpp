@@ -1,0 +1,29 @@
+#include "platform/scrollbar.h"
+
+namespace platform {
+
+ScrollBar::ScrollBar(int min, int max, int initial, QWidget *parent)
+    : QScrollBar(Qt::Horizontal, parent)
+{
+    setRange(min, max);
+    setValue(initial);
+    setSingleStep(1);
+    setPageStep(1);
+
+    // Every change of the value passes through valueChanged: while the thumb
+    // is held it is a Scroll, otherwise a Change. A drag that moved the value
+    // ends with one Change on release; a drag that did not raises nothing.
+    connect(this, &QAbstractSlider::valueChanged, this, [this] {
+        if (isSliderDown())
+            emit scroll();
+        else
+            emit change();
+    });
+    connect(this, &QAbstractSlider::sliderPressed, this, [this] { m_valueAtPress = value(); });
+    connect(this, &QAbstractSlider::sliderReleased, this, [this] {
+        if (value() != m_valueAtPress)
+            emit change();
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,116 @@
+#include "platform/units.h"
+
+#include <QHash>
+#include <QPalette>
+#include <QWidget>
+
+#include <cmath>
+
+namespace platform {
+
+int pixelsFromTwips(double twips)
+{
+    if (!(twips > 0)) // also catches NaN
+        return 0;
+    return int(std::lround(std::min(twips / twipsPerPixel, 1e6)));
+}
+
+double twipsFromPixels(int pixels)
+{
+    return pixels * twipsPerPixel;
+}
+
+static int coordinateFromTwips(double twips)
+{
+    return twips < 0 ? -pixelsFromTwips(-twips) : pixelsFromTwips(twips);
+}
+
+void setGeometryTwips(QWidget &control, float left, float top, float width, float height)
+{
+    control.setGeometry(coordinateFromTwips(left), coordinateFromTwips(top),
+                        pixelsFromTwips(width), pixelsFromTwips(height));
+}
+
+// Qt places a top-level window by its frame but sizes it by its client area;
+// the difference is the frame the window system draws (none before the
+// window is first shown, and none without a window manager).
+static QSize frameExtra(const QWidget &window)
+{
+    return window.frameGeometry().size() - window.geometry().size();
+}
+
+void setWindowPositionTwips(QWidget &window, float left, float top)
+{
+    window.move(coordinateFromTwips(left), coordinateFromTwips(top));
+}
+
+void setWindowSizeTwips(QWidget &window, float width, float height)
+{
+    const QSize extra = frameExtra(window);
+    window.resize(std::max(0, pixelsFromTwips(width) - extra.width()),
+                  std::max(0, pixelsFromTwips(height) - extra.height()));
+}
+
+QRectF windowGeometryTwips(const QWidget &window)
+{
+    const QRect frame = window.frameGeometry();
+    return {twipsFromPixels(frame.x()), twipsFromPixels(frame.y()),
+            twipsFromPixels(frame.width()), twipsFromPixels(frame.height())};
+}
+
+void setFontSize(QWidget &control, float points)
+{
+    if (!(points > 0))
+        return;
+    QFont font = control.font();
+    font.setPointSizeF(points);
+    control.setFont(font);
+}
+
+// The families the window was designed with, and the metric-compatible
+// stand-ins Debian's fonts-liberation installs for them.
+static QStringList familiesFor(const QString &family)
+{
+    static const QHash<QString, QString> standIns = {
+        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
+    };
+    QStringList families{family};
+    if (const auto standIn = standIns.constFind(family); standIn != standIns.cend())
+        families << *standIn;
+    return families;
+}
+
+QFont makeFont(const FontSpec &spec)
+{
+    QFont font;
+    font.setFamilies(familiesFor(spec.family));
+    if (spec.fixedPitch) {
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
+    font.setPointSizeF(spec.points);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+void setColours(QWidget &control, const QColor &background, const QColor &text)
+{
+    QPalette palette = control.palette();
+    if (background.isValid()) {
+        for (auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
+            palette.setColor(role, background);
+        control.setAutoFillBackground(true);
+    }
+    if (text.isValid()) {
+        for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(role, text);
+    }
+    control.setPalette(palette);
+}
+
+} // namespace platform

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/messagebox.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QSizeF>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace testsupport {
+
+// Lays windows out for a screen of the given pixel size while alive.
+class ScreenSize
+{
+public:
+    ScreenSize(int width, int height);
+    ~ScreenSize();
+};
+
+// Answers every message box while alive and records what each one asked.
+class MessageAnswers
+{
+public:
+    explicit MessageAnswers(std::function<platform::Answer(const platform::Message &)> answer =
+                                    [](const platform::Message &) { return platform::Answer::Ok; });
+    ~MessageAnswers();
+    QList<platform::Message> asked;
+
+private:
+    std::function<platform::Answer(const platform::Message &)> m_answer;
+};
+
+// Clicks the given button of the next modal box that opens, polling every
+// 20 ms and giving up after a deadline, so a test can never hang on a box.
+// Returns at once; the click happens while the box's own event loop runs.
+void clickInNextModalBox(const QString &buttonText, int deadlineMs = 5000);
+
+// Sends a mouse event of the given type to the widget at a local position.
+void sendMouse(QWidget *widget, int type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons buttons);
+
+bool colourNear(QColor actual, QColor expected, int tolerance = 8);
+
+// Whether any pixel within `radius` of `at` is near the expected colour.
+bool colourAround(const QImage &image, QPoint at, QColor expected, int radius = 1,
+                  int tolerance = 8);
+
+} // namespace testsupport
