@@ -1,23 +1,52 @@
 #pragma once
 
+class QAbstractButton;
 class QWidget;
 
 namespace circle {
 class PositionCircle;
 }
+namespace platform {
+class PictureBox;
+class ScrollBar;
+class TextBox;
+} // namespace platform
 
 namespace analysis {
 
-// The "Analyse" command.
+struct Controls {
+    QWidget &window; // parent of the message boxes
+    platform::TextBox &txtN;
+    platform::TextBox &txtk;
+    platform::TextBox &txtAbs;
+    platform::TextBox &txtFolge;
+    platform::TextBox &txtAbstand;
+    platform::TextBox &txtSumme;
+    platform::TextBox &txtAusgabe;
+    platform::ScrollBar &HScroll1;
+    platform::ScrollBar &HScroll2;
+    platform::PictureBox &Picture1;
+    QAbstractButton &Option1; // "Stern"
+    QAbstractButton &Option2; // "Speiche"
+    QAbstractButton &Check1;  // "Einzelschritt"
+};
+
+// The "Analyse" command: reads N and the multiplier, then occupies the
+// positions of the circle one after another and shows what it found.
 class Analysis
 {
 public:
-    explicit Analysis(QWidget &window, circle::PositionCircle &circle);
+    Analysis(const Controls &controls, circle::PositionCircle &circle);
 
     void Command2_Click();
 
+    // The first phase: read, clamp and reduce N and k, write them back into
+    // the boxes and the scroll bars (whose Change handlers run when they
+    // move), rebuild the header rows and the angle step.
+    void readAnalysisInput();
+
 private:
-    QWidget &m_window;
+    Controls m_controls;
     circle::PositionCircle &m_circle;
 };
 

@@ -167,7 +167,11 @@ Form1::Form1(QWidget *parent)
 
     m_circle = std::make_unique<circle::PositionCircle>(circle::Controls{
             *txtN, *txtk, *txtKopf, *txtSchub, *HScroll1, *HScroll2, *Picture1});
-    m_analysis = std::make_unique<analysis::Analysis>(*this, *m_circle);
+    m_analysis = std::make_unique<analysis::Analysis>(
+            analysis::Controls{*this, *txtN, *txtk, *txtAbs, *txtFolge, *txtAbstand, *txtSumme,
+                               *txtAusgabe, *HScroll1, *HScroll2, *Picture1, *Option1, *Option2,
+                               *Check1},
+            *m_circle);
     connectEvents();
 }
 

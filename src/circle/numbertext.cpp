@@ -4,15 +4,16 @@
 
 namespace circle {
 
-QString numberText(long long value)
+QString numberText(double value)
 {
-    // The magnitude as unsigned, so the most negative value has digits too.
-    const unsigned long long magnitude = value < 0 ? 0ULL - (unsigned long long)value
-                                                   : (unsigned long long)value;
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(magnitude);
+    const QString sign = value < 0 ? QStringLiteral("-") : QStringLiteral(" ");
+    const double magnitude = std::abs(value);
+    if (magnitude < 9e18)
+        return sign + QString::number((unsigned long long)magnitude);
+    return sign + QString::number(magnitude, 'f', 0);
 }
 
-QString column3(long long value)
+QString column3(double value)
 {
     return (QStringLiteral("    ") + numberText(value)).right(3);
 }

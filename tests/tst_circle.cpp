@@ -1,0 +1,182 @@
+// The position circle and the header rows: number texts, the dots of the
+// ring, and what the two scroll bars change and leave alone.
+
+#include "app/application.h"
+#include "app/form1.h"
+#include "circle/numbertext.h"
+#include "circle/positioncircle.h"
+#include "platform/picturebox.h"
+#include "platform/scrollbar.h"
+#include "platform/textbox.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+using testsupport::colourAround;
+
+class TestCircle : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void numberTexts_data();
+    void numberTexts();
+    void headerRows_data();
+    void headerRows();
+    void positionPoints_data();
+    void positionPoints();
+
+    void nScrollBarRedrawsRingAndRows();
+    void dotsLandOnTheirPoints_data();
+    void dotsLandOnTheirPoints();
+    void kScrollBarOnlyWritesItsBox();
+
+private:
+    testsupport::ScreenSize m_screen{1024, 768};
+};
+
+void TestCircle::initTestCase()
+{
+    platform::setAnswerer([](const platform::Message &) { return platform::Answer::Ok; });
+}
+
+void TestCircle::numberTexts_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("column");
+    QTest::newRow("7") << 7.0 << " 7" << "  7";
+    QTest::newRow("42") << 42.0 << " 42" << " 42";
+    QTest::newRow("123 fills the column") << 123.0 << " 123" << "123";
+    QTest::newRow("1234 keeps its last three digits") << 1234.0 << " 1234" << "234";
+    QTest::newRow("0") << 0.0 << " 0" << "  0";
+    QTest::newRow("-0 is 0") << -0.0 << " 0" << "  0";
+    QTest::newRow("-5") << -5.0 << "-5" << " -5";
+    QTest::newRow("1e20 in full") << 1e20 << " 100000000000000000000" << "000";
+}
+
+void TestCircle::numberTexts()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QFETCH(QString, column);
+    QCOMPARE(circle::numberText(value), text);
+    QCOMPARE(circle::column3(value), column);
+}
+
+void TestCircle::headerRows_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("spacings");
+    QTest::newRow("N = 2") << 2 << "  1  2" << "  2  1";
+    QTest::newRow("N = 12") << 12 << "  1  2  3  4  5  6  7  8  9 10 11 12"
+                            << " 12  6  4  3  2  2  1  1  1  1  1  1";
+    QTest::newRow("N = 21") << 21 << QString()
+                            << " 21 10  7  5  4  3  3  2  2  2" + QString("  1").repeated(11);
+}
+
+void TestCircle::headerRows()
+{
+    QFETCH(int, n);
+    QFETCH(QString, numbers);
+    QFETCH(QString, spacings);
+    const auto rows = circle::headerRows(n);
+    if (!numbers.isEmpty())
+        QCOMPARE(rows.numbers, numbers);
+    QCOMPARE(rows.spacings, spacings);
+    QCOMPARE(rows.numbers.size(), 3 * n);
+}
+
+void TestCircle::positionPoints_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("i");
+    QTest::addColumn<QPointF>("expected");
+    QTest::newRow("N = 2, position 0 straight below") << 2 << 0 << QPointF(0, 0.85);
+    QTest::newRow("N = 2, position 1 nearly straight above") << 2 << 1 << QPointF(0.0000788, -0.85);
+    QTest::newRow("N = 21, position 1") << 21 << 1 << QPointF(0.2505, 0.8122);
+    QTest::newRow("N = 21, position 5") << 21 << 5 << QPointF(0.8476, 0.0636);
+}
+
+void TestCircle::positionPoints()
+{
+    QFETCH(int, n);
+    QFETCH(int, i);
+    QFETCH(QPointF, expected);
+    const QPointF p = circle::positionPoint(i, circle::angleStepFor(n));
+    QVERIFY2(std::abs(p.x() - expected.x()) < 5e-5 && std::abs(p.y() - expected.y()) < 5e-5,
+             qPrintable(QStringLiteral("%1, %2").arg(p.x(), 0, 'g', 8).arg(p.y(), 0, 'g', 8)));
+}
+
+void TestCircle::nScrollBarRedrawsRingAndRows()
+{
+    auto form = startZyklar();
+    form->Picture1->pset(0, 0, Qt::white); // a freehand mark
+    form->HScroll1->setValue(200);
+
+    QCOMPARE(form->txtN->text(), QStringLiteral("200")); // plain digits, no blank
+    QCOMPARE(form->positionCircle().N, 200);
+    QCOMPARE(form->positionCircle().angleStep, 6.283 / 200);
+    const QString numbers = form->txtKopf->text();
+    const QString spacings = form->txtSchub->text();
+    QCOMPARE(numbers.size(), 600);
+    QVERIFY(numbers.endsWith(u"199200"));
+    QVERIFY(spacings.startsWith(u"200100 66 50 40 33 28 25 22 20"));
+    QCOMPARE(spacings.size(), 600);
+
+    // Only the 200 blue dots are left; the mark and the analysis are gone.
+    const QImage image = form->Picture1->image();
+    const QPoint centre = form->Picture1->toPixel(0, 0).toPoint();
+    QCOMPARE(image.pixelColor(centre), QColor(0, 0, 128));
+    const QPointF top = form->Picture1->toPixel(0, -0.85);
+    QVERIFY(colourAround(image, top.toPoint(), circle::dotColour, 3));
+    QVERIFY(!colourAround(image, form->Picture1->toPixel(0, 1.0).toPoint(), Qt::white, 3));
+}
+
+void TestCircle::dotsLandOnTheirPoints_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::newRow("N = 2") << 2;
+    QTest::newRow("N = 21") << 21;
+}
+
+void TestCircle::dotsLandOnTheirPoints()
+{
+    QFETCH(int, n);
+    auto form = startZyklar();
+    form->HScroll1->setValue(n == 21 ? 22 : 21); // make sure the value moves
+    form->HScroll1->setValue(n);
+    const QImage image = form->Picture1->image();
+    const double radius = circle::dotRadius / 2.64 * form->Picture1->drawingArea().width();
+    for (int i = 0; i < n; ++i) {
+        const QPointF p = form->Picture1->toPixel(circle::positionPoint(i, 6.283 / n).x(),
+                                                   circle::positionPoint(i, 6.283 / n).y());
+        // The dot's outline passes radius pixels to the left and right of its point.
+        QVERIFY(colourAround(image, (p + QPointF(radius, 0)).toPoint(), circle::dotColour, 1));
+        QVERIFY(colourAround(image, (p - QPointF(radius, 0)).toPoint(), circle::dotColour, 1));
+    }
+}
+
+void TestCircle::kScrollBarOnlyWritesItsBox()
+{
+    auto form = startZyklar();
+    const QImage before = form->Picture1->image();
+    const QString numbers = form->txtKopf->text();
+    const QString spacings = form->txtSchub->text();
+    const QString nText = form->txtN->text();
+    const int n = form->positionCircle().N;
+    const int k = form->positionCircle().k;
+
+    form->HScroll2->setValue(13);
+    QCOMPARE(form->txtk->text(), QStringLiteral("13"));
+    QCOMPARE(form->Picture1->image(), before);
+    QCOMPARE(form->txtKopf->text(), numbers);
+    QCOMPARE(form->txtSchub->text(), spacings);
+    QCOMPARE(form->txtN->text(), nText);
+    QCOMPARE(form->positionCircle().N, n);
+    QCOMPARE(form->positionCircle().k, k);
+}
+
+QTEST_MAIN(TestCircle)
+#include "tst_circle.moc"
