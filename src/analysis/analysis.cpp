@@ -7,9 +7,14 @@
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
 
+#include <QAbstractButton>
+
 namespace analysis {
 
+using circle::column3;
 using circle::numberText;
+
+static const QString lineBreak = QStringLiteral("\r\n");
 
 Analysis::Analysis(const Controls &controls, circle::PositionCircle &circle)
     : m_controls(controls), m_circle(circle)
@@ -20,6 +25,7 @@ void Analysis::Command2_Click()
 {
     m_controls.txtAbs.setText({});
     readAnalysisInput();
+    runOccupation();
 }
 
 void Analysis::readAnalysisInput()
@@ -51,6 +57,52 @@ void Analysis::readAnalysisInput()
 
     m_circle.fillHeaderRows();
     m_circle.angleStep = circle::angleStepFor(m_circle.N);
+}
+
+Mode Analysis::mode() const
+{
+    // Speiche is asked first; the two exclude each other.
+    if (m_controls.Option2.isChecked())
+        return Mode::Spokes;
+    return m_controls.Option1.isChecked() ? Mode::Star : Mode::None;
+}
+
+bool Analysis::runOccupation()
+{
+    Controls &c = m_controls;
+    const int n = m_circle.N;
+    const int k = m_circle.k;
+    const double angleStep = m_circle.angleStep;
+
+    drawAnalysisRing(c.Picture1, n, angleStep);
+    m_occupation.start(n, k);
+    c.txtFolge.setText({});
+    c.txtFolge.append(column3(m_occupation.position + 1) + u' ');
+    // The first position has no neighbour yet and counts with the distance
+    // N. After a completed analysis this starts a new row; after a stopped
+    // one it continues the unfinished row.
+    c.txtAbstand.append(column3(n));
+    markFirstPosition(c.Picture1, mode());
+
+    for (int i = 1; i < n; ++i) {
+        if (c.Check1.isChecked() && !confirmStep(&c.window, i))
+            return false;
+        m_occupation.step(i);
+        c.txtFolge.append(column3(m_occupation.position + 1) + u' ');
+        c.txtAbs.append(numberText(m_occupation.backwardGap) + u'-'
+                        + numberText(m_occupation.forwardGap) + lineBreak);
+        c.txtAbstand.append(column3(m_occupation.minimalGap()));
+        markStep(c.Picture1, mode(), i, m_occupation.position, k, n, angleStep);
+    }
+
+    c.txtAbstand.append(lineBreak);
+    c.txtSumme.append(numberText(k) + u':' + numberText(m_occupation.gapSum) + lineBreak);
+    QString permutationLine;
+    permutationLine.reserve(3 * n);
+    for (int p = 0; p < n; ++p)
+        permutationLine += column3(m_occupation.occupationOrder[p]);
+    c.txtAusgabe.append(permutationLine + lineBreak);
+    return true;
 }
 
 } // namespace analysis

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "analysis/drawing.h"
+#include "analysis/occupation.h"
+
+#include <QString>
+
 class QAbstractButton;
 class QWidget;
 
@@ -45,7 +50,18 @@ public:
     // move), rebuild the header rows and the angle step.
     void readAnalysisInput();
 
+    // The second phase: occupy the positions step by step, fill the five
+    // result boxes and draw. Returns false when the user stopped a single-step
+    // analysis.
+    bool runOccupation();
+
+    // The state of the last analysis.
+    const Occupation &occupation() const { return m_occupation; }
+
 private:
+    Mode mode() const;
+
+    Occupation m_occupation;
     Controls m_controls;
     circle::PositionCircle &m_circle;
 };

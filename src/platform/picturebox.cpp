@@ -154,12 +154,22 @@ void PictureBox::pset(double x, double y, const QColor &colour)
 void PictureBox::print(const QString &text)
 {
     QPainter &p = painter();
-    const QPointF at = toPixel(m_currentX, m_currentY);
-    const QFontMetricsF metrics(p.font());
-    p.setPen(QPen(m_foreColor, 1));
+    if (m_textFont != p.font()) {
+        m_texts.clear();
+        m_textFont = p.font();
+    }
+    QStaticText &laidOut = m_texts[text];
+    if (laidOut.text() != text) {
+        laidOut.setText(text);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+        laidOut.prepare(QTransform(), m_textFont);
+    }
     // (CurrentX, CurrentY) is the top left corner of the text.
-    p.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
-    touched(QRectF(at, QSizeF(metrics.horizontalAdvance(text), metrics.height())));
+    const QPointF at = toPixel(m_currentX, m_currentY);
+    p.setPen(QPen(m_foreColor, 1));
+    p.drawStaticText(at, laidOut);
+    touched(QRectF(at, laidOut.size()));
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

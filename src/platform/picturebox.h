@@ -3,7 +3,9 @@
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
+#include <QHash>
 #include <QRectF>
+#include <QStaticText>
 
 #include <optional>
 
@@ -74,6 +76,11 @@ private:
     void finishPainting() const;
     void touched(const QRectF &pixels);
     QPointF userPosition(const QMouseEvent &event) const;
+
+    // Laying out a text costs more than drawing it, and an analysis prints
+    // the same few hundred numbers again and again.
+    QHash<QString, QStaticText> m_texts;
+    QFont m_textFont;
 
     mutable QImage m_image;
     mutable QPainter m_painter;

@@ -66,6 +66,10 @@ const QString &TextBox::text() const
 
 void TextBox::setText(const QString &text)
 {
+    // Rewriting the same text (the header rows after every analysis) leaves
+    // the editor alone.
+    if (!m_resetView && m_pending.isEmpty() && text == this->text())
+        return;
     m_text = text;
     m_userEdited = false;
     m_pending.clear();

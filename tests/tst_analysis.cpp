@@ -1,0 +1,356 @@
+// The analysis: occupation order, gaps, minimal distances and permutation in
+// the five result boxes, the drawing of star and spokes, and single steps.
+
+#include "analysis/analysis.h"
+#include "analysis/drawing.h"
+#include "analysis/occupation.h"
+#include "app/application.h"
+#include "app/form1.h"
+#include "circle/positioncircle.h"
+#include "platform/picturebox.h"
+#include "platform/scrollbar.h"
+#include "platform/textbox.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <numeric>
+
+using testsupport::colourAround;
+
+namespace {
+
+QList<int> columns(QStringView row)
+{
+    QList<int> values;
+    for (qsizetype i = 0; i + 3 <= row.size(); i += 3)
+        values << row.mid(i, 3).trimmed().toInt();
+    return values;
+}
+
+QStringList lines(const QString &text)
+{
+    QStringList all = text.split(QStringLiteral("\r\n"));
+    all.removeLast(); // after the last line break
+    return all;
+}
+
+std::unique_ptr<Form1> analysed(int n, int k, bool clearFirst = true)
+{
+    auto form = startZyklar();
+    if (clearFirst)
+        form->cmdclear_Click();
+    form->txtN->setText(QString::number(n));
+    form->txtk->setText(QString::number(k));
+    form->Command2->click();
+    return form;
+}
+
+} // namespace
+
+class TestAnalysis : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void resultBoxes_data();
+    void resultBoxes();
+    void twoHundredPositions();
+    void twoAnalysesCollectRows();
+    void singleStepStopped_data();
+    void singleStepStopped();
+    void singleStepAnsweredJaRunsToTheEnd();
+
+    void stepColours_data();
+    void stepColours();
+    void starDrawsTheStarPolygon();
+    void spokesGrowInColour();
+
+    void everyMultiplierOccupiesEveryPosition();
+    void boxesAgreeWithEachOther();
+
+private:
+    testsupport::ScreenSize m_screen{1024, 768};
+};
+
+void TestAnalysis::initTestCase()
+{
+    platform::setAnswerer([](const platform::Message &) { return platform::Answer::Ok; });
+}
+
+void TestAnalysis::cleanupTestCase()
+{
+    platform::setAnswerer({});
+}
+
+void TestAnalysis::resultBoxes_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("folge");
+    QTest::addColumn<QString>("abs");
+    QTest::addColumn<QString>("abstand");
+    QTest::addColumn<QString>("summe");
+    QTest::addColumn<QString>("ausgabe");
+    QTest::newRow("N = 7, k = 3") << 7 << 3 << "  1   4   7   3   6   2   5 "
+                                  << " 3- 4\r\n 3- 1\r\n 2- 1\r\n 2- 1\r\n 1- 1\r\n 1- 1\r\n"
+                                  << "  7  3  1  1  1  1  1\r\n"
+                                  << " 3: 8\r\n"
+                                  << "  1  6  4  2  7  5  3\r\n";
+    QTest::newRow("N = 2, k = 1") << 2 << 1 << "  1   2 " << " 1- 1\r\n" << "  2  1\r\n"
+                                  << " 1: 1\r\n" << "  1  2\r\n";
+    QTest::newRow("N = 21, k = 8: the start values")
+            << 21 << 8 << "" << "" << " 21  8  5  3  3  2  2  2" + QString("  1").repeated(13) + "\r\n"
+            << " 8: 38\r\n" << "";
+}
+
+void TestAnalysis::resultBoxes()
+{
+    QFETCH(int, n);
+    QFETCH(int, k);
+    QFETCH(QString, folge);
+    QFETCH(QString, abs);
+    QFETCH(QString, abstand);
+    QFETCH(QString, summe);
+    QFETCH(QString, ausgabe);
+    const auto form = analysed(n, k);
+    if (!folge.isEmpty()) {
+        QCOMPARE(form->txtFolge->text(), folge);
+        QCOMPARE(form->txtAbs->text(), abs);
+        QCOMPARE(form->txtAusgabe->text(), ausgabe);
+    }
+    QCOMPARE(form->txtAbstand->text(), abstand);
+    QCOMPARE(form->txtSumme->text(), summe);
+    QCOMPARE(form->txtKopf->text().size(), 3 * n);
+}
+
+void TestAnalysis::twoHundredPositions()
+{
+    const auto form = analysed(200, 77);
+    QCOMPARE(form->txtAbstand->text().size(), 600 + 2);
+    QCOMPARE(form->txtAusgabe->text().size(), 600 + 2);
+    QCOMPARE(form->txtFolge->text().size(), 800);
+    QCOMPARE(lines(form->txtAbs->text()).size(), 199);
+}
+
+void TestAnalysis::twoAnalysesCollectRows()
+{
+    auto form = analysed(7, 3);
+    form->txtN->setText(QStringLiteral("2"));
+    form->txtk->setText(QStringLiteral("1"));
+    form->Command2->click();
+    QCOMPARE(form->txtAbstand->text(), QStringLiteral("  7  3  1  1  1  1  1\r\n  2  1\r\n"));
+    QCOMPARE(form->txtSumme->text(), QStringLiteral(" 3: 8\r\n 1: 1\r\n"));
+    QCOMPARE(form->txtAusgabe->text(), QStringLiteral("  1  6  4  2  7  5  3\r\n  1  2\r\n"));
+    QCOMPARE(form->txtAbs->text(), QStringLiteral(" 1- 1\r\n"));
+    QCOMPARE(form->txtFolge->text(), QStringLiteral("  1   2 "));
+}
+
+void TestAnalysis::singleStepStopped_data()
+{
+    QTest::addColumn<int>("stopAt");
+    QTest::newRow("Nein at step 1") << 1;
+    QTest::newRow("Nein at step 3") << 3;
+    QTest::newRow("Nein at the last step, 20") << 20;
+}
+
+void TestAnalysis::singleStepStopped()
+{
+    QFETCH(int, stopAt);
+    auto form = startZyklar(); // one completed analysis of 21, 8
+    const QString summe = form->txtSumme->text();
+    const QString ausgabe = form->txtAusgabe->text();
+    const QString abstand = form->txtAbstand->text();
+
+    int asked = 0;
+    testsupport::MessageAnswers answers([&](const platform::Message &) {
+        return ++asked == stopAt ? platform::Answer::No : platform::Answer::Yes;
+    });
+    form->Check1->setChecked(true);
+    form->Command2->click();
+
+    QCOMPARE(answers.asked.size(), stopAt);
+    QCOMPARE(answers.asked[0].text, QStringLiteral(" 1. Schritt, weiter?"));
+    QCOMPARE(answers.asked[0].title, QStringLiteral("Einzelschritt"));
+    QCOMPARE(answers.asked[0].buttons, platform::Message::Buttons::YesNo);
+    QCOMPARE(answers.asked.last().text, QStringLiteral(" %1. Schritt, weiter?").arg(stopAt));
+    QCOMPARE(lines(form->txtAbs->text()).size(), stopAt - 1);
+    QCOMPARE(form->txtFolge->text().size(), 4 * stopAt);
+    QVERIFY(form->txtAbstand->text().startsWith(abstand));
+    QCOMPARE(form->txtAbstand->text().mid(abstand.size()).size(), 3 * stopAt); // unfinished row
+    QCOMPARE(form->txtSumme->text(), summe);
+    QCOMPARE(form->txtAusgabe->text(), ausgabe);
+
+    // The next analysis continues the unfinished row on the same line.
+    form->Check1->setChecked(false);
+    form->Command2->click();
+    QCOMPARE(lines(form->txtAbstand->text()).size(), 2);
+    QCOMPARE(lines(form->txtAbstand->text()).last().size(), 3 * stopAt + 3 * 21);
+}
+
+void TestAnalysis::singleStepAnsweredJaRunsToTheEnd()
+{
+    auto form = startZyklar();
+    form->cmdclear_Click();
+    testsupport::MessageAnswers answers(
+            [](const platform::Message &) { return platform::Answer::Yes; });
+    form->Check1->setChecked(true);
+    form->txtN->setText(QStringLiteral("7"));
+    form->txtk->setText(QStringLiteral("3"));
+    form->Command2->click();
+    QCOMPARE(answers.asked.size(), 6);
+    QCOMPARE(form->txtSumme->text(), QStringLiteral(" 3: 8\r\n"));
+}
+
+void TestAnalysis::stepColours_data()
+{
+    QTest::addColumn<int>("i");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("c");
+    QTest::newRow("N = 2, the single step") << 1 << 2 << 178; // 177.5 to even
+    QTest::newRow("first of 7") << 1 << 7 << 122;
+    QTest::newRow("last of 7") << 6 << 7 << 233;
+    QTest::newRow("first of 200") << 1 << 200 << 101;
+    QTest::newRow("last of 200") << 199 << 200 << 254;
+    QTest::newRow("half to even, down") << 1 << 62 << 102; // 102.5
+}
+
+void TestAnalysis::stepColours()
+{
+    QFETCH(int, i);
+    QFETCH(int, n);
+    QFETCH(int, c);
+    QCOMPARE(analysis::stepColour(i, n), QColor(55, c, c));
+}
+
+static QPoint pixelAt(const Form1 &form, QPointF user)
+{
+    return form.Picture1->toPixel(user.x(), user.y()).toPoint();
+}
+
+void TestAnalysis::starDrawsTheStarPolygon()
+{
+    const auto form = analysed(7, 3);
+    const QImage image = form->Picture1->image();
+    const double step = 6.283 / 7;
+    const int order[] = {0, 3, 6, 2, 5, 1, 4, 0};
+    for (int i = 1; i <= 7; ++i) {
+        // Midway along the chord from the previous position to this one; the
+        // closing chord belongs to the last step.
+        const QPointF from = circle::pointAt(0.75, order[i - 1] * step);
+        const QPointF to = circle::pointAt(0.75, order[i] * step);
+        const QColor colour = analysis::stepColour(std::min(i, 6), 7);
+        for (double t : {0.3, 0.5, 0.7})
+            QVERIFY2(colourAround(image, pixelAt(*form, from + t * (to - from)), colour, 1),
+                     qPrintable(QStringLiteral("chord %1 at %2").arg(i).arg(t)));
+    }
+    // A yellow dot at every position, and no spoke from the centre.
+    const double radius = 0.03 / 2.64 * form->Picture1->drawingArea().width();
+    for (int p = 0; p < 7; ++p) {
+        const QPointF at = form->Picture1->toPixel(circle::pointAt(0.85, p * step).x(),
+                                                   circle::pointAt(0.85, p * step).y());
+        QVERIFY(colourAround(image, (at + QPointF(radius, 0)).toPoint(), QColor(255, 255, 0), 1));
+    }
+    QVERIFY(!colourAround(image, pixelAt(*form, {0, 0.4}), QColor(255, 0, 0), 2));
+}
+
+void TestAnalysis::spokesGrowInColour()
+{
+    auto form = startZyklar();
+    form->Option2->setChecked(true);
+    QVERIFY(!form->Option1->isChecked());
+    form->txtN->setText(QStringLiteral("7"));
+    form->txtk->setText(QStringLiteral("3"));
+    form->Command2->click(); // N changes: the picture starts cleared
+    const QImage image = form->Picture1->image();
+    const double step = 6.283 / 7;
+    QVERIFY(colourAround(image, pixelAt(*form, circle::pointAt(0.4, 0)), QColor(255, 0, 0), 1));
+    const int order[] = {0, 3, 6, 2, 5, 1, 4};
+    int previousGreen = 0;
+    for (int i = 1; i < 7; ++i) {
+        const QColor colour = analysis::stepColour(i, 7);
+        QVERIFY(colourAround(image, pixelAt(*form, circle::pointAt(0.4, order[i] * step)), colour, 1));
+        QVERIFY(colour.green() > previousGreen);
+        previousGreen = colour.green();
+    }
+    // No chords: the middle of the first chord stays background.
+    const QPointF chordMiddle = (circle::pointAt(0.75, 0) + circle::pointAt(0.75, 3 * step)) / 2;
+    QVERIFY(!colourAround(image, pixelAt(*form, chordMiddle), analysis::stepColour(1, 7), 1));
+}
+
+void TestAnalysis::everyMultiplierOccupiesEveryPosition()
+{
+    // The plain computation, for every N and every multiplier coprime to it.
+    analysis::Occupation occupation;
+    for (int n = 2; n <= 200; ++n) {
+        for (int k = 1; k < n; ++k) {
+            if (std::gcd(n, k) != 1)
+                continue;
+            occupation.start(n, k);
+            int sum = 0;
+            for (int i = 1; i < n; ++i) {
+                occupation.step(i);
+                const int b = occupation.backwardGap, f = occupation.forwardGap;
+                if (b < 1 || f < 1 || b + f > n)
+                    QFAIL(qPrintable(QStringLiteral("gaps %1, %2 at N %3, k %4").arg(b).arg(f).arg(n).arg(k)));
+                sum += std::min(b, f);
+            }
+            if (sum != occupation.gapSum)
+                QFAIL("gapSum");
+            QList<int> steps(occupation.occupationOrder.begin(), occupation.occupationOrder.begin() + n);
+            std::sort(steps.begin(), steps.end());
+            for (int s = 0; s < n; ++s) {
+                if (steps[s] != s + 1)
+                    QFAIL(qPrintable(QStringLiteral("N %1, k %2: position occupied twice").arg(n).arg(k)));
+            }
+        }
+    }
+}
+
+void TestAnalysis::boxesAgreeWithEachOther()
+{
+    // Through the real window, for every N with a few multipliers each.
+    auto form = startZyklar();
+    for (int n = 2; n <= 200; ++n) {
+        QList<int> multipliers{1, n - 1};
+        for (int k = n / 2; k < n; ++k) {
+            if (std::gcd(n, k) == 1) {
+                multipliers << k;
+                break;
+            }
+        }
+        for (int k : multipliers) {
+            form->cmdclear_Click();
+            form->txtN->setText(QString::number(n));
+            form->txtk->setText(QString::number(k));
+            form->Command2_Click();
+
+            QList<int> order;
+            for (const QString &entry : form->txtFolge->text().split(u' ', Qt::SkipEmptyParts))
+                order << entry.toInt();
+            const QList<int> permutation = columns(lines(form->txtAusgabe->text()).first());
+            QCOMPARE(order.size(), n);
+            QCOMPARE(permutation.size(), n);
+            // The permutation row is the inverse of the order: position p
+            // was occupied at step permutation[p].
+            for (int step = 1; step <= n; ++step)
+                QCOMPARE(permutation[order[step - 1] - 1], step);
+
+            const QList<int> minimal = columns(lines(form->txtAbstand->text()).first());
+            QCOMPARE(minimal.first(), n);
+            const int sum = std::accumulate(minimal.begin() + 1, minimal.end(), 0);
+            QCOMPARE(lines(form->txtSumme->text()).first(),
+                     QStringLiteral(" %1: %2").arg(k).arg(sum));
+            if ((k * k) % n == 1 % n)
+                QCOMPARE(permutation, order);
+        }
+    }
+}
+
+QTEST_MAIN(TestAnalysis)
+#include "tst_analysis.moc"
