@@ -1,0 +1,386 @@
+// The whole program as a user meets it: the window right after start-up,
+// the scenarios a user runs, each through real clicks and real message
+// boxes, and a long randomised session that must never lose a row.
+
+#include "app/application.h"
+#include "app/form1.h"
+#include "circle/positioncircle.h"
+#include "platform/picturebox.h"
+#include "platform/scrollbar.h"
+#include "platform/textbox.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <numeric>
+
+using testsupport::colourAround;
+
+namespace {
+
+QString lastLine(const QString &text)
+{
+    const qsizetype end = text.endsWith(u"\r\n") ? text.size() - 2 : text.size();
+    const qsizetype start = text.lastIndexOf(u"\r\n", end - 1);
+    return text.mid(start < 0 ? 0 : start + 2, end - (start < 0 ? 0 : start + 2));
+}
+
+QList<int> columns(QStringView row)
+{
+    QList<int> values;
+    for (qsizetype i = 0; i + 3 <= row.size(); i += 3)
+        values << row.mid(i, 3).trimmed().toInt();
+    return values;
+}
+
+qsizetype lineCount(const QString &text)
+{
+    return text.count(u'\n');
+}
+
+QPoint pictureWidgetPoint(const Form1 &form, QPointF user)
+{
+    return (form.Picture1->drawingArea().topLeft() + form.Picture1->toPixel(user.x(), user.y())).toPoint();
+}
+
+QRect arrowOf(platform::ScrollBar *bar, bool right)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                        right ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine, bar);
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpAsAUserSeesIt();
+    void moveNWithTheScrollBarAndAnalyse();
+    void typeAMultiplierWithACommonDivisor();
+    void switchToSpokes();
+    void zoomSmallerTwiceThenFullScreen();
+    void singleStepAFewStepsAndStop();
+    void clearWithEachButtonAndAllesLoeschen();
+    void drawFreehandAndClearIt();
+
+    void randomisedSession();
+
+private:
+    void showWindow();
+    std::unique_ptr<Form1> m_form;
+    std::optional<testsupport::ScreenSize> m_screen;
+};
+
+void TestEndToEnd::init()
+{
+    m_screen.emplace(1024, 768);
+    m_form = startZyklar();
+}
+
+void TestEndToEnd::cleanup()
+{
+    m_form.reset();
+    m_screen.reset();
+    platform::setAnswerer({});
+}
+
+void TestEndToEnd::showWindow()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestEndToEnd::startUpAsAUserSeesIt()
+{
+    Form1 &form = *m_form;
+    QCOMPARE(form.txtN->text(), QStringLiteral(" 21"));
+    QCOMPARE(form.txtk->text(), QStringLiteral(" 8"));
+    QCOMPARE(form.HScroll1->value(), 21);
+    QCOMPARE(form.HScroll2->value(), 8);
+    QVERIFY(form.Option1->isChecked() && !form.Option2->isChecked());
+    QVERIFY(!form.Check1->isChecked());
+    QCOMPARE(form.txtSchub2->text(), QStringLiteral("  k:  Summe"));
+    QCOMPARE(form.txtSumme->text(), QStringLiteral(" 8: 38\r\n"));
+    QCOMPARE(lineCount(form.txtAbstand->text()), 1);
+    QCOMPARE(lineCount(form.txtAusgabe->text()), 1);
+    QCOMPARE(lineCount(form.txtAbs->text()), 20);
+    QCOMPARE(form.txtKopf->text().size(), 63);
+
+    showWindow();
+    // The picture holds the first analysis: the yellow dot of position 0.
+    const QImage shown = form.Picture1->grab().toImage();
+    const double radius = 0.03 / 2.64 * form.Picture1->drawingArea().width();
+    QVERIFY(colourAround(shown, pictureWidgetPoint(form, {0, 0.85}) + QPoint(qRound(radius), 0),
+                         QColor(255, 255, 0), 1));
+    // The editors show what the boxes hold.
+    QCOMPARE(qobject_cast<QLineEdit *>(form.txtN->editor())->text(), QStringLiteral(" 21"));
+}
+
+void TestEndToEnd::moveNWithTheScrollBarAndAnalyse()
+{
+    showWindow();
+    Form1 &form = *m_form;
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(form.HScroll1, Qt::LeftButton, {}, arrowOf(form.HScroll1, true).center());
+    QCOMPARE(form.HScroll1->value(), 23);
+    QCOMPARE(form.txtN->text(), QStringLiteral("23"));
+    QCOMPARE(form.txtKopf->text().size(), 69);
+
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QCOMPARE(form.positionCircle().N, 23);
+    QCOMPARE(form.txtN->text(), QStringLiteral(" 23")); // the bar stood there already
+    QCOMPARE(lineCount(form.txtSumme->text()), 2);
+    QVERIFY(lastLine(form.txtSumme->text()).startsWith(u" 8:"));
+}
+
+void TestEndToEnd::typeAMultiplierWithACommonDivisor()
+{
+    showWindow();
+    Form1 &form = *m_form;
+    auto *k = qobject_cast<QLineEdit *>(form.txtk->editor());
+    k->selectAll();
+    QTest::keyClicks(k, QStringLiteral("6"));
+    testsupport::clickInNextModalBox(QStringLiteral("OK"));
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QCOMPARE(form.txtN->text(), QStringLiteral("7"));
+    QCOMPARE(form.txtk->text(), QStringLiteral("2"));
+    QCOMPARE(form.HScroll1->value(), 7);
+    QCOMPARE(form.HScroll2->value(), 2);
+    QCOMPARE(lastLine(form.txtAusgabe->text()).size(), 21);
+}
+
+void TestEndToEnd::switchToSpokes()
+{
+    showWindow();
+    Form1 &form = *m_form;
+    QTest::mouseClick(form.Option2, Qt::LeftButton, {}, QPoint(6, form.Option2->height() / 2));
+    QVERIFY(form.Option2->isChecked() && !form.Option1->isChecked());
+    form.Command1->click();
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    // The red first spoke runs straight down from the centre.
+    QVERIFY(colourAround(form.Picture1->image(), form.Picture1->toPixel(0, 0.4).toPoint(),
+                         QColor(255, 0, 0), 1));
+}
+
+void TestEndToEnd::zoomSmallerTwiceThenFullScreen()
+{
+    testsupport::MessageAnswers answers;
+    Form1 &form = *m_form;
+    for (const char *item : {"cmdgroesser", "cmdgroesser", "cmdBildschirm"})
+        form.findChild<QAction *>(item)->trigger();
+    QCOMPARE(lineCount(form.txtSumme->text()), 4); // start-up and one per zoom
+    QCOMPARE(lineCount(form.txtAbstand->text()), 4);
+    QCOMPARE(form.zoomFactor, 1.0);
+    QCOMPARE(form.frameGeometry(), QRect(0, 0, 1024, 768));
+}
+
+void TestEndToEnd::singleStepAFewStepsAndStop()
+{
+    showWindow();
+    Form1 &form = *m_form;
+    QTest::mouseClick(form.Check1, Qt::LeftButton, {}, QPoint(6, form.Check1->height() / 2));
+    QVERIFY(form.Check1->isChecked());
+    // Ja, Ja, Ja, then Nein: real modal boxes answered one after another.
+    QStringList answers{"Ja", "Ja", "Ja", "Nein"};
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, &answerer, [&] {
+        if (answers.isEmpty())
+            return;
+        if (auto *box = QApplication::activeModalWidget()) {
+            for (auto *button : box->findChildren<QAbstractButton *>()) {
+                if (button->text() == answers.first()) {
+                    answers.removeFirst();
+                    button->click();
+                    return;
+                }
+            }
+        }
+    });
+    answerer.start(10);
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QVERIFY(answers.isEmpty());
+    QCOMPARE(lineCount(form.txtAbs->text()), 3);
+    QCOMPARE(form.txtFolge->text(), QStringLiteral("  1   9  17   4 "));
+    QCOMPARE(lineCount(form.txtSumme->text()), 1);
+}
+
+void TestEndToEnd::clearWithEachButtonAndAllesLoeschen()
+{
+    showWindow();
+    Form1 &form = *m_form;
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
+    QCOMPARE(form.txtAusgabe->text(), QString());
+    QTest::mouseClick(form.Command4, Qt::LeftButton);
+    QCOMPARE(form.txtAbstand->text(), QString());
+    QCOMPARE(form.txtSumme->text(), QString());
+    QVERIFY(!form.txtAbs->text().isEmpty());
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QCOMPARE(form.Picture1->image().pixelColor(form.Picture1->toPixel(0, 0.85).toPoint()), QColor(0, 0, 128));
+    form.findChild<QAction *>("cmdclear")->trigger();
+    QCOMPARE(form.txtAbs->text(), QString());
+    QCOMPARE(form.txtFolge->text(), QString());
+    QCOMPARE(form.txtN->text(), QStringLiteral(" 21"));
+    QCOMPARE(form.txtKopf->text().size(), 63);
+    // The editors follow once control is back in the event loop.
+    QCoreApplication::processEvents();
+    QCOMPARE(qobject_cast<QPlainTextEdit *>(form.txtAbs->editor())->toPlainText(), QString());
+}
+
+void TestEndToEnd::drawFreehandAndClearIt()
+{
+    showWindow();
+    Form1 &form = *m_form;
+    const QPoint from = pictureWidgetPoint(form, {-0.9, -1.0});
+    QTest::mousePress(form.Picture1, Qt::LeftButton, {}, from);
+    for (int i = 1; i <= 5; ++i)
+        QTest::mouseMove(form.Picture1, from + QPoint(4 * i, 0));
+    QTest::mouseRelease(form.Picture1, Qt::LeftButton, {}, from + QPoint(20, 0));
+    QVERIFY(colourAround(form.Picture1->image(), form.Picture1->toPixel(-0.9, -1.0).toPoint() + QPoint(8, 0),
+                         Qt::white, 0));
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QVERIFY(!colourAround(form.Picture1->image(), form.Picture1->toPixel(-0.9, -1.0).toPoint() + QPoint(8, 0),
+                          Qt::white, 2));
+}
+
+// A fixed-seed sequence of user operations on the real window. After every
+// analysis: header rows of 3·N characters, the newest permutation row a
+// permutation of 1 … N, the newest sum that of the newest row of minimal
+// distances, and exactly one more row where the analysis completed.
+void TestEndToEnd::randomisedSession()
+{
+    Form1 &form = *m_form;
+    QRandomGenerator random(20261208);
+    bool stopped = false;
+    testsupport::MessageAnswers answers([&](const platform::Message &message) {
+        if (message.buttons == platform::Message::Buttons::YesNo && random.bounded(40) == 0) {
+            stopped = true;
+            return platform::Answer::No;
+        }
+        return platform::Answer::Yes;
+    });
+    const QStringList garbage{"", "abc", "-5", " 2 1 ", "1e1", "12abc", "2.4", "1e20", "99999999999",
+                              "1e308", "1e400", "0", "250", ".5", "\t7\n", "3e", "+17", "ä", "1,5"};
+    auto randomText = [&] {
+        return random.bounded(3) == 0 ? garbage[random.bounded(int(garbage.size()))]
+                                      : QString::number(random.bounded(-10, 260));
+    };
+
+    auto checkAfterAnalysis = [&](qsizetype rowsBefore, const QString &context) {
+        const int n = form.positionCircle().N;
+        QVERIFY2(n >= 2 && n <= 200, qPrintable(context));
+        QCOMPARE(form.txtKopf->text().size(), 3 * n);
+        QCOMPARE(form.txtSchub->text().size(), 3 * n);
+        const qsizetype rows = lineCount(form.txtSumme->text());
+        QCOMPARE(rows, rowsBefore + (stopped ? 0 : 1));
+        if (stopped)
+            return;
+        QList<int> permutation = columns(lastLine(form.txtAusgabe->text()));
+        std::sort(permutation.begin(), permutation.end());
+        QList<int> expected(n);
+        std::iota(expected.begin(), expected.end(), 1);
+        QCOMPARE(permutation, expected);
+        // A stopped single-step analysis leaves its row unfinished and the
+        // next one continues it: this analysis's columns are the last N.
+        const QList<int> minimal = columns(lastLine(form.txtAbstand->text()).right(3 * n));
+        QCOMPARE(minimal.first(), n);
+        const int sum = std::accumulate(minimal.begin() + 1, minimal.end(), 0);
+        QCOMPARE(lastLine(form.txtSumme->text()),
+                 QStringLiteral(" %1: %2").arg(form.positionCircle().k).arg(sum));
+    };
+
+    for (int op = 0; op < 10000; ++op) {
+        const QString context = QStringLiteral("operation %1").arg(op);
+        stopped = false;
+        const qsizetype rowsBefore = lineCount(form.txtSumme->text());
+        switch (random.bounded(12)) {
+        case 0: // assign or drag a scroll bar
+        case 1: {
+            platform::ScrollBar *bar = random.bounded(2) ? form.HScroll1 : form.HScroll2;
+            if (random.bounded(2)) {
+                bar->setValue(random.bounded(-5, 210));
+            } else {
+                bar->setSliderDown(true);
+                for (int i = random.bounded(1, 5); i > 0; --i)
+                    bar->setValue(random.bounded(bar->minimum(), bar->maximum() + 1));
+                bar->setSliderDown(false);
+            }
+            break;
+        }
+        case 2:
+            form.txtN->setText(randomText());
+            break;
+        case 3:
+            form.txtk->setText(randomText());
+            break;
+        case 4:
+        case 5:
+        case 6:
+            form.Check1->setChecked(random.bounded(5) == 0);
+            form.Command2_Click();
+            checkAfterAnalysis(rowsBefore, context);
+            break;
+        case 7: {
+            static const char *zooms[] = {"cmdgroesser", "cmdkleiner", "cmdBildschirm"};
+            form.Check1->setChecked(random.bounded(4) == 0);
+            const bool analyses = !form.Check1->isChecked();
+            form.findChild<QAction *>(zooms[random.bounded(3)])->trigger();
+            QVERIFY(form.zoomFactor >= 1.0 && form.zoomFactor <= 1.5);
+            if (analyses)
+                checkAfterAnalysis(rowsBefore, context);
+            break;
+        }
+        case 8: {
+            static const char *clears[] = {"Command1", "Command3", "Command4"};
+            if (random.bounded(4) == 0)
+                form.findChild<QAction *>("cmdclear")->trigger();
+            else
+                form.findChild<QPushButton *>(clears[random.bounded(3)])->click();
+            break;
+        }
+        case 9:
+            (random.bounded(2) ? form.Option1 : form.Option2)->setChecked(true);
+            break;
+        case 10: { // a short mouse stroke over the picture
+            const auto button = random.bounded(2) ? Qt::LeftButton : Qt::RightButton;
+            QPoint at(random.bounded(form.Picture1->width()), random.bounded(form.Picture1->height()));
+            testsupport::sendMouse(form.Picture1, QEvent::MouseButtonPress, at, button, button);
+            for (int i = 0; i < 5; ++i) {
+                at += QPoint(random.bounded(-6, 7), random.bounded(-6, 7));
+                testsupport::sendMouse(form.Picture1, QEvent::MouseMove, at, Qt::NoButton, button);
+            }
+            testsupport::sendMouse(form.Picture1, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+            QCOMPARE(form.mouseDown, 0);
+            break;
+        }
+        default: // the views catch up, as between two user actions
+            QCoreApplication::processEvents();
+            break;
+        }
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(context));
+    }
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
