@@ -3,12 +3,36 @@
 #include "app/form1.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own German texts (the text boxes' context menus, standard dialogs),
+// where Debian's qt6-translations-l10n has installed them; without them the
+// program runs unchanged.
+void loadGermanQtTexts()
+{
+    if (qApp->findChild<QTranslator *>(QStringLiteral("qtGerman")))
+        return;
+    auto *translator = new QTranslator(qApp);
+    translator->setObjectName(QStringLiteral("qtGerman"));
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
 
 std::unique_ptr<Form1> startZyklar()
 {
     QApplication::setApplicationName(QStringLiteral("zyklar"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zyklar"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZYKLAR_APP_ID));
+    loadGermanQtTexts();
     // One look on every desktop, and one that honours the buttons' face
     // colours.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))

@@ -102,6 +102,36 @@ const Design designs[] = {
 };
 // clang-format on
 
+// What a screen reader says for the controls whose caption does not say it;
+// labels, frame and captioned buttons are read by their captions.
+struct Spoken {
+    const char *name;
+    const char *accessibleName;
+    const char *description;
+};
+
+const Spoken spoken[] = {
+    {"txtSchub2", "Spaltenkopf k: Summe", ""},
+    {"txtSumme", "k: Summe", "Je Analyse der Multiplikator k und die Summe der Minimalabstände"},
+    {"txtSchub", "Kopfzeile Extremfolge",
+     "N durch j abgerundet: der Abstand bei äquidistanter Teilung in j Teile"},
+    {"txtKopf", "Kopfzeile 1 bis N", "Die Nummern der Positionen, eine je Spalte"},
+    {"Command1", "Bild löschen", "Inhalt löschen"},
+    {"txtAbs", "Abstände zu den Nachbarn",
+     "Je Schritt der Abstand zum nächsten belegten Nachbarn rückwärts und vorwärts"},
+    {"Picture1", "Kreis der Positionen", "Die Analyse als Stern oder mit Speichen gezeichnet"},
+    {"Command4", "Minimalabstände löschen", "Inhalt löschen"},
+    {"txtAbstand", "Folge der Minimalabstände", "Je Analyse eine Zeile; die erste Spalte ist N"},
+    {"txtFolge", "Die Folge", "Die Positionen in der Reihenfolge ihrer Belegung"},
+    {"Command3", "Permutation löschen", "Inhalt löschen"},
+    {"txtAusgabe", "Reihenfolge der Felderbelegung / Permutation",
+     "Je Position der Schritt, in dem sie belegt wurde"},
+    {"HScroll2", "k einstellen", "Der Multiplikator, 1 bis 200"},
+    {"HScroll1", "N einstellen", "Die Anzahl der Positionen, 2 bis 200"},
+    {"txtk", "k=", "Der Multiplikator"},
+    {"txtN", "N=", "Die Anzahl der Positionen auf dem Kreis"},
+};
+
 QFont fontFor(const FontSpec &spec)
 {
     if (!spec.family.isEmpty())
@@ -202,6 +232,17 @@ void Form1::createControls()
                                    design.height);
         control->move(control->pos() + origin);
         created.emplace_back(&design, control);
+    }
+
+    for (const Spoken &entry : spoken) {
+        auto *control = client->findChild<QWidget *>(QLatin1String(entry.name));
+        // A text box is read through its editor.
+        for (QWidget *target : {control, control->focusProxy()}) {
+            if (!target)
+                continue;
+            target->setAccessibleName(QString::fromUtf8(entry.accessibleName));
+            target->setAccessibleDescription(QString::fromUtf8(entry.description));
+        }
     }
 
     // Stacking: the table runs front first, so raise from the back; labels

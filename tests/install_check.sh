@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# cmake --install into a scratch prefix puts the program, its desktop entry,
+# metainfo and icons where desktops look for them, and the two validators
+# accept the entry and the metainfo.
+# Usage: install_check.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1
+id=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in bin/zyklar \
+            share/applications/$id.desktop \
+            share/metainfo/$id.metainfo.xml \
+            share/icons/hicolor/scalable/apps/$id.svg \
+            share/icons/hicolor/16x16/apps/$id.png \
+            share/icons/hicolor/32x32/apps/$id.png \
+            share/icons/hicolor/48x48/apps/$id.png \
+            share/icons/hicolor/256x256/apps/$id.png; do
+    [ -s "$prefix/$file" ] || { echo "FAIL: $file not installed"; exit 1; }
+done
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop"
+grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+echo "PASS: installed and valid"
