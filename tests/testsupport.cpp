@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QWidget>
 
@@ -26,7 +28,7 @@ ScreenSize::~ScreenSize()
 MessageAnswers::MessageAnswers(std::function<platform::Answer(const platform::Message &)> answer)
     : m_answer(std::move(answer))
 {
-    platform::setAnswerer([this](const platform::Message &message) {
+    m_previous = platform::setAnswerer([this](const platform::Message &message) {
         asked.append(message);
         return m_answer(message);
     });
@@ -34,7 +36,64 @@ MessageAnswers::MessageAnswers(std::function<platform::Answer(const platform::Me
 
 MessageAnswers::~MessageAnswers()
 {
-    platform::setAnswerer({});
+    platform::setAnswerer(m_previous);
+}
+
+RealMessageBoxes::RealMessageBoxes()
+    : m_previous(platform::setAnswerer({}))
+{
+}
+
+RealMessageBoxes::~RealMessageBoxes()
+{
+    platform::setAnswerer(m_previous);
+}
+
+QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
+}
+
+QStringList lines(const QString &text)
+{
+    QStringList all = text.split(QStringLiteral("\r\n"));
+    all.removeLast(); // after the last line break, or the unfinished line
+    return all;
+}
+
+QString lastLine(const QString &text)
+{
+    const qsizetype end = text.endsWith(u"\r\n") ? text.size() - 2 : text.size();
+    const qsizetype start = end > 0 ? text.lastIndexOf(u"\r\n", end - 1) : -1;
+    const qsizetype from = start < 0 ? 0 : start + 2;
+    return text.mid(from, end - from);
+}
+
+QList<int> columns(QStringView row)
+{
+    QList<int> values;
+    for (qsizetype i = 0; i + 3 <= row.size(); i += 3)
+        values << row.mid(i, 3).trimmed().toInt();
+    return values;
+}
+
+bool onlyBackground(const QImage &image, QColor background)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background)
+                return false;
+    return true;
 }
 
 void clickInNextModalBox(const QString &buttonText, int deadlineMs)

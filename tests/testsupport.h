@@ -7,9 +7,11 @@
 #include <QPoint>
 #include <QSizeF>
 #include <QStringList>
+#include <QStyle>
 
 #include <functional>
 
+class QScrollBar;
 class QWidget;
 
 namespace testsupport {
@@ -22,7 +24,8 @@ public:
     ~ScreenSize();
 };
 
-// Answers every message box while alive and records what each one asked.
+// Answers every message box while alive ("OK", or "Ja" to a question
+// unless told otherwise) and records what each one asked.
 class MessageAnswers
 {
 public:
@@ -33,6 +36,18 @@ public:
 
 private:
     std::function<platform::Answer(const platform::Message &)> m_answer;
+    platform::Answerer m_previous;
+};
+
+// Shows real modal boxes while alive, whatever answers them otherwise.
+class RealMessageBoxes
+{
+public:
+    RealMessageBoxes();
+    ~RealMessageBoxes();
+
+private:
+    platform::Answerer m_previous;
 };
 
 // Clicks the given button of the next modal box that opens, polling every
@@ -43,6 +58,17 @@ void clickInNextModalBox(const QString &buttonText, int deadlineMs = 5000);
 // Sends a mouse event of the given type to the widget at a local position.
 void sendMouse(QWidget *widget, int type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons buttons);
+
+// A part of a scroll bar (arrow, trough, thumb) in its own coordinates.
+QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl part);
+
+// The rows of a text box: lines ended by CR LF, and three-character columns.
+QStringList lines(const QString &text);
+QString lastLine(const QString &text);
+QList<int> columns(QStringView row);
+
+// Whether the picture holds nothing but its background colour.
+bool onlyBackground(const QImage &image, QColor background = QColor(0, 0, 128));
 
 bool colourNear(QColor actual, QColor expected, int tolerance = 8);
 

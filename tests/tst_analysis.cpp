@@ -20,23 +20,10 @@
 #include <numeric>
 
 using testsupport::colourAround;
+using testsupport::columns;
+using testsupport::lines;
 
 namespace {
-
-QList<int> columns(QStringView row)
-{
-    QList<int> values;
-    for (qsizetype i = 0; i + 3 <= row.size(); i += 3)
-        values << row.mid(i, 3).trimmed().toInt();
-    return values;
-}
-
-QStringList lines(const QString &text)
-{
-    QStringList all = text.split(QStringLiteral("\r\n"));
-    all.removeLast(); // after the last line break
-    return all;
-}
 
 std::unique_ptr<Form1> analysed(int n, int k, bool clearFirst = true)
 {
@@ -55,9 +42,6 @@ class TestAnalysis : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-
     void resultBoxes_data();
     void resultBoxes();
     void twoHundredPositions();
@@ -76,17 +60,8 @@ private slots:
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
+    testsupport::MessageAnswers m_answers;
 };
-
-void TestAnalysis::initTestCase()
-{
-    platform::setAnswerer([](const platform::Message &) { return platform::Answer::Ok; });
-}
-
-void TestAnalysis::cleanupTestCase()
-{
-    platform::setAnswerer({});
-}
 
 void TestAnalysis::resultBoxes_data()
 {

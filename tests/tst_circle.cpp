@@ -18,7 +18,6 @@ class TestCircle : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void numberTexts_data();
     void numberTexts();
     void headerRows_data();
@@ -33,12 +32,8 @@ private slots:
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
+    testsupport::MessageAnswers m_answers;
 };
-
-void TestCircle::initTestCase()
-{
-    platform::setAnswerer([](const platform::Message &) { return platform::Answer::Ok; });
-}
 
 void TestCircle::numberTexts_data()
 {

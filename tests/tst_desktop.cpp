@@ -22,25 +22,14 @@ class TestDesktop : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void everyControlHasAnAccessibleName();
     void drawingIsSharpAndLandsAtTheSameUserCoordinates();
     void applicationIdAndGermanQtTexts();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
+    testsupport::MessageAnswers m_answers;
 };
-
-void TestDesktop::initTestCase()
-{
-    platform::setAnswerer([](const platform::Message &) { return platform::Answer::Ok; });
-}
-
-void TestDesktop::cleanupTestCase()
-{
-    platform::setAnswerer({});
-}
 
 void TestDesktop::everyControlHasAnAccessibleName()
 {

@@ -16,7 +16,6 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
@@ -24,23 +23,10 @@
 #include <numeric>
 
 using testsupport::colourAround;
+using testsupport::columns;
+using testsupport::lastLine;
 
 namespace {
-
-QString lastLine(const QString &text)
-{
-    const qsizetype end = text.endsWith(u"\r\n") ? text.size() - 2 : text.size();
-    const qsizetype start = text.lastIndexOf(u"\r\n", end - 1);
-    return text.mid(start < 0 ? 0 : start + 2, end - (start < 0 ? 0 : start + 2));
-}
-
-QList<int> columns(QStringView row)
-{
-    QList<int> values;
-    for (qsizetype i = 0; i + 3 <= row.size(); i += 3)
-        values << row.mid(i, 3).trimmed().toInt();
-    return values;
-}
 
 qsizetype lineCount(const QString &text)
 {
@@ -50,20 +36,6 @@ qsizetype lineCount(const QString &text)
 QPoint pictureWidgetPoint(const Form1 &form, QPointF user)
 {
     return (form.Picture1->drawingArea().topLeft() + form.Picture1->toPixel(user.x(), user.y())).toPoint();
-}
-
-QRect arrowOf(platform::ScrollBar *bar, bool right)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.subControls = QStyle::SC_All;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                        right ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine, bar);
 }
 
 } // namespace
@@ -102,7 +74,6 @@ void TestEndToEnd::cleanup()
 {
     m_form.reset();
     m_screen.reset();
-    platform::setAnswerer({});
 }
 
 void TestEndToEnd::showWindow()
@@ -142,7 +113,7 @@ void TestEndToEnd::moveNWithTheScrollBarAndAnalyse()
     showWindow();
     Form1 &form = *m_form;
     for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(form.HScroll1, Qt::LeftButton, {}, arrowOf(form.HScroll1, true).center());
+        QTest::mouseClick(form.HScroll1, Qt::LeftButton, {}, testsupport::scrollBarPart(*form.HScroll1, QStyle::SC_ScrollBarAddLine).center());
     QCOMPARE(form.HScroll1->value(), 23);
     QCOMPARE(form.txtN->text(), QStringLiteral("23"));
     QCOMPARE(form.txtKopf->text().size(), 69);

@@ -18,17 +18,6 @@ using testsupport::sendMouse;
 
 namespace {
 
-const QColor background(0, 0, 128);
-
-bool pictureEmpty(const QImage &image)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != background)
-                return false;
-    return true;
-}
-
 QPoint widgetPoint(const Form1 &form, double x, double y)
 {
     return (form.Picture1->drawingArea().topLeft() + form.Picture1->toPixel(x, y)).toPoint();
@@ -45,8 +34,6 @@ class TestHousekeeping : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void clearCommands_data();
     void clearCommands();
     void clearingThePictureKeepsNAndHeaderRows();
@@ -57,17 +44,8 @@ private slots:
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
+    testsupport::MessageAnswers m_answers;
 };
-
-void TestHousekeeping::initTestCase()
-{
-    platform::setAnswerer([](const platform::Message &) { return platform::Answer::Ok; });
-}
-
-void TestHousekeeping::cleanupTestCase()
-{
-    platform::setAnswerer({});
-}
 
 void TestHousekeeping::clearCommands_data()
 {
@@ -107,7 +85,7 @@ void TestHousekeeping::clearCommands()
         else
             QCOMPARE(text, before[name]);
     }
-    QCOMPARE(pictureEmpty(form->Picture1->image()), clearsPicture);
+    QCOMPARE(testsupport::onlyBackground(form->Picture1->image()), clearsPicture);
     if (!clearsPicture)
         QCOMPARE(form->Picture1->image(), picture);
     QCOMPARE(form->HScroll1->value(), 21);
@@ -122,17 +100,17 @@ void TestHousekeeping::clearingThePictureKeepsNAndHeaderRows()
     form->HScroll1->setValue(30); // the bare ring of blue dots
     const QString numbers = form->txtKopf->text();
     form->Command1->click();
-    QVERIFY(pictureEmpty(form->Picture1->image())); // the dots are gone too
+    QVERIFY(testsupport::onlyBackground(form->Picture1->image())); // the dots are gone too
     QCOMPARE(form->positionCircle().N, 30);
     QCOMPARE(form->txtKopf->text(), numbers);
     form->HScroll1->setValue(31); // the next scroll bar event brings them back
-    QVERIFY(!pictureEmpty(form->Picture1->image()));
+    QVERIFY(!testsupport::onlyBackground(form->Picture1->image()));
 }
 
 void TestHousekeeping::copyrightShowsTheAuthorCredit()
 {
     auto form = startZyklar();
-    platform::setAnswerer({});
+    testsupport::RealMessageBoxes real;
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 
@@ -160,7 +138,6 @@ void TestHousekeeping::copyrightShowsTheAuthorCredit()
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, QStringList{"OK"});
     QCOMPARE(form->txtSumme->text(), summe);
-    platform::setAnswerer([](const platform::Message &) { return platform::Answer::Ok; });
     form->close();
 }
 
@@ -183,12 +160,12 @@ void TestHousekeeping::freehandMarking()
     // Before the first press, movement draws nothing.
     QCOMPARE(form->mouseDown, 0);
     sendMouse(picture, QEvent::MouseMove, widgetPoint(*form, 0.5, 0.5), Qt::NoButton, Qt::NoButton);
-    QVERIFY(pictureEmpty(form->Picture1->image()));
+    QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
 
     // The press itself marks nothing; each movement while held marks a point.
     sendMouse(picture, QEvent::MouseButtonPress, widgetPoint(*form, 0.2, 0.2), button, button);
     QCOMPARE(form->mouseDown, 1);
-    QVERIFY(pictureEmpty(form->Picture1->image()));
+    QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
     sendMouse(picture, QEvent::MouseMove, widgetPoint(*form, 0.3, 0.3), Qt::NoButton, button);
     sendMouse(picture, QEvent::MouseMove, widgetPoint(*form, 0.6, 0.3), Qt::NoButton, button);
     QVERIFY(whiteAt(*form, 0.3, 0.3));
@@ -205,7 +182,7 @@ void TestHousekeeping::freehandMarking()
 
     // Clearing the picture takes the marks away.
     form->Command1->click();
-    QVERIFY(pictureEmpty(form->Picture1->image()));
+    QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
 }
 
 void TestHousekeeping::releaseOutsideThePictureEndsMarking()

@@ -215,13 +215,7 @@ void TestLayout::singleStepTickedLeavesPictureEmpty()
     form->txtAbstand->setText(QStringLiteral("kept\r\n"));
     form->Check1->setChecked(true);
     form->findChild<QAction *>("cmdgroesser")->trigger();
-    const QImage image = form->Picture1->image();
-    QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(0, 0, 128));
-    bool empty = true;
-    for (int y = 0; y < image.height() && empty; ++y)
-        for (int x = 0; x < image.width() && empty; ++x)
-            empty = image.pixelColor(x, y) == QColor(0, 0, 128);
-    QVERIFY(empty);
+    QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
     QCOMPARE(form->txtAbstand->text(), QStringLiteral("kept\r\n"));
     QVERIFY(answers.asked.isEmpty());
 }

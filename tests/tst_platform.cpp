@@ -166,21 +166,6 @@ void TestPlatform::scrollBarClampsOutOfRange()
     QCOMPARE(bar.value(), expected);
 }
 
-static QRect subControl(ScrollBar &bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.subControls = QStyle::SC_All;
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
-}
-
 void TestPlatform::scrollBarArrowClicksAndEnds_data()
 {
     QTest::addColumn<int>("min");
@@ -207,7 +192,7 @@ void TestPlatform::scrollBarArrowClicksAndEnds()
     bar.resize(120, 16);
     QSignalSpy changeSpy(&bar, &ScrollBar::change);
     QSignalSpy scrollSpy(&bar, &ScrollBar::scroll);
-    const QPoint arrow = subControl(bar, rightArrow ? QStyle::SC_ScrollBarAddLine
+    const QPoint arrow = testsupport::scrollBarPart(bar, rightArrow ? QStyle::SC_ScrollBarAddLine
                                                      : QStyle::SC_ScrollBarSubLine)
                                  .center();
     sendMouse(&bar, QEvent::MouseButtonPress, arrow, Qt::LeftButton, Qt::LeftButton);
@@ -217,7 +202,7 @@ void TestPlatform::scrollBarArrowClicksAndEnds()
     QCOMPARE(scrollSpy.count(), 0);
 
     // A click into the trough moves by one as well.
-    const QPoint trough = subControl(bar, QStyle::SC_ScrollBarAddPage).center();
+    const QPoint trough = testsupport::scrollBarPart(bar, QStyle::SC_ScrollBarAddPage).center();
     if (bar.value() < bar.maximum()) {
         const int before = bar.value();
         sendMouse(&bar, QEvent::MouseButtonPress, trough, Qt::LeftButton, Qt::LeftButton);
@@ -235,7 +220,7 @@ void TestPlatform::scrollBarDragScrollsThenChangesOnce()
     connect(&bar, &ScrollBar::change, &bar, [&] { log << QStringLiteral("change %1").arg(bar.value()); });
     connect(&bar, &ScrollBar::scroll, &bar, [&] { log << QStringLiteral("scroll %1").arg(bar.value()); });
 
-    const QPoint thumb = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+    const QPoint thumb = testsupport::scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
     sendMouse(&bar, QEvent::MouseButtonPress, thumb, Qt::LeftButton, Qt::LeftButton);
     for (int dx : {20, 40, 60})
         sendMouse(&bar, QEvent::MouseMove, thumb + QPoint(dx, 0), Qt::NoButton, Qt::LeftButton);
@@ -249,7 +234,7 @@ void TestPlatform::scrollBarDragScrollsThenChangesOnce()
 
     // Pressing and releasing the thumb without moving it raises nothing.
     log.clear();
-    const QPoint still = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+    const QPoint still = testsupport::scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
     sendMouse(&bar, QEvent::MouseButtonPress, still, Qt::LeftButton, Qt::LeftButton);
     sendMouse(&bar, QEvent::MouseButtonRelease, still, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(log, QStringList());

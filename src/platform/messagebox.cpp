@@ -12,9 +12,9 @@ static Answerer &answerer()
     return instance;
 }
 
-void setAnswerer(Answerer answerer)
+Answerer setAnswerer(Answerer answerer)
 {
-    platform::answerer() = std::move(answerer);
+    return std::exchange(platform::answerer(), std::move(answerer));
 }
 
 Answer messageBox(QWidget *parent, const Message &message)

@@ -28,8 +28,9 @@ enum class Answer { Ok, Yes, No };
 Answer messageBox(QWidget *parent, const Message &message);
 
 // Tests answer boxes without a person: while an answerer is installed it is
-// asked instead, and no box is shown. Pass an empty function to remove it.
+// asked instead, and no box is shown. An empty function shows real boxes
+// again. Returns the answerer it replaces.
 using Answerer = std::function<Answer(const Message &)>;
-void setAnswerer(Answerer answerer);
+Answerer setAnswerer(Answerer answerer);
 
 } // namespace platform
