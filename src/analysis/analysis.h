@@ -55,9 +55,6 @@ public:
     // analysis.
     bool runOccupation();
 
-    // The state of the last analysis.
-    const Occupation &occupation() const { return m_occupation; }
-
 private:
     Mode mode() const;
 

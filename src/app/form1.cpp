@@ -132,10 +132,10 @@ const Spoken spoken[] = {
     {"txtN", "N=", "Die Anzahl der Positionen auf dem Kreis"},
 };
 
-QFont fontFor(const FontSpec &spec)
+QFont fontFor(const FontSpec &face)
 {
-    if (!spec.family.isEmpty())
-        return platform::makeFont(spec);
+    if (!face.family.isEmpty())
+        return platform::makeFont(face);
     // The window's font, set explicitly so a container's font size (Frame1's
     // caption) does not pass on to the controls inside it.
     const QFont standard = QApplication::font();

@@ -51,13 +51,6 @@ void setWindowSizeTwips(QWidget &window, float width, float height)
                   std::max(0, pixelsFromTwips(height) - extra.height()));
 }
 
-QRectF windowGeometryTwips(const QWidget &window)
-{
-    const QRect frame = window.frameGeometry();
-    return {twipsFromPixels(frame.x()), twipsFromPixels(frame.y()),
-            twipsFromPixels(frame.width()), twipsFromPixels(frame.height())};
-}
-
 void setFontSize(QWidget &control, float points)
 {
     if (!(points > 0))
@@ -82,16 +75,16 @@ static QStringList familiesFor(const QString &family)
     return families;
 }
 
-QFont makeFont(const FontSpec &spec)
+QFont makeFont(const FontSpec &face)
 {
     QFont font;
-    font.setFamilies(familiesFor(spec.family));
-    if (spec.fixedPitch) {
+    font.setFamilies(familiesFor(face.family));
+    if (face.fixedPitch) {
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);
     }
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setPointSizeF(face.points);
+    font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);

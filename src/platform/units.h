@@ -23,7 +23,6 @@ void setGeometryTwips(QWidget &control, float left, float top, float width, floa
 // The outer rectangle of a top-level window, frame included.
 void setWindowPositionTwips(QWidget &window, float left, float top);
 void setWindowSizeTwips(QWidget &window, float width, float height);
-QRectF windowGeometryTwips(const QWidget &window);
 
 // Font size in points; a size that is not positive leaves the font as it is.
 void setFontSize(QWidget &control, float points);
@@ -36,7 +35,7 @@ struct FontSpec {
     bool bold = false;
     bool fixedPitch = false;
 };
-QFont makeFont(const FontSpec &spec);
+QFont makeFont(const FontSpec &face);
 
 // Background and text colour of a control; an invalid colour keeps the
 // toolkit's default for that role.
