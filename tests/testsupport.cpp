@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "platform/picturebox.h"
 #include "platform/screen.h"
 #include "platform/units.h"
 
@@ -85,6 +86,11 @@ QList<int> columns(QStringView row)
     for (qsizetype i = 0; i + 3 <= row.size(); i += 3)
         values << row.mid(i, 3).trimmed().toInt();
     return values;
+}
+
+QPoint widgetPoint(const platform::PictureBox &picture, double x, double y)
+{
+    return (picture.drawingArea().topLeft() + picture.toPixel(x, y)).toPoint();
 }
 
 bool onlyBackground(const QImage &image, QColor background)

@@ -11,6 +11,9 @@
 
 #include <functional>
 
+namespace platform {
+class PictureBox;
+}
 class QScrollBar;
 class QWidget;
 
@@ -66,6 +69,9 @@ QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl part);
 QStringList lines(const QString &text);
 QString lastLine(const QString &text);
 QList<int> columns(QStringView row);
+
+// A point in the picture's user coordinates as a position in the widget.
+QPoint widgetPoint(const platform::PictureBox &picture, double x, double y);
 
 // Whether the picture holds nothing but its background colour.
 bool onlyBackground(const QImage &image, QColor background = QColor(0, 0, 128));

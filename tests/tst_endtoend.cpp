@@ -33,11 +33,6 @@ qsizetype lineCount(const QString &text)
     return text.count(u'\n');
 }
 
-QPoint pictureWidgetPoint(const Form1 &form, QPointF user)
-{
-    return (form.Picture1->drawingArea().topLeft() + form.Picture1->toPixel(user.x(), user.y())).toPoint();
-}
-
 } // namespace
 
 class TestEndToEnd : public QObject
@@ -102,7 +97,7 @@ void TestEndToEnd::startUpAsAUserSeesIt()
     // The picture holds the first analysis: the yellow dot of position 0.
     const QImage shown = form.Picture1->grab().toImage();
     const double radius = 0.03 / 2.64 * form.Picture1->drawingArea().width();
-    QVERIFY(colourAround(shown, pictureWidgetPoint(form, {0, 0.85}) + QPoint(qRound(radius), 0),
+    QVERIFY(colourAround(shown, testsupport::widgetPoint(*form.Picture1, 0, 0.85) + QPoint(qRound(radius), 0),
                          QColor(255, 255, 0), 1));
     // The editors show what the boxes hold.
     QCOMPARE(qobject_cast<QLineEdit *>(form.txtN->editor())->text(), QStringLiteral(" 21"));
@@ -222,7 +217,7 @@ void TestEndToEnd::drawFreehandAndClearIt()
 {
     showWindow();
     Form1 &form = *m_form;
-    const QPoint from = pictureWidgetPoint(form, {-0.9, -1.0});
+    const QPoint from = testsupport::widgetPoint(*form.Picture1, -0.9, -1.0);
     QTest::mousePress(form.Picture1, Qt::LeftButton, {}, from);
     for (int i = 1; i <= 5; ++i)
         QTest::mouseMove(form.Picture1, from + QPoint(4 * i, 0));

@@ -18,11 +18,6 @@ using testsupport::sendMouse;
 
 namespace {
 
-QPoint widgetPoint(const Form1 &form, double x, double y)
-{
-    return (form.Picture1->drawingArea().topLeft() + form.Picture1->toPixel(x, y)).toPoint();
-}
-
 bool whiteAt(const Form1 &form, double x, double y)
 {
     return colourAround(form.Picture1->image(), form.Picture1->toPixel(x, y).toPoint(), Qt::white, 0);
@@ -159,15 +154,15 @@ void TestHousekeeping::freehandMarking()
 
     // Before the first press, movement draws nothing.
     QCOMPARE(form->mouseDown, 0);
-    sendMouse(picture, QEvent::MouseMove, widgetPoint(*form, 0.5, 0.5), Qt::NoButton, Qt::NoButton);
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*form->Picture1, 0.5, 0.5), Qt::NoButton, Qt::NoButton);
     QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
 
     // The press itself marks nothing; each movement while held marks a point.
-    sendMouse(picture, QEvent::MouseButtonPress, widgetPoint(*form, 0.2, 0.2), button, button);
+    sendMouse(picture, QEvent::MouseButtonPress, testsupport::widgetPoint(*form->Picture1, 0.2, 0.2), button, button);
     QCOMPARE(form->mouseDown, 1);
     QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
-    sendMouse(picture, QEvent::MouseMove, widgetPoint(*form, 0.3, 0.3), Qt::NoButton, button);
-    sendMouse(picture, QEvent::MouseMove, widgetPoint(*form, 0.6, 0.3), Qt::NoButton, button);
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*form->Picture1, 0.3, 0.3), Qt::NoButton, button);
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*form->Picture1, 0.6, 0.3), Qt::NoButton, button);
     QVERIFY(whiteAt(*form, 0.3, 0.3));
     QVERIFY(whiteAt(*form, 0.6, 0.3));
     QVERIFY(!whiteAt(*form, 0.45, 0.3)); // points are not joined
@@ -175,9 +170,9 @@ void TestHousekeeping::freehandMarking()
     QVERIFY(std::abs(form->Picture1->currentY() - 0.3) < 0.02);
 
     // After the release, nothing more.
-    sendMouse(picture, QEvent::MouseButtonRelease, widgetPoint(*form, 0.6, 0.3), button, Qt::NoButton);
+    sendMouse(picture, QEvent::MouseButtonRelease, testsupport::widgetPoint(*form->Picture1, 0.6, 0.3), button, Qt::NoButton);
     QCOMPARE(form->mouseDown, 0);
-    sendMouse(picture, QEvent::MouseMove, widgetPoint(*form, -0.5, -0.5), Qt::NoButton, Qt::NoButton);
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*form->Picture1, -0.5, -0.5), Qt::NoButton, Qt::NoButton);
     QVERIFY(!whiteAt(*form, -0.5, -0.5));
 
     // Clearing the picture takes the marks away.
@@ -190,7 +185,7 @@ void TestHousekeeping::releaseOutsideThePictureEndsMarking()
     auto form = startZyklar();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QTest::mousePress(form->Picture1, Qt::LeftButton, {}, widgetPoint(*form, 0, 0));
+    QTest::mousePress(form->Picture1, Qt::LeftButton, {}, testsupport::widgetPoint(*form->Picture1, 0, 0));
     QCOMPARE(form->mouseDown, 1);
     // Released over txtAbstand, far outside the picture: Qt's implicit grab
     // still hands the release to the picture.

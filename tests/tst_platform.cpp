@@ -316,7 +316,7 @@ void TestPlatform::pictureKeepsDrawingMadeBeforeShow()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     const QImage shown = picture->grab().toImage();
-    const QPoint dot = (picture->drawingArea().topLeft() + picture->toPixel(0, 0.85)).toPoint();
+    const QPoint dot = testsupport::widgetPoint(*picture, 0, 0.85);
     const int radius = qRound(0.02 / 2.64 * picture->drawingArea().width());
     QVERIFY(testsupport::colourAround(shown, dot + QPoint(radius, 0), QColor(55, 55, 255), 1));
     picture->update();
@@ -348,8 +348,8 @@ void TestPlatform::pictureReportsMouseInUserCoordinates()
     PictureBox picture;
     makeLikePicture1(picture);
     QSignalSpy downs(&picture, &PictureBox::mouseDown);
-    const QPointF centre = picture.drawingArea().topLeft() + picture.toPixel(0, 0);
-    sendMouse(&picture, QEvent::MouseButtonPress, centre.toPoint(), Qt::RightButton, Qt::RightButton);
+    const QPoint centre = testsupport::widgetPoint(picture, 0, 0);
+    sendMouse(&picture, QEvent::MouseButtonPress, centre, Qt::RightButton, Qt::RightButton);
     QCOMPARE(downs.count(), 1);
     QCOMPARE(downs[0][0].value<Qt::MouseButton>(), Qt::RightButton);
     QVERIFY(std::abs(downs[0][2].toDouble()) < 0.01);

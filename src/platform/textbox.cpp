@@ -67,8 +67,8 @@ const QString &TextBox::text() const
 void TextBox::setText(const QString &text)
 {
     // Rewriting the same text (the header rows after every analysis) leaves
-    // the editor alone.
-    if (!m_resetView && m_pending.isEmpty() && text == this->text())
+    // the editor alone: whatever sync is pending already ends at this text.
+    if (text == this->text())
         return;
     m_text = text;
     m_userEdited = false;
