@@ -199,14 +199,20 @@ void TestWindow::menuInventory()
     QStringList bar;
     for (QAction *action : form.menuBar()->actions())
         bar << action->objectName() + '=' + action->text();
+    // The design's entries keep their order; "Extras" comes after them.
     QCOMPARE(bar, QStringList({"cmdEnde=Programm beenden", "dmdGroesse=Größe",
-                               "cmdclear=Alles löschen", "cmdCopy=copyright"}));
+                               "cmdclear=Alles löschen", "cmdCopy=copyright",
+                               "mnuExtras=Extras"}));
     QStringList size;
     for (QAction *action : form.findChild<QMenu *>("dmdGroesse")->actions()) {
         size << action->objectName() + '=' + action->text();
         QVERIFY(action->shortcut().isEmpty());
     }
     QCOMPARE(size, QStringList({"cmdBildschirm=Bildschirm", "cmdgroesser=kleiner", "cmdkleiner=größer"}));
+    QStringList extras;
+    for (QAction *action : form.findChild<QMenu *>("mnuExtras")->actions())
+        extras << action->objectName() + '=' + action->text() + '=' + action->shortcut().toString();
+    QCOMPARE(extras, QStringList({"cmdRangliste=Rangliste…=Ctrl+R"}));
 }
 
 void TestWindow::startUpShowsTheWindowLaidOut()

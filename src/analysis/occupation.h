@@ -1,10 +1,12 @@
 #pragma once
 
+#include "numbers/spread.h"
+
 #include <array>
 
-// The occupation of the circle: at step s the position s·k mod N. For every
-// newly occupied position, the distance in positions to the nearest occupied
-// one in each direction. Plain arithmetic, no widgets.
+// The window's occupation of the circle: the engine's steps and distances,
+// plus the table of which step occupied which position, for the
+// permutation row.
 namespace analysis {
 
 class Occupation
@@ -16,9 +18,9 @@ public:
     void start(int n, int k);
 
     // Occupies the next position (the multiplier further on) as step i + 1,
-    // for i = 1 … n − 1, and finds its two gaps. The smaller one is the
-    // step's minimal distance; on a tie the backward one is taken, which is
-    // the same number.
+    // for i = 1 … n − 1, with its two gaps. The smaller one is the step's
+    // minimal distance; on a tie the backward one is taken, which is the
+    // same number.
     void step(int i);
     int minimalGap() const { return backwardGap <= forwardGap ? backwardGap : forwardGap; }
 
@@ -33,8 +35,7 @@ public:
     int gapSum = 0;      // of the minimal distances of steps 1 … n − 1
 
 private:
-    int m_n = 0;
-    int m_k = 0;
+    numbers::Occupation m_steps{2, 1};
 };
 
 } // namespace analysis

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "analysis/analysis.h"
+#include "analysis/input.h"
 #include "app/icon.h"
 #include "circle/positioncircle.h"
 #include "layout/applylayout.h"
@@ -10,6 +11,8 @@
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
 #include "platform/units.h"
+#include "ranking/rankingmodel.h"
+#include "ranking/rankingwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -300,38 +303,51 @@ void Form1::createControls()
 
 void Form1::createMenu()
 {
-    // The menu bar left to right. The two zoom items keep their swapped
-    // names: cmdgroesser reads "kleiner", cmdkleiner reads "größer".
+    // The menu bar left to right; an item with a menu goes into that menu,
+    // made where its first item appears. The two zoom items keep their
+    // swapped names: cmdgroesser reads "kleiner", cmdkleiner reads "größer".
+    // "Extras" holds what the program does beyond its first design.
+    struct Menu {
+        const char *name;
+        const char *caption;
+    };
+    static const Menu size{"dmdGroesse", "Größe"};
+    static const Menu extras{"mnuExtras", "Extras"};
     struct Item {
         const char *name;
         const char *caption;
-        bool inSizeMenu;
+        const Menu *menu;
         void (Form1::*handler)();
+        QKeySequence shortcut = {};
     };
     static const Item items[] = {
-        {"cmdEnde", "Programm beenden", false, &Form1::cmdEnde_Click},
-        {"cmdBildschirm", "Bildschirm", true, &Form1::cmdBildschirm_Click},
-        {"cmdgroesser", "kleiner", true, &Form1::cmdgroesser_Click},
-        {"cmdkleiner", "größer", true, &Form1::cmdkleiner_Click},
-        {"cmdclear", "Alles löschen", false, &Form1::cmdclear_Click},
-        {"cmdCopy", "copyright", false, &Form1::cmdCopy_Click},
+        {"cmdEnde", "Programm beenden", nullptr, &Form1::cmdEnde_Click},
+        {"cmdBildschirm", "Bildschirm", &size, &Form1::cmdBildschirm_Click},
+        {"cmdgroesser", "kleiner", &size, &Form1::cmdgroesser_Click},
+        {"cmdkleiner", "größer", &size, &Form1::cmdkleiner_Click},
+        {"cmdclear", "Alles löschen", nullptr, &Form1::cmdclear_Click},
+        {"cmdCopy", "copyright", nullptr, &Form1::cmdCopy_Click},
+        {"cmdRangliste", "Rangliste…", &extras, &Form1::cmdRangliste_Click,
+         QKeySequence(Qt::CTRL | Qt::Key_R)},
     };
 
-    QMenu *sizeMenu = nullptr;
+    QHash<const Menu *, QMenu *> menus;
     for (const Item &item : items) {
         auto *action = new QAction(QString::fromUtf8(item.caption), this);
         action->setObjectName(QLatin1String(item.name));
+        action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, item.handler);
-        if (!item.inSizeMenu) {
+        if (!item.menu) {
             menuBar()->addAction(action);
             continue;
         }
-        if (!sizeMenu) {
-            sizeMenu = menuBar()->addMenu(QStringLiteral("Größe"));
-            sizeMenu->setObjectName(QStringLiteral("dmdGroesse"));
-            sizeMenu->menuAction()->setObjectName(QStringLiteral("dmdGroesse"));
+        QMenu *&menu = menus[item.menu];
+        if (!menu) {
+            menu = menuBar()->addMenu(QString::fromUtf8(item.menu->caption));
+            menu->setObjectName(QLatin1String(item.menu->name));
+            menu->menuAction()->setObjectName(QLatin1String(item.menu->name));
         }
-        sizeMenu->addAction(action);
+        menu->addAction(action);
     }
 }
 
@@ -346,6 +362,11 @@ void Form1::connectEvents()
     for (auto event : {&platform::ScrollBar::change, &platform::ScrollBar::scroll}) {
         connect(HScroll1, event, this, [positions] { positions->HScroll1_Change(); });
         connect(HScroll2, event, this, [positions] { positions->HScroll2_Change(); });
+        // After the window's own handler: the ranking follows N.
+        connect(HScroll1, event, this, [this] {
+            if (m_ranking && m_ranking->isVisible())
+                m_ranking->showN(m_circle->N);
+        });
     }
 
     connect(Picture1, &platform::PictureBox::mouseDown, this, &Form1::Picture1_MouseDown);
@@ -375,6 +396,36 @@ void Form1::ApplyLayout()
 void Form1::Command2_Click()
 {
     m_analysis->Command2_Click();
+    if (m_ranking && m_ranking->isVisible())
+        m_ranking->showAnalysed(m_circle->N, m_circle->k);
+}
+
+void Form1::cmdRangliste_Click()
+{
+    if (!m_ranking) {
+        m_ranking = new RankingWindow(this);
+        connect(m_ranking, &RankingWindow::multiplierChosen, this, &Form1::analyseMultiplier);
+    }
+    // Before the first analysis N and k are still unset.
+    if (m_circle->k > 0)
+        m_ranking->showAnalysed(m_circle->N, m_circle->k);
+    else
+        m_ranking->showN(m_circle->N > 0 ? m_circle->N : HScroll1->value());
+    m_ranking->show();
+    m_ranking->raise();
+    m_ranking->activateWindow();
+}
+
+// A row chosen in the ranking: its multiplier in txtk, and the analysis run
+// as the "Analyse" button runs it. txtN is set too where it no longer reads
+// as the ranking's N, so the analysis is of the row that was chosen.
+void Form1::analyseMultiplier(int k)
+{
+    const int n = m_ranking->model().n();
+    if (analysis::readNumber(txtN->text()) != n)
+        txtN->setText(QString::number(n));
+    txtk->setText(QString::number(k));
+    Command2_Click();
 }
 
 void Form1::cmdBildschirm_Click()

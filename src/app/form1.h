@@ -19,6 +19,7 @@ class TextBox;
 namespace circle {
 class PositionCircle;
 }
+class RankingWindow;
 namespace analysis {
 class Analysis;
 }
@@ -53,12 +54,15 @@ public:
     void cmdkleiner_Click();  // caption "größer"
     void cmdclear_Click();
     void cmdCopy_Click();
+    void cmdRangliste_Click();
 
     // Window-level variables.
     double zoomFactor = 1.0;
     int mouseDown = 0;
 
     circle::PositionCircle &positionCircle() const { return *m_circle; }
+    // The ranking window, once "Rangliste…" has opened it.
+    RankingWindow *rankingWindow() const { return m_ranking; }
     analysis::Analysis &analysis() const { return *m_analysis; }
 
     // The controls, owned by their Qt parents.
@@ -76,7 +80,9 @@ private:
     void createControls();
     void createMenu();
     void connectEvents();
+    void analyseMultiplier(int k);
 
     std::unique_ptr<circle::PositionCircle> m_circle;
     std::unique_ptr<analysis::Analysis> m_analysis;
+    RankingWindow *m_ranking = nullptr;
 };

@@ -1,0 +1,532 @@
+#include "cli/commandline.h"
+
+#include "numbers/ranking.h"
+#include "numbers/spread.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <chrono>
+#include <numeric>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+using numbers::u64;
+using numbers::Wide;
+
+// A mistake in the arguments: reported as one line, exit status 2, and
+// nothing on standard output.
+struct UsageError {
+    std::string message;
+};
+
+enum class Format { Text, Csv, Json };
+
+// Standard output, written in large pieces.
+class Output
+{
+public:
+    explicit Output(std::FILE *file)
+        : m_file(file)
+    {
+    }
+    Output &operator<<(std::string_view text)
+    {
+        m_buffer += text;
+        if (m_buffer.size() >= 1 << 16)
+            flush();
+        return *this;
+    }
+    Output &operator<<(char c) { return *this << std::string_view(&c, 1); }
+    // False when anything could not be written (a full disk, say).
+    bool finish()
+    {
+        flush();
+        return std::fflush(m_file) == 0 && !std::ferror(m_file);
+    }
+
+private:
+    void flush()
+    {
+        std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file);
+        m_buffer.clear();
+    }
+    std::FILE *m_file;
+    std::string m_buffer;
+};
+
+struct Invocation {
+    std::vector<std::string> arguments; // after the command's name
+    Format format = Format::Text;
+    std::optional<u64> top;
+    Output &out;
+    std::FILE *err;
+};
+
+// ---- Reading arguments ----------------------------------------------------
+
+std::string quoted(std::string_view text)
+{
+    return "„" + std::string(text) + "“";
+}
+
+bool allDigits(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A whole decimal number between min and max: digits only, no sign, no
+// point, no exponent.
+u64 wholeNumber(std::string_view text, const char *name, u64 min, u64 max)
+{
+    if (!allDigits(text))
+        throw UsageError{std::string(name) + " muss eine ganze Dezimalzahl sein, nicht "
+                         + quoted(text)};
+    Wide value = 0;
+    for (char digit : text) {
+        value = value * 10 + u64(digit - '0');
+        if (value > max)
+            break;
+    }
+    if (value < min && max == numbers::everyMultiplier)
+        throw UsageError{std::string(name) + " muss mindestens " + std::to_string(min)
+                         + " sein, nicht " + std::string(text)};
+    if (value < min || value > max)
+        throw UsageError{std::string(name) + " muss zwischen " + std::to_string(min) + " und "
+                         + std::to_string(max) + " liegen, nicht " + std::string(text)};
+    return u64(value);
+}
+
+// K of any length, taken modulo N digit by digit.
+u64 residue(std::string_view text, u64 n)
+{
+    if (!allDigits(text))
+        throw UsageError{"K muss eine ganze Dezimalzahl sein, nicht " + quoted(text)};
+    Wide rest = 0;
+    for (char digit : text)
+        rest = (rest * 10 + u64(digit - '0')) % n;
+    return u64(rest);
+}
+
+// N and K reduced as the window reduces them: K modulo N, then their common
+// divisor cancelled, with the window's message on standard error.
+std::pair<u64, u64> multiplierOf(const Invocation &call, u64 maxN)
+{
+    const u64 n = wholeNumber(call.arguments[0], "N", 2, maxN);
+    const u64 k = residue(call.arguments[1], n);
+    if (k == 0)
+        throw UsageError{"K darf kein Vielfaches von N sein: dann bliebe jeder Schritt auf "
+                         "Position 1"};
+    const u64 divisor = std::gcd(n, k);
+    if (divisor != 1)
+        std::fprintf(call.err, "Der gemeinsame Teiler %s wird herausgekürzt\n",
+                     std::to_string(divisor).c_str());
+    return {n / divisor, k / divisor};
+}
+
+// ---- Writing numbers ------------------------------------------------------
+
+// The window's rules: a number with one leading blank for its sign, and
+// that text right-aligned in a fixed column, cut to the column's width.
+std::string numberText(u64 value)
+{
+    return ' ' + std::to_string(value);
+}
+
+std::string column(u64 value, size_t width)
+{
+    const std::string text = numberText(value);
+    if (text.size() >= width)
+        return text.substr(text.size() - width);
+    return std::string(width - text.size(), ' ') + text;
+}
+
+// Up to 999 positions the window's three-character columns; beyond, columns
+// wide enough for N with its blank, so no digit is cut.
+size_t columnWidth(u64 n)
+{
+    return n <= 999 ? 3 : numberText(n).size();
+}
+
+std::string fractionJson(const std::vector<u64> &quotients)
+{
+    std::string text = "[";
+    for (size_t i = 0; i < quotients.size(); ++i)
+        text += (i ? "," : "") + std::to_string(quotients[i]);
+    return text + "]";
+}
+
+// A CSV field in double quotes, doubling any quote inside (RFC 4180).
+std::string csvQuoted(const std::string &field)
+{
+    std::string text = "\"";
+    for (char c : field)
+        text += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return text + "\"";
+}
+
+// Display width of UTF-8 text: its code points.
+size_t displayWidth(std::string_view text)
+{
+    size_t width = 0;
+    for (unsigned char c : text)
+        width += (c & 0xC0) != 0x80;
+    return width;
+}
+
+std::string padded(std::string_view text, size_t width, bool right)
+{
+    const std::string fill(width > displayWidth(text) ? width - displayWidth(text) : 0, ' ');
+    return right ? fill + std::string(text) : std::string(text) + fill;
+}
+
+// ---- The commands ---------------------------------------------------------
+
+void analyse(const Invocation &call)
+{
+    const auto [n, k] = multiplierOf(call, 1'000'000);
+    Output &out = call.out;
+    numbers::Occupation steps(n, k);
+
+    if (call.format == Format::Csv) {
+        out << "schritt,position,rueckwaerts,vorwaerts,minimum,gleichverteilt\n";
+        for (u64 i = 1; i < n; ++i) {
+            steps.advance();
+            out << std::to_string(i) + ',' + std::to_string(steps.position() + 1) + ','
+                            + std::to_string(steps.backward()) + ','
+                            + std::to_string(steps.forward()) + ','
+                            + std::to_string(steps.minimal()) + ',' + std::to_string(n / (i + 1))
+                            + '\n';
+        }
+        return;
+    }
+    if (call.format == Format::Json) {
+        Wide sum = 0;
+        numbers::spreadSum(n, k, sum);
+        const u64 share = numbers::shareTenThousandths(sum, numbers::equidistantSum(n));
+        out << "{\"n\":" + std::to_string(n) + ",\"k\":" + std::to_string(k)
+                        + ",\"summe\":" + numbers::decimal(sum)
+                        + ",\"anteil\":" + numbers::shareText(share) + ",\"kettenbruch\":"
+                        + fractionJson(numbers::continuedFraction(k, n)) + ",\"schritte\":[";
+        for (u64 i = 1; i < n; ++i) {
+            steps.advance();
+            out << std::string(i > 1 ? ",\n" : "\n") + "{\"schritt\":" + std::to_string(i)
+                            + ",\"position\":" + std::to_string(steps.position() + 1)
+                            + ",\"rueckwaerts\":" + std::to_string(steps.backward())
+                            + ",\"vorwaerts\":" + std::to_string(steps.forward())
+                            + ",\"minimum\":" + std::to_string(steps.minimal())
+                            + ",\"gleichverteilt\":" + std::to_string(n / (i + 1)) + '}';
+        }
+        out << "\n]}\n";
+        return;
+    }
+
+    // The five result boxes of the window, each under its caption.
+    const size_t width = columnWidth(n);
+    std::string sequence = column(1, width) + ' ';
+    std::string gaps;
+    std::string minimal = column(n, width);
+    std::vector<u64> occupiedAt(n, 0); // position → 1-based step
+    occupiedAt[0] = 1;
+    u64 sum = 0;
+    for (u64 i = 1; i < n; ++i) {
+        steps.advance();
+        sequence += column(steps.position() + 1, width) + ' ';
+        gaps += numberText(steps.backward()) + '-' + numberText(steps.forward()) + '\n';
+        minimal += column(steps.minimal(), width);
+        sum += steps.minimal();
+        occupiedAt[steps.position()] = i + 1;
+    }
+    std::string permutation;
+    for (u64 step : occupiedAt)
+        permutation += column(step, width);
+
+    out << "Die Folge\n" << sequence << "\n\n";
+    out << "getrennt nach rechtem und linkem Nachbarn\n" << gaps << '\n';
+    out << "Folge der Minimalabstände\n" << minimal << "\n\n";
+    out << "  k:  Summe\n" << numberText(k) + ':' + numberText(sum) << "\n\n";
+    out << "Reihenfolge der Felderbelegung / Permutation\n" << permutation << '\n';
+}
+
+void rangliste(const Invocation &call)
+{
+    const u64 n = wholeNumber(call.arguments[0], "N", 2, 1'000'000'000);
+    const u64 top = call.top.value_or(numbers::everyMultiplier);
+
+    // Progress only for a person watching a terminal, and only once the run
+    // has taken a second.
+    const bool terminal = isatty(fileno(call.err));
+    const auto started = std::chrono::steady_clock::now();
+    bool shown = false;
+    const numbers::Progress progress = [&](double done) {
+        if (std::chrono::steady_clock::now() - started < std::chrono::seconds(1))
+            return;
+        std::fprintf(call.err, "\rRangliste für N = %s: %3d %%", std::to_string(n).c_str(),
+                     int(done * 100));
+        std::fflush(call.err);
+        shown = true;
+    };
+    const std::vector<numbers::Ranked> rows
+            = numbers::ranking(n, top, terminal ? progress : numbers::Progress());
+    if (shown)
+        std::fprintf(call.err, "\r\033[K");
+    const Wide equidistant = numbers::equidistantSum(n);
+
+    struct Texts {
+        std::string rank, k, sum, share, fraction, largest;
+        std::vector<u64> quotients;
+    };
+    const auto texts = [&](const numbers::Ranked &row, char separator) {
+        Texts t;
+        t.quotients = numbers::continuedFraction(row.k, n);
+        t.rank = std::to_string(row.rank);
+        t.k = std::to_string(row.k);
+        t.sum = std::to_string(row.sum);
+        t.share = numbers::shareText(numbers::shareTenThousandths(row.sum, equidistant),
+                                     separator);
+        t.fraction = numbers::continuedFractionText(t.quotients);
+        t.largest = std::to_string(numbers::largestQuotient(t.quotients));
+        return t;
+    };
+
+    Output &out = call.out;
+    if (call.format == Format::Csv) {
+        out << "rang,k,summe,anteil,kettenbruch,groesster_teilnenner\n";
+        for (const numbers::Ranked &row : rows) {
+            const Texts t = texts(row, '.');
+            out << t.rank + ',' + t.k + ',' + t.sum + ',' + t.share + ',' + csvQuoted(t.fraction)
+                            + ',' + t.largest + '\n';
+        }
+        return;
+    }
+    if (call.format == Format::Json) {
+        out << "[";
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const Texts t = texts(rows[i], '.');
+            out << std::string(i ? ",\n" : "\n") + "{\"rang\":" + t.rank + ",\"k\":" + t.k
+                            + ",\"summe\":" + t.sum + ",\"anteil\":" + t.share
+                            + ",\"kettenbruch\":" + fractionJson(t.quotients)
+                            + ",\"groesster_teilnenner\":" + t.largest + '}';
+        }
+        out << "\n]\n";
+        return;
+    }
+
+    // A table for reading: numbers right-aligned, the fraction left-aligned.
+    const char *headers[] = {"Rang", "k", "Summe", "Anteil", "Kettenbruch", "größter Teilnenner"};
+    size_t widths[6];
+    for (int c = 0; c < 6; ++c)
+        widths[c] = displayWidth(headers[c]);
+    for (const numbers::Ranked &row : rows) {
+        const Texts t = texts(row, ',');
+        const std::string *cells[] = {&t.rank, &t.k, &t.sum, &t.share, &t.fraction, &t.largest};
+        for (int c = 0; c < 6; ++c)
+            widths[c] = std::max(widths[c], cells[c]->size());
+    }
+    const auto line = [&](const std::string (&cells)[6]) {
+        std::string text;
+        for (int c = 0; c < 6; ++c) {
+            const bool last = c == 5;
+            text += padded(cells[c], last ? 0 : widths[c], c != 4) + (last ? "\n" : "  ");
+        }
+        return text;
+    };
+    out << line({headers[0], headers[1], headers[2], headers[3], headers[4], headers[5]});
+    for (const numbers::Ranked &row : rows) {
+        const Texts t = texts(row, ',');
+        out << line({t.rank, t.k, t.sum, t.share, t.fraction, t.largest});
+    }
+}
+
+void summe(const Invocation &call)
+{
+    const auto [n, k] = multiplierOf(call, 1'000'000'000'000'000'000);
+    const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
+    const std::string nText = std::to_string(n), kText = std::to_string(k);
+    const std::string sum = numbers::decimal(f.sum), largest = std::to_string(f.largest);
+    const std::string fraction = numbers::continuedFractionText(f.quotients);
+
+    Output &out = call.out;
+    switch (call.format) {
+    case Format::Csv:
+        out << "n,k,summe,anteil,kettenbruch,groesster_teilnenner\n"
+            << nText + ',' + kText + ',' + sum + ',' + numbers::shareText(f.share) + ','
+                        + csvQuoted(fraction) + ',' + largest + '\n';
+        break;
+    case Format::Json:
+        out << "{\"n\":" + nText + ",\"k\":" + kText + ",\"summe\":" + sum
+                        + ",\"anteil\":" + numbers::shareText(f.share)
+                        + ",\"kettenbruch\":" + fractionJson(f.quotients)
+                        + ",\"groesster_teilnenner\":" + largest + "}\n";
+        break;
+    case Format::Text:
+        out << "N = " + nText + ", k = " + kText + '\n' + "Summe: " + sum + '\n'
+                        + "Anteil: " + numbers::shareText(f.share, ',') + '\n'
+                        + "Kettenbruch: " + fraction + '\n' + "größter Teilnenner: " + largest
+                        + '\n';
+        break;
+    }
+}
+
+// ---- Help -----------------------------------------------------------------
+
+struct Command {
+    const char *name;
+    int arguments;
+    bool ranks; // takes --top
+    void (*run)(const Invocation &);
+    const char *usage;
+    const char *help;
+};
+
+const Command commands[] = {
+    {"analyse", 2, false, analyse, "zyklar analyse N K [--format text|csv|json]",
+     "Belegt N Positionen auf dem Kreis mit dem Multiplikator K, Schritt für Schritt,\n"
+     "und zeigt, was das Fenster nach „Analyse“ zeigt: die Folge, die Abstände zu\n"
+     "beiden Nachbarn, die Minimalabstände, die Summe und die Permutation.\n"
+     "2 ≤ N ≤ 1000000.\n"},
+    {"rangliste", 1, true, rangliste, "zyklar rangliste N [--top T] [--format text|csv|json]",
+     "Ordnet alle zu N teilerfremden Multiplikatoren k nach der Summe ihrer\n"
+     "Minimalabstände, die größte zuerst; gleiche Summen teilen sich den Rang.\n"
+     "Dazu der Anteil an der gleichverteilten Summe und der Kettenbruch von k/N.\n"
+     "2 ≤ N ≤ 1000000000.\n"},
+    {"summe", 2, false, summe, "zyklar summe N K [--format text|csv|json]",
+     "Summe, Anteil, Kettenbruch und größter Teilnenner eines Multiplikators,\n"
+     "in geschlossener Form je Teilnenner des Kettenbruchs. 2 ≤ N ≤ 10^18.\n"},
+};
+
+const char overview[]
+        = "Aufruf: zyklar [BEFEHL ARGUMENTE… [OPTIONEN]]\n"
+          "Ohne Argumente öffnet zyklar sein Fenster.\n"
+          "\n"
+          "Befehle:\n"
+          "  analyse N K     die Belegung von N Positionen mit dem Multiplikator K\n"
+          "  rangliste N     alle Multiplikatoren von N, der gleichmäßigste zuerst\n"
+          "  summe N K       Summe, Anteil und Kettenbruch eines Multiplikators\n"
+          "\n"
+          "Optionen:\n"
+          "  --format F      text (Vorgabe), csv oder json\n"
+          "  --top T         bei rangliste: nur die ersten T Plätze\n"
+          "  -h, --help      diese Hilfe; nach einem Befehl dessen Hilfe\n"
+          "  --version       die Version\n"
+          "\n"
+          "K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird\n"
+          "herausgekürzt. Zahlen sind ganze Dezimalzahlen ohne Vorzeichen.\n";
+
+const char topHelp[] = "  --top T     nur die ersten T Plätze\n";
+const char formatHelp[] = "  --format F  text (Vorgabe), csv oder json\n";
+
+Format formatNamed(const QString &name)
+{
+    if (name == u"text")
+        return Format::Text;
+    if (name == u"csv")
+        return Format::Csv;
+    if (name == u"json")
+        return Format::Json;
+    throw UsageError{"unbekanntes Format " + quoted(name.toStdString())
+                     + "; möglich sind text, csv und json"};
+}
+
+int runChecked(const QStringList &arguments, std::FILE *out, std::FILE *err)
+{
+    // A number with a sign would otherwise read as an unknown option.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument.size() > 1 && (argument[0] == u'-' || argument[0] == u'+')
+            && argument[1].isDigit())
+            throw UsageError{quoted(argument.toStdString())
+                             + " ist keine ganze Dezimalzahl: Zahlen haben kein Vorzeichen"};
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version(QStringLiteral("version"), {});
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("F"));
+    const QCommandLineOption top(QStringLiteral("top"), {}, QStringLiteral("T"));
+    parser.addOptions({help, version, format, top});
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString name = parser.unknownOptionNames().first();
+            throw UsageError{"unbekannte Option "
+                             + quoted((name.size() == 1 ? "-" : "--") + name.toStdString())
+                             + "; die Optionen zeigt „zyklar --help“"};
+        }
+        throw UsageError{"einer Option fehlt ihr Wert: --format F oder --top T"};
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    const Command *command = nullptr;
+    if (!positional.isEmpty()) {
+        for (const Command &candidate : commands) {
+            if (positional.first() == QLatin1String(candidate.name))
+                command = &candidate;
+        }
+        if (!command)
+            throw UsageError{"unbekannter Befehl " + quoted(positional.first().toStdString())
+                             + "; die Befehle zeigt „zyklar --help“"};
+    }
+
+    if (parser.isSet(help)) {
+        std::string text = overview;
+        if (command)
+            text = std::string("Aufruf: ") + command->usage + "\n\n" + command->help + "\n"
+                    + (command->ranks ? topHelp : "") + formatHelp;
+        std::fputs(text.c_str(), out);
+        return exitOk;
+    }
+    if (parser.isSet(version)) {
+        std::fputs("zyklar " ZYKLAR_VERSION "\n", out);
+        return exitOk;
+    }
+    if (!command)
+        throw UsageError{"kein Befehl angegeben; die Befehle zeigt „zyklar --help“"};
+
+    const std::string usage = std::string("; Aufruf: ") + command->usage;
+    if (positional.size() - 1 < command->arguments)
+        throw UsageError{"zu wenige Argumente" + usage};
+    if (positional.size() - 1 > command->arguments)
+        throw UsageError{"zu viele Argumente" + usage};
+    if (parser.isSet(top) && !command->ranks)
+        throw UsageError{"--top gilt nur für rangliste" + usage};
+
+    Output output(out);
+    Invocation call{{}, Format::Text, std::nullopt, output, err};
+    for (qsizetype i = 1; i < positional.size(); ++i)
+        call.arguments.push_back(positional[i].toStdString());
+    if (parser.isSet(format))
+        call.format = formatNamed(parser.value(format));
+    if (parser.isSet(top))
+        call.top = wholeNumber(parser.value(top).toStdString(), "T", 1, numbers::everyMultiplier);
+
+    command->run(call);
+    if (!output.finish()) {
+        std::fputs("zyklar: die Ergebnisse ließen sich nicht vollständig schreiben\n", err);
+        return exitFailure;
+    }
+    return exitOk;
+}
+
+} // namespace
+
+int run(int argc, char *argv[], std::FILE *out, std::FILE *err)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    try {
+        return runChecked(arguments, out, err);
+    } catch (const UsageError &error) {
+        std::fprintf(err, "zyklar: %s\n", error.message.c_str());
+        return exitUsage;
+    }
+}
+
+} // namespace cli

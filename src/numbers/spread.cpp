@@ -1,0 +1,224 @@
+#include "numbers/spread.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace numbers {
+
+namespace {
+
+// The records of the two running minima move like the subtractive Euclidean
+// algorithm on (b, f) = (k, N − k), both set at step 1. The next record of
+// either side falls at step m_b + m_f (the steps of the current records): on
+// the side whose value is larger, which drops by the smaller value, because
+// r(m_b + m_f) = r(m_b) + r(m_f) = b + (N − f).
+//
+// While the larger side runs down, the minimal distance stays at the smaller
+// value; it changes only when the larger side falls below it. A run of q
+// records on one side is one division f = q·b + rem: q is a partial quotient
+// of k/N, and the run ends at step m_f + q·m_b. So the sum grows by
+// b · (steps in the run) per run, not per step.
+//
+// For coprime N and k one side reaches 1 at the step k⁻¹ or N − k⁻¹, both
+// below N, and from there the minimal distance is 1 up to step N − 1. A
+// common divisor g keeps both sides multiples of g, so Euclid ends with a
+// remainder 0 instead.
+template <typename Sum>
+bool sumRuns(u64 n, u64 k, Sum &sum)
+{
+    u64 b = k, f = n - k; // the backward and forward minima
+    u64 mb = 1, mf = 1;   // the steps that set them
+    u64 from = 1;         // the minimal distance holds from this step on
+    Sum total = 0;
+    for (;;) {
+        if (b == 1 || f == 1) {
+            sum = total + Sum(n - from);
+            return true;
+        }
+        u64 &larger = b < f ? f : b;
+        u64 &largerStep = b < f ? mf : mb;
+        const u64 smaller = b < f ? b : f;
+        const u64 smallerStep = b < f ? mb : mf;
+        const u64 rest = larger % smaller;
+        if (rest == 0)
+            return false; // also b = f > 1
+        const u64 runEnd = largerStep + larger / smaller * smallerStep;
+        total += Sum(smaller) * (runEnd - from);
+        from = runEnd;
+        larger = rest;
+        largerStep = runEnd;
+    }
+}
+
+u64 isqrt(u64 n)
+{
+    u64 r = u64(std::sqrt(double(n)));
+    while (Wide(r) * r > n)
+        --r;
+    while (Wide(r + 1) * (r + 1) <= n)
+        ++r;
+    return r;
+}
+
+u64 icbrt(u64 n)
+{
+    u64 r = u64(std::cbrt(double(n)));
+    while (r > 0 && Wide(r) * r * r > n)
+        --r;
+    while (Wide(r + 1) * (r + 1) * (r + 1) <= n)
+        ++r;
+    return r;
+}
+
+} // namespace
+
+bool spreadSum(u64 n, u64 k, Wide &sum)
+{
+    return sumRuns(n, k, sum);
+}
+
+bool spreadSum(u64 n, u64 k, u64 &sum)
+{
+    return sumRuns(n, k, sum);
+}
+
+// The lattice points under xy = N are twice those with x ≤ √N, less the
+// square counted twice. Below the hyperbola the boundary is walked along
+// straight segments between lattice points whose slopes come from the
+// Stern–Brocot tree (Sladkey's successive approximation): each segment's
+// points are counted in closed form, so only about N^(1/3) segments are
+// visited; the steep end near the y axis, below N^(1/3), is summed directly.
+Wide divisorSum(u64 n)
+{
+    const u64 root = isqrt(n);
+    if (n < (u64(1) << 20)) {
+        Wide points = 0;
+        for (u64 x = 1; x <= root; ++x)
+            points += n / x;
+        return 2 * points - Wide(root) * root;
+    }
+
+    // Is the lattice point (x, y) above the hyperbola?
+    const auto outside = [n](u64 x, u64 y) { return Wide(x) * y > n; };
+    // Has the hyperbola's slope at x grown steeper than dy/dx? −N/x² ≤ −dy/dx.
+    const auto steeper = [n](u64 x, u64 dx, u64 dy) { return Wide(x) * x * dy >= Wide(n) * dx; };
+
+    const u64 steepEnd = icbrt(n);
+    u64 x = n / root;
+    u64 y = n / x + 1;
+    Wide points = 0;
+    // Slopes (dx, dy) still to try, the flattest at the bottom.
+    std::vector<std::pair<u64, u64>> slopes{{1, 0}, {1, 1}};
+    for (;;) {
+        auto [lx, ly] = slopes.back();
+        slopes.pop_back();
+        // Follow this slope while the point below it stays outside.
+        while (outside(x + lx, y - ly)) {
+            points += Wide(x) * ly + Wide(ly + 1) * (lx - 1) / 2;
+            x += lx;
+            y -= ly;
+        }
+        if (y <= steepEnd)
+            break;
+        u64 rx = lx, ry = ly;
+        for (;;) {
+            std::tie(lx, ly) = slopes.back();
+            if (outside(x + lx, y - ly))
+                break;
+            rx = lx;
+            ry = ly;
+            slopes.pop_back();
+        }
+        for (;;) {
+            const u64 mx = lx + rx, my = ly + ry;
+            if (outside(x + mx, y - my)) {
+                slopes.emplace_back(mx, my);
+                lx = mx;
+                ly = my;
+            } else {
+                if (steeper(x + mx, lx, ly))
+                    break;
+                rx = mx;
+                ry = my;
+            }
+        }
+    }
+    for (--y; y > 0; --y)
+        points += n / y;
+    return 2 * points - Wide(root) * root;
+}
+
+Wide equidistantSum(u64 n)
+{
+    return divisorSum(n) - n; // without j = 1
+}
+
+u64 shareTenThousandths(Wide sum, Wide equidistant)
+{
+    return u64((sum * 20000 + equidistant) / (2 * equidistant));
+}
+
+std::string shareText(u64 tenThousandths, char separator)
+{
+    std::string fraction = std::to_string(tenThousandths % 10000);
+    fraction.insert(0, 4 - fraction.size(), '0');
+    return std::to_string(tenThousandths / 10000) + separator + fraction;
+}
+
+std::vector<u64> continuedFraction(u64 k, u64 n)
+{
+    std::vector<u64> quotients;
+    while (n != 0) {
+        quotients.push_back(k / n);
+        const u64 rest = k % n;
+        k = n;
+        n = rest;
+    }
+    return quotients;
+}
+
+std::string continuedFractionText(const std::vector<u64> &quotients)
+{
+    std::string text = "[";
+    for (size_t i = 0; i < quotients.size(); ++i) {
+        if (i == 1)
+            text += "; ";
+        else if (i > 1)
+            text += ", ";
+        text += std::to_string(quotients[i]);
+    }
+    return text + "]";
+}
+
+u64 largestQuotient(const std::vector<u64> &quotients)
+{
+    if (quotients.size() < 2)
+        return 0;
+    return *std::max_element(quotients.begin() + 1, quotients.end());
+}
+
+std::string decimal(Wide value)
+{
+    std::string digits;
+    do {
+        digits += char('0' + int(value % 10));
+        value /= 10;
+    } while (value != 0);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
+Figures figures(u64 n, u64 k, Wide equidistant)
+{
+    Figures result;
+    result.n = n;
+    result.k = k;
+    spreadSum(n, k, result.sum);
+    result.share = shareTenThousandths(result.sum, equidistant);
+    result.quotients = continuedFraction(k, n);
+    result.largest = largestQuotient(result.quotients);
+    return result;
+}
+
+} // namespace numbers

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// How evenly a multiplier k fills N positions on a circle: the occupation
+// r(m) = m·k mod N step by step, the sum of its minimal distances in closed
+// form, the continued fraction of k/N that explains it, and the equidistant
+// row it is measured against. Plain arithmetic: no Qt, no widgets.
+namespace numbers {
+
+using u64 = std::uint64_t;
+// Sums for N up to 10^18 reach about N·ln N, past 64 bits.
+using Wide = unsigned __int128;
+
+// Step i (i = 1 … N − 1) occupies r(i). Position 0 is occupied from the
+// start, and the nearest occupied neighbour of r(i) lies backwards at
+// b(i) = min r(m) and forwards at f(i) = min (N − r(m)), m = 1 … i: the
+// distances between r(i) and the earlier r(j) are the r(i − j) and their
+// complements. So both are running minima and no neighbour is searched for.
+class Occupation
+{
+public:
+    // For 1 ≤ k < N, N ≤ 10^18; before the first step only position 0 is
+    // occupied.
+    Occupation(u64 n, u64 k)
+        : m_n(n), m_k(k), m_backward(n), m_forward(n)
+    {
+    }
+
+    // Occupies the next position, k further on.
+    void advance()
+    {
+        m_position += m_k; // both below N ≤ 10^18: no overflow
+        if (m_position >= m_n)
+            m_position -= m_n;
+        ++m_step;
+        if (m_position < m_backward)
+            m_backward = m_position;
+        if (m_n - m_position < m_forward)
+            m_forward = m_n - m_position;
+    }
+
+    u64 step() const { return m_step; }
+    u64 position() const { return m_position; } // 0-based
+    u64 backward() const { return m_backward; }
+    u64 forward() const { return m_forward; }
+    // On a tie the backward distance is taken; it is the same number.
+    u64 minimal() const { return m_backward <= m_forward ? m_backward : m_forward; }
+
+private:
+    u64 m_n, m_k;
+    u64 m_step = 0, m_position = 0;
+    u64 m_backward, m_forward;
+};
+
+// The sum of the minimal distances over the steps 1 … N − 1, for N and k
+// coprime, 1 ≤ k < N ≤ 10^18. Costs one division per partial quotient of
+// k/N. Returns false, leaving `sum` unspecified, when N and k share a divisor.
+bool spreadSum(u64 n, u64 k, Wide &sum);
+// The same for N < 2^32, where the sum fits 64 bits; faster, for rankings.
+bool spreadSum(u64 n, u64 k, u64 &sum);
+
+// The equidistant row ⌊N/2⌋ + ⌊N/3⌋ + … + ⌊N/N⌋: step i has i + 1 points,
+// and i + 1 points cannot all lie further apart than ⌊N/(i + 1)⌋. No
+// multiplier's sum exceeds it. About N^(1/3) operations.
+Wide equidistantSum(u64 n);
+
+// Σ ⌊N/j⌋ over j = 1 … N, the lattice points under the hyperbola xy = N.
+Wide divisorSum(u64 n);
+
+// The sum as a share of the equidistant row, in ten-thousandths rounded half
+// up: 8261 stands for 0.8261. Exact, with no floating point.
+u64 shareTenThousandths(Wide sum, Wide equidistant);
+
+// "0.8261" with the given decimal separator.
+std::string shareText(u64 tenThousandths, char separator = '.');
+
+// The continued fraction of k/N as Euclid's algorithm gives it, leading 0
+// included: 8/21 = [0; 2, 1, 1, 1, 2]. For 1 ≤ k < N the last quotient is at
+// least 2 (the expansion Euclid ends with).
+std::vector<u64> continuedFraction(u64 k, u64 n);
+
+// "[0; 2, 1, 1, 1, 2]".
+std::string continuedFractionText(const std::vector<u64> &quotients);
+
+// The largest partial quotient after the leading 0: a large one is a long
+// run of equal distances on one side, a poorly filled stretch.
+u64 largestQuotient(const std::vector<u64> &quotients);
+
+// The decimal digits of a wide number.
+std::string decimal(Wide value);
+
+// Everything the tools show of one multiplier.
+struct Figures {
+    u64 n = 0;
+    u64 k = 0;
+    Wide sum = 0;
+    u64 share = 0; // ten-thousandths
+    std::vector<u64> quotients;
+    u64 largest = 0;
+};
+
+// For N and k coprime, 1 ≤ k < N ≤ 10^18; the equidistant sum of N is
+// passed in, so a ranking computes it once.
+Figures figures(u64 n, u64 k, Wide equidistant);
+
+} // namespace numbers

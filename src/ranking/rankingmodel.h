@@ -1,0 +1,46 @@
+#pragma once
+
+#include "numbers/ranking.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <vector>
+
+// The ranking of every multiplier of one N as a read-only table. Display
+// texts are German ("0,7755"); the sort role holds the number behind each
+// cell, so a sorted view orders numerically.
+class RankingModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { Rank, Multiplier, Sum, Share, Fraction, Largest, ColumnCount };
+    static constexpr int SortRole = Qt::UserRole;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Ranks every multiplier of n afresh; nothing happens when n is shown.
+    void setN(int n);
+    int n() const { return m_n; }
+
+    // The row of multiplier k, or −1 when k is not coprime to N.
+    int rowOf(int k) const;
+    int multiplierAt(int row) const { return int(m_rows[size_t(row)].ranked.k); }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    struct Row {
+        numbers::Ranked ranked;
+        numbers::u64 share; // ten-thousandths
+        QString fraction;
+        numbers::u64 largest;
+    };
+    int m_n = 0;
+    std::vector<Row> m_rows;
+    std::vector<int> m_rowOfK; // k → row, −1 where not coprime
+};

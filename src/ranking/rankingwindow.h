@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QModelIndex;
+class QSortFilterProxyModel;
+class QTableView;
+class RankingModel;
+class StepPlot;
+
+// frmRangliste: every multiplier of the main window's N, ranked by how
+// evenly it fills the circle, in a sortable read-only table (grdRangliste),
+// and under it the chosen multiplier's minimal distances against the
+// equidistant row (picVerlauf). Activating a row asks for that multiplier's
+// analysis in the main window.
+class RankingWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit RankingWindow(QWidget *parent = nullptr);
+
+    // The table follows the main window's N.
+    void showN(int n);
+    // After an analysis of k for n: the table shows n with k's row current.
+    void showAnalysed(int n, int k);
+
+    RankingModel &model() const { return *m_model; }
+    QTableView &table() const { return *m_view; }
+    StepPlot &plot() const { return *m_plot; }
+    // The multiplier of the current row, 0 when there is none.
+    int currentMultiplier() const;
+
+signals:
+    void multiplierChosen(int k);
+
+private:
+    void selectMultiplier(int k);
+    int multiplierAt(const QModelIndex &viewIndex) const;
+
+    QLabel *m_caption;
+    QTableView *m_view;
+    RankingModel *m_model;
+    QSortFilterProxyModel *m_proxy;
+    StepPlot *m_plot;
+    int m_analysedN = 0;
+    int m_analysedK = 0;
+};

@@ -1,0 +1,121 @@
+#include "ranking/stepplot.h"
+
+#include "numbers/spread.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+const QColor minimalColour(0, 128, 128);
+const QColor equidistantColour(150, 150, 150);
+
+} // namespace
+
+StepPlot::StepPlot(QWidget *parent)
+    : QWidget(parent)
+{
+    setMinimumHeight(160);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+void StepPlot::setSeries(int n, int k)
+{
+    if (n == m_n && k == m_k)
+        return;
+    m_n = n;
+    m_k = k;
+    m_minimal.clear();
+    m_equidistant.clear();
+    if (k > 0) {
+        numbers::Occupation steps{numbers::u64(n), numbers::u64(k)};
+        for (int i = 1; i < n; ++i) {
+            steps.advance();
+            m_minimal.push_back(int(steps.minimal()));
+            m_equidistant.push_back(n / (i + 1));
+        }
+    }
+    setAccessibleDescription(k > 0 ? QStringLiteral("Minimalabstände von k = %1 gegen die "
+                                                    "gleichverteilte Folge, N = %2")
+                                             .arg(k)
+                                             .arg(n)
+                                   : QString());
+    update();
+}
+
+void StepPlot::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics(font());
+    if (m_minimal.empty()) {
+        p.setPen(palette().color(QPalette::PlaceholderText));
+        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Keine Zeile gewählt"));
+        return;
+    }
+
+    // Steps 1 … N − 1 across, distances 1 … N/2 up on a logarithmic scale.
+    const int line = metrics.height();
+    const QRectF area(QPointF(metrics.horizontalAdvance(QStringLiteral("0000")) + 8, 2.0 * line),
+                      QPointF(width() - 12, height() - 1.8 * line));
+    const int steps = int(m_minimal.size());
+    const double top = std::log(std::max(2, m_equidistant.front()));
+    const auto xOf = [&](double step) {
+        return area.left() + (step - 0.5) / steps * area.width();
+    };
+    const auto yOf = [&](int distance) {
+        return area.bottom() - std::log(distance) / top * area.height();
+    };
+
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(area);
+    p.setPen(palette().color(QPalette::Text));
+    for (int tick = 1; tick <= m_equidistant.front(); tick *= 10) {
+        const double y = yOf(tick);
+        p.drawLine(QPointF(area.left() - 4, y), QPointF(area.left(), y));
+        p.drawText(QRectF(0, y - line, area.left() - 6, 2 * line),
+                   Qt::AlignRight | Qt::AlignVCenter, QString::number(tick));
+    }
+    p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignLeft,
+               QStringLiteral("Schritt 1"));
+    p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignRight,
+               QStringLiteral("Schritt %1").arg(steps));
+
+    // A distance holds for its whole step: draw stairs, not slopes.
+    const auto stairs = [&](const std::vector<int> &values) {
+        QPainterPath path;
+        for (int i = 0; i < steps; ++i) {
+            const QPointF from(xOf(i + 0.5), yOf(values[size_t(i)]));
+            if (i == 0)
+                path.moveTo(from);
+            else
+                path.lineTo(from);
+            path.lineTo(xOf(i + 1.5), from.y());
+        }
+        return path;
+    };
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(equidistantColour, 1.5, Qt::DashLine));
+    p.drawPath(stairs(m_equidistant));
+    p.setPen(QPen(minimalColour, 2));
+    p.drawPath(stairs(m_minimal));
+
+    // The legend above the plot.
+    const QString legend[] = {
+        QStringLiteral("Minimalabstand je Schritt, k = %1").arg(m_k),
+        QStringLiteral("gleichverteilt: ⌊N/(i+1)⌋, N = %1").arg(m_n),
+    };
+    const QColor colours[] = {minimalColour, equidistantColour};
+    double x = area.left();
+    for (int i = 0; i < 2; ++i) {
+        const double y = 0.9 * line;
+        p.setPen(QPen(colours[i], 2, i ? Qt::DashLine : Qt::SolidLine));
+        p.drawLine(QPointF(x, y), QPointF(x + 20, y));
+        p.setPen(palette().color(QPalette::Text));
+        p.drawText(QPointF(x + 26, y + metrics.ascent() / 2.0 - 1), legend[i]);
+        x += 40 + metrics.horizontalAdvance(legend[i]);
+    }
+}
