@@ -365,7 +365,7 @@ void Form1::connectEvents()
         // After the window's own handler: the ranking follows N.
         connect(HScroll1, event, this, [this] {
             if (m_ranking && m_ranking->isVisible())
-                m_ranking->showN(m_circle->N);
+                m_ranking->followN(m_circle->N);
         });
     }
 

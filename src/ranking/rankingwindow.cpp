@@ -3,11 +3,74 @@
 #include "ranking/rankingmodel.h"
 #include "ranking/stepplot.h"
 
+#include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QSortFilterProxyModel>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+
+namespace {
+
+// Draws a cell's text from a cache of laid-out texts. The ranking repaints
+// whenever N moves, and shaping every cell's text afresh, as the standard
+// delegate does, would cost more than the main window's whole scroll event.
+// The texts repeat (ranks, small numbers, shares), so the cache stays small.
+class CachedTextDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QStaticText &text = laidOut(item.text, item.font);
+        constexpr int margin = 4;
+        const QRect area = item.rect.adjusted(margin, 0, -margin, 0);
+        if (text.size().width() > area.width()) { // too narrow: let Qt elide
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        const QWidget *view = option.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, view);
+        const bool selected = item.state & QStyle::State_Selected;
+        painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(item.font); // the font the text was laid out in
+        const double x = item.displayAlignment & Qt::AlignRight
+                ? area.right() + 1 - text.size().width()
+                : area.left();
+        painter->drawStaticText(QPointF(x, area.top() + (area.height() - text.size().height()) / 2),
+                                text);
+    }
+
+private:
+    const QStaticText &laidOut(const QString &string, const QFont &font) const
+    {
+        if (font != m_font || m_texts.size() > 4096) {
+            m_texts.clear();
+            m_font = font;
+        }
+        QStaticText &text = m_texts[string];
+        if (text.text() != string) {
+            text.setText(string);
+            text.setTextFormat(Qt::PlainText);
+            text.prepare(QTransform(), font);
+        }
+        return text;
+    }
+
+    mutable QHash<QString, QStaticText> m_texts;
+    mutable QFont m_font;
+};
+
+} // namespace
 
 RankingWindow::RankingWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -34,6 +97,7 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_view->setAccessibleDescription(
             QStringLiteral("Doppelklick oder Eingabetaste analysiert den Multiplikator der Zeile"));
     m_view->setModel(m_proxy);
+    m_view->setItemDelegate(new CachedTextDelegate(m_view));
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -42,8 +106,19 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_view->sortByColumn(RankingModel::Rank, Qt::AscendingOrder);
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
-    m_view->horizontalHeader()->setStretchLastSection(true);
-    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Column widths fit the window's largest N once, instead of being
+    // measured from every cell whenever N moves: that would cost more than
+    // the main window's whole scroll event.
+    QHeaderView *header = m_view->horizontalHeader();
+    header->setStretchLastSection(true);
+    const QFontMetrics metrics = m_view->fontMetrics();
+    const char *widest[] = {"Rang", "200", "Summe", "Anteil", "[0; 1, 1, 1, 1, 1, 1, 1, 1, 1, 2]"};
+    for (int column = 0; column < 5; ++column) {
+        const QString caption = m_model->headerData(column, Qt::Horizontal).toString();
+        const int text = std::max(metrics.horizontalAdvance(QString::fromUtf8(widest[column])),
+                                  metrics.horizontalAdvance(caption));
+        header->resizeSection(column, text + 28); // room for the sort arrow
+    }
 
     m_plot = new StepPlot(this);
     m_plot->setObjectName(QStringLiteral("picVerlauf"));
@@ -54,6 +129,15 @@ RankingWindow::RankingWindow(QWidget *parent)
     layout->addWidget(m_view, 3);
     layout->addWidget(m_plot, 2);
     resize(640, 600);
+
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(100);
+    connect(&m_settle, &QTimer::timeout, this, [this] {
+        if (m_followedN != m_model->n()) {
+            showN(m_followedN);
+            m_settle.start();
+        }
+    });
 
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
         if (const int k = multiplierAt(index))
@@ -92,8 +176,18 @@ void RankingWindow::showN(int n)
     selectMultiplier(n == m_analysedN ? m_analysedK : 0);
 }
 
+void RankingWindow::followN(int n)
+{
+    m_followedN = n;
+    if (m_settle.isActive())
+        return; // shown when the timer runs out
+    showN(n);
+    m_settle.start();
+}
+
 void RankingWindow::showAnalysed(int n, int k)
 {
+    m_followedN = n;
     m_analysedN = n;
     m_analysedK = k;
     showN(n);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 class QLabel;
@@ -20,8 +21,12 @@ class RankingWindow : public QWidget
 public:
     explicit RankingWindow(QWidget *parent = nullptr);
 
-    // The table follows the main window's N.
+    // The table shows n.
     void showN(int n);
+    // The table follows N while the user moves it: at once, and then at
+    // most ten times a second, always ending at the last N. A scroll bar
+    // dragged across N stays as quick as with this window closed.
+    void followN(int n);
     // After an analysis of k for n: the table shows n with k's row current.
     void showAnalysed(int n, int k);
 
@@ -45,4 +50,6 @@ private:
     StepPlot *m_plot;
     int m_analysedN = 0;
     int m_analysedK = 0;
+    int m_followedN = 0;
+    QTimer m_settle;
 };

@@ -3,7 +3,6 @@
 #include "numbers/spread.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cmath>
 
@@ -48,8 +47,7 @@ void StepPlot::setSeries(int n, int k)
 
 void StepPlot::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+    QPainter p(this); // stairs and axes are upright: no antialiasing needed
     const QFontMetrics metrics(font());
     if (m_minimal.empty()) {
         p.setPen(palette().color(QPalette::PlaceholderText));
@@ -86,22 +84,18 @@ void StepPlot::paintEvent(QPaintEvent *)
 
     // A distance holds for its whole step: draw stairs, not slopes.
     const auto stairs = [&](const std::vector<int> &values) {
-        QPainterPath path;
+        QPolygonF line;
+        line.reserve(2 * steps);
         for (int i = 0; i < steps; ++i) {
-            const QPointF from(xOf(i + 0.5), yOf(values[size_t(i)]));
-            if (i == 0)
-                path.moveTo(from);
-            else
-                path.lineTo(from);
-            path.lineTo(xOf(i + 1.5), from.y());
+            const double y = yOf(values[size_t(i)]);
+            line << QPointF(xOf(i + 0.5), y) << QPointF(xOf(i + 1.5), y);
         }
-        return path;
+        return line;
     };
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(equidistantColour, 1.5, Qt::DashLine));
-    p.drawPath(stairs(m_equidistant));
+    p.setPen(QPen(equidistantColour, 1, Qt::DashLine));
+    p.drawPolyline(stairs(m_equidistant));
     p.setPen(QPen(minimalColour, 2));
-    p.drawPath(stairs(m_minimal));
+    p.drawPolyline(stairs(m_minimal));
 
     // The legend above the plot.
     const QString legend[] = {
