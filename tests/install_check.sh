@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # cmake --install into a scratch prefix puts the program, its desktop entry,
-# metainfo and icons where desktops look for them, and the two validators
-# accept the entry and the metainfo.
+# metainfo, icons and manual page where desktops and man look for them; the
+# two validators accept the entry and the metainfo, and man renders the page
+# without a warning.
 # Usage: install_check.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
@@ -17,7 +18,8 @@ for file in bin/zyklar \
             share/icons/hicolor/16x16/apps/$id.png \
             share/icons/hicolor/32x32/apps/$id.png \
             share/icons/hicolor/48x48/apps/$id.png \
-            share/icons/hicolor/256x256/apps/$id.png; do
+            share/icons/hicolor/256x256/apps/$id.png \
+            share/man/man1/zyklar.1; do
     [ -s "$prefix/$file" ] || { echo "FAIL: $file not installed"; exit 1; }
 done
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop"
@@ -25,4 +27,6 @@ grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml"
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/zyklar.1" 2>&1 >/dev/null)
+[ -z "$warnings" ] || { echo "FAIL: man warns: $warnings"; exit 1; }
 echo "PASS: installed and valid"
