@@ -4,6 +4,7 @@
 #include "circle/numbertext.h"
 #include "circle/positioncircle.h"
 #include "platform/messagebox.h"
+#include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
 
@@ -74,7 +75,8 @@ bool Analysis::runOccupation()
     const int k = m_circle.k;
     const double angleStep = m_circle.angleStep;
 
-    drawAnalysisRing(c.Picture1, n, angleStep);
+    platform::Canvas &picture = c.Picture1.canvas();
+    drawAnalysisRing(picture, n, angleStep);
     m_occupation.start(n, k);
     c.txtFolge.setText({});
     c.txtFolge.append(column3(m_occupation.position + 1) + u' ');
@@ -82,7 +84,7 @@ bool Analysis::runOccupation()
     // N. After a completed analysis this starts a new row; after a stopped
     // one it continues the unfinished row.
     c.txtAbstand.append(column3(n));
-    markFirstPosition(c.Picture1, mode());
+    markFirstPosition(picture, mode());
 
     for (int i = 1; i < n; ++i) {
         if (c.Check1.isChecked() && !confirmStep(&c.window, i))
@@ -92,7 +94,7 @@ bool Analysis::runOccupation()
         c.txtAbs.append(numberText(m_occupation.backwardGap) + u'-'
                         + numberText(m_occupation.forwardGap) + lineBreak);
         c.txtAbstand.append(column3(m_occupation.minimalGap()));
-        markStep(c.Picture1, mode(), i, m_occupation.position, k, n, angleStep);
+        markStep(picture, mode(), i, m_occupation.position, k, n, angleStep);
     }
 
     c.txtAbstand.append(lineBreak);

@@ -3,7 +3,8 @@
 #include "circle/numbertext.h"
 #include "circle/positioncircle.h"
 #include "platform/messagebox.h"
-#include "platform/picturebox.h"
+#include "numbers/spread.h"
+#include "platform/canvas.h"
 
 namespace analysis {
 
@@ -13,21 +14,21 @@ using circle::numberText;
 using circle::pointAt;
 using circle::ringRadius;
 
-void circleAt(platform::PictureBox &picture, double radius, double angle, double dotRadius,
+void circleAt(platform::Canvas &picture, double radius, double angle, double dotRadius,
               const QColor &colour)
 {
     const QPointF at = pointAt(radius, angle);
     picture.circle(at.x(), at.y(), dotRadius, colour);
 }
 
-void lineBetween(platform::PictureBox &picture, QPointF from, QPointF to)
+void lineBetween(platform::Canvas &picture, QPointF from, QPointF to)
 {
     picture.line(from.x(), from.y(), to.x(), to.y());
 }
 
 // A text's top left corner sits a little left of and above its point, so a
 // short number stands roughly centred on it.
-void printAt(platform::PictureBox &picture, double radius, double angle, const QColor &colour,
+void printAt(platform::Canvas &picture, double radius, double angle, const QColor &colour,
              const QString &text)
 {
     const QPointF at = pointAt(radius, angle);
@@ -51,7 +52,7 @@ QColor stepColour(int i, int n)
     return {55, c, c};
 }
 
-void drawAnalysisRing(platform::PictureBox &picture, int n, double angleStep)
+void drawAnalysisRing(platform::Canvas &picture, int n, double angleStep)
 {
     for (int i = 0; i < n; ++i) {
         const double angle = i * angleStep;
@@ -60,7 +61,7 @@ void drawAnalysisRing(platform::PictureBox &picture, int n, double angleStep)
     }
 }
 
-void markFirstPosition(platform::PictureBox &picture, Mode mode)
+void markFirstPosition(platform::Canvas &picture, Mode mode)
 {
     // Position 0, straight below the centre; in star mode it gets no line
     // until the last step closes the star there.
@@ -71,7 +72,7 @@ void markFirstPosition(platform::PictureBox &picture, Mode mode)
     printAt(picture, stepNumberRadius, 0, stepNumberColour, printedNumber(1));
 }
 
-void markStep(platform::PictureBox &picture, Mode mode, int i, int position, int k, int n,
+void markStep(platform::Canvas &picture, Mode mode, int i, int position, int k, int n,
               double angleStep)
 {
     const double angle = position * angleStep;
@@ -93,6 +94,19 @@ void markStep(platform::PictureBox &picture, Mode mode, int i, int position, int
     printAt(picture, stepNumberRadius, angle, stepNumberColour, printedNumber(i + 1));
     // The position number again, over the ring's.
     printAt(picture, positionNumberRadius, angle, positionNumberColour, numberText(position + 1));
+}
+
+void drawAnalysis(platform::Canvas &picture, int n, int k, Mode mode)
+{
+    const double angleStep = circle::angleStepFor(n);
+    picture.cls();
+    drawAnalysisRing(picture, n, angleStep);
+    markFirstPosition(picture, mode);
+    numbers::Occupation steps{numbers::u64(n), numbers::u64(k)};
+    for (int i = 1; i < n; ++i) {
+        steps.advance();
+        markStep(picture, mode, i, int(steps.position()), k, n, angleStep);
+    }
 }
 
 bool confirmStep(QWidget *window, int i)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/units.h"
+
 #include <QColor>
+#include <QSize>
 
 class QWidget;
 
 namespace platform {
-class PictureBox;
+class Canvas;
 }
 
 // How an analysis draws on Picture1: the ring of numbered positions, a yellow
@@ -34,12 +37,20 @@ inline constexpr QColor stepNumberColour{255, 255, 255};
 // even.
 QColor stepColour(int i, int n);
 
+// The picture the analysis draws on: Picture1's background and font.
+inline constexpr QColor pictureBackground{0, 0, 128};
+inline const platform::FontSpec pictureFont{QStringLiteral("Times New Roman"), 8.25};
+
 enum class Mode { None, Star, Spokes };
 
-void drawAnalysisRing(platform::PictureBox &picture, int n, double angleStep);
-void markFirstPosition(platform::PictureBox &picture, Mode mode);
-void markStep(platform::PictureBox &picture, Mode mode, int i, int position, int k, int n,
+void drawAnalysisRing(platform::Canvas &picture, int n, double angleStep);
+void markFirstPosition(platform::Canvas &picture, Mode mode);
+void markStep(platform::Canvas &picture, Mode mode, int i, int position, int k, int n,
               double angleStep);
+
+// The whole picture of one analysis of n and k (coprime), as the window
+// shows it after a layout: cleared, the ring, every step.
+void drawAnalysis(platform::Canvas &picture, int n, int k, Mode mode);
 
 // Before step i of a single-step analysis: "Ja" goes on, "Nein" stops.
 bool confirmStep(QWidget *window, int i);

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "analysis/analysis.h"
+#include "analysis/drawing.h"
 #include "analysis/input.h"
 #include "app/icon.h"
 #include "circle/positioncircle.h"
@@ -51,7 +52,7 @@ struct Design {
 
 const FontSpec columns{QStringLiteral("Courier New"), 12, true, true};
 const FontSpec windowFont{};
-const FontSpec serif8{QStringLiteral("Times New Roman"), 8.25};
+const FontSpec serif8 = analysis::pictureFont;
 const FontSpec serif10{QStringLiteral("Times New Roman"), 9.75};
 const FontSpec serif14{QStringLiteral("Times New Roman"), 14.25};
 const FontSpec serif24{QStringLiteral("Times New Roman"), 24};
@@ -59,7 +60,7 @@ const FontSpec inputFont{QStringLiteral("MS Sans Serif"), 9.75, true};
 
 const QColor none;
 const QColor grey(128, 128, 128), silver(192, 192, 192), pale(224, 224, 224);
-const QColor navy(0, 0, 128), captionBlue(0, 0, 192), lightBlue(128, 128, 255);
+const QColor navy = analysis::pictureBackground, captionBlue(0, 0, 192), lightBlue(128, 128, 255);
 const QColor inputYellow(255, 255, 192), optionText(192, 192, 255), darkGrey(64, 64, 64);
 
 const TextBox::Style singleLine{false, Bars::None, false};

@@ -1,0 +1,272 @@
+#include "platform/canvas.h"
+
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace platform {
+
+// Maps user coordinates onto the drawing area exactly as the image did when
+// the primitive arrived (single precision, as the forms runtime hands
+// coordinates over) and paints it with a pen one device-independent pixel
+// wide, solid and not antialiased. Laying out a text costs more than
+// drawing it, and an analysis prints the same few hundred numbers again
+// and again, so laid-out texts are kept.
+class Canvas::Renderer
+{
+public:
+    Renderer(const QRectF &scale, const QSize &size, const QFont &font)
+        : m_scale(scale), m_size(size), m_font(font)
+    {
+    }
+
+    QPointF toPixel(double x, double y) const
+    {
+        const float fx = float(x), fy = float(y);
+        return {(fx - m_scale.x()) / m_scale.width() * m_size.width(),
+                (fy - m_scale.y()) / m_scale.height() * m_size.height()};
+    }
+
+    // Paints one primitive and returns the rectangle it touched.
+    QRectF paint(QPainter &painter, const Primitive &p, const std::vector<QString> &texts)
+    {
+        const QColor colour = QColor::fromRgb(p.colour);
+        painter.setPen(QPen(colour, 1));
+        const QPointF at = toPixel(p.x1, p.y1);
+        switch (p.kind) {
+        case Primitive::Circle: {
+            // The radius is measured along the x axis and drawn with equal
+            // radii in pixels, so the circle is round whatever the scale.
+            const double r = std::abs(p.x2 / m_scale.width() * m_size.width());
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(at, r, r);
+            return {at.x() - r, at.y() - r, 2 * r, 2 * r};
+        }
+        case Primitive::Line: {
+            const QPointF to = toPixel(p.x2, p.y2);
+            painter.drawLine(at, to);
+            return QRectF(at, to).normalized();
+        }
+        case Primitive::Point:
+            painter.drawPoint(at);
+            return {at, QSizeF(1, 1)};
+        case Primitive::Text: {
+            const QString &string = texts[size_t(p.x2)];
+            QStaticText &text = m_texts[string];
+            if (text.text() != string) {
+                text.setText(string);
+                text.setTextFormat(Qt::PlainText);
+                text.setPerformanceHint(QStaticText::AggressiveCaching);
+                text.prepare(QTransform(), m_font);
+            }
+            // (CurrentX, CurrentY) is the top left corner of the text.
+            painter.drawStaticText(at, text);
+            return {at, text.size()};
+        }
+        }
+        return {};
+    }
+
+private:
+    QRectF m_scale;
+    QSize m_size;
+    QFont m_font;
+    QHash<QString, QStaticText> m_texts;
+};
+
+Canvas::Canvas() = default;
+
+Canvas::~Canvas()
+{
+    finish();
+}
+
+void Canvas::setSize(QSize size, qreal ratio)
+{
+    if (size == m_size && ratio == m_ratio)
+        return;
+    finish();
+    m_size = size;
+    m_ratio = ratio;
+    m_live.reset();
+    if (m_image.isNull())
+        return; // made at the first primitive
+    QImage resized(size * ratio, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
+    resized.fill(m_background);
+    QPainter copy(&resized);
+    copy.drawImage(0, 0, m_image);
+    copy.end();
+    m_image = resized;
+}
+
+void Canvas::setFont(const QFont &font)
+{
+    finish();
+    m_font = font;
+    m_live.reset();
+}
+
+void Canvas::setScale(double x1, double y1, double x2, double y2)
+{
+    m_scale = QRectF(x1, y1, x2 - x1, y2 - y1);
+    m_live.reset();
+}
+
+QPointF Canvas::toPixel(double x, double y) const
+{
+    return Renderer(m_scale, m_size, m_font).toPixel(x, y);
+}
+
+QPointF Canvas::toUser(const QPointF &pixel) const
+{
+    return {m_scale.x() + pixel.x() / std::max(1, m_size.width()) * m_scale.width(),
+            m_scale.y() + pixel.y() / std::max(1, m_size.height()) * m_scale.height()};
+}
+
+void Canvas::ensureImage() const
+{
+    if (m_image.isNull()) {
+        m_image = QImage(m_size * m_ratio, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(m_ratio);
+        m_image.fill(m_background);
+    }
+}
+
+QPainter &Canvas::painter() const
+{
+    ensureImage();
+    if (!m_painter.isActive()) {
+        m_painter.begin(&m_image);
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_painter.setFont(m_font);
+    }
+    if (!m_drawing) {
+        m_drawing = true;
+        if (onDrawing)
+            onDrawing();
+    }
+    return m_painter;
+}
+
+QRect Canvas::finish() const
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    m_drawing = false;
+    const QRect changed = m_dirty;
+    m_dirty = {};
+    return changed;
+}
+
+const QImage &Canvas::image() const
+{
+    // The painter may open again for the next primitive; the changed area
+    // is still reported by finish().
+    ensureImage();
+    if (m_painter.isActive())
+        m_painter.end();
+    return m_image;
+}
+
+void Canvas::add(const Primitive &primitive)
+{
+    m_record.push_back(primitive);
+    if (!m_live)
+        m_live = std::make_unique<Renderer>(m_scale, m_size, m_font);
+    const QRectF touched = m_live->paint(painter(), primitive, m_texts);
+    m_dirty |= touched.toAlignedRect().adjusted(-1, -1, 2, 2);
+}
+
+void Canvas::cls()
+{
+    m_record.clear();
+    m_texts.clear();
+    m_textIndex.clear();
+    QPainter &p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRectF(QPointF(0, 0), m_size), m_background);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_dirty |= QRect(QPoint(0, 0), m_size);
+}
+
+void Canvas::circle(double x, double y, double radius, const QColor &colour)
+{
+    add({Primitive::Circle, colour.rgb(), float(x), float(y), float(radius), 0});
+}
+
+void Canvas::line(double x1, double y1, double x2, double y2)
+{
+    add({Primitive::Line, m_foreColor.rgb(), float(x1), float(y1), float(x2), float(y2)});
+}
+
+void Canvas::pset(double x, double y, const QColor &colour)
+{
+    add({Primitive::Point, colour.rgb(), float(x), float(y), 0, 0});
+}
+
+void Canvas::print(const QString &text)
+{
+    auto found = m_textIndex.constFind(text);
+    if (found == m_textIndex.cend()) {
+        found = m_textIndex.insert(text, int(m_texts.size()));
+        m_texts.push_back(text);
+    }
+    add({Primitive::Text, m_foreColor.rgb(), float(m_currentX), float(m_currentY), float(*found),
+         0});
+}
+
+void Canvas::replay(QPainter &painter, const QSizeF &page) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(m_font);
+    painter.fillRect(QRectF(QPointF(0, 0), page), m_background);
+    Renderer renderer(m_scale, m_size, m_font);
+    for (const Primitive &primitive : m_record)
+        renderer.paint(painter, primitive, m_texts);
+}
+
+QImage Canvas::render(qreal scale) const
+{
+    QImage image(m_size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    replay(painter, m_size);
+    return image;
+}
+
+bool Canvas::writeSvg(QIODevice &device, const QString &title) const
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&device);
+    svg.setSize(m_size);
+    svg.setViewBox(QRect(QPoint(0, 0), m_size));
+    svg.setTitle(title);
+    svg.setDescription(QStringLiteral("Gezeichnet von Zyklar"));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    replay(painter, m_size);
+    return painter.end();
+}
+
+bool Canvas::writePdf(QIODevice &device, const QString &title) const
+{
+    // One page exactly the picture's size, one unit a device-independent
+    // pixel (1/96 inch).
+    QPdfWriter pdf(&device);
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("Zyklar"));
+    pdf.setResolution(96);
+    pdf.setPageSize(QPageSize(QSizeF(m_size) * 72.0 / 96.0, QPageSize::Point, QString(),
+                              QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    replay(painter, m_size);
+    return painter.end();
+}
+
+} // namespace platform

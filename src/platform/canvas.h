@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+#include <QStaticText>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QIODevice;
+
+namespace platform {
+
+// The drawing surface of a picture box, without the widget: a user
+// coordinate system over a drawing area, the operations Cls, Circle, Line,
+// PSet and Print at (CurrentX, CurrentY) in ForeColor, and a persistent
+// image that keeps what was drawn.
+//
+// Besides the image it keeps a record of every primitive since the last
+// Cls, in user coordinates. The image is one replay of that record, made as
+// the primitives arrive; a saved file is another, at any size, or as
+// vectors. The command line draws on a canvas of its own, with no window.
+class Canvas
+{
+public:
+    Canvas();
+    ~Canvas();
+
+    // The drawing area in device-independent pixels, and the device pixel
+    // ratio of the image kept for it. A new size keeps what was drawn at its
+    // place from the top left corner; the rest is background.
+    void setSize(QSize size, qreal ratio = 1);
+    QSize size() const { return m_size; }
+    void setBackground(const QColor &colour) { m_background = colour; }
+    QColor background() const { return m_background; }
+    void setFont(const QFont &font);
+
+    // (x1, y1) becomes the top left corner of the drawing area, (x2, y2) the
+    // bottom right one.
+    void setScale(double x1, double y1, double x2, double y2);
+    // Between user coordinates and device-independent pixels of the area.
+    QPointF toPixel(double x, double y) const;
+    QPointF toUser(const QPointF &pixel) const;
+
+    void cls();
+    void circle(double x, double y, double radius, const QColor &colour);
+    void line(double x1, double y1, double x2, double y2);
+    void pset(double x, double y, const QColor &colour);
+    void print(const QString &text);
+
+    QColor foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor &colour) { m_foreColor = colour; }
+    double currentX() const { return m_currentX; }
+    double currentY() const { return m_currentY; }
+    void setCurrentX(double x) { m_currentX = x; }
+    void setCurrentY(double y) { m_currentY = y; }
+
+    // The persistent image, with everything drawn so far.
+    const QImage &image() const;
+
+    // While a handler draws, one painter stays open on the image. The first
+    // primitive after a finish() calls `onDrawing`, so the owner can close
+    // it again when control returns to the event loop. finish() returns the
+    // area changed since, in device-independent pixels.
+    std::function<void()> onDrawing;
+    QRect finish() const;
+
+    // The record drawn again: onto an image at `scale` times the size,
+    // sharp at every scale; as SVG of lines, circles and text; as a
+    // one-page PDF. False when the device could not be written.
+    QImage render(qreal scale) const;
+    bool writeSvg(QIODevice &device, const QString &title) const;
+    bool writePdf(QIODevice &device, const QString &title) const;
+
+    // How many primitives the record holds.
+    size_t recorded() const { return m_record.size(); }
+
+private:
+    // One primitive in user coordinates; a circle keeps its radius in x2, a
+    // text its index into m_texts in x2.
+    struct Primitive {
+        enum Kind : unsigned char { Circle, Line, Point, Text };
+        Kind kind;
+        QRgb colour;
+        float x1, y1, x2, y2;
+    };
+
+    // Paints primitives onto a painter that measures the drawing area in
+    // device-independent pixels: the image as they arrive, and every replay.
+    class Renderer;
+
+    void add(const Primitive &primitive);
+    void ensureImage() const;
+    QPainter &painter() const;
+    void replay(QPainter &painter, const QSizeF &page) const;
+
+    QSize m_size{0, 0};
+    qreal m_ratio = 1;
+    QColor m_background = Qt::white;
+    QFont m_font;
+    QRectF m_scale{0, 0, 1, 1}; // x1, y1, width, height in user units
+    QColor m_foreColor = Qt::black;
+    double m_currentX = 0;
+    double m_currentY = 0;
+
+    std::vector<Primitive> m_record;
+    std::vector<QString> m_texts;
+    QHash<QString, int> m_textIndex;
+
+    mutable QImage m_image;
+    mutable QPainter m_painter;
+    mutable QRect m_dirty;
+    mutable bool m_drawing = false;
+    std::unique_ptr<Renderer> m_live;
+};
+
+} // namespace platform
