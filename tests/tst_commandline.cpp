@@ -272,7 +272,7 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("unknown short option") << "rangliste 21 -x" << "„-x“";
     QTest::newRow("unknown format") << "summe 21 8 --format xml" << "„xml“";
     QTest::newRow("format without value") << "summe 21 8 --format" << "Wert";
-    QTest::newRow("top elsewhere") << "analyse 21 8 --top 3" << "rangliste";
+    QTest::newRow("top elsewhere") << "analyse 21 8 --top 3" << "gilt nicht für analyse";
     QTest::newRow("top 0") << "rangliste 21 --top 0" << "mindestens 1";
     QTest::newRow("top negative") << "rangliste 21 --top -3" << "Vorzeichen";
 }

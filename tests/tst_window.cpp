@@ -212,7 +212,9 @@ void TestWindow::menuInventory()
     QStringList extras;
     for (QAction *action : form.findChild<QMenu *>("mnuExtras")->actions())
         extras << action->objectName() + '=' + action->text() + '=' + action->shortcut().toString();
-    QCOMPARE(extras, QStringList({"cmdRangliste=Rangliste…=Ctrl+R"}));
+    QCOMPARE(extras, QStringList({"cmdRangliste=Rangliste…=Ctrl+R",
+                                  "cmdBildSpeichern=Bild speichern…=Ctrl+S",
+                                  "cmdErgebnisseSpeichern=Ergebnisse speichern…="}));
 }
 
 void TestWindow::startUpShowsTheWindowLaidOut()

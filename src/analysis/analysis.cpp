@@ -22,11 +22,11 @@ Analysis::Analysis(const Controls &controls, circle::PositionCircle &circle)
 {
 }
 
-void Analysis::Command2_Click()
+bool Analysis::Command2_Click()
 {
     m_controls.txtAbs.setText({});
     readAnalysisInput();
-    runOccupation();
+    return runOccupation();
 }
 
 void Analysis::readAnalysisInput()

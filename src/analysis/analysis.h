@@ -43,7 +43,8 @@ class Analysis
 public:
     Analysis(const Controls &controls, circle::PositionCircle &circle);
 
-    void Command2_Click();
+    // Returns false when the user stopped a single-step analysis.
+    bool Command2_Click();
 
     // The first phase: read, clamp and reduce N and k, write them back into
     // the boxes and the scroll bars (whose Change handlers run when they

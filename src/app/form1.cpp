@@ -330,6 +330,10 @@ void Form1::createMenu()
         {"cmdCopy", "copyright", nullptr, &Form1::cmdCopy_Click},
         {"cmdRangliste", "Rangliste…", &extras, &Form1::cmdRangliste_Click,
          QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"cmdBildSpeichern", "Bild speichern…", &extras, &Form1::cmdBildSpeichern_Click,
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"cmdErgebnisseSpeichern", "Ergebnisse speichern…", &extras,
+         &Form1::cmdErgebnisseSpeichern_Click},
     };
 
     QHash<const Menu *, QMenu *> menus;
@@ -350,6 +354,8 @@ void Form1::createMenu()
         }
         menu->addAction(action);
     }
+    // Until an analysis has completed there are no results to save.
+    findChild<QAction *>(QStringLiteral("cmdErgebnisseSpeichern"))->setEnabled(false);
 }
 
 void Form1::connectEvents()
@@ -396,7 +402,11 @@ void Form1::ApplyLayout()
 
 void Form1::Command2_Click()
 {
-    m_analysis->Command2_Click();
+    if (m_analysis->Command2_Click()) {
+        m_completedN = m_circle->N;
+        m_completedK = m_circle->k;
+        findChild<QAction *>(QStringLiteral("cmdErgebnisseSpeichern"))->setEnabled(true);
+    }
     if (m_ranking && m_ranking->isVisible())
         m_ranking->showAnalysed(m_circle->N, m_circle->k);
 }

@@ -55,6 +55,8 @@ public:
     void cmdclear_Click();
     void cmdCopy_Click();
     void cmdRangliste_Click();
+    void cmdBildSpeichern_Click();
+    void cmdErgebnisseSpeichern_Click();
 
     // Window-level variables.
     double zoomFactor = 1.0;
@@ -85,4 +87,12 @@ private:
     std::unique_ptr<circle::PositionCircle> m_circle;
     std::unique_ptr<analysis::Analysis> m_analysis;
     RankingWindow *m_ranking = nullptr;
+
+    // Saving: the last completed analysis, and the folder the file dialog
+    // opens in, remembered until the program ends.
+    QString proposedName(const QString &suffix) const;
+    void reportSaveFailure(const QString &path, const QString &reason);
+    int m_completedN = 0;
+    int m_completedK = 0;
+    QString m_saveFolder;
 };

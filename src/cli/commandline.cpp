@@ -1,11 +1,19 @@
 #include "cli/commandline.h"
 
+#include "analysis/drawing.h"
+#include "layout/applylayout.h"
+#include "layout/layouttable.h"
 #include "numbers/ranking.h"
 #include "numbers/spread.h"
+#include "platform/canvas.h"
+#include "platform/picturebox.h"
+#include "platform/savefile.h"
 
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <chrono>
 #include <numeric>
 #include <optional>
@@ -66,8 +74,12 @@ struct Invocation {
     std::vector<std::string> arguments; // after the command's name
     Format format = Format::Text;
     std::optional<u64> top;
+    bool spokes = false;
+    std::string output;               // --ausgabe
+    std::optional<std::string> scale; // --skala
     Output &out;
     std::FILE *err;
+    char *program;
 };
 
 // ---- Reading arguments ----------------------------------------------------
@@ -196,15 +208,7 @@ void analyse(const Invocation &call)
     numbers::Occupation steps(n, k);
 
     if (call.format == Format::Csv) {
-        out << "schritt,position,rueckwaerts,vorwaerts,minimum,gleichverteilt\n";
-        for (u64 i = 1; i < n; ++i) {
-            steps.advance();
-            out << std::to_string(i) + ',' + std::to_string(steps.position() + 1) + ','
-                            + std::to_string(steps.backward()) + ','
-                            + std::to_string(steps.forward()) + ','
-                            + std::to_string(steps.minimal()) + ',' + std::to_string(n / (i + 1))
-                            + '\n';
-        }
+        out << numbers::stepsCsv(n, k);
         return;
     }
     if (call.format == Format::Json) {
@@ -375,31 +379,108 @@ void summe(const Invocation &call)
     }
 }
 
+// Picture1 as the window lays it out on a 1024 x 768 screen, the design
+// size: its drawing area inside the border, in pixels.
+QSize pictureSize()
+{
+    const auto row = std::find_if(layout::table.begin(), layout::table.end(), [](const auto &r) {
+        return std::string_view(r.control) == "Picture1";
+    });
+    const QRectF twips = layout::scaledGeometry(
+            *row, layout::scalesFor({layout::designWidth, layout::designHeight}, layout::minZoom));
+    const int inside = 2 * platform::PictureBox::border;
+    return {platform::pixelsFromTwips(twips.width()) - inside,
+            platform::pixelsFromTwips(twips.height()) - inside};
+}
+
+void bild(const Invocation &call)
+{
+    if (call.output.empty())
+        throw UsageError{"bild braucht --ausgabe DATEI (.png, .svg oder .pdf)"};
+    const QString path = QString::fromLocal8Bit(call.output.c_str());
+    const std::optional<platform::PictureType> type = platform::pictureTypeOf(path);
+    if (!type)
+        throw UsageError{quoted(call.output) + ": Bilder schreibt zyklar als .png, .svg oder .pdf"};
+    qreal scale = 4;
+    if (call.scale) {
+        if (*type != platform::PictureType::Png)
+            throw UsageError{"--skala gilt nur für PNG-Bilder"};
+        if (*call.scale != "1" && *call.scale != "2" && *call.scale != "4")
+            throw UsageError{"--skala muss 1, 2 oder 4 sein, nicht " + quoted(*call.scale)};
+        scale = std::stoi(*call.scale);
+    }
+    const auto [n, k] = multiplierOf(call, 1000);
+
+    // Text needs a GUI application; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char *argv[] = {call.program, nullptr};
+    const QGuiApplication application(argc, argv);
+
+    platform::Canvas canvas;
+    canvas.setBackground(analysis::pictureBackground);
+    canvas.setFont(platform::makeFont(analysis::pictureFont));
+    canvas.setSize(pictureSize());
+    canvas.setScale(layout::pictureLeft, layout::pictureTop, layout::pictureRight,
+                    layout::pictureBottom);
+    analysis::drawAnalysis(canvas, int(n), int(k),
+                           call.spokes ? analysis::Mode::Spokes : analysis::Mode::Star);
+    const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(n).arg(k);
+    const QString failure = platform::savePicture(canvas, path, *type, scale, title);
+    if (!failure.isEmpty())
+        throw UsageError{quoted(call.output) + " wurde nicht geschrieben: " + failure.toStdString()};
+}
+
 // ---- Help -----------------------------------------------------------------
+
+// The options a command takes, besides --help.
+struct Option {
+    const char *name;
+    const char *value; // nullptr: a flag
+    const char *help;
+};
+const Option options[] = {
+    {"top", "T", "  --top T          nur die ersten T Plätze\n"},
+    {"format", "F", "  --format F       text (Vorgabe), csv oder json\n"},
+    {"speichen", nullptr, "  --speichen       Speichen statt Stern\n"},
+    {"ausgabe", "DATEI", "  --ausgabe DATEI  die Bilddatei: .png, .svg oder .pdf\n"},
+    {"skala", "S", "  --skala S        ein PNG 1-, 2- oder 4-mal so groß wie am Bildschirm\n"
+                   "                   (Vorgabe 4)\n"},
+};
 
 struct Command {
     const char *name;
     int arguments;
-    bool ranks; // takes --top
+    const char *options; // the names of its options, each followed by a blank
     void (*run)(const Invocation &);
     const char *usage;
     const char *help;
+
+    bool takes(const char *option) const
+    {
+        return std::string_view(options).find(std::string(option) + ' ') != std::string_view::npos;
+    }
 };
 
 const Command commands[] = {
-    {"analyse", 2, false, analyse, "zyklar analyse N K [--format text|csv|json]",
+    {"analyse", 2, "format ", analyse, "zyklar analyse N K [--format text|csv|json]",
      "Belegt N Positionen auf dem Kreis mit dem Multiplikator K, Schritt für Schritt,\n"
      "und zeigt, was das Fenster nach „Analyse“ zeigt: die Folge, die Abstände zu\n"
      "beiden Nachbarn, die Minimalabstände, die Summe und die Permutation.\n"
      "2 ≤ N ≤ 1000000.\n"},
-    {"rangliste", 1, true, rangliste, "zyklar rangliste N [--top T] [--format text|csv|json]",
+    {"rangliste", 1, "top format ", rangliste, "zyklar rangliste N [--top T] [--format text|csv|json]",
      "Ordnet alle zu N teilerfremden Multiplikatoren k nach der Summe ihrer\n"
      "Minimalabstände, die größte zuerst; gleiche Summen teilen sich den Rang.\n"
      "Dazu der Anteil an der gleichverteilten Summe und der Kettenbruch von k/N.\n"
      "2 ≤ N ≤ 1000000000.\n"},
-    {"summe", 2, false, summe, "zyklar summe N K [--format text|csv|json]",
+    {"summe", 2, "format ", summe, "zyklar summe N K [--format text|csv|json]",
      "Summe, Anteil, Kettenbruch und größter Teilnenner eines Multiplikators,\n"
      "in geschlossener Form je Teilnenner des Kettenbruchs. 2 ≤ N ≤ 10^18.\n"},
+    {"bild", 2, "speichen ausgabe skala ", bild,
+     "zyklar bild N K [--speichen] --ausgabe DATEI [--skala 1|2|4]",
+     "Zeichnet das Bild der Analyse von N und K, wie es das Fenster zeigt, als Stern\n"
+     "oder mit Speichen, in eine Datei: PNG, SVG (Vektoren) oder PDF, nach der\n"
+     "Endung des Namens. 2 ≤ N ≤ 1000.\n"},
 };
 
 const char overview[]
@@ -410,18 +491,19 @@ const char overview[]
           "  analyse N K     die Belegung von N Positionen mit dem Multiplikator K\n"
           "  rangliste N     alle Multiplikatoren von N, der gleichmäßigste zuerst\n"
           "  summe N K       Summe, Anteil und Kettenbruch eines Multiplikators\n"
+          "  bild N K        das Bild einer Analyse als PNG, SVG oder PDF\n"
           "\n"
           "Optionen:\n"
           "  --format F      text (Vorgabe), csv oder json\n"
           "  --top T         bei rangliste: nur die ersten T Plätze\n"
+          "  --speichen, --ausgabe DATEI, --skala S\n"
+          "                  bei bild: Speichen statt Stern, die Datei, ihre Größe\n"
           "  -h, --help      diese Hilfe; nach einem Befehl dessen Hilfe\n"
           "  --version       die Version\n"
           "\n"
           "K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird\n"
           "herausgekürzt. Zahlen sind ganze Dezimalzahlen ohne Vorzeichen.\n";
 
-const char topHelp[] = "  --top T     nur die ersten T Plätze\n";
-const char formatHelp[] = "  --format F  text (Vorgabe), csv oder json\n";
 
 Format formatNamed(const QString &name)
 {
@@ -435,7 +517,7 @@ Format formatNamed(const QString &name)
                      + "; möglich sind text, csv und json"};
 }
 
-int runChecked(const QStringList &arguments, std::FILE *out, std::FILE *err)
+int runChecked(const QStringList &arguments, std::FILE *out, std::FILE *err, char *program)
 {
     // A number with a sign would otherwise read as an unknown option.
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -449,9 +531,11 @@ int runChecked(const QStringList &arguments, std::FILE *out, std::FILE *err)
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
     const QCommandLineOption version(QStringLiteral("version"), {});
-    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("F"));
-    const QCommandLineOption top(QStringLiteral("top"), {}, QStringLiteral("T"));
-    parser.addOptions({help, version, format, top});
+    parser.addOptions({help, version});
+    for (const Option &option : options) {
+        parser.addOption(QCommandLineOption(QLatin1String(option.name), {},
+                                            option.value ? QLatin1String(option.value) : QString()));
+    }
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString name = parser.unknownOptionNames().first();
@@ -459,7 +543,7 @@ int runChecked(const QStringList &arguments, std::FILE *out, std::FILE *err)
                              + quoted((name.size() == 1 ? "-" : "--") + name.toStdString())
                              + "; die Optionen zeigt „zyklar --help“"};
         }
-        throw UsageError{"einer Option fehlt ihr Wert: --format F oder --top T"};
+        throw UsageError{"einer Option fehlt ihr Wert, etwa --format F oder --top T"};
     }
 
     const QStringList positional = parser.positionalArguments();
@@ -476,9 +560,13 @@ int runChecked(const QStringList &arguments, std::FILE *out, std::FILE *err)
 
     if (parser.isSet(help)) {
         std::string text = overview;
-        if (command)
-            text = std::string("Aufruf: ") + command->usage + "\n\n" + command->help + "\n"
-                    + (command->ranks ? topHelp : "") + formatHelp;
+        if (command) {
+            text = std::string("Aufruf: ") + command->usage + "\n\n" + command->help + "\n";
+            for (const Option &option : options) {
+                if (command->takes(option.name))
+                    text += option.help;
+            }
+        }
         std::fputs(text.c_str(), out);
         return exitOk;
     }
@@ -494,17 +582,28 @@ int runChecked(const QStringList &arguments, std::FILE *out, std::FILE *err)
         throw UsageError{"zu wenige Argumente" + usage};
     if (positional.size() - 1 > command->arguments)
         throw UsageError{"zu viele Argumente" + usage};
-    if (parser.isSet(top) && !command->ranks)
-        throw UsageError{"--top gilt nur für rangliste" + usage};
+    for (const Option &option : options) {
+        if (parser.isSet(QLatin1String(option.name)) && !command->takes(option.name))
+            throw UsageError{std::string("--") + option.name + " gilt nicht für " + command->name
+                             + usage};
+    }
 
     Output output(out);
-    Invocation call{{}, Format::Text, std::nullopt, output, err};
+    Invocation call{{}, Format::Text, std::nullopt, false, {}, std::nullopt, output, err, program};
     for (qsizetype i = 1; i < positional.size(); ++i)
         call.arguments.push_back(positional[i].toStdString());
-    if (parser.isSet(format))
-        call.format = formatNamed(parser.value(format));
-    if (parser.isSet(top))
-        call.top = wholeNumber(parser.value(top).toStdString(), "T", 1, numbers::everyMultiplier);
+    const auto value = [&parser](const char *name) {
+        return parser.value(QLatin1String(name)).toLocal8Bit().toStdString();
+    };
+    if (parser.isSet(QStringLiteral("format")))
+        call.format = formatNamed(parser.value(QStringLiteral("format")));
+    if (parser.isSet(QStringLiteral("top")))
+        call.top = wholeNumber(value("top"), "T", 1, numbers::everyMultiplier);
+    call.spokes = parser.isSet(QStringLiteral("speichen"));
+    if (parser.isSet(QStringLiteral("ausgabe")))
+        call.output = value("ausgabe");
+    if (parser.isSet(QStringLiteral("skala")))
+        call.scale = value("skala");
 
     command->run(call);
     if (!output.finish()) {
@@ -521,8 +620,14 @@ int run(int argc, char *argv[], std::FILE *out, std::FILE *err)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // Qt's own diagnostics (a font cache, a runtime folder) are not the
+    // user's business on the command line.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "zyklar: %s\n", qPrintable(text));
+    });
     try {
-        return runChecked(arguments, out, err);
+        return runChecked(arguments, out, err, argv[0]);
     } catch (const UsageError &error) {
         std::fprintf(err, "zyklar: %s\n", error.message.c_str());
         return exitUsage;

@@ -92,6 +92,11 @@ u64 largestQuotient(const std::vector<u64> &quotients);
 // The decimal digits of a wide number.
 std::string decimal(Wide value);
 
+// The steps of one analysis as CSV with a header row:
+// schritt,position,rueckwaerts,vorwaerts,minimum,gleichverteilt, one row per
+// step i = 1 … N − 1, the position 1-based, gleichverteilt = ⌊N/(i + 1)⌋.
+std::string stepsCsv(u64 n, u64 k);
+
 // Everything the tools show of one multiplier.
 struct Figures {
     u64 n = 0;

@@ -236,9 +236,18 @@ QImage Canvas::render(qreal scale) const
     return image;
 }
 
+// Text is sized in points; the image turns points into pixels at its
+// resolution, and a vector file must do the same so the numbers keep their
+// size against the lines.
+static int imageResolution()
+{
+    return QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
+}
+
 bool Canvas::writeSvg(QIODevice &device, const QString &title) const
 {
     QSvgGenerator svg;
+    svg.setResolution(imageResolution());
     svg.setOutputDevice(&device);
     svg.setSize(m_size);
     svg.setViewBox(QRect(QPoint(0, 0), m_size));
@@ -254,12 +263,13 @@ bool Canvas::writeSvg(QIODevice &device, const QString &title) const
 bool Canvas::writePdf(QIODevice &device, const QString &title) const
 {
     // One page exactly the picture's size, one unit a device-independent
-    // pixel (1/96 inch).
+    // pixel.
+    const int dpi = imageResolution();
     QPdfWriter pdf(&device);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Zyklar"));
-    pdf.setResolution(96);
-    pdf.setPageSize(QPageSize(QSizeF(m_size) * 72.0 / 96.0, QPageSize::Point, QString(),
+    pdf.setResolution(dpi);
+    pdf.setPageSize(QPageSize(QSizeF(m_size) * 72.0 / dpi, QPageSize::Point, QString(),
                               QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;

@@ -26,8 +26,11 @@ Answer messageBox(QWidget *parent, const Message &message)
     box.setText(message.text);
     box.setWindowTitle(message.title.isEmpty() ? QGuiApplication::applicationDisplayName()
                                                : message.title);
-    box.setIcon(message.icon == Message::Icon::Information ? QMessageBox::Information
-                                                           : QMessageBox::NoIcon);
+    switch (message.icon) {
+    case Message::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Message::Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Message::Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    }
     if (message.buttons == Message::Buttons::Ok) {
         box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
         box.exec();

@@ -13,7 +13,7 @@ namespace platform {
 // none of its own.
 struct Message {
     enum class Buttons { Ok, YesNo };
-    enum class Icon { None, Information };
+    enum class Icon { None, Information, Warning };
 
     QString text;
     QString title; // empty: the program's title

@@ -1,0 +1,105 @@
+// Keeping what the window shows: the picture as PNG, SVG or PDF, and the
+// last completed analysis as CSV.
+
+#include "app/form1.h"
+
+#include "circle/positioncircle.h"
+#include "numbers/spread.h"
+#include "platform/filedialog.h"
+#include "platform/messagebox.h"
+#include "platform/picturebox.h"
+#include "platform/savefile.h"
+#include "platform/scrollbar.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+using platform::PictureType;
+
+// The picture's file types, first the default. The filter decides a PNG's
+// scale: four times the screen for print, twice, or as on the screen.
+struct PictureKind {
+    const char *filter;
+    PictureType type;
+    qreal scale;
+};
+const PictureKind pictureKinds[] = {
+    {"PNG-Bild, vierfache Größe (*.png)", PictureType::Png, 4},
+    {"PNG-Bild, doppelte Größe (*.png)", PictureType::Png, 2},
+    {"PNG-Bild, Bildschirmgröße (*.png)", PictureType::Png, 1},
+    {"SVG-Vektorgrafik (*.svg)", PictureType::Svg, 1},
+    {"PDF-Dokument (*.pdf)", PictureType::Pdf, 1},
+};
+
+} // namespace
+
+// "zyklar-N21-k8.png" for what the window shows now.
+QString Form1::proposedName(const QString &suffix) const
+{
+    const int n = m_circle->N > 0 ? m_circle->N : HScroll1->value();
+    const QString k = m_circle->k > 0 ? QStringLiteral("-k%1").arg(m_circle->k) : QString();
+    return QStringLiteral("zyklar-N%1%2.%3").arg(n).arg(k, suffix);
+}
+
+void Form1::reportSaveFailure(const QString &path, const QString &reason)
+{
+    platform::messageBox(this, {QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\n%2.")
+                                        .arg(QDir::toNativeSeparators(path), reason),
+                                QString(), platform::Message::Buttons::Ok,
+                                platform::Message::Icon::Warning});
+}
+
+void Form1::cmdBildSpeichern_Click()
+{
+    QStringList filters;
+    for (const PictureKind &kind : pictureKinds)
+        filters << QString::fromUtf8(kind.filter);
+    if (m_saveFolder.isEmpty())
+        m_saveFolder = QDir::homePath();
+    const platform::SaveAnswer answer = platform::askSaveFile(
+            this, {QStringLiteral("Bild speichern"), m_saveFolder, proposedName("png"), filters});
+    if (answer.path.isEmpty())
+        return;
+    m_saveFolder = QFileInfo(answer.path).absolutePath();
+
+    // The extension decides the type; a PNG takes its scale from the
+    // filter when that was a PNG one, else four times.
+    const std::optional<PictureType> type = platform::pictureTypeOf(answer.path);
+    if (!type) {
+        reportSaveFailure(answer.path, QStringLiteral("Bilder speichert Zyklar als PNG, SVG oder PDF"));
+        return;
+    }
+    const bool pngFilter = answer.filter >= 0 && answer.filter < int(std::size(pictureKinds))
+            && pictureKinds[answer.filter].type == PictureType::Png;
+    const qreal scale = *type != PictureType::Png ? 1
+            : pngFilter                          ? pictureKinds[answer.filter].scale
+                                                 : 4;
+    const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(m_circle->N).arg(m_circle->k);
+    const QString failure
+            = platform::savePicture(Picture1->canvas(), answer.path, *type, scale, title);
+    if (!failure.isEmpty())
+        reportSaveFailure(answer.path, failure);
+}
+
+void Form1::cmdErgebnisseSpeichern_Click()
+{
+    if (m_completedN == 0)
+        return;
+    if (m_saveFolder.isEmpty())
+        m_saveFolder = QDir::homePath();
+    const QString name = QStringLiteral("zyklar-N%1-k%2.csv").arg(m_completedN).arg(m_completedK);
+    const platform::SaveAnswer answer = platform::askSaveFile(
+            this, {QStringLiteral("Ergebnisse speichern"), m_saveFolder, name,
+                   {QStringLiteral("CSV-Tabelle (*.csv)")}});
+    if (answer.path.isEmpty())
+        return;
+    m_saveFolder = QFileInfo(answer.path).absolutePath();
+    const std::string csv = numbers::stepsCsv(numbers::u64(m_completedN), numbers::u64(m_completedK));
+    const QString failure = platform::saveFile(answer.path, [&](QIODevice &device) {
+        return device.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
+    });
+    if (!failure.isEmpty())
+        reportSaveFailure(answer.path, failure);
+}

@@ -1,0 +1,52 @@
+#include "platform/filedialog.h"
+
+#include <QFileDialog>
+#include <QRegularExpression>
+
+namespace platform {
+
+static SaveAnswerer &answerer()
+{
+    static SaveAnswerer instance;
+    return instance;
+}
+
+SaveAnswerer setSaveAnswerer(SaveAnswerer answerer)
+{
+    return std::exchange(platform::answerer(), std::move(answerer));
+}
+
+SaveAnswer askSaveFile(QWidget *parent, const SaveQuestion &question)
+{
+    if (answerer())
+        return answerer()(question);
+
+    // Qt's own dialog, so every caption can be German whatever the desktop.
+    QFileDialog dialog(parent, question.title, question.folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(question.filters);
+    dialog.selectFile(question.proposedName);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    // The chosen filter's extension for a name typed without one.
+    const auto suffixOf = [](const QString &filter) {
+        const QRegularExpressionMatch match
+                = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        return match.hasMatch() ? match.captured(1) : QString();
+    };
+    if (!question.filters.isEmpty())
+        dialog.setDefaultSuffix(suffixOf(question.filters.first()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().first(),
+            int(question.filters.indexOf(dialog.selectedNameFilter()))};
+}
+
+} // namespace platform

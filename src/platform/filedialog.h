@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// The question "where to save?", asked by a modal German file dialog.
+struct SaveQuestion {
+    QString title;
+    QString folder;       // where the dialog opens
+    QString proposedName; // "zyklar-N21-k8.png"
+    QStringList filters;  // "PNG-Bild (*.png)"; the first is selected
+};
+
+// The answer: an empty path when the user cancelled. A name typed without
+// an extension gets the chosen filter's.
+struct SaveAnswer {
+    QString path;
+    int filter = 0;
+};
+
+SaveAnswer askSaveFile(QWidget *parent, const SaveQuestion &question);
+
+// Tests answer the dialog without a person, as they answer message boxes;
+// an empty function shows the real dialog again.
+using SaveAnswerer = std::function<SaveAnswer(const SaveQuestion &)>;
+SaveAnswerer setSaveAnswerer(SaveAnswerer answerer);
+
+} // namespace platform

@@ -1,0 +1,86 @@
+#include "platform/savefile.h"
+
+#include "platform/canvas.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace platform {
+
+namespace {
+
+// What the system said, in German where it is one of the usual reasons.
+QString reasonFor(int error, const QString &systemText)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: return QStringLiteral("Keine Berechtigung, dort zu schreiben");
+    case EROFS: return QStringLiteral("Der Datenträger ist schreibgeschützt");
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("Der Datenträger ist voll");
+    case ENOENT: return QStringLiteral("Den Ordner gibt es nicht");
+    case EISDIR: return QStringLiteral("Unter diesem Namen gibt es einen Ordner");
+    case ENAMETOOLONG: return QStringLiteral("Der Name ist zu lang");
+    default: return QStringLiteral("Fehler beim Schreiben (%1)").arg(systemText);
+    }
+}
+
+} // namespace
+
+QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return reasonFor(EISDIR, {});
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("Den Ordner „%1“ gibt es nicht")
+                .arg(QDir::toNativeSeparators(folder.filePath()));
+
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return reasonFor(errno, file.errorString());
+    errno = 0;
+    const bool written = write(file) && file.error() == QFileDevice::NoError;
+    const int writeError = errno;
+    if (!written) {
+        file.cancelWriting();
+        file.commit(); // removes the temporary file
+        return reasonFor(writeError, file.errorString());
+    }
+    errno = 0;
+    if (!file.commit())
+        return reasonFor(errno, file.errorString());
+    return {};
+}
+
+std::optional<PictureType> pictureTypeOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"png")
+        return PictureType::Png;
+    if (suffix == u"svg")
+        return PictureType::Svg;
+    if (suffix == u"pdf")
+        return PictureType::Pdf;
+    return std::nullopt;
+}
+
+QString savePicture(const Canvas &canvas, const QString &path, PictureType type, qreal scale,
+                    const QString &title)
+{
+    return saveFile(path, [&](QIODevice &device) {
+        switch (type) {
+        case PictureType::Png: return canvas.render(scale).save(&device, "PNG");
+        case PictureType::Svg: return canvas.writeSvg(device, title);
+        case PictureType::Pdf: return canvas.writePdf(device, title);
+        }
+        return false;
+    });
+}
+
+} // namespace platform

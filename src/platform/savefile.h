@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QIODevice;
+
+namespace platform {
+
+class Canvas;
+
+// Writes a file so that nothing is lost: the content goes to a temporary
+// file beside the target, which replaces the target only once it is
+// complete (QSaveFile). On any failure the target is as it was and no
+// temporary file remains. Returns an empty text on success, else the
+// reason in German ("Den Ordner … gibt es nicht").
+//
+// `write` fills the device and returns false when it could not.
+QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
+
+// A picture file by its extension, whatever its case: .png, .svg, .pdf.
+enum class PictureType { Png, Svg, Pdf };
+std::optional<PictureType> pictureTypeOf(const QString &path);
+
+// The canvas's picture as a file: a PNG at `scale` times its size, SVG
+// vectors or a one-page PDF. Returns the reason when it failed.
+QString savePicture(const Canvas &canvas, const QString &path, PictureType type, qreal scale,
+                    const QString &title);
+
+} // namespace platform
