@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTimer>
@@ -150,6 +151,26 @@ bool colourAround(const QImage &image, QPoint at, QColor expected, int radius, i
         }
     }
     return false;
+}
+
+Run runWithoutDisplay(const QString &program, const QStringList &arguments,
+                      const QString &outputFile)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
+        qFatal("%s %s did not finish", qPrintable(program), qPrintable(arguments.join(u' ')));
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
 }
 
 } // namespace testsupport

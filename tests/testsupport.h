@@ -78,6 +78,16 @@ bool onlyBackground(const QImage &image, QColor background = QColor(0, 0, 128));
 
 bool colourNear(QColor actual, QColor expected, int tolerance = 8);
 
+// A program run to its end with neither a display nor a platform named, as
+// over ssh; standard output goes to `outputFile` when one is given.
+struct Run {
+    int status = -1; // -1 when it crashed
+    QString out;
+    QString err;
+};
+Run runWithoutDisplay(const QString &program, const QStringList &arguments,
+                      const QString &outputFile = {});
+
 // Whether any pixel within `radius` of `at` is near the expected colour.
 bool colourAround(const QImage &image, QPoint at, QColor expected, int radius = 1,
                   int tolerance = 8);

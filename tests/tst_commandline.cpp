@@ -16,31 +16,11 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using testsupport::Run;
 
-// The program with neither a display nor a platform named: what an ssh
-// session has.
 Run zyklar(const QStringList &arguments, const QString &outputFile = {})
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    if (!outputFile.isEmpty())
-        process.setStandardOutputFile(outputFile);
-    process.start(QStringLiteral(ZYKLAR_PROGRAM), arguments);
-    if (!process.waitForFinished(60000))
-        qFatal("zyklar %s did not finish", qPrintable(arguments.join(u' ')));
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return testsupport::runWithoutDisplay(QStringLiteral(ZYKLAR_PROGRAM), arguments, outputFile);
 }
 
 QStringList split(const QString &arguments)

@@ -112,22 +112,11 @@ private:
     bool m_mounted = false;
 };
 
-struct Run {
-    int status = -1;
-    QString err;
-};
+using testsupport::Run;
 
 Run zyklar(const QStringList &arguments)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZYKLAR_PROGRAM), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
+    return testsupport::runWithoutDisplay(QStringLiteral(ZYKLAR_PROGRAM), arguments);
 }
 
 } // namespace
