@@ -2,6 +2,7 @@
 
 #include "platform/canvas.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -73,13 +74,22 @@ std::optional<PictureType> pictureTypeOf(const QString &path)
 QString savePicture(const Canvas &canvas, const QString &path, PictureType type, qreal scale,
                     const QString &title)
 {
-    return saveFile(path, [&](QIODevice &device) {
-        switch (type) {
-        case PictureType::Png: return canvas.render(scale).save(&device, "PNG");
-        case PictureType::Svg: return canvas.writeSvg(device, title);
-        case PictureType::Pdf: return canvas.writePdf(device, title);
-        }
-        return false;
+    // The picture is made in memory first, so the encoders never meet a
+    // failing disk (libpng leaks and prints when a write fails under it);
+    // only plain bytes go to the file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool made = false;
+    switch (type) {
+    case PictureType::Png: made = canvas.render(scale).save(&buffer, "PNG"); break;
+    case PictureType::Svg: made = canvas.writeSvg(buffer, title); break;
+    case PictureType::Pdf: made = canvas.writePdf(buffer, title); break;
+    }
+    if (!made)
+        return QStringLiteral("Das Bild ließ sich nicht erzeugen");
+    return saveFile(path, [&bytes](QIODevice &device) {
+        return device.write(bytes) == bytes.size();
     });
 }
 
