@@ -388,8 +388,6 @@ void TestPlatform::messageBoxRealModalPath()
     QFETCH(QString, click);
     QFETCH(int, expected);
     QFETCH(QString, expectedTitle);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zyklar"));
-
     QString seenTitle;
     QStringList seenButtons;
     QString defaultButton;

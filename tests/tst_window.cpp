@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,6 +33,10 @@ private slots:
     void textBoxesAtDesign();
     void columnBoxesUseAFixedPitchFont();
     void stackingAndFocusOrder();
+    void tabWalksTheColumnAndComesRound();
+    void arrowKeysMoveTheScrollBars_data();
+    void arrowKeysMoveTheScrollBars();
+    void tabLeavesAMultiLineBox();
     void menuInventory();
     void startUpShowsTheWindowLaidOut();
     void closingEndsTheProgram_data();
@@ -191,6 +196,98 @@ void TestWindow::stackingAndFocusOrder()
             w = w->nextInFocusChain();
     }
     QCOMPARE(order, QStringList({"txtN", "txtk", "txtAusgabe", "Command2", "Command3", "txtFolge"}));
+}
+
+namespace {
+
+QString owner(QWidget *widget)
+{
+    while (widget && widget->objectName().isEmpty())
+        widget = widget->parentWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+std::unique_ptr<Form1> activeWindow()
+{
+    auto form = startZyklar();
+    form->show();
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qFatal("the window did not become active");
+    return form;
+}
+
+} // namespace
+
+void TestWindow::tabWalksTheColumnAndComesRound()
+{
+    testsupport::MessageAnswers answers;
+    const auto form = activeWindow();
+    const QStringList column{"txtN", "txtk", "txtAusgabe", "Command2", "Command3", "txtFolge",
+                             "txtAbstand", "Command4", "Picture1", "Check1", "txtAbs", "HScroll1",
+                             "Option1", "Command1", "HScroll2", "txtKopf", "txtSchub", "txtSumme",
+                             "txtSchub2"};
+    const auto walk = [](int keys, Qt::Key key) {
+        QStringList seen;
+        for (int i = 0; i < keys; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            seen << owner(QApplication::focusWidget());
+        }
+        return seen;
+    };
+    form->txtN->editor()->setFocus();
+    QCOMPARE(walk(column.size(), Qt::Key_Tab), column.mid(1) + QStringList{"txtN"});
+    QStringList backwards = column;
+    std::reverse(backwards.begin(), backwards.end());
+    QCOMPARE(walk(column.size(), Qt::Key_Backtab), backwards);
+
+    // The two option buttons are one stop: the selected one.
+    form->Option2->setChecked(true);
+    form->HScroll1->setFocus();
+    QCOMPARE(walk(2, Qt::Key_Tab), QStringList({"Option2", "Command1"}));
+}
+
+void TestWindow::arrowKeysMoveTheScrollBars_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("n");
+    QTest::newRow("Right") << int(Qt::Key_Right) << 22;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 22;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 20;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 20;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 22;
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 20;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 2;
+    QTest::newRow("End") << int(Qt::Key_End) << 200;
+}
+
+void TestWindow::arrowKeysMoveTheScrollBars()
+{
+    QFETCH(int, key);
+    QFETCH(int, n);
+    testsupport::MessageAnswers answers;
+    const auto form = activeWindow();
+    QSignalSpy changes(form->HScroll1, &platform::ScrollBar::change);
+    form->HScroll1->setFocus();
+    QTest::keyClick(form->HScroll1, Qt::Key(key));
+    // The Change handler ran, as for a click on an arrow.
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(form->HScroll1->value(), n);
+    QCOMPARE(form->txtN->text(), QString::number(n));
+    QCOMPARE(form->txtKopf->text().size(), 3 * n);
+}
+
+void TestWindow::tabLeavesAMultiLineBox()
+{
+    testsupport::MessageAnswers answers;
+    const auto form = activeWindow();
+    const QString before = form->txtAbstand->text();
+    form->txtAbstand->editor()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(owner(QApplication::focusWidget()), QStringLiteral("Command4"));
+    QCOMPARE(form->txtAbstand->text(), before);
+    // The next analysis appends its row to the box's own text, tab-free.
+    form->Command2->click();
+    QVERIFY(!form->txtAbstand->text().contains(u'\t'));
 }
 
 void TestWindow::menuInventory()

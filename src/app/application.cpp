@@ -30,7 +30,8 @@ void loadGermanQtTexts()
 std::unique_ptr<Form1> startZyklar()
 {
     QApplication::setApplicationName(QStringLiteral("zyklar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zyklar"));
+    // No display name: the window system would append it to every title
+    // ("Einzelschritt — Zyklar"); each window names itself.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZYKLAR_APP_ID));
     loadGermanQtTexts();
     // One look on every desktop, and one that honours the buttons' face

@@ -267,6 +267,8 @@ void Form1::createControls()
     std::sort(focusOrder.begin(), focusOrder.end());
     for (size_t i = 1; i < focusOrder.size(); ++i)
         setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    m_firstStop = focusOrder.front().second;
+    m_lastStop = focusOrder.back().second;
 
     auto find = [client]<typename T>(T *&member, const char *name) {
         member = client->findChild<T *>(QLatin1String(name));
@@ -376,12 +378,32 @@ void Form1::connectEvents()
         });
     }
 
+    // The two option buttons are one tab stop, the selected one, as an
+    // option group is; the arrow keys move between them.
+    const auto oneStop = [this] {
+        for (QRadioButton *option : {Option1, Option2})
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    connect(Option1, &QRadioButton::toggled, this, oneStop);
+    oneStop();
+
     connect(Picture1, &platform::PictureBox::mouseDown, this, &Form1::Picture1_MouseDown);
     connect(Picture1, &platform::PictureBox::mouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) {
                 Picture1_MouseMove(x, y);
             });
     connect(Picture1, &platform::PictureBox::mouseUp, this, &Form1::Picture1_MouseUp);
+}
+
+bool Form1::focusNextPrevChild(bool next)
+{
+    QWidget *from = next ? m_lastStop : m_firstStop;
+    if (focusWidget() == from) {
+        QWidget *to = next ? m_firstStop : m_lastStop;
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 void Form1::Form_Load()

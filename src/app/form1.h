@@ -78,6 +78,11 @@ public:
     QCheckBox *Check1;
     QLabel *Label1, *Label2, *Label3, *Label6, *Label7, *Label8, *Label9;
 
+protected:
+    // The tab column comes round: Tab from its last stop reaches the first,
+    // Shift+Tab from the first the last.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void createControls();
     void createMenu();
@@ -87,6 +92,8 @@ private:
     std::unique_ptr<circle::PositionCircle> m_circle;
     std::unique_ptr<analysis::Analysis> m_analysis;
     RankingWindow *m_ranking = nullptr;
+    QWidget *m_firstStop = nullptr;
+    QWidget *m_lastStop = nullptr;
 
     // Saving: the last completed analysis, and the folder the file dialog
     // opens in, remembered until the program ends.

@@ -1,6 +1,5 @@
 #include "platform/messagebox.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -24,8 +23,7 @@ Answer messageBox(QWidget *parent, const Message &message)
 
     QMessageBox box(parent);
     box.setText(message.text);
-    box.setWindowTitle(message.title.isEmpty() ? QGuiApplication::applicationDisplayName()
-                                               : message.title);
+    box.setWindowTitle(message.title.isEmpty() ? programTitle : message.title);
     switch (message.icon) {
     case Message::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Message::Icon::Information: box.setIcon(QMessageBox::Information); break;

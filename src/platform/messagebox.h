@@ -23,6 +23,9 @@ struct Message {
 
 enum class Answer { Ok, Yes, No };
 
+// The program's title, which a box without a title of its own shows.
+inline const QString programTitle = QStringLiteral("Zyklar");
+
 // Shows the box and waits until it is answered. The window stays painted
 // meanwhile but takes no input.
 Answer messageBox(QWidget *parent, const Message &message);

@@ -23,6 +23,14 @@ signals:
     void change();
     void scroll();
 
+protected:
+    // From the keyboard: Right and Down add one, Left and Up take one, Page
+    // Down and Page Up move by the large change, Home and End go to the
+    // ends. Each key is a Change, as a click on an arrow is. (QScrollBar
+    // inverts its keys for scrolling content, which would turn Right into
+    // a smaller N.)
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     int m_valueAtPress = 0;
 };

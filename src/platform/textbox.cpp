@@ -18,6 +18,7 @@ TextBox::TextBox(const Style &style, QWidget *parent)
     if (style.multiLine) {
         m_plain = new QPlainTextEdit(this);
         m_plain->document()->setUndoRedoEnabled(false);
+        m_plain->setTabChangesFocus(true); // Tab moves on, as from every other box
         const bool horizontal = style.scrollBars == ScrollBars::Horizontal
                 || style.scrollBars == ScrollBars::Both;
         const bool vertical = style.scrollBars == ScrollBars::Vertical
