@@ -170,8 +170,11 @@ size_t columnWidth(u64 n)
 std::string fractionJson(const std::vector<u64> &quotients)
 {
     std::string text = "[";
-    for (size_t i = 0; i < quotients.size(); ++i)
-        text += (i ? "," : "") + std::to_string(quotients[i]);
+    for (size_t i = 0; i < quotients.size(); ++i) {
+        if (i > 0)
+            text += ',';
+        text += std::to_string(quotients[i]);
+    }
     return text + "]";
 }
 
