@@ -12,6 +12,7 @@
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
 #include "platform/units.h"
+#include "platform/windowframe.h"
 #include "ranking/rankingmodel.h"
 #include "ranking/rankingwindow.h"
 
@@ -409,6 +410,7 @@ bool Form1::focusNextPrevChild(bool next)
 void Form1::Form_Load()
 {
     zoomFactor = layout::minZoom;
+    platform::learnFrameBeforeShow(*this); // so the first layout fits the frame too
     platform::setWindowPositionTwips(*this, 0, 0);
     platform::setWindowSizeTwips(*this, 13200, 10100);
     m_circle->showStartValue();

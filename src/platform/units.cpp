@@ -1,10 +1,13 @@
 #include "platform/units.h"
 
+#include "platform/windowframe.h"
+
 #include <QHash>
 #include <QPalette>
 #include <QWidget>
 
 #include <cmath>
+#include <optional>
 
 namespace platform {
 
@@ -31,17 +34,34 @@ void setGeometryTwips(QWidget &control, float left, float top, float width, floa
                         pixelsFromTwips(width), pixelsFromTwips(height));
 }
 
-// Qt places a top-level window by its frame but sizes it by its client area;
-// the difference is the frame the window system draws (none before the
-// window is first shown, and none without a window manager).
+// The frame the window system draws around a top-level window, as Qt knows
+// it once the window is shown. Before that, learnFrameBeforeShow() may have
+// asked the window manager; without a window manager there is none.
+static std::optional<QMargins> learnedFrame(const QWidget &window)
+{
+    const QVariant learned = window.property(learnedFrameProperty);
+    if (window.isVisible() || !learned.isValid())
+        return std::nullopt;
+    return learned.value<QMargins>();
+}
+
 static QSize frameExtra(const QWidget &window)
 {
+    if (const auto frame = learnedFrame(window))
+        return {frame->left() + frame->right(), frame->top() + frame->bottom()};
     return window.frameGeometry().size() - window.geometry().size();
 }
 
+// Qt places a top-level window by its frame but sizes it by its client area.
+// Before the first show Qt cannot place the frame it does not know yet; where
+// the frame was learned, the client area goes inside it instead.
 void setWindowPositionTwips(QWidget &window, float left, float top)
 {
-    window.move(coordinateFromTwips(left), coordinateFromTwips(top));
+    const QPoint at(coordinateFromTwips(left), coordinateFromTwips(top));
+    if (const auto frame = learnedFrame(window))
+        window.setGeometry(QRect(at + QPoint(frame->left(), frame->top()), window.size()));
+    else
+        window.move(at);
 }
 
 void setWindowSizeTwips(QWidget &window, float width, float height)
