@@ -209,6 +209,17 @@ def desktop(main_window, x_window):
     check("outer geometry is the screen", geometry == (0, 0) + SCREEN, geometry)
     check("main window title", titles() == ["Zyklar"], titles())
 
+    # The zoom commands size the window, frame and all: "kleiner" to the
+    # screen divided by 1.1, "Bildschirm" back to the whole screen.
+    for command, size in (("kleiner", (931, 698)), ("Bildschirm", SCREEN)):
+        click(find(main_window, "menu item", "Größe"))
+        item = wait_for(lambda: find(main_window, "menu item", command))
+        click(item)
+        geometry = wait_for(lambda: outer_geometry(x_window) == (0, 0) + size
+                            and outer_geometry(x_window))
+        check(f"\"{command}\" gives the outer size {size}", geometry == (0, 0) + size,
+              outer_geometry(x_window))
+
     # Tab walks the design's tab column and comes round to N=.
     click(find(main_window, "text", "N="))
     visited = []
