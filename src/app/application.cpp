@@ -2,6 +2,8 @@
 
 #include "app/form1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QStyleFactory>
@@ -25,6 +27,18 @@ void loadGermanQtTexts()
         delete translator;
 }
 
+// Screen readers call the picture an image and the ranking's plot a chart;
+// as plain widgets they would be a frame and a filler.
+QAccessibleInterface *accessibleDrawing(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && className == u"platform::PictureBox")
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (widget && className == u"StepPlot")
+        return new QAccessibleWidget(widget, QAccessible::Chart);
+    return nullptr;
+}
+
 } // namespace
 
 std::unique_ptr<Form1> startZyklar()
@@ -34,6 +48,8 @@ std::unique_ptr<Form1> startZyklar()
     // ("Einzelschritt — Zyklar"); each window names itself.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZYKLAR_APP_ID));
     loadGermanQtTexts();
+    static const bool drawingsDescribed = (QAccessible::installFactory(accessibleDrawing), true);
+    Q_UNUSED(drawingsDescribed);
     // One look on every desktop, and one that honours the buttons' face
     // colours.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
