@@ -201,6 +201,8 @@ def accessibility(main_window, x_window):
     ranking = wait_for(lambda: top_window("Rangliste"))
     missing = [c for c in RANKING_CONTROLS if ranking is None or find(ranking, *c) is None]
     check("every control of the ranking window, by name and role", not missing, missing)
+    check("the ranking is a window (a frame to AT-SPI)", ranking is not None and ranking.getRoleName() == "frame",
+          ranking and ranking.getRoleName())
 
 
 def desktop(main_window, x_window):

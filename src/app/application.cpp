@@ -27,8 +27,8 @@ void loadGermanQtTexts()
         delete translator;
 }
 
-// Screen readers call the picture an image and the ranking's plot a chart;
-// as plain widgets they would be a frame and a filler.
+// Screen readers call the picture an image, the ranking's plot a chart and
+// the ranking a window; as plain widgets they would be a frame and fillers.
 QAccessibleInterface *accessibleDrawing(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -36,6 +36,8 @@ QAccessibleInterface *accessibleDrawing(const QString &className, QObject *objec
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (widget && className == u"StepPlot")
         return new QAccessibleWidget(widget, QAccessible::Chart);
+    if (widget && className == u"RankingWindow")
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 
