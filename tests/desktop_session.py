@@ -24,6 +24,13 @@ def check(name, ok, detail=""):
     print(("PASS: " if ok else "FAIL: ") + name + ("" if ok else f" ({detail})"), flush=True)
 
 
+def settled(read, expected, seconds=5.0):
+    """What read() gives once it gives `expected`, or at the deadline: the
+    program answers a key press in its own time."""
+    wait_for(lambda: read() == expected, seconds)
+    return read()
+
+
 def wait_for(condition, seconds=8.0):
     deadline = time.time() + seconds
     while time.time() < deadline:
@@ -208,7 +215,7 @@ def accessibility(main_window, x_window):
 def desktop(main_window, x_window):
     """Geometry, keyboard and titles, as a person meets them."""
     # The whole window fits the screen, frame included, from the first show.
-    geometry = outer_geometry(x_window)
+    geometry = settled(lambda: outer_geometry(x_window), (0, 0) + SCREEN)
     check("outer geometry is the screen", geometry == (0, 0) + SCREEN, geometry)
     check("main window title", titles() == ["Zyklar"], titles())
 
@@ -225,30 +232,33 @@ def desktop(main_window, x_window):
 
     # Tab walks the design's tab column and comes round to N=.
     click(find(main_window, "text", "N="))
+    settled(focused_name, "N=")
     visited = []
-    for _ in TAB_COLUMN:
+    for expected in TAB_COLUMN:
         key("Tab")
-        visited.append(focused_name())
+        visited.append(settled(focused_name, expected))
     check("Tab visits the controls in order", visited == TAB_COLUMN, visited)
     key("shift+Tab")
-    check("Shift+Tab from the first reaches the last", focused_name() == "Spaltenkopf k: Summe",
-          focused_name())
+    last = settled(focused_name, "Spaltenkopf k: Summe")
+    check("Shift+Tab from the first reaches the last", last == "Spaltenkopf k: Summe", last)
 
     # The arrow keys move N the right way, with the Change handler's effects.
     n_box = find(main_window, "text", "N=")
     scroll = find(main_window, "scroll bar", "N einstellen")
     click(n_box)
-    for _ in range(TAB_COLUMN.index("N einstellen") + 1):
+    settled(focused_name, "N=")
+    for expected in TAB_COLUMN[:TAB_COLUMN.index("N einstellen") + 1]:
         key("Tab")
+        settled(focused_name, expected)
     key("Right")
-    check("Right adds one to N", scroll.queryValue().currentValue == 22
-          and text_of(n_box) == "22", (scroll.queryValue().currentValue, text_of(n_box)))
-    key("Left", "Left")
-    check("Left takes one", text_of(n_box) == "20", text_of(n_box))
-    key("End")
-    check("End goes to 200", text_of(n_box) == "200", text_of(n_box))
-    key("Home")
-    check("Home goes to 2", text_of(n_box) == "2", text_of(n_box))
+    n = settled(lambda: (scroll.queryValue().currentValue, text_of(n_box)), (22, "22"))
+    check("Right adds one to N", n == (22, "22"), n)
+    for keys, expected, name in ((("Left", "Left"), "20", "Left takes one"),
+                                 (("End",), "200", "End goes to 200"),
+                                 (("Home",), "2", "Home goes to 2")):
+        key(*keys)
+        shown = settled(lambda: text_of(n_box), expected)
+        check(name, shown == expected, shown)
 
     def enter(name, value):
         click(find(main_window, "text", name))
