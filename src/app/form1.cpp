@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -196,6 +197,7 @@ Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Zyklar"));
+    m_saveFolder = QDir::homePath();
     setWindowIcon(zyklarIcon());
     createControls();
     createMenu();
@@ -358,7 +360,8 @@ void Form1::createMenu()
         menu->addAction(action);
     }
     // Until an analysis has completed there are no results to save.
-    findChild<QAction *>(QStringLiteral("cmdErgebnisseSpeichern"))->setEnabled(false);
+    m_saveResults = findChild<QAction *>(QStringLiteral("cmdErgebnisseSpeichern"));
+    m_saveResults->setEnabled(false);
 }
 
 void Form1::connectEvents()
@@ -429,7 +432,7 @@ void Form1::Command2_Click()
     if (m_analysis->Command2_Click()) {
         m_completedN = m_circle->N;
         m_completedK = m_circle->k;
-        findChild<QAction *>(QStringLiteral("cmdErgebnisseSpeichern"))->setEnabled(true);
+        m_saveResults->setEnabled(true);
     }
     if (m_ranking && m_ranking->isVisible())
         m_ranking->showAnalysed(m_circle->N, m_circle->k);

@@ -101,5 +101,6 @@ private:
     void reportSaveFailure(const QString &path, const QString &reason);
     int m_completedN = 0;
     int m_completedK = 0;
+    QAction *m_saveResults = nullptr; // enabled once an analysis has completed
     QString m_saveFolder;
 };

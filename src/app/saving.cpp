@@ -56,8 +56,6 @@ void Form1::cmdBildSpeichern_Click()
     QStringList filters;
     for (const PictureKind &kind : pictureKinds)
         filters << QString::fromUtf8(kind.filter);
-    if (m_saveFolder.isEmpty())
-        m_saveFolder = QDir::homePath();
     const platform::SaveAnswer answer = platform::askSaveFile(
             this, {QStringLiteral("Bild speichern"), m_saveFolder, proposedName("png"), filters});
     if (answer.path.isEmpty())
@@ -87,8 +85,6 @@ void Form1::cmdErgebnisseSpeichern_Click()
 {
     if (m_completedN == 0)
         return;
-    if (m_saveFolder.isEmpty())
-        m_saveFolder = QDir::homePath();
     const QString name = QStringLiteral("zyklar-N%1-k%2.csv").arg(m_completedN).arg(m_completedK);
     const platform::SaveAnswer answer = platform::askSaveFile(
             this, {QStringLiteral("Ergebnisse speichern"), m_saveFolder, name,

@@ -13,9 +13,14 @@ QString numberText(double value)
     return sign + QString::number(magnitude, 'f', 0);
 }
 
+QString column(double value, int width)
+{
+    return numberText(value).rightJustified(width).right(width);
+}
+
 QString column3(double value)
 {
-    return (QStringLiteral("    ") + numberText(value)).right(3);
+    return column(value, 3);
 }
 
 double roundHalfEven(double value)

@@ -10,9 +10,13 @@ namespace circle {
 // size: 1e20 reads " 100000000000000000000".
 QString numberText(double value);
 
-// numberText right-aligned in a column of three characters: "  7", " 42",
-// "123". Rows of such columns line up in a fixed-pitch font; a number of four
-// or more digits keeps only its last three.
+// numberText right-aligned in a column of `width` characters, cut to its
+// last `width` characters when longer.
+QString column(double value, int width);
+
+// The window's three-character columns: "  7", " 42", "123". Rows of such
+// columns line up in a fixed-pitch font; a number of four or more digits
+// keeps only its last three.
 QString column3(double value);
 
 // Rounds to the nearest whole number, halves to the even neighbour, as the

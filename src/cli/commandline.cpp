@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "analysis/drawing.h"
+#include "circle/numbertext.h"
 #include "layout/applylayout.h"
 #include "layout/layouttable.h"
 #include "numbers/ranking.h"
@@ -14,6 +15,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <numeric>
 #include <optional>
@@ -145,26 +147,11 @@ std::pair<u64, u64> multiplierOf(const Invocation &call, u64 maxN)
 
 // ---- Writing numbers ------------------------------------------------------
 
-// The window's rules: a number with one leading blank for its sign, and
-// that text right-aligned in a fixed column, cut to the column's width.
-std::string numberText(u64 value)
-{
-    return ' ' + std::to_string(value);
-}
-
-std::string column(u64 value, size_t width)
-{
-    const std::string text = numberText(value);
-    if (text.size() >= width)
-        return text.substr(text.size() - width);
-    return std::string(width - text.size(), ' ') + text;
-}
-
 // Up to 999 positions the window's three-character columns; beyond, columns
 // wide enough for N with its blank, so no digit is cut.
-size_t columnWidth(u64 n)
+int columnWidth(u64 n)
 {
-    return n <= 999 ? 3 : numberText(n).size();
+    return n <= 999 ? 3 : int(circle::numberText(double(n)).size());
 }
 
 std::string fractionJson(const std::vector<u64> &quotients)
@@ -202,6 +189,22 @@ std::string padded(std::string_view text, size_t width, bool right)
     return right ? fill + std::string(text) : std::string(text) + fill;
 }
 
+// One multiplier's figures as the machine formats write them, in the order
+// of their headers: summe, anteil, kettenbruch, groesster_teilnenner.
+std::string csvFields(const numbers::Figures &f)
+{
+    return numbers::decimal(f.sum) + ',' + numbers::shareText(f.share) + ','
+            + csvQuoted(numbers::continuedFractionText(f.quotients)) + ','
+            + std::to_string(f.largest);
+}
+
+std::string jsonMembers(const numbers::Figures &f)
+{
+    return "\"summe\":" + numbers::decimal(f.sum) + ",\"anteil\":" + numbers::shareText(f.share)
+            + ",\"kettenbruch\":" + fractionJson(f.quotients)
+            + ",\"groesster_teilnenner\":" + std::to_string(f.largest);
+}
+
 // ---- The commands ---------------------------------------------------------
 
 void analyse(const Invocation &call)
@@ -215,13 +218,11 @@ void analyse(const Invocation &call)
         return;
     }
     if (call.format == Format::Json) {
-        Wide sum = 0;
-        numbers::spreadSum(n, k, sum);
-        const u64 share = numbers::shareTenThousandths(sum, numbers::equidistantSum(n));
+        const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
         out << "{\"n\":" + std::to_string(n) + ",\"k\":" + std::to_string(k)
-                        + ",\"summe\":" + numbers::decimal(sum)
-                        + ",\"anteil\":" + numbers::shareText(share) + ",\"kettenbruch\":"
-                        + fractionJson(numbers::continuedFraction(k, n)) + ",\"schritte\":[";
+                        + ",\"summe\":" + numbers::decimal(f.sum)
+                        + ",\"anteil\":" + numbers::shareText(f.share) + ",\"kettenbruch\":"
+                        + fractionJson(f.quotients) + ",\"schritte\":[";
         for (u64 i = 1; i < n; ++i) {
             steps.advance();
             out << std::string(i > 1 ? ",\n" : "\n") + "{\"schritt\":" + std::to_string(i)
@@ -235,31 +236,36 @@ void analyse(const Invocation &call)
         return;
     }
 
-    // The five result boxes of the window, each under its caption.
-    const size_t width = columnWidth(n);
-    std::string sequence = column(1, width) + ' ';
-    std::string gaps;
-    std::string minimal = column(n, width);
+    // The five result boxes of the window, each under its caption, written
+    // by the window's own number rules.
+    using circle::column;
+    using circle::numberText;
+    const int width = columnWidth(n);
+    QString sequence = column(1, width) + u' ';
+    QString gaps;
+    QString minimal = column(double(n), width);
     std::vector<u64> occupiedAt(n, 0); // position → 1-based step
     occupiedAt[0] = 1;
     u64 sum = 0;
     for (u64 i = 1; i < n; ++i) {
         steps.advance();
-        sequence += column(steps.position() + 1, width) + ' ';
-        gaps += numberText(steps.backward()) + '-' + numberText(steps.forward()) + '\n';
-        minimal += column(steps.minimal(), width);
+        sequence += column(double(steps.position() + 1), width) + u' ';
+        gaps += numberText(double(steps.backward())) + u'-' + numberText(double(steps.forward()))
+                + u'\n';
+        minimal += column(double(steps.minimal()), width);
         sum += steps.minimal();
         occupiedAt[steps.position()] = i + 1;
     }
-    std::string permutation;
+    QString permutation;
     for (u64 step : occupiedAt)
-        permutation += column(step, width);
+        permutation += column(double(step), width);
 
-    out << "Die Folge\n" << sequence << "\n\n";
-    out << "getrennt nach rechtem und linkem Nachbarn\n" << gaps << '\n';
-    out << "Folge der Minimalabstände\n" << minimal << "\n\n";
-    out << "  k:  Summe\n" << numberText(k) + ':' + numberText(sum) << "\n\n";
-    out << "Reihenfolge der Felderbelegung / Permutation\n" << permutation << '\n';
+    out << "Die Folge\n" << sequence.toStdString() << "\n\n";
+    out << "getrennt nach rechtem und linkem Nachbarn\n" << gaps.toStdString() << '\n';
+    out << "Folge der Minimalabstände\n" << minimal.toStdString() << "\n\n";
+    out << "  k:  Summe\n"
+        << (numberText(double(k)) + u':' + numberText(double(sum))).toStdString() << "\n\n";
+    out << "Reihenfolge der Felderbelegung / Permutation\n" << permutation.toStdString() << '\n';
 }
 
 void rangliste(const Invocation &call)
@@ -286,70 +292,55 @@ void rangliste(const Invocation &call)
         std::fprintf(call.err, "\r\033[K");
     const Wide equidistant = numbers::equidistantSum(n);
 
-    struct Texts {
-        std::string rank, k, sum, share, fraction, largest;
-        std::vector<u64> quotients;
-    };
-    const auto texts = [&](const numbers::Ranked &row, char separator) {
-        Texts t;
-        t.quotients = numbers::continuedFraction(row.k, n);
-        t.rank = std::to_string(row.rank);
-        t.k = std::to_string(row.k);
-        t.sum = std::to_string(row.sum);
-        t.share = numbers::shareText(numbers::shareTenThousandths(row.sum, equidistant),
-                                     separator);
-        t.fraction = numbers::continuedFractionText(t.quotients);
-        t.largest = std::to_string(numbers::largestQuotient(t.quotients));
-        return t;
+    const auto figuresOf = [&](const numbers::Ranked &row) {
+        return numbers::figures(n, row.k, equidistant);
     };
 
     Output &out = call.out;
     if (call.format == Format::Csv) {
         out << "rang,k,summe,anteil,kettenbruch,groesster_teilnenner\n";
-        for (const numbers::Ranked &row : rows) {
-            const Texts t = texts(row, '.');
-            out << t.rank + ',' + t.k + ',' + t.sum + ',' + t.share + ',' + csvQuoted(t.fraction)
-                            + ',' + t.largest + '\n';
-        }
+        for (const numbers::Ranked &row : rows)
+            out << std::to_string(row.rank) + ',' + std::to_string(row.k) + ','
+                            + csvFields(figuresOf(row)) + '\n';
         return;
     }
     if (call.format == Format::Json) {
         out << "[";
-        for (size_t i = 0; i < rows.size(); ++i) {
-            const Texts t = texts(rows[i], '.');
-            out << std::string(i ? ",\n" : "\n") + "{\"rang\":" + t.rank + ",\"k\":" + t.k
-                            + ",\"summe\":" + t.sum + ",\"anteil\":" + t.share
-                            + ",\"kettenbruch\":" + fractionJson(t.quotients)
-                            + ",\"groesster_teilnenner\":" + t.largest + '}';
-        }
+        for (size_t i = 0; i < rows.size(); ++i)
+            out << std::string(i ? ",\n" : "\n") + "{\"rang\":" + std::to_string(rows[i].rank)
+                            + ",\"k\":" + std::to_string(rows[i].k) + ','
+                            + jsonMembers(figuresOf(rows[i])) + '}';
         out << "\n]\n";
         return;
     }
 
     // A table for reading: numbers right-aligned, the fraction left-aligned.
-    const char *headers[] = {"Rang", "k", "Summe", "Anteil", "Kettenbruch", "größter Teilnenner"};
-    size_t widths[6];
-    for (int c = 0; c < 6; ++c)
+    // Two passes, the widths first, so no row is kept in memory.
+    using Cells = std::array<std::string, 6>;
+    const auto cellsOf = [&](const numbers::Ranked &row) {
+        const numbers::Figures f = figuresOf(row);
+        return Cells{std::to_string(row.rank), std::to_string(row.k), numbers::decimal(f.sum),
+                     numbers::shareText(f.share, ','),
+                     numbers::continuedFractionText(f.quotients), std::to_string(f.largest)};
+    };
+    const Cells headers{"Rang", "k", "Summe", "Anteil", "Kettenbruch", "größter Teilnenner"};
+    std::array<size_t, 6> widths{};
+    for (size_t c = 0; c < 6; ++c)
         widths[c] = displayWidth(headers[c]);
     for (const numbers::Ranked &row : rows) {
-        const Texts t = texts(row, ',');
-        const std::string *cells[] = {&t.rank, &t.k, &t.sum, &t.share, &t.fraction, &t.largest};
-        for (int c = 0; c < 6; ++c)
-            widths[c] = std::max(widths[c], cells[c]->size());
+        const Cells cells = cellsOf(row);
+        for (size_t c = 0; c < 6; ++c)
+            widths[c] = std::max(widths[c], cells[c].size());
     }
-    const auto line = [&](const std::string (&cells)[6]) {
+    const auto line = [&](const Cells &cells) {
         std::string text;
-        for (int c = 0; c < 6; ++c) {
-            const bool last = c == 5;
-            text += padded(cells[c], last ? 0 : widths[c], c != 4) + (last ? "\n" : "  ");
-        }
-        return text;
+        for (size_t c = 0; c < 5; ++c)
+            text += padded(cells[c], widths[c], c != 4) + "  ";
+        return text + cells[5] + '\n';
     };
-    out << line({headers[0], headers[1], headers[2], headers[3], headers[4], headers[5]});
-    for (const numbers::Ranked &row : rows) {
-        const Texts t = texts(row, ',');
-        out << line({t.rank, t.k, t.sum, t.share, t.fraction, t.largest});
-    }
+    out << line(headers);
+    for (const numbers::Ranked &row : rows)
+        out << line(cellsOf(row));
 }
 
 void summe(const Invocation &call)
@@ -357,27 +348,21 @@ void summe(const Invocation &call)
     const auto [n, k] = multiplierOf(call, 1'000'000'000'000'000'000);
     const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
     const std::string nText = std::to_string(n), kText = std::to_string(k);
-    const std::string sum = numbers::decimal(f.sum), largest = std::to_string(f.largest);
-    const std::string fraction = numbers::continuedFractionText(f.quotients);
 
     Output &out = call.out;
     switch (call.format) {
     case Format::Csv:
         out << "n,k,summe,anteil,kettenbruch,groesster_teilnenner\n"
-            << nText + ',' + kText + ',' + sum + ',' + numbers::shareText(f.share) + ','
-                        + csvQuoted(fraction) + ',' + largest + '\n';
+            << nText + ',' + kText + ',' + csvFields(f) + '\n';
         break;
     case Format::Json:
-        out << "{\"n\":" + nText + ",\"k\":" + kText + ",\"summe\":" + sum
-                        + ",\"anteil\":" + numbers::shareText(f.share)
-                        + ",\"kettenbruch\":" + fractionJson(f.quotients)
-                        + ",\"groesster_teilnenner\":" + largest + "}\n";
+        out << "{\"n\":" + nText + ",\"k\":" + kText + ',' + jsonMembers(f) + "}\n";
         break;
     case Format::Text:
-        out << "N = " + nText + ", k = " + kText + '\n' + "Summe: " + sum + '\n'
-                        + "Anteil: " + numbers::shareText(f.share, ',') + '\n'
-                        + "Kettenbruch: " + fraction + '\n' + "größter Teilnenner: " + largest
-                        + '\n';
+        out << "N = " + nText + ", k = " + kText + '\n' + "Summe: " + numbers::decimal(f.sum)
+                        + '\n' + "Anteil: " + numbers::shareText(f.share, ',') + '\n'
+                        + "Kettenbruch: " + numbers::continuedFractionText(f.quotients) + '\n'
+                        + "größter Teilnenner: " + std::to_string(f.largest) + '\n';
         break;
     }
 }

@@ -7,6 +7,15 @@
 
 namespace platform {
 
+// User coordinates onto a drawing area of `size` device-independent pixels,
+// in single precision, as the forms runtime hands coordinates over.
+static QPointF mapToPixel(const QRectF &scale, const QSize &size, double x, double y)
+{
+    const float fx = float(x), fy = float(y);
+    return {(fx - scale.x()) / scale.width() * size.width(),
+            (fy - scale.y()) / scale.height() * size.height()};
+}
+
 // Maps user coordinates onto the drawing area exactly as the image did when
 // the primitive arrived (single precision, as the forms runtime hands
 // coordinates over) and paints it with a pen one device-independent pixel
@@ -21,12 +30,7 @@ public:
     {
     }
 
-    QPointF toPixel(double x, double y) const
-    {
-        const float fx = float(x), fy = float(y);
-        return {(fx - m_scale.x()) / m_scale.width() * m_size.width(),
-                (fy - m_scale.y()) / m_scale.height() * m_size.height()};
-    }
+    QPointF toPixel(double x, double y) const { return mapToPixel(m_scale, m_size, x, y); }
 
     // Paints one primitive and returns the rectangle it touched.
     QRectF paint(QPainter &painter, const Primitive &p, const std::vector<QString> &texts)
@@ -116,7 +120,7 @@ void Canvas::setScale(double x1, double y1, double x2, double y2)
 
 QPointF Canvas::toPixel(double x, double y) const
 {
-    return Renderer(m_scale, m_size, m_font).toPixel(x, y);
+    return mapToPixel(m_scale, m_size, x, y);
 }
 
 QPointF Canvas::toUser(const QPointF &pixel) const

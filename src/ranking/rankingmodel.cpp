@@ -21,11 +21,10 @@ void RankingModel::setN(int n)
     m_rows.reserve(ranked.size());
     m_rowOfK.assign(size_t(n), -1);
     for (const numbers::Ranked &entry : ranked) {
-        const std::vector<numbers::u64> quotients = numbers::continuedFraction(entry.k, numbers::u64(n));
         m_rowOfK[entry.k] = int(m_rows.size());
-        m_rows.push_back({entry, numbers::shareTenThousandths(entry.sum, equidistant),
-                          QString::fromStdString(numbers::continuedFractionText(quotients)),
-                          numbers::largestQuotient(quotients)});
+        const numbers::Figures figures = numbers::figures(numbers::u64(n), entry.k, equidistant);
+        m_rows.push_back({entry.rank, figures,
+                          QString::fromStdString(numbers::continuedFractionText(figures.quotients))});
     }
     endResetModel();
 }
@@ -50,19 +49,21 @@ QVariant RankingModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     const Row &row = m_rows[size_t(index.row())];
+    const numbers::Figures &f = row.figures;
+    const auto sum = qulonglong(f.sum); // below 2^64 for the window's N
     const auto column = Column(index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(column == Fraction ? Qt::AlignLeft | Qt::AlignVCenter
                                                       : Qt::AlignRight | Qt::AlignVCenter);
     if (role == SortRole) {
         switch (column) {
-        case Rank: return qulonglong(row.ranked.rank);
+        case Rank: return qulonglong(row.rank);
         // A continued fraction's value is k/N: ordering by it orders by k.
         case Multiplier:
-        case Fraction: return qulonglong(row.ranked.k);
-        case Sum: return qulonglong(row.ranked.sum);
-        case Share: return qulonglong(row.share);
-        case Largest: return qulonglong(row.largest);
+        case Fraction: return qulonglong(f.k);
+        case Sum: return sum;
+        case Share: return qulonglong(f.share);
+        case Largest: return qulonglong(f.largest);
         case ColumnCount: break;
         }
         return {};
@@ -70,12 +71,12 @@ QVariant RankingModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (column) {
-    case Rank: return QString::number(row.ranked.rank);
-    case Multiplier: return QString::number(row.ranked.k);
-    case Sum: return QString::number(row.ranked.sum);
-    case Share: return QString::fromStdString(numbers::shareText(row.share, ','));
+    case Rank: return QString::number(row.rank);
+    case Multiplier: return QString::number(f.k);
+    case Sum: return QString::number(sum);
+    case Share: return QString::fromStdString(numbers::shareText(f.share, ','));
     case Fraction: return row.fraction;
-    case Largest: return QString::number(row.largest);
+    case Largest: return QString::number(f.largest);
     case ColumnCount: break;
     }
     return {};

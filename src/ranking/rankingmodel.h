@@ -25,7 +25,7 @@ public:
 
     // The row of multiplier k, or −1 when k is not coprime to N.
     int rowOf(int k) const;
-    int multiplierAt(int row) const { return int(m_rows[size_t(row)].ranked.k); }
+    int multiplierAt(int row) const { return int(m_rows[size_t(row)].figures.k); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -35,10 +35,9 @@ public:
 
 private:
     struct Row {
-        numbers::Ranked ranked;
-        numbers::u64 share; // ten-thousandths
+        numbers::u64 rank;
+        numbers::Figures figures;
         QString fraction;
-        numbers::u64 largest;
     };
     int m_n = 0;
     std::vector<Row> m_rows;

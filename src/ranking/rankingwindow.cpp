@@ -190,8 +190,10 @@ void RankingWindow::showAnalysed(int n, int k)
     m_followedN = n;
     m_analysedN = n;
     m_analysedK = k;
-    showN(n);
-    selectMultiplier(k);
+    if (n == m_model->n())
+        selectMultiplier(k);
+    else
+        showN(n); // which makes k current
 }
 
 void RankingWindow::selectMultiplier(int k)
