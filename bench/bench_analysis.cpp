@@ -6,6 +6,7 @@
 // window closed and open. The open one's counter vs_closed is its ratio to
 // the closed one measured in the same run; the goal is at most 1.5.
 
+#include "formcontrols.h"
 #include "app/application.h"
 #include "ranking/rankingwindow.h"
 #include "app/form1.h"
@@ -45,8 +46,8 @@ double fullRepaint(Form1 &form)
 void analysisAt200(benchmark::State &state)
 {
     const auto form = shownWindow();
-    form->txtN->setText(QStringLiteral("200"));
-    form->txtk->setText(QStringLiteral("77"));
+    ui::txtN(*form)->setText(QStringLiteral("200"));
+    ui::txtk(*form)->setText(QStringLiteral("77"));
     for (int earlier = 0; earlier < state.range(0); ++earlier)
         form->Command2_Click();
     QCoreApplication::processEvents();
@@ -58,7 +59,7 @@ void analysisAt200(benchmark::State &state)
         QCoreApplication::processEvents();
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
-    state.counters["rows"] = double(form->txtSumme->text().count(u'\n'));
+    state.counters["rows"] = double(ui::txtSumme(*form)->text().count(u'\n'));
     // Below 1: the analysis costs less than one full repaint of the window.
     state.counters["vs_repaint"] = total / double(state.iterations()) / repaint;
 }
@@ -68,7 +69,7 @@ double scrollEvents(Form1 &form, int events)
 {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < events; ++i) {
-        form.HScroll1->setValue(i % 2 ? 200 : 199);
+        ui::HScroll1(form)->setValue(i % 2 ? 200 : 199);
         QCoreApplication::processEvents();
     }
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / events;
@@ -88,7 +89,7 @@ void nScrollEventAt200(benchmark::State &state)
     double total = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        form->HScroll1->setValue(value); // alternating 199 and 200
+        ui::HScroll1(*form)->setValue(value); // alternating 199 and 200
         value = value == 199 ? 200 : 199;
         QCoreApplication::processEvents();
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

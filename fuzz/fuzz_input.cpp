@@ -4,6 +4,7 @@
 // exactly when a divisor other than 1 was cancelled. libFuzzer's timeout
 // catches a reduction that does not end.
 
+#include "formcontrols.h"
 #include "analysis/analysis.h"
 #include "analysis/input.h"
 #include "app/application.h"
@@ -59,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         messages << message.text;
         return platform::Answer::Ok;
     });
-    form.txtN->setText(nText);
-    form.txtk->setText(kText);
+    ui::txtN(form)->setText(nText);
+    ui::txtk(form)->setText(kText);
     form.analysis().readAnalysisInput();
     platform::setAnswerer({});
 
@@ -69,9 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(n >= 2 && n <= 200);
     check(k >= 1 && k <= n - 1);
     check(std::gcd(n, k) == 1);
-    check(form.HScroll1->value() == n && form.HScroll2->value() == k);
-    check(analysis::readNumber(form.txtN->text()) == n);
-    check(analysis::readNumber(form.txtk->text()) == k);
+    check(ui::HScroll1(form)->value() == n && ui::HScroll2(form)->value() == k);
+    check(analysis::readNumber(ui::txtN(form)->text()) == n);
+    check(analysis::readNumber(ui::txtk(form)->text()) == k);
 
     // N as read, rounded and clamped; the divisor message, if any, names the
     // factor that took it down to the analysed N.

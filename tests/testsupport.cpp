@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "cli/run.h"
 #include "platform/picturebox.h"
 #include "platform/screen.h"
 #include "platform/units.h"
@@ -89,7 +90,7 @@ QList<int> columns(QStringView row)
     return values;
 }
 
-QPoint widgetPoint(const platform::PictureBox &picture, double x, double y)
+QPoint widgetPoint(platform::PictureBox &picture, double x, double y)
 {
     return (picture.drawingArea().topLeft() + picture.toPixel(x, y)).toPoint();
 }
@@ -171,6 +172,36 @@ Run runWithoutDisplay(const QString &program, const QStringList &arguments,
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+Run runCommand(const QStringList &arguments)
+{
+    std::vector<QByteArray> bytes{"zyklar"};
+    for (const QString &argument : arguments)
+        bytes.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &argument : bytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    char *out = nullptr, *err = nullptr;
+    size_t outSize = 0, errSize = 0;
+    std::FILE *outFile = open_memstream(&out, &outSize);
+    std::FILE *errFile = open_memstream(&err, &errSize);
+    Run run;
+    run.status = cli::run(int(bytes.size()), argv.data(), outFile, errFile);
+    std::fclose(outFile);
+    std::fclose(errFile);
+    run.out = QString::fromUtf8(out, qsizetype(outSize));
+    run.err = QString::fromUtf8(err, qsizetype(errSize));
+    std::free(out);
+    std::free(err);
+    return run;
+}
+
+Run runCommand(const QString &arguments)
+{
+    return runCommand(arguments.split(u' ', Qt::SkipEmptyParts));
 }
 
 } // namespace testsupport

@@ -71,7 +71,7 @@ QString lastLine(const QString &text);
 QList<int> columns(QStringView row);
 
 // A point in the picture's user coordinates as a position in the widget.
-QPoint widgetPoint(const platform::PictureBox &picture, double x, double y);
+QPoint widgetPoint(platform::PictureBox &picture, double x, double y);
 
 // Whether the picture holds nothing but its background colour.
 bool onlyBackground(const QImage &image, QColor background = QColor(0, 0, 128));
@@ -87,6 +87,11 @@ struct Run {
 };
 Run runWithoutDisplay(const QString &program, const QStringList &arguments,
                       const QString &outputFile = {});
+
+// The command line run in this process, as `zyklar ARGUMENTS` (split at
+// blanks), its two streams caught in memory.
+Run runCommand(const QStringList &arguments);
+Run runCommand(const QString &arguments);
 
 // Whether any pixel within `radius` of `at` is near the expected colour.
 bool colourAround(const QImage &image, QPoint at, QColor expected, int radius = 1,

@@ -1,9 +1,9 @@
 // The analysis: occupation order, gaps, minimal distances and permutation in
 // the five result boxes, the drawing of star and spokes, and single steps.
 
+#include "formcontrols.h"
 #include "analysis/analysis.h"
 #include "analysis/drawing.h"
-#include "analysis/occupation.h"
 #include "app/application.h"
 #include "app/form1.h"
 #include "circle/positioncircle.h"
@@ -30,9 +30,9 @@ std::unique_ptr<Form1> analysed(int n, int k, bool clearFirst = true)
     auto form = startZyklar();
     if (clearFirst)
         form->cmdclear_Click();
-    form->txtN->setText(QString::number(n));
-    form->txtk->setText(QString::number(k));
-    form->Command2->click();
+    ui::txtN(*form)->setText(QString::number(n));
+    ui::txtk(*form)->setText(QString::number(k));
+    ui::Command2(*form)->click();
     return form;
 }
 
@@ -55,7 +55,6 @@ private slots:
     void starDrawsTheStarPolygon();
     void spokesGrowInColour();
 
-    void everyMultiplierOccupiesEveryPosition();
     void boxesAgreeWithEachOther();
 
 private:
@@ -95,35 +94,35 @@ void TestAnalysis::resultBoxes()
     QFETCH(QString, ausgabe);
     const auto form = analysed(n, k);
     if (!folge.isEmpty()) {
-        QCOMPARE(form->txtFolge->text(), folge);
-        QCOMPARE(form->txtAbs->text(), abs);
-        QCOMPARE(form->txtAusgabe->text(), ausgabe);
+        QCOMPARE(ui::txtFolge(*form)->text(), folge);
+        QCOMPARE(ui::txtAbs(*form)->text(), abs);
+        QCOMPARE(ui::txtAusgabe(*form)->text(), ausgabe);
     }
-    QCOMPARE(form->txtAbstand->text(), abstand);
-    QCOMPARE(form->txtSumme->text(), summe);
-    QCOMPARE(form->txtKopf->text().size(), 3 * n);
+    QCOMPARE(ui::txtAbstand(*form)->text(), abstand);
+    QCOMPARE(ui::txtSumme(*form)->text(), summe);
+    QCOMPARE(ui::txtKopf(*form)->text().size(), 3 * n);
 }
 
 void TestAnalysis::twoHundredPositions()
 {
     const auto form = analysed(200, 77);
-    QCOMPARE(form->txtAbstand->text().size(), 600 + 2);
-    QCOMPARE(form->txtAusgabe->text().size(), 600 + 2);
-    QCOMPARE(form->txtFolge->text().size(), 800);
-    QCOMPARE(lines(form->txtAbs->text()).size(), 199);
+    QCOMPARE(ui::txtAbstand(*form)->text().size(), 600 + 2);
+    QCOMPARE(ui::txtAusgabe(*form)->text().size(), 600 + 2);
+    QCOMPARE(ui::txtFolge(*form)->text().size(), 800);
+    QCOMPARE(lines(ui::txtAbs(*form)->text()).size(), 199);
 }
 
 void TestAnalysis::twoAnalysesCollectRows()
 {
     auto form = analysed(7, 3);
-    form->txtN->setText(QStringLiteral("2"));
-    form->txtk->setText(QStringLiteral("1"));
-    form->Command2->click();
-    QCOMPARE(form->txtAbstand->text(), QStringLiteral("  7  3  1  1  1  1  1\r\n  2  1\r\n"));
-    QCOMPARE(form->txtSumme->text(), QStringLiteral(" 3: 8\r\n 1: 1\r\n"));
-    QCOMPARE(form->txtAusgabe->text(), QStringLiteral("  1  6  4  2  7  5  3\r\n  1  2\r\n"));
-    QCOMPARE(form->txtAbs->text(), QStringLiteral(" 1- 1\r\n"));
-    QCOMPARE(form->txtFolge->text(), QStringLiteral("  1   2 "));
+    ui::txtN(*form)->setText(QStringLiteral("2"));
+    ui::txtk(*form)->setText(QStringLiteral("1"));
+    ui::Command2(*form)->click();
+    QCOMPARE(ui::txtAbstand(*form)->text(), QStringLiteral("  7  3  1  1  1  1  1\r\n  2  1\r\n"));
+    QCOMPARE(ui::txtSumme(*form)->text(), QStringLiteral(" 3: 8\r\n 1: 1\r\n"));
+    QCOMPARE(ui::txtAusgabe(*form)->text(), QStringLiteral("  1  6  4  2  7  5  3\r\n  1  2\r\n"));
+    QCOMPARE(ui::txtAbs(*form)->text(), QStringLiteral(" 1- 1\r\n"));
+    QCOMPARE(ui::txtFolge(*form)->text(), QStringLiteral("  1   2 "));
 }
 
 void TestAnalysis::singleStepStopped_data()
@@ -138,34 +137,34 @@ void TestAnalysis::singleStepStopped()
 {
     QFETCH(int, stopAt);
     auto form = startZyklar(); // one completed analysis of 21, 8
-    const QString summe = form->txtSumme->text();
-    const QString ausgabe = form->txtAusgabe->text();
-    const QString abstand = form->txtAbstand->text();
+    const QString summe = ui::txtSumme(*form)->text();
+    const QString ausgabe = ui::txtAusgabe(*form)->text();
+    const QString abstand = ui::txtAbstand(*form)->text();
 
     int asked = 0;
     testsupport::MessageAnswers answers([&](const platform::Message &) {
         return ++asked == stopAt ? platform::Answer::No : platform::Answer::Yes;
     });
-    form->Check1->setChecked(true);
-    form->Command2->click();
+    ui::Check1(*form)->setChecked(true);
+    ui::Command2(*form)->click();
 
     QCOMPARE(answers.asked.size(), stopAt);
     QCOMPARE(answers.asked[0].text, QStringLiteral(" 1. Schritt, weiter?"));
     QCOMPARE(answers.asked[0].title, QStringLiteral("Einzelschritt"));
     QCOMPARE(answers.asked[0].buttons, platform::Message::Buttons::YesNo);
     QCOMPARE(answers.asked.last().text, QStringLiteral(" %1. Schritt, weiter?").arg(stopAt));
-    QCOMPARE(lines(form->txtAbs->text()).size(), stopAt - 1);
-    QCOMPARE(form->txtFolge->text().size(), 4 * stopAt);
-    QVERIFY(form->txtAbstand->text().startsWith(abstand));
-    QCOMPARE(form->txtAbstand->text().mid(abstand.size()).size(), 3 * stopAt); // unfinished row
-    QCOMPARE(form->txtSumme->text(), summe);
-    QCOMPARE(form->txtAusgabe->text(), ausgabe);
+    QCOMPARE(lines(ui::txtAbs(*form)->text()).size(), stopAt - 1);
+    QCOMPARE(ui::txtFolge(*form)->text().size(), 4 * stopAt);
+    QVERIFY(ui::txtAbstand(*form)->text().startsWith(abstand));
+    QCOMPARE(ui::txtAbstand(*form)->text().mid(abstand.size()).size(), 3 * stopAt); // unfinished row
+    QCOMPARE(ui::txtSumme(*form)->text(), summe);
+    QCOMPARE(ui::txtAusgabe(*form)->text(), ausgabe);
 
     // The next analysis continues the unfinished row on the same line.
-    form->Check1->setChecked(false);
-    form->Command2->click();
-    QCOMPARE(lines(form->txtAbstand->text()).size(), 2);
-    QCOMPARE(lines(form->txtAbstand->text()).last().size(), 3 * stopAt + 3 * 21);
+    ui::Check1(*form)->setChecked(false);
+    ui::Command2(*form)->click();
+    QCOMPARE(lines(ui::txtAbstand(*form)->text()).size(), 2);
+    QCOMPARE(lines(ui::txtAbstand(*form)->text()).last().size(), 3 * stopAt + 3 * 21);
 }
 
 void TestAnalysis::singleStepAnsweredJaRunsToTheEnd()
@@ -174,12 +173,12 @@ void TestAnalysis::singleStepAnsweredJaRunsToTheEnd()
     form->cmdclear_Click();
     testsupport::MessageAnswers answers(
             [](const platform::Message &) { return platform::Answer::Yes; });
-    form->Check1->setChecked(true);
-    form->txtN->setText(QStringLiteral("7"));
-    form->txtk->setText(QStringLiteral("3"));
-    form->Command2->click();
+    ui::Check1(*form)->setChecked(true);
+    ui::txtN(*form)->setText(QStringLiteral("7"));
+    ui::txtk(*form)->setText(QStringLiteral("3"));
+    ui::Command2(*form)->click();
     QCOMPARE(answers.asked.size(), 6);
-    QCOMPARE(form->txtSumme->text(), QStringLiteral(" 3: 8\r\n"));
+    QCOMPARE(ui::txtSumme(*form)->text(), QStringLiteral(" 3: 8\r\n"));
 }
 
 void TestAnalysis::stepColours_data()
@@ -205,13 +204,13 @@ void TestAnalysis::stepColours()
 
 static QPoint pixelAt(const Form1 &form, QPointF user)
 {
-    return form.Picture1->toPixel(user.x(), user.y()).toPoint();
+    return ui::Picture1(form)->toPixel(user.x(), user.y()).toPoint();
 }
 
 void TestAnalysis::starDrawsTheStarPolygon()
 {
     const auto form = analysed(7, 3);
-    const QImage image = form->Picture1->image();
+    const QImage image = ui::Picture1(*form)->image();
     const double step = 6.283 / 7;
     const int order[] = {0, 3, 6, 2, 5, 1, 4, 0};
     for (int i = 1; i <= 7; ++i) {
@@ -225,9 +224,9 @@ void TestAnalysis::starDrawsTheStarPolygon()
                      qPrintable(QStringLiteral("chord %1 at %2").arg(i).arg(t)));
     }
     // A yellow dot at every position, and no spoke from the centre.
-    const double radius = 0.03 / 2.64 * form->Picture1->drawingArea().width();
+    const double radius = 0.03 / 2.64 * ui::Picture1(*form)->drawingArea().width();
     for (int p = 0; p < 7; ++p) {
-        const QPointF at = form->Picture1->toPixel(circle::pointAt(0.85, p * step).x(),
+        const QPointF at = ui::Picture1(*form)->toPixel(circle::pointAt(0.85, p * step).x(),
                                                    circle::pointAt(0.85, p * step).y());
         QVERIFY(colourAround(image, (at + QPointF(radius, 0)).toPoint(), QColor(255, 255, 0), 1));
     }
@@ -237,12 +236,12 @@ void TestAnalysis::starDrawsTheStarPolygon()
 void TestAnalysis::spokesGrowInColour()
 {
     auto form = startZyklar();
-    form->Option2->setChecked(true);
-    QVERIFY(!form->Option1->isChecked());
-    form->txtN->setText(QStringLiteral("7"));
-    form->txtk->setText(QStringLiteral("3"));
-    form->Command2->click(); // N changes: the picture starts cleared
-    const QImage image = form->Picture1->image();
+    ui::Option2(*form)->setChecked(true);
+    QVERIFY(!ui::Option1(*form)->isChecked());
+    ui::txtN(*form)->setText(QStringLiteral("7"));
+    ui::txtk(*form)->setText(QStringLiteral("3"));
+    ui::Command2(*form)->click(); // N changes: the picture starts cleared
+    const QImage image = ui::Picture1(*form)->image();
     const double step = 6.283 / 7;
     QVERIFY(colourAround(image, pixelAt(*form, circle::pointAt(0.4, 0)), QColor(255, 0, 0), 1));
     const int order[] = {0, 3, 6, 2, 5, 1, 4};
@@ -256,35 +255,6 @@ void TestAnalysis::spokesGrowInColour()
     // No chords: the middle of the first chord stays background.
     const QPointF chordMiddle = (circle::pointAt(0.75, 0) + circle::pointAt(0.75, 3 * step)) / 2;
     QVERIFY(!colourAround(image, pixelAt(*form, chordMiddle), analysis::stepColour(1, 7), 1));
-}
-
-void TestAnalysis::everyMultiplierOccupiesEveryPosition()
-{
-    // The plain computation, for every N and every multiplier coprime to it.
-    analysis::Occupation occupation;
-    for (int n = 2; n <= 200; ++n) {
-        for (int k = 1; k < n; ++k) {
-            if (std::gcd(n, k) != 1)
-                continue;
-            occupation.start(n, k);
-            int sum = 0;
-            for (int i = 1; i < n; ++i) {
-                occupation.step(i);
-                const int b = occupation.backwardGap, f = occupation.forwardGap;
-                if (b < 1 || f < 1 || b + f > n)
-                    QFAIL(qPrintable(QStringLiteral("gaps %1, %2 at N %3, k %4").arg(b).arg(f).arg(n).arg(k)));
-                sum += std::min(b, f);
-            }
-            if (sum != occupation.gapSum)
-                QFAIL("gapSum");
-            QList<int> steps(occupation.occupationOrder.begin(), occupation.occupationOrder.begin() + n);
-            std::sort(steps.begin(), steps.end());
-            for (int s = 0; s < n; ++s) {
-                if (steps[s] != s + 1)
-                    QFAIL(qPrintable(QStringLiteral("N %1, k %2: position occupied twice").arg(n).arg(k)));
-            }
-        }
-    }
 }
 
 void TestAnalysis::boxesAgreeWithEachOther()
@@ -301,14 +271,14 @@ void TestAnalysis::boxesAgreeWithEachOther()
         }
         for (int k : multipliers) {
             form->cmdclear_Click();
-            form->txtN->setText(QString::number(n));
-            form->txtk->setText(QString::number(k));
+            ui::txtN(*form)->setText(QString::number(n));
+            ui::txtk(*form)->setText(QString::number(k));
             form->Command2_Click();
 
             QList<int> order;
-            for (const QString &entry : form->txtFolge->text().split(u' ', Qt::SkipEmptyParts))
+            for (const QString &entry : ui::txtFolge(*form)->text().split(u' ', Qt::SkipEmptyParts))
                 order << entry.toInt();
-            const QList<int> permutation = columns(lines(form->txtAusgabe->text()).first());
+            const QList<int> permutation = columns(lines(ui::txtAusgabe(*form)->text()).first());
             QCOMPARE(order.size(), n);
             QCOMPARE(permutation.size(), n);
             // The permutation row is the inverse of the order: position p
@@ -316,10 +286,10 @@ void TestAnalysis::boxesAgreeWithEachOther()
             for (int step = 1; step <= n; ++step)
                 QCOMPARE(permutation[order[step - 1] - 1], step);
 
-            const QList<int> minimal = columns(lines(form->txtAbstand->text()).first());
+            const QList<int> minimal = columns(lines(ui::txtAbstand(*form)->text()).first());
             QCOMPARE(minimal.first(), n);
             const int sum = std::accumulate(minimal.begin() + 1, minimal.end(), 0);
-            QCOMPARE(lines(form->txtSumme->text()).first(),
+            QCOMPARE(lines(ui::txtSumme(*form)->text()).first(),
                      QStringLiteral(" %1: %2").arg(k).arg(sum));
             if ((k * k) % n == 1 % n)
                 QCOMPARE(permutation, order);

@@ -1,6 +1,7 @@
 // The position circle and the header rows: number texts, the dots of the
 // ring, and what the two scroll bars change and leave alone.
 
+#include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
 #include "circle/numbertext.h"
@@ -107,26 +108,26 @@ void TestCircle::positionPoints()
 void TestCircle::nScrollBarRedrawsRingAndRows()
 {
     auto form = startZyklar();
-    form->Picture1->pset(0, 0, Qt::white); // a freehand mark
-    form->HScroll1->setValue(200);
+    ui::Picture1(*form)->pset(0, 0, Qt::white); // a freehand mark
+    ui::HScroll1(*form)->setValue(200);
 
-    QCOMPARE(form->txtN->text(), QStringLiteral("200")); // plain digits, no blank
+    QCOMPARE(ui::txtN(*form)->text(), QStringLiteral("200")); // plain digits, no blank
     QCOMPARE(form->positionCircle().N, 200);
     QCOMPARE(form->positionCircle().angleStep, 6.283 / 200);
-    const QString numbers = form->txtKopf->text();
-    const QString spacings = form->txtSchub->text();
+    const QString numbers = ui::txtKopf(*form)->text();
+    const QString spacings = ui::txtSchub(*form)->text();
     QCOMPARE(numbers.size(), 600);
     QVERIFY(numbers.endsWith(u"199200"));
     QVERIFY(spacings.startsWith(u"200100 66 50 40 33 28 25 22 20"));
     QCOMPARE(spacings.size(), 600);
 
     // Only the 200 blue dots are left; the mark and the analysis are gone.
-    const QImage image = form->Picture1->image();
-    const QPoint centre = form->Picture1->toPixel(0, 0).toPoint();
+    const QImage image = ui::Picture1(*form)->image();
+    const QPoint centre = ui::Picture1(*form)->toPixel(0, 0).toPoint();
     QCOMPARE(image.pixelColor(centre), QColor(0, 0, 128));
-    const QPointF top = form->Picture1->toPixel(0, -0.85);
+    const QPointF top = ui::Picture1(*form)->toPixel(0, -0.85);
     QVERIFY(colourAround(image, top.toPoint(), circle::dotColour, 3));
-    QVERIFY(!colourAround(image, form->Picture1->toPixel(0, 1.0).toPoint(), Qt::white, 3));
+    QVERIFY(!colourAround(image, ui::Picture1(*form)->toPixel(0, 1.0).toPoint(), Qt::white, 3));
 }
 
 void TestCircle::dotsLandOnTheirPoints_data()
@@ -140,12 +141,12 @@ void TestCircle::dotsLandOnTheirPoints()
 {
     QFETCH(int, n);
     auto form = startZyklar();
-    form->HScroll1->setValue(n == 21 ? 22 : 21); // make sure the value moves
-    form->HScroll1->setValue(n);
-    const QImage image = form->Picture1->image();
-    const double radius = circle::dotRadius / 2.64 * form->Picture1->drawingArea().width();
+    ui::HScroll1(*form)->setValue(n == 21 ? 22 : 21); // make sure the value moves
+    ui::HScroll1(*form)->setValue(n);
+    const QImage image = ui::Picture1(*form)->image();
+    const double radius = circle::dotRadius / 2.64 * ui::Picture1(*form)->drawingArea().width();
     for (int i = 0; i < n; ++i) {
-        const QPointF p = form->Picture1->toPixel(circle::positionPoint(i, 6.283 / n).x(),
+        const QPointF p = ui::Picture1(*form)->toPixel(circle::positionPoint(i, 6.283 / n).x(),
                                                    circle::positionPoint(i, 6.283 / n).y());
         // The dot's outline passes radius pixels to the left and right of its point.
         QVERIFY(colourAround(image, (p + QPointF(radius, 0)).toPoint(), circle::dotColour, 1));
@@ -156,19 +157,19 @@ void TestCircle::dotsLandOnTheirPoints()
 void TestCircle::kScrollBarOnlyWritesItsBox()
 {
     auto form = startZyklar();
-    const QImage before = form->Picture1->image();
-    const QString numbers = form->txtKopf->text();
-    const QString spacings = form->txtSchub->text();
-    const QString nText = form->txtN->text();
+    const QImage before = ui::Picture1(*form)->image();
+    const QString numbers = ui::txtKopf(*form)->text();
+    const QString spacings = ui::txtSchub(*form)->text();
+    const QString nText = ui::txtN(*form)->text();
     const int n = form->positionCircle().N;
     const int k = form->positionCircle().k;
 
-    form->HScroll2->setValue(13);
-    QCOMPARE(form->txtk->text(), QStringLiteral("13"));
-    QCOMPARE(form->Picture1->image(), before);
-    QCOMPARE(form->txtKopf->text(), numbers);
-    QCOMPARE(form->txtSchub->text(), spacings);
-    QCOMPARE(form->txtN->text(), nText);
+    ui::HScroll2(*form)->setValue(13);
+    QCOMPARE(ui::txtk(*form)->text(), QStringLiteral("13"));
+    QCOMPARE(ui::Picture1(*form)->image(), before);
+    QCOMPARE(ui::txtKopf(*form)->text(), numbers);
+    QCOMPARE(ui::txtSchub(*form)->text(), spacings);
+    QCOMPARE(ui::txtN(*form)->text(), nText);
     QCOMPARE(form->positionCircle().N, n);
     QCOMPARE(form->positionCircle().k, k);
 }

@@ -2,6 +2,7 @@
 // the scenarios a user runs, each through real clicks and real message
 // boxes, and a long randomised session that must never lose a row.
 
+#include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
 #include "circle/positioncircle.h"
@@ -80,27 +81,27 @@ void TestEndToEnd::showWindow()
 void TestEndToEnd::startUpAsAUserSeesIt()
 {
     Form1 &form = *m_form;
-    QCOMPARE(form.txtN->text(), QStringLiteral(" 21"));
-    QCOMPARE(form.txtk->text(), QStringLiteral(" 8"));
-    QCOMPARE(form.HScroll1->value(), 21);
-    QCOMPARE(form.HScroll2->value(), 8);
-    QVERIFY(form.Option1->isChecked() && !form.Option2->isChecked());
-    QVERIFY(!form.Check1->isChecked());
-    QCOMPARE(form.txtSchub2->text(), QStringLiteral("  k:  Summe"));
-    QCOMPARE(form.txtSumme->text(), QStringLiteral(" 8: 38\r\n"));
-    QCOMPARE(lineCount(form.txtAbstand->text()), 1);
-    QCOMPARE(lineCount(form.txtAusgabe->text()), 1);
-    QCOMPARE(lineCount(form.txtAbs->text()), 20);
-    QCOMPARE(form.txtKopf->text().size(), 63);
+    QCOMPARE(ui::txtN(form)->text(), QStringLiteral(" 21"));
+    QCOMPARE(ui::txtk(form)->text(), QStringLiteral(" 8"));
+    QCOMPARE(ui::HScroll1(form)->value(), 21);
+    QCOMPARE(ui::HScroll2(form)->value(), 8);
+    QVERIFY(ui::Option1(form)->isChecked() && !ui::Option2(form)->isChecked());
+    QVERIFY(!ui::Check1(form)->isChecked());
+    QCOMPARE(ui::txtSchub2(form)->text(), QStringLiteral("  k:  Summe"));
+    QCOMPARE(ui::txtSumme(form)->text(), QStringLiteral(" 8: 38\r\n"));
+    QCOMPARE(lineCount(ui::txtAbstand(form)->text()), 1);
+    QCOMPARE(lineCount(ui::txtAusgabe(form)->text()), 1);
+    QCOMPARE(lineCount(ui::txtAbs(form)->text()), 20);
+    QCOMPARE(ui::txtKopf(form)->text().size(), 63);
 
     showWindow();
     // The picture holds the first analysis: the yellow dot of position 0.
-    const QImage shown = form.Picture1->grab().toImage();
-    const double radius = 0.03 / 2.64 * form.Picture1->drawingArea().width();
-    QVERIFY(colourAround(shown, testsupport::widgetPoint(*form.Picture1, 0, 0.85) + QPoint(qRound(radius), 0),
+    const QImage shown = ui::Picture1(form)->grab().toImage();
+    const double radius = 0.03 / 2.64 * ui::Picture1(form)->drawingArea().width();
+    QVERIFY(colourAround(shown, testsupport::widgetPoint(*ui::Picture1(form), 0, 0.85) + QPoint(qRound(radius), 0),
                          QColor(255, 255, 0), 1));
     // The editors show what the boxes hold.
-    QCOMPARE(qobject_cast<QLineEdit *>(form.txtN->editor())->text(), QStringLiteral(" 21"));
+    QCOMPARE(qobject_cast<QLineEdit *>(ui::txtN(form)->editor())->text(), QStringLiteral(" 21"));
 }
 
 void TestEndToEnd::moveNWithTheScrollBarAndAnalyse()
@@ -108,44 +109,44 @@ void TestEndToEnd::moveNWithTheScrollBarAndAnalyse()
     showWindow();
     Form1 &form = *m_form;
     for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(form.HScroll1, Qt::LeftButton, {}, testsupport::scrollBarPart(*form.HScroll1, QStyle::SC_ScrollBarAddLine).center());
-    QCOMPARE(form.HScroll1->value(), 23);
-    QCOMPARE(form.txtN->text(), QStringLiteral("23"));
-    QCOMPARE(form.txtKopf->text().size(), 69);
+        QTest::mouseClick(ui::HScroll1(form), Qt::LeftButton, {}, testsupport::scrollBarPart(*ui::HScroll1(form), QStyle::SC_ScrollBarAddLine).center());
+    QCOMPARE(ui::HScroll1(form)->value(), 23);
+    QCOMPARE(ui::txtN(form)->text(), QStringLiteral("23"));
+    QCOMPARE(ui::txtKopf(form)->text().size(), 69);
 
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QTest::mouseClick(ui::Command2(form), Qt::LeftButton);
     QCOMPARE(form.positionCircle().N, 23);
-    QCOMPARE(form.txtN->text(), QStringLiteral(" 23")); // the bar stood there already
-    QCOMPARE(lineCount(form.txtSumme->text()), 2);
-    QVERIFY(lastLine(form.txtSumme->text()).startsWith(u" 8:"));
+    QCOMPARE(ui::txtN(form)->text(), QStringLiteral(" 23")); // the bar stood there already
+    QCOMPARE(lineCount(ui::txtSumme(form)->text()), 2);
+    QVERIFY(lastLine(ui::txtSumme(form)->text()).startsWith(u" 8:"));
 }
 
 void TestEndToEnd::typeAMultiplierWithACommonDivisor()
 {
     showWindow();
     Form1 &form = *m_form;
-    auto *k = qobject_cast<QLineEdit *>(form.txtk->editor());
+    auto *k = qobject_cast<QLineEdit *>(ui::txtk(form)->editor());
     k->selectAll();
     QTest::keyClicks(k, QStringLiteral("6"));
     testsupport::clickInNextModalBox(QStringLiteral("OK"));
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
-    QCOMPARE(form.txtN->text(), QStringLiteral("7"));
-    QCOMPARE(form.txtk->text(), QStringLiteral("2"));
-    QCOMPARE(form.HScroll1->value(), 7);
-    QCOMPARE(form.HScroll2->value(), 2);
-    QCOMPARE(lastLine(form.txtAusgabe->text()).size(), 21);
+    QTest::mouseClick(ui::Command2(form), Qt::LeftButton);
+    QCOMPARE(ui::txtN(form)->text(), QStringLiteral("7"));
+    QCOMPARE(ui::txtk(form)->text(), QStringLiteral("2"));
+    QCOMPARE(ui::HScroll1(form)->value(), 7);
+    QCOMPARE(ui::HScroll2(form)->value(), 2);
+    QCOMPARE(lastLine(ui::txtAusgabe(form)->text()).size(), 21);
 }
 
 void TestEndToEnd::switchToSpokes()
 {
     showWindow();
     Form1 &form = *m_form;
-    QTest::mouseClick(form.Option2, Qt::LeftButton, {}, QPoint(6, form.Option2->height() / 2));
-    QVERIFY(form.Option2->isChecked() && !form.Option1->isChecked());
-    form.Command1->click();
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QTest::mouseClick(ui::Option2(form), Qt::LeftButton, {}, QPoint(6, ui::Option2(form)->height() / 2));
+    QVERIFY(ui::Option2(form)->isChecked() && !ui::Option1(form)->isChecked());
+    ui::Command1(form)->click();
+    QTest::mouseClick(ui::Command2(form), Qt::LeftButton);
     // The red first spoke runs straight down from the centre.
-    QVERIFY(colourAround(form.Picture1->image(), form.Picture1->toPixel(0, 0.4).toPoint(),
+    QVERIFY(colourAround(ui::Picture1(form)->image(), ui::Picture1(form)->toPixel(0, 0.4).toPoint(),
                          QColor(255, 0, 0), 1));
 }
 
@@ -155,8 +156,8 @@ void TestEndToEnd::zoomSmallerTwiceThenFullScreen()
     Form1 &form = *m_form;
     for (const char *item : {"cmdgroesser", "cmdgroesser", "cmdBildschirm"})
         form.findChild<QAction *>(item)->trigger();
-    QCOMPARE(lineCount(form.txtSumme->text()), 4); // start-up and one per zoom
-    QCOMPARE(lineCount(form.txtAbstand->text()), 4);
+    QCOMPARE(lineCount(ui::txtSumme(form)->text()), 4); // start-up and one per zoom
+    QCOMPARE(lineCount(ui::txtAbstand(form)->text()), 4);
     QCOMPARE(form.zoomFactor, 1.0);
     QCOMPARE(form.frameGeometry(), QRect(0, 0, 1024, 768));
 }
@@ -165,8 +166,8 @@ void TestEndToEnd::singleStepAFewStepsAndStop()
 {
     showWindow();
     Form1 &form = *m_form;
-    QTest::mouseClick(form.Check1, Qt::LeftButton, {}, QPoint(6, form.Check1->height() / 2));
-    QVERIFY(form.Check1->isChecked());
+    QTest::mouseClick(ui::Check1(form), Qt::LeftButton, {}, QPoint(6, ui::Check1(form)->height() / 2));
+    QVERIFY(ui::Check1(form)->isChecked());
     // Ja, Ja, Ja, then Nein: real modal boxes answered one after another.
     QStringList answers{"Ja", "Ja", "Ja", "Nein"};
     QTimer answerer;
@@ -184,48 +185,48 @@ void TestEndToEnd::singleStepAFewStepsAndStop()
         }
     });
     answerer.start(10);
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QTest::mouseClick(ui::Command2(form), Qt::LeftButton);
     QVERIFY(answers.isEmpty());
-    QCOMPARE(lineCount(form.txtAbs->text()), 3);
-    QCOMPARE(form.txtFolge->text(), QStringLiteral("  1   9  17   4 "));
-    QCOMPARE(lineCount(form.txtSumme->text()), 1);
+    QCOMPARE(lineCount(ui::txtAbs(form)->text()), 3);
+    QCOMPARE(ui::txtFolge(form)->text(), QStringLiteral("  1   9  17   4 "));
+    QCOMPARE(lineCount(ui::txtSumme(form)->text()), 1);
 }
 
 void TestEndToEnd::clearWithEachButtonAndAllesLoeschen()
 {
     showWindow();
     Form1 &form = *m_form;
-    QTest::mouseClick(form.Command3, Qt::LeftButton);
-    QCOMPARE(form.txtAusgabe->text(), QString());
-    QTest::mouseClick(form.Command4, Qt::LeftButton);
-    QCOMPARE(form.txtAbstand->text(), QString());
-    QCOMPARE(form.txtSumme->text(), QString());
-    QVERIFY(!form.txtAbs->text().isEmpty());
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
-    QCOMPARE(form.Picture1->image().pixelColor(form.Picture1->toPixel(0, 0.85).toPoint()), QColor(0, 0, 128));
+    QTest::mouseClick(ui::Command3(form), Qt::LeftButton);
+    QCOMPARE(ui::txtAusgabe(form)->text(), QString());
+    QTest::mouseClick(ui::Command4(form), Qt::LeftButton);
+    QCOMPARE(ui::txtAbstand(form)->text(), QString());
+    QCOMPARE(ui::txtSumme(form)->text(), QString());
+    QVERIFY(!ui::txtAbs(form)->text().isEmpty());
+    QTest::mouseClick(ui::Command1(form), Qt::LeftButton);
+    QCOMPARE(ui::Picture1(form)->image().pixelColor(ui::Picture1(form)->toPixel(0, 0.85).toPoint()), QColor(0, 0, 128));
     form.findChild<QAction *>("cmdclear")->trigger();
-    QCOMPARE(form.txtAbs->text(), QString());
-    QCOMPARE(form.txtFolge->text(), QString());
-    QCOMPARE(form.txtN->text(), QStringLiteral(" 21"));
-    QCOMPARE(form.txtKopf->text().size(), 63);
+    QCOMPARE(ui::txtAbs(form)->text(), QString());
+    QCOMPARE(ui::txtFolge(form)->text(), QString());
+    QCOMPARE(ui::txtN(form)->text(), QStringLiteral(" 21"));
+    QCOMPARE(ui::txtKopf(form)->text().size(), 63);
     // The editors follow once control is back in the event loop.
     QCoreApplication::processEvents();
-    QCOMPARE(qobject_cast<QPlainTextEdit *>(form.txtAbs->editor())->toPlainText(), QString());
+    QCOMPARE(qobject_cast<QPlainTextEdit *>(ui::txtAbs(form)->editor())->toPlainText(), QString());
 }
 
 void TestEndToEnd::drawFreehandAndClearIt()
 {
     showWindow();
     Form1 &form = *m_form;
-    const QPoint from = testsupport::widgetPoint(*form.Picture1, -0.9, -1.0);
-    QTest::mousePress(form.Picture1, Qt::LeftButton, {}, from);
+    const QPoint from = testsupport::widgetPoint(*ui::Picture1(form), -0.9, -1.0);
+    QTest::mousePress(ui::Picture1(form), Qt::LeftButton, {}, from);
     for (int i = 1; i <= 5; ++i)
-        QTest::mouseMove(form.Picture1, from + QPoint(4 * i, 0));
-    QTest::mouseRelease(form.Picture1, Qt::LeftButton, {}, from + QPoint(20, 0));
-    QVERIFY(colourAround(form.Picture1->image(), form.Picture1->toPixel(-0.9, -1.0).toPoint() + QPoint(8, 0),
+        QTest::mouseMove(ui::Picture1(form), from + QPoint(4 * i, 0));
+    QTest::mouseRelease(ui::Picture1(form), Qt::LeftButton, {}, from + QPoint(20, 0));
+    QVERIFY(colourAround(ui::Picture1(form)->image(), ui::Picture1(form)->toPixel(-0.9, -1.0).toPoint() + QPoint(8, 0),
                          Qt::white, 0));
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
-    QVERIFY(!colourAround(form.Picture1->image(), form.Picture1->toPixel(-0.9, -1.0).toPoint() + QPoint(8, 0),
+    QTest::mouseClick(ui::Command1(form), Qt::LeftButton);
+    QVERIFY(!colourAround(ui::Picture1(form)->image(), ui::Picture1(form)->toPixel(-0.9, -1.0).toPoint() + QPoint(8, 0),
                           Qt::white, 2));
 }
 
@@ -255,34 +256,34 @@ void TestEndToEnd::randomisedSession()
     auto checkAfterAnalysis = [&](qsizetype rowsBefore, const QString &context) {
         const int n = form.positionCircle().N;
         QVERIFY2(n >= 2 && n <= 200, qPrintable(context));
-        QCOMPARE(form.txtKopf->text().size(), 3 * n);
-        QCOMPARE(form.txtSchub->text().size(), 3 * n);
-        const qsizetype rows = lineCount(form.txtSumme->text());
+        QCOMPARE(ui::txtKopf(form)->text().size(), 3 * n);
+        QCOMPARE(ui::txtSchub(form)->text().size(), 3 * n);
+        const qsizetype rows = lineCount(ui::txtSumme(form)->text());
         QCOMPARE(rows, rowsBefore + (stopped ? 0 : 1));
         if (stopped)
             return;
-        QList<int> permutation = columns(lastLine(form.txtAusgabe->text()));
+        QList<int> permutation = columns(lastLine(ui::txtAusgabe(form)->text()));
         std::sort(permutation.begin(), permutation.end());
         QList<int> expected(n);
         std::iota(expected.begin(), expected.end(), 1);
         QCOMPARE(permutation, expected);
         // A stopped single-step analysis leaves its row unfinished and the
         // next one continues it: this analysis's columns are the last N.
-        const QList<int> minimal = columns(lastLine(form.txtAbstand->text()).right(3 * n));
+        const QList<int> minimal = columns(lastLine(ui::txtAbstand(form)->text()).right(3 * n));
         QCOMPARE(minimal.first(), n);
         const int sum = std::accumulate(minimal.begin() + 1, minimal.end(), 0);
-        QCOMPARE(lastLine(form.txtSumme->text()),
+        QCOMPARE(lastLine(ui::txtSumme(form)->text()),
                  QStringLiteral(" %1: %2").arg(form.positionCircle().k).arg(sum));
     };
 
     for (int op = 0; op < 10000; ++op) {
         const QString context = QStringLiteral("operation %1").arg(op);
         stopped = false;
-        const qsizetype rowsBefore = lineCount(form.txtSumme->text());
+        const qsizetype rowsBefore = lineCount(ui::txtSumme(form)->text());
         switch (random.bounded(12)) {
         case 0: // assign or drag a scroll bar
         case 1: {
-            platform::ScrollBar *bar = random.bounded(2) ? form.HScroll1 : form.HScroll2;
+            platform::ScrollBar *bar = random.bounded(2) ? ui::HScroll1(form) : ui::HScroll2(form);
             if (random.bounded(2)) {
                 bar->setValue(random.bounded(-5, 210));
             } else {
@@ -294,22 +295,22 @@ void TestEndToEnd::randomisedSession()
             break;
         }
         case 2:
-            form.txtN->setText(randomText());
+            ui::txtN(form)->setText(randomText());
             break;
         case 3:
-            form.txtk->setText(randomText());
+            ui::txtk(form)->setText(randomText());
             break;
         case 4:
         case 5:
         case 6:
-            form.Check1->setChecked(random.bounded(5) == 0);
+            ui::Check1(form)->setChecked(random.bounded(5) == 0);
             form.Command2_Click();
             checkAfterAnalysis(rowsBefore, context);
             break;
         case 7: {
             static const char *zooms[] = {"cmdgroesser", "cmdkleiner", "cmdBildschirm"};
-            form.Check1->setChecked(random.bounded(4) == 0);
-            const bool analyses = !form.Check1->isChecked();
+            ui::Check1(form)->setChecked(random.bounded(4) == 0);
+            const bool analyses = !ui::Check1(form)->isChecked();
             form.findChild<QAction *>(zooms[random.bounded(3)])->trigger();
             QVERIFY(form.zoomFactor >= 1.0 && form.zoomFactor <= 1.5);
             if (analyses)
@@ -325,17 +326,17 @@ void TestEndToEnd::randomisedSession()
             break;
         }
         case 9:
-            (random.bounded(2) ? form.Option1 : form.Option2)->setChecked(true);
+            (random.bounded(2) ? ui::Option1(form) : ui::Option2(form))->setChecked(true);
             break;
         case 10: { // a short mouse stroke over the picture
             const auto button = random.bounded(2) ? Qt::LeftButton : Qt::RightButton;
-            QPoint at(random.bounded(form.Picture1->width()), random.bounded(form.Picture1->height()));
-            testsupport::sendMouse(form.Picture1, QEvent::MouseButtonPress, at, button, button);
+            QPoint at(random.bounded(ui::Picture1(form)->width()), random.bounded(ui::Picture1(form)->height()));
+            testsupport::sendMouse(ui::Picture1(form), QEvent::MouseButtonPress, at, button, button);
             for (int i = 0; i < 5; ++i) {
                 at += QPoint(random.bounded(-6, 7), random.bounded(-6, 7));
-                testsupport::sendMouse(form.Picture1, QEvent::MouseMove, at, Qt::NoButton, button);
+                testsupport::sendMouse(ui::Picture1(form), QEvent::MouseMove, at, Qt::NoButton, button);
             }
-            testsupport::sendMouse(form.Picture1, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+            testsupport::sendMouse(ui::Picture1(form), QEvent::MouseButtonRelease, at, button, Qt::NoButton);
             QCOMPARE(form.mouseDown, 0);
             break;
         }

@@ -1,5 +1,6 @@
 // The clear commands, the author credit and freehand marking on the picture.
 
+#include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
 #include "circle/positioncircle.h"
@@ -20,7 +21,7 @@ namespace {
 
 bool whiteAt(const Form1 &form, double x, double y)
 {
-    return colourAround(form.Picture1->image(), form.Picture1->toPixel(x, y).toPoint(), Qt::white, 0);
+    return colourAround(ui::Picture1(form)->image(), ui::Picture1(form)->toPixel(x, y).toPoint(), Qt::white, 0);
 }
 
 } // namespace
@@ -66,7 +67,7 @@ void TestHousekeeping::clearCommands()
     QHash<QString, QString> before;
     for (const QString &name : outputs)
         before[name] = form->findChild<platform::TextBox *>(name)->text();
-    const QImage picture = form->Picture1->image();
+    const QImage picture = ui::Picture1(*form)->image();
 
     if (auto *action = form->findChild<QAction *>(command))
         action->trigger();
@@ -80,11 +81,11 @@ void TestHousekeeping::clearCommands()
         else
             QCOMPARE(text, before[name]);
     }
-    QCOMPARE(testsupport::onlyBackground(form->Picture1->image()), clearsPicture);
+    QCOMPARE(testsupport::onlyBackground(ui::Picture1(*form)->image()), clearsPicture);
     if (!clearsPicture)
-        QCOMPARE(form->Picture1->image(), picture);
-    QCOMPARE(form->HScroll1->value(), 21);
-    QCOMPARE(form->HScroll2->value(), 8);
+        QCOMPARE(ui::Picture1(*form)->image(), picture);
+    QCOMPARE(ui::HScroll1(*form)->value(), 21);
+    QCOMPARE(ui::HScroll2(*form)->value(), 8);
     QCOMPARE(form->positionCircle().N, 21);
     QCOMPARE(form->positionCircle().k, 8);
 }
@@ -92,14 +93,14 @@ void TestHousekeeping::clearCommands()
 void TestHousekeeping::clearingThePictureKeepsNAndHeaderRows()
 {
     auto form = startZyklar();
-    form->HScroll1->setValue(30); // the bare ring of blue dots
-    const QString numbers = form->txtKopf->text();
-    form->Command1->click();
-    QVERIFY(testsupport::onlyBackground(form->Picture1->image())); // the dots are gone too
+    ui::HScroll1(*form)->setValue(30); // the bare ring of blue dots
+    const QString numbers = ui::txtKopf(*form)->text();
+    ui::Command1(*form)->click();
+    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image())); // the dots are gone too
     QCOMPARE(form->positionCircle().N, 30);
-    QCOMPARE(form->txtKopf->text(), numbers);
-    form->HScroll1->setValue(31); // the next scroll bar event brings them back
-    QVERIFY(!testsupport::onlyBackground(form->Picture1->image()));
+    QCOMPARE(ui::txtKopf(*form)->text(), numbers);
+    ui::HScroll1(*form)->setValue(31); // the next scroll bar event brings them back
+    QVERIFY(!testsupport::onlyBackground(ui::Picture1(*form)->image()));
 }
 
 void TestHousekeeping::copyrightShowsTheAuthorCredit()
@@ -125,14 +126,14 @@ void TestHousekeeping::copyrightShowsTheAuthorCredit()
     });
     probe.start(5);
     testsupport::clickInNextModalBox(QStringLiteral("OK"));
-    const QString summe = form->txtSumme->text();
+    const QString summe = ui::txtSumme(*form)->text();
     form->findChild<QAction *>("cmdCopy")->trigger();
 
     QCOMPARE(title, QStringLiteral("Programmiert von"));
     QVERIFY(!text.isEmpty() && !text.contains(u'\n'));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, QStringList{"OK"});
-    QCOMPARE(form->txtSumme->text(), summe);
+    QCOMPARE(ui::txtSumme(*form)->text(), summe);
     form->close();
 }
 
@@ -149,35 +150,35 @@ void TestHousekeeping::freehandMarking()
     QFETCH(int, pressed);
     const auto button = Qt::MouseButton(pressed);
     auto form = startZyklar();
-    form->Command1->click();
-    QWidget *picture = form->Picture1;
+    ui::Command1(*form)->click();
+    QWidget *picture = ui::Picture1(*form);
 
     // Before the first press, movement draws nothing.
     QCOMPARE(form->mouseDown, 0);
-    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*form->Picture1, 0.5, 0.5), Qt::NoButton, Qt::NoButton);
-    QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::Picture1(*form), 0.5, 0.5), Qt::NoButton, Qt::NoButton);
+    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image()));
 
     // The press itself marks nothing; each movement while held marks a point.
-    sendMouse(picture, QEvent::MouseButtonPress, testsupport::widgetPoint(*form->Picture1, 0.2, 0.2), button, button);
+    sendMouse(picture, QEvent::MouseButtonPress, testsupport::widgetPoint(*ui::Picture1(*form), 0.2, 0.2), button, button);
     QCOMPARE(form->mouseDown, 1);
-    QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
-    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*form->Picture1, 0.3, 0.3), Qt::NoButton, button);
-    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*form->Picture1, 0.6, 0.3), Qt::NoButton, button);
+    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image()));
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::Picture1(*form), 0.3, 0.3), Qt::NoButton, button);
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::Picture1(*form), 0.6, 0.3), Qt::NoButton, button);
     QVERIFY(whiteAt(*form, 0.3, 0.3));
     QVERIFY(whiteAt(*form, 0.6, 0.3));
     QVERIFY(!whiteAt(*form, 0.45, 0.3)); // points are not joined
-    QVERIFY(std::abs(form->Picture1->currentX() - 0.6) < 0.02);
-    QVERIFY(std::abs(form->Picture1->currentY() - 0.3) < 0.02);
+    QVERIFY(std::abs(ui::Picture1(*form)->currentX() - 0.6) < 0.02);
+    QVERIFY(std::abs(ui::Picture1(*form)->currentY() - 0.3) < 0.02);
 
     // After the release, nothing more.
-    sendMouse(picture, QEvent::MouseButtonRelease, testsupport::widgetPoint(*form->Picture1, 0.6, 0.3), button, Qt::NoButton);
+    sendMouse(picture, QEvent::MouseButtonRelease, testsupport::widgetPoint(*ui::Picture1(*form), 0.6, 0.3), button, Qt::NoButton);
     QCOMPARE(form->mouseDown, 0);
-    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*form->Picture1, -0.5, -0.5), Qt::NoButton, Qt::NoButton);
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::Picture1(*form), -0.5, -0.5), Qt::NoButton, Qt::NoButton);
     QVERIFY(!whiteAt(*form, -0.5, -0.5));
 
     // Clearing the picture takes the marks away.
-    form->Command1->click();
-    QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
+    ui::Command1(*form)->click();
+    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image()));
 }
 
 void TestHousekeeping::releaseOutsideThePictureEndsMarking()
@@ -185,12 +186,12 @@ void TestHousekeeping::releaseOutsideThePictureEndsMarking()
     auto form = startZyklar();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QTest::mousePress(form->Picture1, Qt::LeftButton, {}, testsupport::widgetPoint(*form->Picture1, 0, 0));
+    QTest::mousePress(ui::Picture1(*form), Qt::LeftButton, {}, testsupport::widgetPoint(*ui::Picture1(*form), 0, 0));
     QCOMPARE(form->mouseDown, 1);
     // Released over txtAbstand, far outside the picture: Qt's implicit grab
     // still hands the release to the picture.
-    const QPoint outside = form->Picture1->mapFrom(form.get(), form->txtAbstand->geometry().center());
-    QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, outside);
+    const QPoint outside = ui::Picture1(*form)->mapFrom(form.get(), ui::txtAbstand(*form)->geometry().center());
+    QTest::mouseRelease(ui::Picture1(*form), Qt::LeftButton, {}, outside);
     QCOMPARE(form->mouseDown, 0);
     form->close();
 }

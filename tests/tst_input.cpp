@@ -1,6 +1,7 @@
 // Reading N and the multiplier: the number rule, the clamps, the common
 // divisor with its message, and what the boxes and scroll bars show after.
 
+#include "formcontrols.h"
 #include "analysis/analysis.h"
 #include "analysis/input.h"
 #include "app/application.h"
@@ -165,13 +166,13 @@ void TestInput::analysisWritesBack()
     QFETCH(QString, nShown);
     QFETCH(QString, kShown);
     auto form = startZyklar();
-    QCOMPARE(form->HScroll1->value(), 21);
-    QCOMPARE(form->HScroll2->value(), 8);
+    QCOMPARE(ui::HScroll1(*form)->value(), 21);
+    QCOMPARE(ui::HScroll2(*form)->value(), 8);
 
     testsupport::MessageAnswers answers;
-    form->txtN->setText(nText);
-    form->txtk->setText(kText);
-    form->Command2->click();
+    ui::txtN(*form)->setText(nText);
+    ui::txtk(*form)->setText(kText);
+    ui::Command2(*form)->click();
 
     if (message.isEmpty()) {
         QVERIFY(answers.asked.isEmpty());
@@ -185,13 +186,13 @@ void TestInput::analysisWritesBack()
     QCOMPARE(form->positionCircle().N, n);
     QCOMPARE(form->positionCircle().k, k);
     QCOMPARE(form->positionCircle().angleStep, 6.283 / n);
-    QCOMPARE(form->txtN->text(), nShown);
-    QCOMPARE(form->txtk->text(), kShown);
-    QCOMPARE(form->HScroll1->value(), n);
-    QCOMPARE(form->HScroll2->value(), k);
+    QCOMPARE(ui::txtN(*form)->text(), nShown);
+    QCOMPARE(ui::txtk(*form)->text(), kShown);
+    QCOMPARE(ui::HScroll1(*form)->value(), n);
+    QCOMPARE(ui::HScroll2(*form)->value(), k);
 
     // What the analysis wrote reads back as the same numbers.
-    form->Command2->click();
+    ui::Command2(*form)->click();
     QCOMPARE(form->positionCircle().N, n);
     QCOMPARE(form->positionCircle().k, k);
 }
@@ -202,29 +203,29 @@ void TestInput::pictureClearedOnlyWhenNMoves()
     auto form = startZyklar();
     const QPointF corner(1.2, -1.1); // where nothing else is drawn
     auto marked = [&] {
-        return testsupport::colourAround(form->Picture1->image(),
-                                         form->Picture1->toPixel(corner.x(), corner.y()).toPoint(),
+        return testsupport::colourAround(ui::Picture1(*form)->image(),
+                                         ui::Picture1(*form)->toPixel(corner.x(), corner.y()).toPoint(),
                                          Qt::white, 0);
     };
-    form->Picture1->pset(corner.x(), corner.y(), Qt::white);
-    form->Command2->click(); // N stays 21
+    ui::Picture1(*form)->pset(corner.x(), corner.y(), Qt::white);
+    ui::Command2(*form)->click(); // N stays 21
     QVERIFY(marked());
 
-    form->txtk->setText(QStringLiteral("6")); // N becomes 7 through the divisor
-    form->Command2->click();
+    ui::txtk(*form)->setText(QStringLiteral("6")); // N becomes 7 through the divisor
+    ui::Command2(*form)->click();
     QVERIFY(!marked());
-    QCOMPARE(form->HScroll1->value(), 7);
+    QCOMPARE(ui::HScroll1(*form)->value(), 7);
 }
 
 void TestInput::headerRowsFollowTheAnalysedN()
 {
     testsupport::MessageAnswers answers;
     auto form = startZyklar();
-    form->txtN->setText(QStringLiteral("7"));
-    form->txtk->setText(QStringLiteral("3"));
-    form->Command2->click();
-    QCOMPARE(form->txtKopf->text(), QStringLiteral("  1  2  3  4  5  6  7"));
-    QCOMPARE(form->txtSchub->text(), QStringLiteral("  7  3  2  1  1  1  1"));
+    ui::txtN(*form)->setText(QStringLiteral("7"));
+    ui::txtk(*form)->setText(QStringLiteral("3"));
+    ui::Command2(*form)->click();
+    QCOMPARE(ui::txtKopf(*form)->text(), QStringLiteral("  1  2  3  4  5  6  7"));
+    QCOMPARE(ui::txtSchub(*form)->text(), QStringLiteral("  7  3  2  1  1  1  1"));
 }
 
 QTEST_MAIN(TestInput)

@@ -2,6 +2,7 @@
 // zoom factor, Picture1 gets its user coordinates, and the zoom commands walk
 // the factor within its clamps.
 
+#include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
 #include "layout/layouttable.h"
@@ -143,22 +144,22 @@ void TestLayout::pictureAtZoomOneAndAHalf()
     const auto form = windowFor(1024, 768, 1.5);
     QCOMPARE(form->frameGeometry().size(), QSize(683, 512)); // 10240 x 7680 twips
     // 5866.67, 0 with 4133.33 x 3600 twips
-    QCOMPARE(form->Picture1->geometry(), QRect(391, 0, 276, 240));
-    QVERIFY(std::abs(form->Label1->font().pointSizeF() - 16) < 0.01);
-    QVERIFY(std::abs(form->txtAusgabe->font().pointSizeF() - 9.333) < 0.01);
+    QCOMPARE(ui::Picture1(*form)->geometry(), QRect(391, 0, 276, 240));
+    QVERIFY(std::abs(ui::Label1(*form)->font().pointSizeF() - 16) < 0.01);
+    QVERIFY(std::abs(ui::txtAusgabe(*form)->font().pointSizeF() - 9.333) < 0.01);
 }
 
 void TestLayout::optionButtonsSitInPictureUnits()
 {
     for (double zoom : {1.0, 1.5}) {
         const auto form = windowFor(1024, 768, zoom);
-        const QRect area = form->Picture1->drawingArea();
+        const QRect area = ui::Picture1(*form)->drawingArea();
         // Tops at 1.0 and 1.1 units: 91 % and 95 % of the drawing area's height.
-        QCOMPARE(form->Option1->y(), area.top() + qRound(area.height() * 2.22 / 2.44));
-        QCOMPARE(form->Option2->y(), area.top() + qRound(area.height() * 2.32 / 2.44));
+        QCOMPARE(ui::Option1(*form)->y(), area.top() + qRound(area.height() * 2.22 / 2.44));
+        QCOMPARE(ui::Option2(*form)->y(), area.top() + qRound(area.height() * 2.32 / 2.44));
         // Their size does not scale.
-        QCOMPARE(form->Option1->size(), QSize(56, 16));
-        QCOMPARE(form->Option2->x(), area.left());
+        QCOMPARE(ui::Option1(*form)->size(), QSize(56, 16));
+        QCOMPARE(ui::Option2(*form)->x(), area.left());
     }
 }
 
@@ -197,12 +198,12 @@ void TestLayout::resizingByHandMovesNothing()
     const auto form = windowFor(1024, 768, 1.0);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    const QRect picture = form->Picture1->geometry();
-    const double font = form->txtAbstand->font().pointSizeF();
+    const QRect picture = ui::Picture1(*form)->geometry();
+    const double font = ui::txtAbstand(*form)->font().pointSizeF();
     form->resize(500, 300);
     QCoreApplication::processEvents();
-    QCOMPARE(form->Picture1->geometry(), picture);
-    QCOMPARE(form->txtAbstand->font().pointSizeF(), font);
+    QCOMPARE(ui::Picture1(*form)->geometry(), picture);
+    QCOMPARE(ui::txtAbstand(*form)->font().pointSizeF(), font);
     form->close();
 }
 
@@ -211,12 +212,12 @@ void TestLayout::singleStepTickedLeavesPictureEmpty()
     testsupport::ScreenSize screen(1024, 768);
     testsupport::MessageAnswers answers;
     auto form = startZyklar();
-    form->Picture1->circle(0, 0, 0.5, Qt::yellow);
-    form->txtAbstand->setText(QStringLiteral("kept\r\n"));
-    form->Check1->setChecked(true);
+    ui::Picture1(*form)->circle(0, 0, 0.5, Qt::yellow);
+    ui::txtAbstand(*form)->setText(QStringLiteral("kept\r\n"));
+    ui::Check1(*form)->setChecked(true);
     form->findChild<QAction *>("cmdgroesser")->trigger();
-    QVERIFY(testsupport::onlyBackground(form->Picture1->image()));
-    QCOMPARE(form->txtAbstand->text(), QStringLiteral("kept\r\n"));
+    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image()));
+    QCOMPARE(ui::txtAbstand(*form)->text(), QStringLiteral("kept\r\n"));
     QVERIFY(answers.asked.isEmpty());
 }
 

@@ -168,6 +168,12 @@ void TestNumbers::stepsAreTheNearestNeighboursUpTo200()
             Wide closed = 0;
             QVERIFY(numbers::spreadSum(n, k, closed));
             QCOMPARE(closed, sum);
+            // The permutation row: position i·k mod N was occupied as step i + 1.
+            const std::vector<u64> byPosition = numbers::stepsByPosition(n, k);
+            for (u64 i = 0; i < n; ++i) {
+                if (byPosition[i * k % n] != i + 1)
+                    QFAIL(qPrintable(QStringLiteral("permutation of N = %1, k = %2").arg(n).arg(k)));
+            }
         }
     }
 }

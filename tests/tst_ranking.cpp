@@ -2,6 +2,7 @@
 // following N, sorted by its headers, and a row activated by Enter or a
 // double-click, which runs the main window's analysis.
 
+#include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
 #include "circle/positioncircle.h"
@@ -162,11 +163,11 @@ void TestRanking::followsN()
     const QStringList words = how.split(u' ');
     if (words[0] == u"scroll") {
         for (const QString &value : words.mid(1))
-            form->HScroll1->setValue(value.toInt());
+            ui::HScroll1(*form)->setValue(value.toInt());
     } else {
-        form->txtN->setText(words[1]);
-        form->txtk->setText(words[2]);
-        form->Command2->click();
+        ui::txtN(*form)->setText(words[1]);
+        ui::txtk(*form)->setText(words[2]);
+        ui::Command2(*form)->click();
     }
     QTRY_COMPARE(ranking->model().n(), n);
     QCOMPARE(ranking->table().model()->rowCount(), rows);
@@ -214,10 +215,10 @@ void TestRanking::enterAnalysesTheRow()
     QTest::keyClick(&view, Qt::Key_Return);
 
     // As a click on "Analyse": HScroll2 moved from 8 to 13 and wrote "13".
-    QCOMPARE(form->txtk->text(), QStringLiteral("13"));
-    QCOMPARE(form->HScroll2->value(), 13);
-    QCOMPARE(testsupport::lastLine(form->txtSumme->text()), QStringLiteral(" 13: 38"));
-    QCOMPARE(testsupport::lines(form->txtAbs->text()).size(), 20);
+    QCOMPARE(ui::txtk(*form)->text(), QStringLiteral("13"));
+    QCOMPARE(ui::HScroll2(*form)->value(), 13);
+    QCOMPARE(testsupport::lastLine(ui::txtSumme(*form)->text()), QStringLiteral(" 13: 38"));
+    QCOMPARE(testsupport::lines(ui::txtAbs(*form)->text()).size(), 20);
     QCOMPARE(ranking->currentMultiplier(), 13);
 }
 
@@ -227,7 +228,7 @@ void TestRanking::doubleClickAnalysesTheRow()
     form->cmdclear_Click();
     // txtN typed but not analysed: the row is still analysed for the
     // ranking's N.
-    form->txtN->setText(QStringLiteral("50"));
+    ui::txtN(*form)->setText(QStringLiteral("50"));
     RankingWindow *ranking = openRanking(*form);
     QVERIFY(QTest::qWaitForWindowExposed(ranking));
     QTableView &view = ranking->table();
@@ -239,7 +240,7 @@ void TestRanking::doubleClickAnalysesTheRow()
 
     QCOMPARE(form->positionCircle().N, 21);
     QCOMPARE(form->positionCircle().k, 4);
-    QCOMPARE(testsupport::lastLine(form->txtSumme->text()), QStringLiteral(" 4: 32"));
+    QCOMPARE(testsupport::lastLine(ui::txtSumme(*form)->text()), QStringLiteral(" 4: 32"));
     QCOMPARE(ranking->currentMultiplier(), 4);
 }
 
@@ -247,7 +248,7 @@ void TestRanking::singleStepQuestionsStillAsk()
 {
     const auto form = startZyklar();
     form->cmdclear_Click();
-    form->Check1->setChecked(true);
+    ui::Check1(*form)->setChecked(true);
     RankingWindow *ranking = openRanking(*form);
     testsupport::MessageAnswers answers([](const platform::Message &message) {
         return message.text == u" 3. Schritt, weiter?" ? platform::Answer::No
@@ -257,8 +258,8 @@ void TestRanking::singleStepQuestionsStillAsk()
             ranking->table().model()->index(viewRowOf(ranking->table(), 5), 0));
     QCOMPARE(answers.asked.size(), 3);
     QCOMPARE(answers.asked.first().title, QStringLiteral("Einzelschritt"));
-    QCOMPARE(testsupport::lines(form->txtAbs->text()).size(), 2);
-    QCOMPARE(form->txtSumme->text(), QString()); // stopped before the sum
+    QCOMPARE(testsupport::lines(ui::txtAbs(*form)->text()).size(), 2);
+    QCOMPARE(ui::txtSumme(*form)->text(), QString()); // stopped before the sum
 }
 
 void TestRanking::closingTheMainWindowEndsTheProgram()

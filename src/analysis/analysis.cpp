@@ -3,6 +3,7 @@
 #include "analysis/input.h"
 #include "circle/numbertext.h"
 #include "circle/positioncircle.h"
+#include "numbers/spread.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
@@ -77,32 +78,37 @@ bool Analysis::runOccupation()
 
     platform::Canvas &picture = c.Picture1.canvas();
     drawAnalysisRing(picture, n, angleStep);
-    m_occupation.start(n, k);
+    // Position 0 is occupied as step 1; it has no neighbour yet and counts
+    // with the distance N. After a completed analysis this starts a new row
+    // of minimal distances; after a stopped one it continues the unfinished
+    // row.
+    numbers::Occupation steps{numbers::u64(n), numbers::u64(k)};
     c.txtFolge.setText({});
-    c.txtFolge.append(column3(m_occupation.position + 1) + u' ');
-    // The first position has no neighbour yet and counts with the distance
-    // N. After a completed analysis this starts a new row; after a stopped
-    // one it continues the unfinished row.
+    c.txtFolge.append(column3(1) + u' ');
     c.txtAbstand.append(column3(n));
     markFirstPosition(picture, mode());
 
+    int gapSum = 0;
     for (int i = 1; i < n; ++i) {
         if (c.Check1.isChecked() && !confirmStep(&c.window, i))
             return false;
-        m_occupation.step(i);
-        c.txtFolge.append(column3(m_occupation.position + 1) + u' ');
-        c.txtAbs.append(numberText(m_occupation.backwardGap) + u'-'
-                        + numberText(m_occupation.forwardGap) + lineBreak);
-        c.txtAbstand.append(column3(m_occupation.minimalGap()));
-        markStep(picture, mode(), i, m_occupation.position, k, n, angleStep);
+        steps.advance();
+        const int position = int(steps.position());
+        const int minimal = int(steps.minimal());
+        gapSum += minimal;
+        c.txtFolge.append(column3(position + 1) + u' ');
+        c.txtAbs.append(numberText(double(steps.backward())) + u'-'
+                        + numberText(double(steps.forward())) + lineBreak);
+        c.txtAbstand.append(column3(minimal));
+        markStep(picture, mode(), i, position, k, n, angleStep);
     }
 
     c.txtAbstand.append(lineBreak);
-    c.txtSumme.append(numberText(k) + u':' + numberText(m_occupation.gapSum) + lineBreak);
+    c.txtSumme.append(numberText(k) + u':' + numberText(gapSum) + lineBreak);
     QString permutationLine;
     permutationLine.reserve(3 * n);
-    for (int p = 0; p < n; ++p)
-        permutationLine += column3(m_occupation.occupationOrder[p]);
+    for (numbers::u64 step : numbers::stepsByPosition(numbers::u64(n), numbers::u64(k)))
+        permutationLine += column3(double(step));
     c.txtAusgabe.append(permutationLine + lineBreak);
     return true;
 }

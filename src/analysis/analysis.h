@@ -1,7 +1,6 @@
 #pragma once
 
 #include "analysis/drawing.h"
-#include "analysis/occupation.h"
 
 #include <QString>
 
@@ -18,6 +17,16 @@ class TextBox;
 } // namespace platform
 
 namespace analysis {
+
+// The captions of the five result boxes, as the window labels them and the
+// command line heads them.
+namespace caption {
+inline constexpr char sequence[] = "Die Folge";
+inline constexpr char gaps[] = "getrennt nach rechtem und linkem Nachbarn";
+inline constexpr char minimal[] = "Folge der Minimalabstände";
+inline constexpr char sums[] = "  k:  Summe";
+inline constexpr char permutation[] = "Reihenfolge der Felderbelegung / Permutation";
+} // namespace caption
 
 struct Controls {
     QWidget &window; // parent of the message boxes
@@ -59,7 +68,6 @@ public:
 private:
     Mode mode() const;
 
-    Occupation m_occupation;
     Controls m_controls;
     circle::PositionCircle &m_circle;
 };

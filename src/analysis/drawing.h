@@ -1,9 +1,6 @@
 #pragma once
 
-#include "platform/units.h"
-
 #include <QColor>
-#include <QSize>
 
 class QWidget;
 
@@ -36,10 +33,6 @@ inline constexpr QColor stepNumberColour{255, 255, 255};
 // above 100 at the first step towards 255, c = 100 + 155·i/n rounded half to
 // even.
 QColor stepColour(int i, int n);
-
-// The picture the analysis draws on: Picture1's background and font.
-inline constexpr QColor pictureBackground{0, 0, 128};
-inline const platform::FontSpec pictureFont{QStringLiteral("Times New Roman"), 8.25};
 
 enum class Mode { None, Star, Spokes };
 

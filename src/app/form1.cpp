@@ -1,7 +1,6 @@
 #include "app/form1.h"
 
 #include "analysis/analysis.h"
-#include "analysis/drawing.h"
 #include "analysis/input.h"
 #include "app/icon.h"
 #include "circle/positioncircle.h"
@@ -16,182 +15,12 @@
 #include "ranking/rankingmodel.h"
 #include "ranking/rankingwindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <algorithm>
-#include <vector>
-
-namespace {
-
-using platform::FontSpec;
-using platform::TextBox;
-using Bars = TextBox::ScrollBars;
-
-enum class Kind { TextBox, Button, Picture, Option, Frame, ScrollBar, CheckBox, Label };
-
-// One control as the window is designed: front first within each container.
-// Geometry in twips relative to the container; an empty font family is the
-// window's own font; an invalid colour the toolkit's default.
-struct Design {
-    const char *name;
-    Kind kind;
-    const char *container;
-    const char *text;
-    int left, top, width, height;
-    FontSpec font;
-    QColor background, foreground;
-    TextBox::Style textStyle;
-    int tab;                       // focus order; -1 for labels and the frame
-    int min = 0, max = 0, value = 0; // scroll bars; Value 1 ticks or selects
-};
-
-const FontSpec columns{QStringLiteral("Courier New"), 12, true, true};
-const FontSpec windowFont{};
-const FontSpec serif8 = analysis::pictureFont;
-const FontSpec serif10{QStringLiteral("Times New Roman"), 9.75};
-const FontSpec serif14{QStringLiteral("Times New Roman"), 14.25};
-const FontSpec serif24{QStringLiteral("Times New Roman"), 24};
-const FontSpec inputFont{QStringLiteral("MS Sans Serif"), 9.75, true};
-
-const QColor none;
-const QColor grey(128, 128, 128), silver(192, 192, 192), pale(224, 224, 224);
-const QColor navy = analysis::pictureBackground, captionBlue(0, 0, 192), lightBlue(128, 128, 255);
-const QColor inputYellow(255, 255, 192), optionText(192, 192, 255), darkGrey(64, 64, 64);
-
-const TextBox::Style singleLine{false, Bars::None, false};
-const TextBox::Style centredLine{false, Bars::None, true};
-const TextBox::Style noText{};
-
-const QString clearTip = QStringLiteral("Inhalt löschen");
-
-// clang-format off
-const Design designs[] = {
-    {"txtSchub2",  Kind::TextBox, "window", "  k:  Summe", 8250, 7050, 2040, 285, columns, grey, silver, singleLine, 27},
-    {"txtSumme",   Kind::TextBox, "window", "", 8175, 5100, 1890, 1590, columns, pale, none, {true, Bars::Vertical}, 26},
-    {"txtSchub",   Kind::TextBox, "window", "", 1725, 6825, 7890, 285, columns, grey, silver, singleLine, 25},
-    {"txtKopf",    Kind::TextBox, "window", "", 1725, 7575, 8265, 360, columns, grey, silver, singleLine, 24},
-    {"Command1",   Kind::Button,  "window", "x", 12300, 75, 465, 285, serif14, lightBlue, none, noText, 22},
-    {"txtAbs",     Kind::TextBox, "window", "", 150, 75, 1365, 9090, windowFont, silver, none, {true, Bars::Both}, 18},
-    {"Picture1",   Kind::Picture, "window", "", 7725, 75, 5040, 4740, serif8, navy, none, noText, 15},
-    {"Option2",    Kind::Option,  "Picture1", "Speiche", 0, 4425, 840, 240, serif8, navy, optionText, noText, 21},
-    {"Option1",    Kind::Option,  "Picture1", "Stern", 0, 4200, 840, 240, serif8, navy, optionText, noText, 20, 0, 0, 1},
-    {"Command4",   Kind::Button,  "window", "x", 12450, 4875, 390, 285, serif14, lightBlue, none, noText, 14},
-    {"txtAbstand", Kind::TextBox, "window", "", 1725, 5175, 11115, 1515, columns, pale, navy, {true, Bars::Both}, 12},
-    {"txtFolge",   Kind::TextBox, "window", "", 1725, 4125, 5640, 690, serif10, silver, darkGrey, {true, Bars::Horizontal}, 9},
-    {"Command3",   Kind::Button,  "window", "x", 12300, 7050, 465, 285, serif14, lightBlue, none, noText, 8},
-    {"txtAusgabe", Kind::TextBox, "window", "", 1725, 7875, 11040, 1290, columns, silver, none, {true, Bars::Both}, 6},
-    {"Frame1",     Kind::Frame,   "window", "Eingabe", 1725, 900, 5640, 2640, windowFont, none, none, noText, -1},
-    {"HScroll2",   Kind::ScrollBar, "Frame1", "", 2175, 750, 840, 240, windowFont, none, none, noText, 23, 1, 200, 8},
-    {"HScroll1",   Kind::ScrollBar, "Frame1", "", 825, 750, 840, 240, windowFont, none, none, noText, 19, 2, 200, 21},
-    {"Check1",     Kind::CheckBox, "Frame1", "Einzelschritt", 3825, 675, 1365, 315, serif10, none, none, noText, 16},
-    {"Command2",   Kind::Button,  "Frame1", "Analyse", 3825, 375, 1365, 315, windowFont, none, none, noText, 7},
-    {"txtk",       Kind::TextBox, "Frame1", "8", 2175, 375, 840, 390, inputFont, inputYellow, none, centredLine, 5},
-    {"txtN",       Kind::TextBox, "Frame1", "21", 825, 375, 840, 390, inputFont, inputYellow, none, centredLine, 4},
-    {"Label9",     Kind::Label,   "Frame1", "Funktion: Die Partialfolgen von A(k) = m*k modulo N werden analysiert. "
-                                            "Der Minimalabstand des neu hinzugekommenen Folgengliedes zu seinen direkten "
-                                            "Nachbarn wird angegeben.", 375, 1275, 4815, 1215, serif10, none, captionBlue, noText, -1},
-    {"Label3",     Kind::Label,   "Frame1", "k=", 1800, 375, 390, 390, serif14, none, none, noText, -1},
-    {"Label2",     Kind::Label,   "Frame1", "N=", 375, 375, 390, 390, serif14, none, none, noText, -1},
-    {"Label8",     Kind::Label,   "window", "Folge der Minimalabstände    (getrennt nach rechtem und linkem Nachbarn: "
-                                            "links am Bildrand; Extremfolge bei aquidistanter Teilung: Kopfzeile)",
-                                            1725, 4875, 6990, 315, windowFont, none, captionBlue, noText, -1},
-    {"Label7",     Kind::Label,   "window", "Reihenfolge der Felderbelegung / Permutation", 1725, 7125, 6165, 315, windowFont, none, captionBlue, noText, -1},
-    {"Label6",     Kind::Label,   "window", "Die Folge", 1800, 3825, 915, 240, windowFont, none, captionBlue, noText, -1},
-    {"Label1",     Kind::Label,   "window", "Zyklar-Analysator", 1725, 75, 5940, 690, serif24, none, none, noText, -1},
-};
-// clang-format on
-
-// What a screen reader says for the controls whose caption does not say it;
-// labels, frame and captioned buttons are read by their captions.
-struct Spoken {
-    const char *name;
-    const char *accessibleName;
-    const char *description;
-};
-
-const Spoken spoken[] = {
-    {"txtSchub2", "Spaltenkopf k: Summe", ""},
-    {"txtSumme", "k: Summe", "Je Analyse der Multiplikator k und die Summe der Minimalabstände"},
-    {"txtSchub", "Kopfzeile Extremfolge",
-     "N durch j abgerundet: der Abstand bei äquidistanter Teilung in j Teile"},
-    {"txtKopf", "Kopfzeile 1 bis N", "Die Nummern der Positionen, eine je Spalte"},
-    {"Command1", "Bild löschen", "Inhalt löschen"},
-    {"txtAbs", "Abstände zu den Nachbarn",
-     "Je Schritt der Abstand zum nächsten belegten Nachbarn rückwärts und vorwärts"},
-    {"Picture1", "Kreis der Positionen", "Die Analyse als Stern oder mit Speichen gezeichnet"},
-    {"Command4", "Minimalabstände löschen", "Inhalt löschen"},
-    {"txtAbstand", "Folge der Minimalabstände", "Je Analyse eine Zeile; die erste Spalte ist N"},
-    {"txtFolge", "Die Folge", "Die Positionen in der Reihenfolge ihrer Belegung"},
-    {"Command3", "Permutation löschen", "Inhalt löschen"},
-    {"txtAusgabe", "Reihenfolge der Felderbelegung / Permutation",
-     "Je Position der Schritt, in dem sie belegt wurde"},
-    {"HScroll2", "k einstellen", "Der Multiplikator, 1 bis 200"},
-    {"HScroll1", "N einstellen", "Die Anzahl der Positionen, 2 bis 200"},
-    {"txtk", "k=", "Der Multiplikator"},
-    {"txtN", "N=", "Die Anzahl der Positionen auf dem Kreis"},
-};
-
-QFont fontFor(const FontSpec &face)
-{
-    if (!face.family.isEmpty())
-        return platform::makeFont(face);
-    // The window's font, set explicitly so a container's font size (Frame1's
-    // caption) does not pass on to the controls inside it.
-    const QFont standard = QApplication::font();
-    return platform::makeFont({standard.family(), standard.pointSizeF(), false, false});
-}
-
-QWidget *createControl(const Design &design, QWidget *container)
-{
-    const QString text = QString::fromUtf8(design.text);
-    switch (design.kind) {
-    case Kind::TextBox: {
-        auto *box = new TextBox(design.textStyle, container);
-        box->setText(text);
-        return box;
-    }
-    case Kind::Button: {
-        auto *button = new QPushButton(text, container);
-        if (text == u"x")
-            button->setToolTip(clearTip);
-        return button;
-    }
-    case Kind::Picture: {
-        auto *picture = new platform::PictureBox(container);
-        picture->setBackground(design.background);
-        picture->setFocusPolicy(Qt::StrongFocus);
-        return picture;
-    }
-    case Kind::Option: {
-        auto *option = new QRadioButton(text, container);
-        option->setChecked(design.value == 1);
-        return option;
-    }
-    case Kind::Frame:
-        return new QGroupBox(text, container);
-    case Kind::ScrollBar:
-        return new platform::ScrollBar(design.min, design.max, design.value, container);
-    case Kind::CheckBox:
-        return new QCheckBox(text, container);
-    case Kind::Label: {
-        auto *label = new QLabel(text, container);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    }
-    return nullptr;
-}
-
-} // namespace
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
@@ -199,113 +28,25 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Zyklar"));
     m_saveFolder = QDir::homePath();
     setWindowIcon(zyklarIcon());
-    createControls();
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    platform::setGeometryTwips(*client, 0, 0, 11070, 9270);
+    ui = createControls(*client);
     createMenu();
 
-    m_circle = std::make_unique<circle::PositionCircle>(circle::Controls{
-            *txtN, *txtk, *txtKopf, *txtSchub, *HScroll1, *HScroll2, *Picture1});
+    m_circle = std::make_unique<circle::PositionCircle>(
+            circle::Controls{*ui.txtN, *ui.txtk, *ui.txtKopf, *ui.txtSchub, *ui.HScroll1,
+                             *ui.HScroll2, *ui.Picture1});
     m_analysis = std::make_unique<analysis::Analysis>(
-            analysis::Controls{*this, *txtN, *txtk, *txtAbs, *txtFolge, *txtAbstand, *txtSumme,
-                               *txtAusgabe, *HScroll1, *HScroll2, *Picture1, *Option1, *Option2,
-                               *Check1},
+            analysis::Controls{*this, *ui.txtN, *ui.txtk, *ui.txtAbs, *ui.txtFolge,
+                               *ui.txtAbstand, *ui.txtSumme, *ui.txtAusgabe, *ui.HScroll1,
+                               *ui.HScroll2, *ui.Picture1, *ui.Option1, *ui.Option2, *ui.Check1},
             *m_circle);
     connectEvents();
 }
 
 Form1::~Form1() = default;
-
-void Form1::createControls()
-{
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    platform::setGeometryTwips(*client, 0, 0, 11070, 9270);
-
-    std::vector<std::pair<const Design *, QWidget *>> created;
-    for (const Design &design : designs) {
-        QWidget *container = client;
-        if (qstrcmp(design.container, "window") != 0)
-            container = client->findChild<QWidget *>(QLatin1String(design.container));
-        QWidget *control = createControl(design, container);
-        control->setObjectName(QLatin1String(design.name));
-        control->setFont(fontFor(design.font));
-        platform::setColours(*control, design.background, design.foreground);
-
-        // Inside the picture box, positions count from the drawing area.
-        const QPoint origin = design.kind == Kind::Option
-                ? static_cast<platform::PictureBox *>(container)->drawingArea().topLeft()
-                : QPoint();
-        platform::setGeometryTwips(*control, design.left, design.top, design.width,
-                                   design.height);
-        control->move(control->pos() + origin);
-        created.emplace_back(&design, control);
-    }
-
-    for (const Spoken &entry : spoken) {
-        auto *control = client->findChild<QWidget *>(QLatin1String(entry.name));
-        // A text box is read through its editor.
-        for (QWidget *target : {control, control->focusProxy()}) {
-            if (!target)
-                continue;
-            target->setAccessibleName(QString::fromUtf8(entry.accessibleName));
-            target->setAccessibleDescription(QString::fromUtf8(entry.description));
-        }
-    }
-
-    // Stacking: the table runs front first, so raise from the back; labels
-    // are drawn on their container's surface beneath everything else.
-    for (auto it = created.rbegin(); it != created.rend(); ++it)
-        it->second->raise();
-    for (const auto &[design, control] : created) {
-        if (design->kind == Kind::Label)
-            control->lower();
-    }
-
-    std::vector<std::pair<int, QWidget *>> focusOrder;
-    for (const auto &[design, control] : created) {
-        if (design->tab >= 0) // a text box takes the focus through its editor
-            focusOrder.emplace_back(design->tab,
-                                    control->focusProxy() ? control->focusProxy() : control);
-    }
-    std::sort(focusOrder.begin(), focusOrder.end());
-    for (size_t i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
-    m_firstStop = focusOrder.front().second;
-    m_lastStop = focusOrder.back().second;
-
-    auto find = [client]<typename T>(T *&member, const char *name) {
-        member = client->findChild<T *>(QLatin1String(name));
-        Q_ASSERT_X(member, "Form1", name);
-    };
-    find(txtSchub2, "txtSchub2");
-    find(txtSumme, "txtSumme");
-    find(txtSchub, "txtSchub");
-    find(txtKopf, "txtKopf");
-    find(txtAbs, "txtAbs");
-    find(txtAbstand, "txtAbstand");
-    find(txtFolge, "txtFolge");
-    find(txtAusgabe, "txtAusgabe");
-    find(txtk, "txtk");
-    find(txtN, "txtN");
-    find(Command1, "Command1");
-    find(Command2, "Command2");
-    find(Command3, "Command3");
-    find(Command4, "Command4");
-    find(Picture1, "Picture1");
-    find(Option1, "Option1");
-    find(Option2, "Option2");
-    find(Frame1, "Frame1");
-    find(HScroll1, "HScroll1");
-    find(HScroll2, "HScroll2");
-    find(Check1, "Check1");
-    find(Label1, "Label1");
-    find(Label2, "Label2");
-    find(Label3, "Label3");
-    find(Label6, "Label6");
-    find(Label7, "Label7");
-    find(Label8, "Label8");
-    find(Label9, "Label9");
-}
 
 void Form1::createMenu()
 {
@@ -366,17 +107,17 @@ void Form1::createMenu()
 
 void Form1::connectEvents()
 {
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(ui.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(ui.Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 
     circle::PositionCircle *positions = m_circle.get();
     for (auto event : {&platform::ScrollBar::change, &platform::ScrollBar::scroll}) {
-        connect(HScroll1, event, this, [positions] { positions->HScroll1_Change(); });
-        connect(HScroll2, event, this, [positions] { positions->HScroll2_Change(); });
+        connect(ui.HScroll1, event, this, [positions] { positions->HScroll1_Change(); });
+        connect(ui.HScroll2, event, this, [positions] { positions->HScroll2_Change(); });
         // After the window's own handler: the ranking follows N.
-        connect(HScroll1, event, this, [this] {
+        connect(ui.HScroll1, event, this, [this] {
             if (m_ranking && m_ranking->isVisible())
                 m_ranking->followN(m_circle->N);
         });
@@ -385,25 +126,25 @@ void Form1::connectEvents()
     // The two option buttons are one tab stop, the selected one, as an
     // option group is; the arrow keys move between them.
     const auto oneStop = [this] {
-        for (QRadioButton *option : {Option1, Option2})
+        for (QRadioButton *option : {ui.Option1, ui.Option2})
             option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     };
-    connect(Option1, &QRadioButton::toggled, this, oneStop);
+    connect(ui.Option1, &QRadioButton::toggled, this, oneStop);
     oneStop();
 
-    connect(Picture1, &platform::PictureBox::mouseDown, this, &Form1::Picture1_MouseDown);
-    connect(Picture1, &platform::PictureBox::mouseMove, this,
+    connect(ui.Picture1, &platform::PictureBox::mouseDown, this, &Form1::Picture1_MouseDown);
+    connect(ui.Picture1, &platform::PictureBox::mouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) {
                 Picture1_MouseMove(x, y);
             });
-    connect(Picture1, &platform::PictureBox::mouseUp, this, &Form1::Picture1_MouseUp);
+    connect(ui.Picture1, &platform::PictureBox::mouseUp, this, &Form1::Picture1_MouseUp);
 }
 
 bool Form1::focusNextPrevChild(bool next)
 {
-    QWidget *from = next ? m_lastStop : m_firstStop;
+    QWidget *from = next ? ui.lastStop : ui.firstStop;
     if (focusWidget() == from) {
-        QWidget *to = next ? m_firstStop : m_lastStop;
+        QWidget *to = next ? ui.firstStop : ui.lastStop;
         to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
@@ -423,7 +164,7 @@ void Form1::Form_Load()
 void Form1::ApplyLayout()
 {
     layout::applyLayout(*this, zoomFactor);
-    if (!Check1->isChecked())
+    if (!ui.Check1->isChecked())
         Command2_Click();
 }
 
@@ -448,7 +189,7 @@ void Form1::cmdRangliste_Click()
     if (m_circle->k > 0)
         m_ranking->showAnalysed(m_circle->N, m_circle->k);
     else
-        m_ranking->showN(m_circle->N > 0 ? m_circle->N : HScroll1->value());
+        m_ranking->showN(m_circle->N > 0 ? m_circle->N : ui.HScroll1->value());
     m_ranking->show();
     m_ranking->raise();
     m_ranking->activateWindow();
@@ -460,9 +201,9 @@ void Form1::cmdRangliste_Click()
 void Form1::analyseMultiplier(int k)
 {
     const int n = m_ranking->model().n();
-    if (analysis::readNumber(txtN->text()) != n)
-        txtN->setText(QString::number(n));
-    txtk->setText(QString::number(k));
+    if (analysis::readNumber(ui.txtN->text()) != n)
+        ui.txtN->setText(QString::number(n));
+    ui.txtk->setText(QString::number(k));
     Command2_Click();
 }
 
@@ -494,25 +235,25 @@ void Form1::cmdEnde_Click()
 
 void Form1::Command1_Click()
 {
-    Picture1->cls();
+    ui.Picture1->cls();
 }
 
 void Form1::Command3_Click()
 {
-    txtAusgabe->setText({});
+    ui.txtAusgabe->setText({});
 }
 
 void Form1::Command4_Click()
 {
-    txtAbstand->setText({});
-    txtSumme->setText({});
+    ui.txtAbstand->setText({});
+    ui.txtSumme->setText({});
 }
 
 void Form1::cmdclear_Click()
 {
-    for (TextBox *box : {txtAusgabe, txtAbstand, txtFolge, txtAbs, txtSumme})
+    for (platform::TextBox *box : {ui.txtAusgabe, ui.txtAbstand, ui.txtFolge, ui.txtAbs, ui.txtSumme})
         box->setText({});
-    Picture1->cls();
+    ui.Picture1->cls();
 }
 
 void Form1::cmdCopy_Click()
@@ -535,9 +276,9 @@ void Form1::Picture1_MouseMove(double x, double y)
 {
     if (mouseDown != 1)
         return;
-    Picture1->setCurrentX(x);
-    Picture1->setCurrentY(y);
-    Picture1->pset(x, y, Qt::white);
+    ui.Picture1->setCurrentX(x);
+    ui.Picture1->setCurrentY(y);
+    ui.Picture1->pset(x, y, Qt::white);
 }
 
 void Form1::Picture1_MouseUp()

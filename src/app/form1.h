@@ -1,20 +1,10 @@
 #pragma once
 
+#include "app/controls.h"
+
 #include <QMainWindow>
 
 #include <memory>
-
-class QCheckBox;
-class QRadioButton;
-class QPushButton;
-class QGroupBox;
-class QLabel;
-
-namespace platform {
-class PictureBox;
-class ScrollBar;
-class TextBox;
-} // namespace platform
 
 namespace circle {
 class PositionCircle;
@@ -25,7 +15,7 @@ class Analysis;
 }
 
 // Zyklar's one window. It owns every control (each carries its name as its
-// object name), the menu, the window-level variables and the wiring from
+// object name, by which tests find it), the menu, the window-level variables and the wiring from
 // events to handlers. The handlers themselves live with the subsystem they
 // belong to; what stays here is start-up, layout and the housekeeping
 // commands.
@@ -67,24 +57,12 @@ public:
     RankingWindow *rankingWindow() const { return m_ranking; }
     analysis::Analysis &analysis() const { return *m_analysis; }
 
-    // The controls, owned by their Qt parents.
-    platform::TextBox *txtSchub2, *txtSumme, *txtSchub, *txtKopf, *txtAbs, *txtAbstand,
-            *txtFolge, *txtAusgabe, *txtk, *txtN;
-    QPushButton *Command1, *Command2, *Command3, *Command4;
-    platform::PictureBox *Picture1;
-    QRadioButton *Option1, *Option2;
-    QGroupBox *Frame1;
-    platform::ScrollBar *HScroll1, *HScroll2;
-    QCheckBox *Check1;
-    QLabel *Label1, *Label2, *Label3, *Label6, *Label7, *Label8, *Label9;
-
 protected:
     // The tab column comes round: Tab from its last stop reaches the first,
     // Shift+Tab from the first the last.
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void createControls();
     void createMenu();
     void connectEvents();
     void analyseMultiplier(int k);
@@ -92,8 +70,7 @@ private:
     std::unique_ptr<circle::PositionCircle> m_circle;
     std::unique_ptr<analysis::Analysis> m_analysis;
     RankingWindow *m_ranking = nullptr;
-    QWidget *m_firstStop = nullptr;
-    QWidget *m_lastStop = nullptr;
+    Form1Controls ui{};
 
     // Saving: the last completed analysis, and the folder the file dialog
     // opens in, remembered until the program ends.

@@ -4,7 +4,7 @@
 #include "app/form1.h"
 
 #include "circle/positioncircle.h"
-#include "numbers/spread.h"
+#include "cli/format.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
@@ -38,7 +38,7 @@ const PictureKind pictureKinds[] = {
 // "zyklar-N21-k8.png" for what the window shows now.
 QString Form1::proposedName(const QString &suffix) const
 {
-    const int n = m_circle->N > 0 ? m_circle->N : HScroll1->value();
+    const int n = m_circle->N > 0 ? m_circle->N : ui.HScroll1->value();
     const QString k = m_circle->k > 0 ? QStringLiteral("-k%1").arg(m_circle->k) : QString();
     return QStringLiteral("zyklar-N%1%2.%3").arg(n).arg(k, suffix);
 }
@@ -76,7 +76,7 @@ void Form1::cmdBildSpeichern_Click()
                                                  : 4;
     const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(m_circle->N).arg(m_circle->k);
     const QString failure
-            = platform::savePicture(Picture1->canvas(), answer.path, *type, scale, title);
+            = platform::savePicture(ui.Picture1->canvas(), answer.path, *type, scale, title);
     if (!failure.isEmpty())
         reportSaveFailure(answer.path, failure);
 }
@@ -92,7 +92,7 @@ void Form1::cmdErgebnisseSpeichern_Click()
     if (answer.path.isEmpty())
         return;
     m_saveFolder = QFileInfo(answer.path).absolutePath();
-    const std::string csv = numbers::stepsCsv(numbers::u64(m_completedN), numbers::u64(m_completedK));
+    const std::string csv = cli::stepsCsv(numbers::u64(m_completedN), numbers::u64(m_completedK));
     const QString failure = platform::saveFile(answer.path, [&](QIODevice &device) {
         return device.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
     });

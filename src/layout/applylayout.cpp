@@ -1,5 +1,6 @@
 #include "layout/applylayout.h"
 
+#include "analysis/picture.h"
 #include "layout/layouttable.h"
 #include "platform/picturebox.h"
 #include "platform/screen.h"
@@ -42,7 +43,8 @@ void applyLayout(QWidget &window, double zoomFactor)
     for (const Row &row : table) {
         place(window, row, scales);
         if (picture && QLatin1String(row.control) == picture->objectName()) {
-            picture->setScale(pictureLeft, pictureTop, pictureRight, pictureBottom);
+            namespace pic = analysis::picture;
+            picture->setScale(pic::left, pic::top, pic::right, pic::bottom);
             picture->cls();
             placeOptionTop(*picture, "Option1", 1.0);
             placeOptionTop(*picture, "Option2", 1.1);

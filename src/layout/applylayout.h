@@ -12,10 +12,4 @@ namespace layout {
 // caller's last step.
 void applyLayout(QWidget &window, double zoomFactor);
 
-// Picture1's user coordinates: (0, 0) at the centre of the drawing area.
-inline constexpr double pictureLeft = -1.32;
-inline constexpr double pictureTop = -1.22;
-inline constexpr double pictureRight = 1.32;
-inline constexpr double pictureBottom = 1.22;
-
 } // namespace layout

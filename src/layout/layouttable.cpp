@@ -1,6 +1,11 @@
 #include "layout/layouttable.h"
 
+#include "analysis/picture.h"
+
 namespace layout {
+
+// Picture1's row is the picture's own geometry, which `zyklar bild` reads too.
+constexpr QRectF picture = analysis::picture::designGeometry;
 
 // clang-format off
 const std::array<Row, 26> table = {{
@@ -28,7 +33,7 @@ const std::array<Row, 26> table = {{
     {"txtSumme",   12000, 6275,  3000,  2600, 14},
     {"txtSchub",    2000, 5875, 10000,   400, 14},
     {"txtSchub2",  12000, 5875,  3000,   400, 14},
-    {"Picture1",    8800,    0,  6200,  5400,  0},
+    {"Picture1",    picture.left(), picture.top(), picture.width(), picture.height(), 0},
     {"Command1",   14400,    0,   600,   320, 12},
 }};
 // clang-format on

@@ -209,18 +209,15 @@ std::string decimal(Wide value)
     return digits;
 }
 
-std::string stepsCsv(u64 n, u64 k)
+std::vector<u64> stepsByPosition(u64 n, u64 k)
 {
-    std::string csv = "schritt,position,rueckwaerts,vorwaerts,minimum,gleichverteilt\n";
-    Occupation steps(n, k);
-    for (u64 i = 1; i < n; ++i) {
-        steps.advance();
-        for (u64 field : {i, steps.position() + 1, steps.backward(), steps.forward(),
-                          steps.minimal(), n / (i + 1)})
-            (csv += std::to_string(field)) += ',';
-        csv.back() = '\n';
+    std::vector<u64> steps(n);
+    u64 position = 0;
+    for (u64 step = 1; step <= n; ++step) {
+        steps[position] = step;
+        position = position + k < n ? position + k : position + k - n;
     }
-    return csv;
+    return steps;
 }
 
 Figures figures(u64 n, u64 k, Wide equidistant)

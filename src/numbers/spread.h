@@ -55,6 +55,11 @@ private:
     u64 m_backward, m_forward;
 };
 
+// The permutation of an occupation: entry p is the step (1 … N) at which
+// position p was occupied, position 0 being step 1. Read as a row it is the
+// inverse of the occupation order.
+std::vector<u64> stepsByPosition(u64 n, u64 k);
+
 // The sum of the minimal distances over the steps 1 … N − 1, for N and k
 // coprime, 1 ≤ k < N ≤ 10^18. Costs one division per partial quotient of
 // k/N. Returns false, leaving `sum` unspecified, when N and k share a divisor.
@@ -91,11 +96,6 @@ u64 largestQuotient(const std::vector<u64> &quotients);
 
 // The decimal digits of a wide number.
 std::string decimal(Wide value);
-
-// The steps of one analysis as CSV with a header row:
-// schritt,position,rueckwaerts,vorwaerts,minimum,gleichverteilt, one row per
-// step i = 1 … N − 1, the position 1-based, gleichverteilt = ⌊N/(i + 1)⌋.
-std::string stepsCsv(u64 n, u64 k);
 
 // Everything the tools show of one multiplier.
 struct Figures {

@@ -129,7 +129,7 @@ QPointF Canvas::toUser(const QPointF &pixel) const
             m_scale.y() + pixel.y() / std::max(1, m_size.height()) * m_scale.height()};
 }
 
-void Canvas::ensureImage() const
+void Canvas::ensureImage()
 {
     if (m_image.isNull()) {
         m_image = QImage(m_size * m_ratio, QImage::Format_RGB32);
@@ -138,7 +138,7 @@ void Canvas::ensureImage() const
     }
 }
 
-QPainter &Canvas::painter() const
+QPainter &Canvas::painter()
 {
     ensureImage();
     if (!m_painter.isActive()) {
@@ -154,7 +154,7 @@ QPainter &Canvas::painter() const
     return m_painter;
 }
 
-QRect Canvas::finish() const
+QRect Canvas::finish()
 {
     if (m_painter.isActive())
         m_painter.end();
@@ -164,7 +164,7 @@ QRect Canvas::finish() const
     return changed;
 }
 
-const QImage &Canvas::image() const
+const QImage &Canvas::image()
 {
     // The painter may open again for the next primitive; the changed area
     // is still reported by finish().

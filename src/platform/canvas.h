@@ -60,15 +60,17 @@ public:
     void setCurrentX(double x) { m_currentX = x; }
     void setCurrentY(double y) { m_currentY = y; }
 
-    // The persistent image, with everything drawn so far.
-    const QImage &image() const;
+    // The persistent image, with everything drawn so far. Closes the painter
+    // a handler's drawing keeps open, which opens again at the next
+    // primitive.
+    const QImage &image();
 
     // While a handler draws, one painter stays open on the image. The first
     // primitive after a finish() calls `onDrawing`, so the owner can close
     // it again when control returns to the event loop. finish() returns the
     // area changed since, in device-independent pixels.
     std::function<void()> onDrawing;
-    QRect finish() const;
+    QRect finish();
 
     // The record drawn again: onto an image at `scale` times the size,
     // sharp at every scale; as SVG of lines, circles and text; as a
@@ -95,8 +97,8 @@ private:
     class Renderer;
 
     void add(const Primitive &primitive);
-    void ensureImage() const;
-    QPainter &painter() const;
+    void ensureImage();
+    QPainter &painter();
     void replay(QPainter &painter, const QSizeF &page) const;
 
     QSize m_size{0, 0};
@@ -112,10 +114,10 @@ private:
     std::vector<QString> m_texts;
     QHash<QString, int> m_textIndex;
 
-    mutable QImage m_image;
-    mutable QPainter m_painter;
-    mutable QRect m_dirty;
-    mutable bool m_drawing = false;
+    QImage m_image;
+    QPainter m_painter;
+    QRect m_dirty;
+    bool m_drawing = false;
     std::unique_ptr<Renderer> m_live;
 };
 

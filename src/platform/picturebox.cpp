@@ -37,11 +37,6 @@ Canvas &PictureBox::canvas()
     return m_canvas;
 }
 
-const Canvas &PictureBox::canvas() const
-{
-    return const_cast<PictureBox *>(this)->canvas();
-}
-
 void PictureBox::finishPainting()
 {
     m_finishScheduled = false;
@@ -85,7 +80,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
     widgetPainter.drawImage(area.topLeft(), picture);
 }
 
-QPointF PictureBox::userPosition(const QMouseEvent &event) const
+QPointF PictureBox::userPosition(const QMouseEvent &event)
 {
     return toUser(event.position() - drawingArea().topLeft());
 }

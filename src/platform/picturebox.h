@@ -25,7 +25,6 @@ public:
 
     // The canvas, sized to the drawing area as it is now.
     Canvas &canvas();
-    const Canvas &canvas() const;
 
     void setBackground(const QColor &colour);
 
@@ -49,11 +48,11 @@ public:
     // The drawing area in widget coordinates, and conversions between user
     // coordinates and device-independent pixels of the widget.
     QRect drawingArea() const;
-    QPointF toPixel(double x, double y) const { return canvas().toPixel(x, y); }
-    QPointF toUser(const QPointF &pixel) const { return canvas().toUser(pixel); }
+    QPointF toPixel(double x, double y) { return canvas().toPixel(x, y); }
+    QPointF toUser(const QPointF &pixel) { return canvas().toUser(pixel); }
 
     // The persistent image, with everything drawn so far.
-    const QImage &image() const { return canvas().image(); }
+    const QImage &image() { return canvas().image(); }
 
 signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
@@ -69,9 +68,9 @@ protected:
 
 private:
     void finishPainting();
-    QPointF userPosition(const QMouseEvent &event) const;
+    QPointF userPosition(const QMouseEvent &event);
 
-    mutable Canvas m_canvas;
+    Canvas m_canvas;
     bool m_finishScheduled = false;
 };
 

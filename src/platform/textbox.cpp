@@ -56,12 +56,6 @@ QWidget *TextBox::editor() const
 
 const QString &TextBox::text() const
 {
-    if (m_userEdited) {
-        // What the user typed is the text now; the editor shows plain line
-        // feeds where the box holds CR LF.
-        m_text = m_line ? m_line->text() : m_plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-        m_userEdited = false;
-    }
     return m_text;
 }
 
@@ -69,10 +63,9 @@ void TextBox::setText(const QString &text)
 {
     // Rewriting the same text (the header rows after every analysis) leaves
     // the editor alone: whatever sync is pending already ends at this text.
-    if (text == this->text())
+    if (text == m_text)
         return;
     m_text = text;
-    m_userEdited = false;
     m_pending.clear();
     m_resetView = true;
     scheduleSync();
@@ -82,7 +75,6 @@ void TextBox::append(const QString &piece)
 {
     if (piece.isEmpty())
         return;
-    text(); // fold in a user's edit before adding to it
     m_text += piece;
     if (!m_resetView)
         m_pending += piece;
@@ -127,8 +119,11 @@ void TextBox::syncView()
 
 void TextBox::takeUserEdit()
 {
-    if (!m_syncing)
-        m_userEdited = true;
+    if (m_syncing)
+        return;
+    // What the user typed is the text now; the editor shows plain line
+    // feeds where the box holds CR LF.
+    m_text = m_line ? m_line->text() : m_plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
 }
 
 } // namespace platform

@@ -48,12 +48,11 @@ private:
 
     QLineEdit *m_line = nullptr;
     QPlainTextEdit *m_plain = nullptr;
-    mutable QString m_text;
+    QString m_text;
     QString m_pending;
     bool m_resetView = false;
     bool m_syncScheduled = false;
     bool m_syncing = false;
-    mutable bool m_userEdited = false;
 };
 
 } // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "numbers/spread.h"
+
+#include <string>
+#include <string_view>
+
+// Reading the numbers of a command line: whole decimal numbers, no sign, no
+// point, no exponent.
+namespace cli {
+
+struct Invocation;
+
+// „text“, as the messages quote what the user wrote.
+std::string quoted(std::string_view text);
+
+// How a limit reads in help texts: 1000000, 10^18, 2^64.
+std::string limitText(numbers::Wide limit);
+
+// A whole number between min and max; `name` is how the messages call it.
+numbers::Wide wholeNumber(std::string_view text, const char *name, numbers::Wide min,
+                          numbers::Wide max);
+
+// The command's first argument as N, within the command's range.
+numbers::Wide nOf(const Invocation &call);
+
+// N and K (the first two arguments) reduced as the window reduces them: K of
+// any length taken modulo N, then their common divisor cancelled with the
+// window's message on standard error. A multiple of N is a usage error.
+struct Multiplier {
+    numbers::Wide n;
+    numbers::u64 k;
+};
+Multiplier multiplierOf(const Invocation &call);
+
+} // namespace cli

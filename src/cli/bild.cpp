@@ -1,0 +1,59 @@
+// zyklar bild N K --ausgabe DATEI: the window's picture of an analysis as a
+// file, drawn by the window's own drawing code on a canvas of its own.
+
+#include "analysis/drawing.h"
+#include "analysis/picture.h"
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "platform/canvas.h"
+#include "platform/savefile.h"
+
+#include <QGuiApplication>
+
+namespace cli {
+
+namespace {
+
+void run(const Invocation &call)
+{
+    const std::optional<std::string> file = call.value(Option::Output);
+    if (!file)
+        throw UsageError{"bild braucht --ausgabe DATEI (.png, .svg oder .pdf)"};
+    const QString path = QString::fromLocal8Bit(file->c_str());
+    const std::optional<platform::PictureType> type = platform::pictureTypeOf(path);
+    if (!type)
+        throw UsageError{quoted(*file) + ": Bilder schreibt zyklar als .png, .svg oder .pdf"};
+    qreal scale = 4;
+    if (const std::optional<std::string> chosen = call.value(Option::Scale)) {
+        if (*type != platform::PictureType::Png)
+            throw UsageError{"--skala gilt nur für PNG-Bilder"};
+        if (*chosen != "1" && *chosen != "2" && *chosen != "4")
+            throw UsageError{"--skala muss 1, 2 oder 4 sein, nicht " + quoted(*chosen)};
+        scale = std::stoi(*chosen);
+    }
+    const Multiplier m = multiplierOf(call);
+    // Text is laid out by the GUI application that main() made.
+    Q_ASSERT(qobject_cast<QGuiApplication *>(QCoreApplication::instance()));
+
+    platform::Canvas canvas;
+    analysis::picture::setUpCanvas(canvas);
+    analysis::drawAnalysis(canvas, int(m.n), int(m.k),
+                           call.isSet(Option::Spokes) ? analysis::Mode::Spokes
+                                                      : analysis::Mode::Star);
+    const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(int(m.n)).arg(m.k);
+    const QString failure = platform::savePicture(canvas, path, *type, scale, title);
+    if (!failure.isEmpty())
+        throw Failure{quoted(*file) + " wurde nicht geschrieben: " + failure.toStdString()};
+}
+
+} // namespace
+
+const Command bildCommand{
+    "bild", "N K", 2, 1000, {Option::Spokes, Option::Output, Option::Scale}, true,
+    "das Bild einer Analyse als PNG, SVG oder PDF",
+    "Zeichnet das Bild der Analyse von N und K, wie es das Fenster zeigt, als Stern\n"
+    "oder mit Speichen, in eine Datei: PNG, SVG (Vektoren) oder PDF, nach der\n"
+    "Endung des Namens. {N}.\n",
+    run};
+
+} // namespace cli

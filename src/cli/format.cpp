@@ -1,0 +1,188 @@
+#include "cli/format.h"
+
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+using numbers::u64;
+
+// Display width of UTF-8 text: its code points.
+size_t displayWidth(std::string_view text)
+{
+    return size_t(std::count_if(text.begin(), text.end(),
+                                [](unsigned char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// A CSV field in double quotes, doubling any quote inside (RFC 4180).
+std::string csvQuoted(std::string_view field)
+{
+    std::string text = "\"";
+    for (char c : field)
+        text += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return text + "\"";
+}
+
+std::string jsonArray(const std::vector<u64> &values)
+{
+    std::string text = "[";
+    for (size_t i = 0; i < values.size(); ++i)
+        (text += i ? "," : "") += std::to_string(values[i]);
+    return text + "]";
+}
+
+struct FigureName {
+    const char *key;
+    const char *caption;
+};
+const FigureName figureNames[] = {
+    {"summe", "Summe"},
+    {"anteil", "Anteil"},
+    {"kettenbruch", "Kettenbruch"},
+    {"groesster_teilnenner", "größter Teilnenner"},
+};
+
+// The fields of one step of an occupation.
+struct StepField {
+    const char *key;
+    u64 (*value)(const numbers::Occupation &steps, u64 n);
+};
+const StepField stepFields[] = {
+    {"schritt", [](const numbers::Occupation &s, u64) { return s.step(); }},
+    {"position", [](const numbers::Occupation &s, u64) { return s.position() + 1; }},
+    {"rueckwaerts", [](const numbers::Occupation &s, u64) { return s.backward(); }},
+    {"vorwaerts", [](const numbers::Occupation &s, u64) { return s.forward(); }},
+    {"minimum", [](const numbers::Occupation &s, u64) { return s.minimal(); }},
+    {"gleichverteilt", [](const numbers::Occupation &s, u64 n) { return n / (s.step() + 1); }},
+};
+
+} // namespace
+
+Output &Output::operator<<(std::string_view text)
+{
+    m_buffer += text;
+    if (m_buffer.size() >= 1 << 16)
+        flush();
+    return *this;
+}
+
+bool Output::finish()
+{
+    flush();
+    return std::fflush(m_file) == 0 && !std::ferror(m_file);
+}
+
+void Output::flush()
+{
+    std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file);
+    m_buffer.clear();
+}
+
+const char *keyOf(Figure figure)
+{
+    return figureNames[int(figure)].key;
+}
+
+const char *captionOf(Figure figure)
+{
+    return figureNames[int(figure)].caption;
+}
+
+std::string valueOf(Figure figure, const numbers::Figures &f, Format format)
+{
+    switch (figure) {
+    case Figure::Sum: return numbers::decimal(f.sum);
+    case Figure::Share: return numbers::shareText(f.share, format == Format::Text ? ',' : '.');
+    case Figure::Fraction:
+        if (format == Format::Json)
+            return jsonArray(f.quotients);
+        if (format == Format::Csv)
+            return csvQuoted(numbers::continuedFractionText(f.quotients));
+        return numbers::continuedFractionText(f.quotients);
+    case Figure::Largest: return std::to_string(f.largest);
+    }
+    return {};
+}
+
+std::string jsonMember(std::string_view key, std::string_view value)
+{
+    return '"' + std::string(key) + "\":" + std::string(value);
+}
+
+std::string csvLine(const std::vector<std::string> &fields)
+{
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i)
+        (line += i ? "," : "") += fields[i];
+    return line + '\n';
+}
+
+std::string stepsCsv(u64 n, u64 k)
+{
+    std::vector<std::string> keys;
+    for (const StepField &field : stepFields)
+        keys.emplace_back(field.key);
+    std::string csv = csvLine(keys);
+    numbers::Occupation steps(n, k);
+    for (u64 i = 1; i < n; ++i) {
+        steps.advance();
+        for (const StepField &field : stepFields)
+            (csv += std::to_string(field.value(steps, n))) += ',';
+        csv.back() = '\n';
+    }
+    return csv;
+}
+
+void writeStepsJson(Output &out, u64 n, u64 k)
+{
+    numbers::Occupation steps(n, k);
+    for (u64 i = 1; i < n; ++i) {
+        steps.advance();
+        std::string object = i > 1 ? ",\n{" : "\n{";
+        for (const StepField &field : stepFields) {
+            if (object.back() != '{')
+                object += ',';
+            object += jsonMember(field.key, std::to_string(field.value(steps, n)));
+        }
+        out << object << '}';
+    }
+}
+
+TextTable::TextTable(std::vector<Column> columns)
+    : m_columns(std::move(columns))
+{
+    for (const Column &column : m_columns)
+        m_widths.push_back(displayWidth(column.caption));
+}
+
+void TextTable::measure(const std::vector<std::string> &cells)
+{
+    for (size_t c = 0; c < cells.size() && c < m_widths.size(); ++c)
+        m_widths[c] = std::max(m_widths[c], displayWidth(cells[c]));
+}
+
+std::string TextTable::header() const
+{
+    std::vector<std::string> captions;
+    for (const Column &column : m_columns)
+        captions.push_back(column.caption);
+    return line(captions);
+}
+
+std::string TextTable::line(const std::vector<std::string> &cells) const
+{
+    std::string text;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        if (c + 1 == cells.size()) {
+            text += cells[c];
+            break;
+        }
+        const std::string fill(m_widths[c] - std::min(m_widths[c], displayWidth(cells[c])), ' ');
+        text += m_columns[c].left ? cells[c] + fill : fill + cells[c];
+        text += "  ";
+    }
+    return text + '\n';
+}
+
+} // namespace cli

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "numbers/spread.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The one place for the command line's output formats: a text table for
+// reading, CSV with a header row (RFC 4180), JSON as one value; and the
+// names of every field, written once.
+namespace cli {
+
+enum class Format { Text, Csv, Json };
+
+// Standard output, written in large pieces.
+class Output
+{
+public:
+    explicit Output(std::FILE *file)
+        : m_file(file)
+    {
+    }
+    Output &operator<<(std::string_view text);
+    Output &operator<<(char c) { return *this << std::string_view(&c, 1); }
+    // False when anything could not be written (a full disk, say).
+    bool finish();
+
+private:
+    void flush();
+    std::FILE *m_file;
+    std::string m_buffer;
+};
+
+// A figure of a multiplier, under one name in CSV headers and JSON keys and
+// one caption in text.
+enum class Figure { Sum, Share, Fraction, Largest };
+inline constexpr Figure everyFigure[] = {Figure::Sum, Figure::Share, Figure::Fraction,
+                                         Figure::Largest};
+
+const char *keyOf(Figure figure);
+const char *captionOf(Figure figure);
+// The figure's value as the format writes it: a decimal comma in text and a
+// point in CSV and JSON; the continued fraction quoted in CSV and an array
+// in JSON.
+std::string valueOf(Figure figure, const numbers::Figures &figures, Format format);
+
+// "key":value
+std::string jsonMember(std::string_view key, std::string_view value);
+// "a","b" → a,b with the separating commas; the fields are written as given.
+std::string csvLine(const std::vector<std::string> &fields);
+
+// The steps of one analysis, one row per step i = 1 … N − 1: schritt,
+// position (1-based), rueckwaerts, vorwaerts, minimum, gleichverteilt
+// (⌊N/(i + 1)⌋). As CSV, and as the JSON objects of the steps.
+std::string stepsCsv(numbers::u64 n, numbers::u64 k);
+void writeStepsJson(Output &out, numbers::u64 n, numbers::u64 k);
+
+// A table for reading: columns separated by two blanks, each as wide as its
+// widest cell, numbers right-aligned and text left-aligned; the last column
+// is not padded. Cells are measured first, then written, so rows may be
+// made twice instead of kept.
+class TextTable
+{
+public:
+    struct Column {
+        std::string caption;
+        bool left = false;
+    };
+    explicit TextTable(std::vector<Column> columns);
+
+    void measure(const std::vector<std::string> &cells);
+    std::string header() const;
+    std::string line(const std::vector<std::string> &cells) const;
+
+private:
+    std::vector<Column> m_columns;
+    std::vector<size_t> m_widths;
+};
+
+} // namespace cli

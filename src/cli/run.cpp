@@ -1,0 +1,250 @@
+#include "cli/run.h"
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+const OptionSpec options[] = {
+    {Option::Top, "top", "T", "[--top T]", "nur die ersten T Plätze"},
+    {Option::Format, "format", "F", "[--format text|csv|json]", "text (Vorgabe), csv oder json"},
+    {Option::Spokes, "speichen", nullptr, "[--speichen]", "Speichen statt Stern"},
+    {Option::Output, "ausgabe", "DATEI", "--ausgabe DATEI", "die Bilddatei: .png, .svg oder .pdf"},
+    {Option::Scale, "skala", "S", "[--skala 1|2|4]",
+     "ein PNG 1-, 2- oder 4-mal so groß wie am Bildschirm\n(Vorgabe 4)"},
+};
+
+const Command *const commands[] = {&analyseCommand, &ranglisteCommand, &summeCommand,
+                                   &bildCommand};
+
+const char overviewOptions[]
+        = "Optionen:\n"
+          "  --format F      text (Vorgabe), csv oder json\n"
+          "  --top T         bei rangliste: nur die ersten T Plätze\n"
+          "  --speichen, --ausgabe DATEI, --skala S\n"
+          "                  bei bild: Speichen statt Stern, die Datei, ihre Größe\n"
+          "  -h, --help      diese Hilfe; nach einem Befehl dessen Hilfe\n"
+          "  --version       die Version\n"
+          "\n"
+          "K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird\n"
+          "herausgekürzt. Zahlen sind ganze Dezimalzahlen ohne Vorzeichen.\n";
+
+std::string padded(std::string text, size_t width)
+{
+    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
+}
+
+std::string overview()
+{
+    std::string text = "Aufruf: zyklar [BEFEHL ARGUMENTE… [OPTIONEN]]\n"
+                       "Ohne Argumente öffnet zyklar sein Fenster.\n\nBefehle:\n";
+    for (const Command *command : commands)
+        text += "  " + padded(command->name + std::string(" ") + command->arguments, 16)
+                + command->summary + '\n';
+    return text + '\n' + overviewOptions;
+}
+
+std::string helpOf(const Command &command)
+{
+    std::string help = command.help;
+    const size_t range = help.find("{N}");
+    if (range != std::string::npos)
+        help.replace(range, 3, "2 ≤ N ≤ " + limitText(command.maxN));
+    std::string text = "Aufruf: " + command.usage() + "\n\n" + help + '\n';
+    for (Option option : command.options) {
+        const OptionSpec &spec = specOf(option);
+        std::string line = std::string("--") + spec.name + (spec.value ? std::string(" ") + spec.value : "");
+        std::string lines = spec.help;
+        for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 20)
+            lines.insert(at + 1, std::string(19, ' '));
+        text += "  " + padded(line, 17) + lines + '\n';
+    }
+    return text;
+}
+
+Format formatNamed(const std::string &name)
+{
+    if (name == "text")
+        return Format::Text;
+    if (name == "csv")
+        return Format::Csv;
+    if (name == "json")
+        return Format::Json;
+    throw UsageError{"unbekanntes Format " + quoted(name) + "; möglich sind text, csv und json"};
+}
+
+// The arguments as the parser reads them, before any number is.
+struct Parsed {
+    const Command *command = nullptr;
+    std::vector<std::string> arguments;
+    std::map<Option, std::string> options;
+    bool help = false;
+    bool version = false;
+};
+
+Parsed parse(const QStringList &arguments)
+{
+    // A number with a sign would otherwise read as an unknown option.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument.size() > 1 && (argument[0] == u'-' || argument[0] == u'+')
+            && argument[1].isDigit())
+            throw UsageError{quoted(argument.toStdString())
+                             + " ist keine ganze Dezimalzahl: Zahlen haben kein Vorzeichen"};
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({help, version});
+    for (const OptionSpec &spec : options)
+        parser.addOption(QCommandLineOption(QLatin1String(spec.name), {},
+                                            spec.value ? QLatin1String(spec.value) : QString()));
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString name = parser.unknownOptionNames().first();
+            throw UsageError{"unbekannte Option "
+                             + quoted((name.size() == 1 ? "-" : "--") + name.toStdString())
+                             + "; die Optionen zeigt „zyklar --help“"};
+        }
+        throw UsageError{"einer Option fehlt ihr Wert, etwa --format F oder --top T"};
+    }
+
+    Parsed parsed;
+    parsed.help = parser.isSet(help);
+    parsed.version = parser.isSet(version);
+    QStringList positional = parser.positionalArguments();
+    if (!positional.isEmpty()) {
+        const QString name = positional.takeFirst();
+        const auto named = std::find_if(std::begin(commands), std::end(commands),
+                                        [&](const Command *c) { return name == QLatin1String(c->name); });
+        if (named == std::end(commands))
+            throw UsageError{"unbekannter Befehl " + quoted(name.toStdString())
+                             + "; die Befehle zeigt „zyklar --help“"};
+        parsed.command = *named;
+    }
+    for (const QString &argument : positional)
+        parsed.arguments.push_back(argument.toStdString());
+    for (const OptionSpec &spec : options) {
+        if (parser.isSet(QLatin1String(spec.name)))
+            parsed.options[spec.option] = parser.value(QLatin1String(spec.name)).toLocal8Bit().toStdString();
+    }
+    return parsed;
+}
+
+int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
+{
+    if (parsed.help) {
+        std::fputs((parsed.command ? helpOf(*parsed.command) : overview()).c_str(), out);
+        return exitOk;
+    }
+    if (parsed.version) {
+        std::fputs("zyklar " ZYKLAR_VERSION "\n", out);
+        return exitOk;
+    }
+    if (!parsed.command)
+        throw UsageError{"kein Befehl angegeben; die Befehle zeigt „zyklar --help“"};
+
+    const Command &command = *parsed.command;
+    const std::string usage = "; Aufruf: " + command.usage();
+    if (int(parsed.arguments.size()) < command.argumentCount)
+        throw UsageError{"zu wenige Argumente" + usage};
+    if (int(parsed.arguments.size()) > command.argumentCount)
+        throw UsageError{"zu viele Argumente" + usage};
+    for (const auto &[option, value] : parsed.options) {
+        if (!command.takes(option))
+            throw UsageError{std::string("--") + specOf(option).name + " gilt nicht für "
+                             + command.name + usage};
+    }
+
+    Output output(out);
+    Invocation call{command, parsed.arguments, parsed.options, Format::Text, output, err};
+    if (const auto format = call.value(Option::Format))
+        call.format = formatNamed(*format);
+    try {
+        command.run(call);
+    } catch (const Failure &) {
+        output.finish(); // what was complete before the failure
+        throw;
+    }
+    if (!output.finish())
+        throw Failure{"die Ergebnisse ließen sich nicht vollständig schreiben"};
+    return exitOk;
+}
+
+QStringList argumentList(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+const OptionSpec &specOf(Option option)
+{
+    return *std::find_if(std::begin(options), std::end(options),
+                         [option](const OptionSpec &spec) { return spec.option == option; });
+}
+
+std::span<const OptionSpec> everyOption()
+{
+    return options;
+}
+
+std::span<const Command *const> everyCommand()
+{
+    return commands;
+}
+
+bool Command::takes(Option option) const
+{
+    return std::find(options.begin(), options.end(), option) != options.end();
+}
+
+std::string Command::usage() const
+{
+    std::string text = std::string("zyklar ") + name + ' ' + arguments;
+    for (Option option : options)
+        text += std::string(" ") + specOf(option).usage;
+    return text;
+}
+
+std::optional<std::string> Invocation::value(Option option) const
+{
+    const auto found = options.find(option);
+    return found == options.end() ? std::nullopt : std::optional(found->second);
+}
+
+int run(int argc, char *argv[], std::FILE *out, std::FILE *err)
+{
+    try {
+        return runParsed(parse(argumentList(argc, argv)), out, err);
+    } catch (const UsageError &error) {
+        std::fprintf(err, "zyklar: %s\n", error.message.c_str());
+        return exitUsage;
+    } catch (const Failure &failure) {
+        std::fprintf(err, "zyklar: %s\n", failure.message.c_str());
+        return exitFailure;
+    }
+}
+
+bool needsGuiApplication(int argc, char *argv[])
+{
+    try {
+        const Parsed parsed = parse(argumentList(argc, argv));
+        return parsed.command && parsed.command->needsGui && !parsed.help && !parsed.version;
+    } catch (const UsageError &) {
+        return false;
+    }
+}
+
+} // namespace cli
