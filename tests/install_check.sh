@@ -29,4 +29,12 @@ desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/zyklar.1" 2>&1 >/dev/null)
 [ -z "$warnings" ] || { echo "FAIL: man warns: $warnings"; exit 1; }
+page=$prefix/share/man/man1/zyklar.1
+warnings=$(groff -ww -man -Tutf8 "$page" 2>&1 >/dev/null)
+[ -z "$warnings" ] || { echo "FAIL: groff warns: $warnings"; exit 1; }
+# No German word is broken with a hyphen at any usual width.
+for width in 72 80 100; do
+    broken=$(LC_ALL=C.UTF-8 MANWIDTH=$width man -E UTF-8 -l "$page" 2>/dev/null | grep -n '‐$' || true)
+    [ -z "$broken" ] || { echo "FAIL: hyphenated at $width columns: $broken"; exit 1; }
+done
 echo "PASS: installed and valid"

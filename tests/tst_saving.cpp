@@ -3,6 +3,7 @@
 // as CSV; the German file dialog; failures that lose nothing; and
 // `zyklar bild` drawing the same picture with no display.
 
+#include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
 #include "platform/filedialog.h"
@@ -54,7 +55,7 @@ QImage loaded(const QString &path)
 
 QImage screen(const Form1 &form)
 {
-    return form.Picture1->image().convertToFormat(QImage::Format_RGB32);
+    return ui::Picture1(form)->image().convertToFormat(QImage::Format_RGB32);
 }
 
 // The share of 4 x 4 blocks whose average colours differ by more than a
@@ -163,19 +164,19 @@ void TestSaving::pngAtOneTimesIsTheScreen()
     });
     const auto form = startZyklar();
     if (state == u"spokes") {
-        form->Option2->setChecked(true);
-        form->Command2->click();
+        ui::Option2(*form)->setChecked(true);
+        ui::Command2(*form)->click();
     } else if (state == u"freehand") {
         form->Picture1_MouseDown();
         for (double x = -1; x < 1; x += 0.05)
             form->Picture1_MouseMove(x, 0.3 * x);
         form->Picture1_MouseUp();
     } else if (state == u"stopped") {
-        form->Check1->setChecked(true);
-        form->txtN->setText(QStringLiteral("30"));
-        form->Command2->click();
+        ui::Check1(*form)->setChecked(true);
+        ui::txtN(*form)->setText(QStringLiteral("30"));
+        ui::Command2(*form)->click();
     } else if (state == u"cls") {
-        form->Command1->click();
+        ui::Command1(*form)->click();
     }
 
     const QString path = m_folder.filePath(state + ".png");
@@ -216,7 +217,7 @@ void TestSaving::pngScaleAndTypeFollowFilterAndName()
         return;
     }
     QVERIFY(head.startsWith("\x89PNG"));
-    QCOMPARE(QImage(file.fileName()).size(), form->Picture1->drawingArea().size() * scale);
+    QCOMPARE(QImage(file.fileName()).size(), ui::Picture1(*form)->drawingArea().size() * scale);
 }
 
 void TestSaving::svgIsVectorsThatLookTheSame()
@@ -283,10 +284,10 @@ void TestSaving::resultsAreTheCommandLinesCsv()
     QVERIFY(save->isEnabled());
 
     // A stopped single step completes nothing: 21, 8 is still the last.
-    form.Check1->setChecked(true);
-    form.txtN->setText(QStringLiteral("30"));
-    form.txtk->setText(QStringLiteral("7"));
-    form.Command2->click();
+    ui::Check1(form)->setChecked(true);
+    ui::txtN(form)->setText(QStringLiteral("30"));
+    ui::txtk(form)->setText(QStringLiteral("7"));
+    ui::Command2(form)->click();
 
     const QString path = m_folder.filePath(QStringLiteral("ergebnisse.csv"));
     SaveAnswers answer(path);
@@ -429,16 +430,16 @@ void TestSaving::commandLinePictureIsTheWindows()
     QCOMPARE(loaded(png), screen(*form));
 
     // Spokes, as the window draws them.
-    form->Picture1->cls();
-    form->Option2->setChecked(true);
-    form->Command2->click();
+    ui::Picture1(*form)->cls();
+    ui::Option2(*form)->setChecked(true);
+    ui::Command2(*form)->click();
     run = zyklar({"bild", "21", "29", "--speichen", "--ausgabe", png, "--skala", "1"});
     QCOMPARE(run.status, 0);
     QCOMPARE(loaded(png), screen(*form));
 
     // Four times the size by default; vectors and a page by the name.
     QCOMPARE(zyklar({"bild", "21", "8", "--ausgabe", png}).status, 0);
-    QCOMPARE(QImage(png).size(), form->Picture1->drawingArea().size() * 4);
+    QCOMPARE(QImage(png).size(), ui::Picture1(*form)->drawingArea().size() * 4);
     const QString svg = m_folder.filePath(QStringLiteral("cli.svg"));
     QCOMPARE(zyklar({"bild", "13", "5", "--ausgabe", svg}).status, 0);
     QFile file(svg);
@@ -451,34 +452,38 @@ void TestSaving::commandLinePictureIsTheWindows()
 
 void TestSaving::commandLineBadPictures_data()
 {
+    // A usage error exits 2; a picture that was understood but cannot be
+    // written exits 1. Neither leaves a file.
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
     QTest::addColumn<QString>("mentions");
-    const QString png = QDir::temp().filePath(QStringLiteral("zyklar-test-nie.png"));
-    QTest::newRow("no --ausgabe") << QStringList{"bild", "21", "8"} << "--ausgabe";
-    QTest::newRow("unknown type") << QStringList{"bild", "21", "8", "--ausgabe", "x.jpg"} << ".svg";
+    const QString png = m_folder.filePath(QStringLiteral("nie.png"));
+    QTest::newRow("no --ausgabe") << QStringList{"bild", "21", "8"} << 2 << "--ausgabe";
+    QTest::newRow("unknown type") << QStringList{"bild", "21", "8", "--ausgabe", "x.jpg"} << 2 << ".svg";
     QTest::newRow("scale 3") << QStringList{"bild", "21", "8", "--ausgabe", png, "--skala", "3"}
-                             << "1, 2 oder 4";
+                             << 2 << "1, 2 oder 4";
     QTest::newRow("scale for SVG") << QStringList{"bild", "21", "8", "--ausgabe", "x.svg", "--skala", "2"}
-                                   << "PNG";
-    QTest::newRow("N too large") << QStringList{"bild", "1001", "8", "--ausgabe", png} << "1000";
+                                   << 2 << "PNG";
+    QTest::newRow("N too large") << QStringList{"bild", "1001", "8", "--ausgabe", png} << 2 << "1000";
     QTest::newRow("missing folder")
-            << QStringList{"bild", "21", "8", "--ausgabe", "/gibt/es/nicht/x.png"} << "Ordner";
+            << QStringList{"bild", "21", "8", "--ausgabe", "/gibt/es/nicht/x.png"} << 1 << "Ordner";
     QTest::newRow("a directory") << QStringList{"bild", "21", "8", "--ausgabe", QDir::tempPath()}
-                                 << "Bilder schreibt";
-    QTest::newRow("spokes elsewhere") << QStringList{"summe", "21", "8", "--speichen"}
+                                 << 2 << "Bilder schreibt";
+    QTest::newRow("spokes elsewhere") << QStringList{"summe", "21", "8", "--speichen"} << 2
                                       << "gilt nicht für summe";
 }
 
 void TestSaving::commandLineBadPictures()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(int, status);
     QFETCH(QString, mentions);
     const Run run = zyklar(arguments);
-    QCOMPARE(run.status, 2);
+    QCOMPARE(run.status, status);
     QCOMPARE(run.err.count(u'\n'), 1);
     QVERIFY2(run.err.startsWith(QStringLiteral("zyklar: ")) && run.err.contains(mentions),
              qPrintable(run.err));
-    QVERIFY(!QFile::exists(QDir::temp().filePath(QStringLiteral("zyklar-test-nie.png"))));
+    QVERIFY(!QFile::exists(m_folder.filePath(QStringLiteral("nie.png"))));
 }
 
 QTEST_MAIN(TestSaving)

@@ -1,0 +1,283 @@
+// The command line run in this process through cli::run: every command's
+// output, byte for byte, for a table of invocations kept beside this test;
+// the window's texts; the machine formats read back; the numbers reduced as
+// the window reduces them.
+
+#include "app/application.h"
+#include "app/form1.h"
+#include "formcontrols.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+using testsupport::Run;
+
+Run command(const QString &arguments)
+{
+    return testsupport::runCommand(arguments);
+}
+
+Run command(const QStringList &arguments)
+{
+    return testsupport::runCommand(arguments);
+}
+
+// What a recorded invocation wrote to one stream; no file is nothing.
+QString recorded(const QString &name, const char *stream)
+{
+    QFile file(QStringLiteral(ZYKLAR_CLI_RECORDS "/%1.%2").arg(name, QLatin1String(stream)));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void recordedOutputs_data();
+    void recordedOutputs();
+    void textIsTheWindowsText_data();
+    void textIsTheWindowsText();
+    void beyond999EveryDigitStays();
+    void analyseJsonAddsUp();
+    void machineFormatsAreWellFormed();
+    void ranglisteTopOfALargeN();
+    void multiplierIsReducedAsTheWindowDoes();
+
+private:
+    testsupport::ScreenSize m_screen{1024, 768};
+};
+
+void TestCli::recordedOutputs_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::newRow("analyse_21_8") << "analyse 21 8" << 0;
+    QTest::newRow("analyse_7_3") << "analyse 7 3" << 0;
+    QTest::newRow("analyse_2_1") << "analyse 2 1" << 0;
+    QTest::newRow("analyse_200_77") << "analyse 200 77" << 0;
+    QTest::newRow("analyse_1009_390") << "analyse 1009 390" << 0;
+    QTest::newRow("analyse_csv") << "analyse 7 3 --format csv" << 0;
+    QTest::newRow("analyse_json") << "analyse 21 8 --format json" << 0;
+    QTest::newRow("analyse_json_equals") << "analyse 7 3 --format=json" << 0;
+    QTest::newRow("analyse_divisor") << "analyse 21 6 --format csv" << 0;
+    QTest::newRow("analyse_k_above_n") << "analyse 21 29 --format csv" << 0;
+    QTest::newRow("rangliste_21") << "rangliste 21" << 0;
+    QTest::newRow("rangliste_21_csv") << "rangliste 21 --format csv" << 0;
+    QTest::newRow("rangliste_21_top3_json") << "rangliste 21 --top 3 --format json" << 0;
+    QTest::newRow("rangliste_2") << "rangliste 2" << 0;
+    QTest::newRow("rangliste_3_json") << "rangliste 3 --format json" << 0;
+    QTest::newRow("rangliste_2p20_top3_csv") << "rangliste 1048576 --top 3 --format csv" << 0;
+    QTest::newRow("rangliste_1000_top5") << "rangliste 1000 --top 5" << 0;
+    QTest::newRow("rangliste_100_top4_json") << "rangliste 100 --format json --top 4" << 0;
+    QTest::newRow("rangliste_top_past_count") << "rangliste 10 --top 100" << 0;
+    QTest::newRow("summe_21_8") << "summe 21 8" << 0;
+    QTest::newRow("summe_21_8_csv") << "summe 21 8 --format csv" << 0;
+    QTest::newRow("summe_21_8_json") << "summe 21 8 --format json" << 0;
+    QTest::newRow("summe_1e18") << "summe 1000000000000000000 618033988749894849" << 0;
+    QTest::newRow("summe_1e18_json") << "summe 1000000000000000000 618033988749894849 --format json" << 0;
+    QTest::newRow("summe_long_k") << "summe 21 10000000000000000000000000000000000000004" << 0;
+    QTest::newRow("summe_2_1_csv") << "summe 2 1 --format csv" << 0;
+    QTest::newRow("help") << "--help" << 0;
+    QTest::newRow("help_short") << "-h" << 0;
+    QTest::newRow("help_analyse") << "analyse --help" << 0;
+    QTest::newRow("help_rangliste") << "rangliste --help" << 0;
+    QTest::newRow("help_summe") << "summe --help" << 0;
+    QTest::newRow("help_bild") << "bild --help" << 0;
+    QTest::newRow("help_wins") << "rangliste x --help" << 0;
+    QTest::newRow("version") << "--version" << 0;
+    QTest::newRow("error_letters") << "analyse abc 8" << 2;
+    QTest::newRow("error_sign") << "analyse 21 -8" << 2;
+    QTest::newRow("error_n_1") << "analyse 1 1" << 2;
+    QTest::newRow("error_too_many") << "rangliste 21 8" << 2;
+    QTest::newRow("error_too_few") << "analyse 21" << 2;
+    QTest::newRow("error_unknown_command") << "sortiere 21" << 2;
+    QTest::newRow("error_format") << "summe 21 8 --format xml" << 2;
+    QTest::newRow("error_format_value") << "summe 21 8 --format" << 2;
+    QTest::newRow("error_top_elsewhere") << "analyse 21 8 --top 3" << 2;
+    QTest::newRow("error_top_0") << "rangliste 21 --top 0" << 2;
+    QTest::newRow("error_no_command") << "--format csv" << 2;
+    QTest::newRow("error_n_past_64_bits") << "summe 99999999999999999999999 3" << 2;
+    QTest::newRow("error_k_multiple") << "summe 21 42" << 2;
+    QTest::newRow("error_unknown_option") << "rangliste 21 --bunt" << 2;
+    QTest::newRow("error_short_option") << "rangliste 21 -x" << 2;
+    QTest::newRow("error_bild_no_output") << "bild 21 8" << 2;
+    QTest::newRow("error_bild_type") << "bild 21 8 --ausgabe bild.txt" << 2;
+    QTest::newRow("error_bild_skala") << "bild 21 8 --ausgabe bild.svg --skala 2" << 2;
+    QTest::newRow("error_bild_skala_value") << "bild 21 8 --ausgabe bild.png --skala 3" << 2;
+    QTest::newRow("error_bild_n") << "bild 1001 8 --ausgabe bild.png" << 2;
+    QTest::newRow("error_plus_sign") << "summe +21 8" << 2;
+    QTest::newRow("error_fraction") << "analyse 21 2.5" << 2;
+    QTest::newRow("error_exponent") << "rangliste 1e3" << 2;
+    QTest::newRow("error_analyse_n_large") << "analyse 1000001 3" << 2;
+    QTest::newRow("error_rangliste_n_large") << "rangliste 1000000001" << 2;
+    QTest::newRow("error_summe_n_large") << "summe 1000000000000000001 3" << 2;
+    QTest::newRow("error_k_zero") << "summe 21 0" << 2;
+    QTest::newRow("error_top_negative") << "rangliste 21 --top -3" << 2;
+}
+
+void TestCli::recordedOutputs()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    const Run run = command(arguments);
+    QCOMPARE(run.out, recorded(name, "out"));
+    QCOMPARE(run.err, recorded(name, "err"));
+    QCOMPARE(run.status, status);
+    // A usage error is one German line on standard error and nothing else.
+    if (status == 2) {
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.startsWith(QStringLiteral("zyklar: ")));
+        QCOMPARE(run.err.count(u'\n'), 1);
+    }
+}
+
+void TestCli::textIsTheWindowsText_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("k");
+    QTest::newRow("start values") << 21 << 8;
+    QTest::newRow("7, 3") << 7 << 3;
+    QTest::newRow("2, 1") << 2 << 1;
+    QTest::newRow("200, 77: columns touch") << 200 << 77;
+    QTest::newRow("101, 100") << 101 << 100;
+}
+
+void TestCli::textIsTheWindowsText()
+{
+    QFETCH(int, n);
+    QFETCH(int, k);
+    testsupport::MessageAnswers answers;
+    const auto form = startZyklar();
+    form->cmdclear_Click();
+    ui::txtN(*form)->setText(QString::number(n));
+    ui::txtk(*form)->setText(QString::number(k));
+    ui::Command2(*form)->click();
+
+    const auto lf = [](QString text) { return text.replace(QStringLiteral("\r\n"), "\n"); };
+    const QString window = "Die Folge\n" + ui::txtFolge(*form)->text() + "\n\n"
+            + "getrennt nach rechtem und linkem Nachbarn\n" + lf(ui::txtAbs(*form)->text()) + "\n"
+            + "Folge der Minimalabstände\n" + lf(ui::txtAbstand(*form)->text()) + "\n"
+            + "  k:  Summe\n" + lf(ui::txtSumme(*form)->text()) + "\n"
+            + "Reihenfolge der Felderbelegung / Permutation\n" + lf(ui::txtAusgabe(*form)->text());
+
+    const Run run = command(QStringList{"analyse", QString::number(n), QString::number(k)});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, window);
+}
+
+void TestCli::beyond999EveryDigitStays()
+{
+    // At N = 1009 the columns are five wide ("␣1009"), so every number of
+    // a row can be read back and agrees with the CSV.
+    const Run text = command("analyse 1009 390");
+    const Run csv = command("analyse 1009 390 --format csv");
+    QCOMPARE(text.status, 0);
+    QStringList rows = csv.out.split(u'\n', Qt::SkipEmptyParts);
+    rows.removeFirst();
+    QCOMPARE(rows.size(), 1008);
+
+    const QStringList lines = text.out.split(u'\n');
+    const QString minimal = lines[lines.indexOf("Folge der Minimalabstände") + 1];
+    const QString permutation = lines[lines.indexOf("Reihenfolge der Felderbelegung / Permutation") + 1];
+    QCOMPARE(minimal.size(), 5 * 1009);
+    QCOMPARE(permutation.size(), 5 * 1009);
+    QCOMPARE(minimal.left(5), QStringLiteral(" 1009"));
+    for (int i = 1; i < 1009; ++i) {
+        const QStringList fields = rows[i - 1].split(u',');
+        QCOMPARE(minimal.mid(5 * i, 5).trimmed(), fields[4]);
+    }
+    QVERIFY(permutation.contains(QStringLiteral(" 1009")));
+}
+
+void TestCli::analyseJsonAddsUp()
+{
+    const Run json = command("analyse 21 8 --format=json");
+    QCOMPARE(json.status, 0);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object["n"].toInt(), 21);
+    QCOMPARE(object["k"].toInt(), 8);
+    QCOMPARE(object["kettenbruch"].toArray(), QJsonArray({0, 2, 1, 1, 1, 2}));
+    QCOMPARE(object["groesster_teilnenner"].toInt(), 2);
+    const QJsonArray steps = object["schritte"].toArray();
+    QCOMPARE(steps.size(), 20);
+    int sum = 0;
+    for (const QJsonValue &step : steps)
+        sum += step.toObject()["minimum"].toInt();
+    QCOMPARE(object["summe"].toInt(), sum);
+}
+
+void TestCli::machineFormatsAreWellFormed()
+{
+    // Every recorded JSON output is one JSON value, and every CSV output a
+    // header with as many fields in each row.
+    const auto fieldCount = [](const QString &line) {
+        int fields = 1;
+        bool quoted = false;
+        for (QChar c : line) {
+            if (c == u'"')
+                quoted = !quoted;
+            else if (c == u',' && !quoted)
+                ++fields;
+        }
+        return fields;
+    };
+    for (const char *name : {"analyse_json", "analyse_json_equals", "rangliste_21_top3_json",
+                             "rangliste_3_json", "rangliste_100_top4_json", "summe_21_8_json",
+                             "summe_1e18_json"}) {
+        QJsonParseError error;
+        QJsonDocument::fromJson(recorded(name, "out").toUtf8(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, name);
+    }
+    for (const char *name : {"analyse_csv", "analyse_divisor", "rangliste_21_csv",
+                             "rangliste_2p20_top3_csv", "summe_21_8_csv", "summe_2_1_csv"}) {
+        const QStringList lines = recorded(name, "out").split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() >= 2, name);
+        for (const QString &line : lines)
+            QVERIFY2(fieldCount(line) == fieldCount(lines.first()), qPrintable(line));
+    }
+}
+
+void TestCli::ranglisteTopOfALargeN()
+{
+    const Run run = command("rangliste 10000000 --top 5 --format csv");
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    QStringList rows = run.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 6);
+    // Mirror images share a rank, so the top five hold two or more pairs.
+    const QStringList first = rows[1].split(u','), second = rows[2].split(u',');
+    QCOMPARE(first[0], QStringLiteral("1"));
+    QCOMPARE(second[0], QStringLiteral("1"));
+    QCOMPARE(first[2], second[2]);
+}
+
+void TestCli::multiplierIsReducedAsTheWindowDoes()
+{
+    const Run divided = command("analyse 21 6 --format csv");
+    QCOMPARE(divided.status, 0);
+    QCOMPARE(divided.err, QStringLiteral("Der gemeinsame Teiler 3 wird herausgekürzt\n"));
+    QCOMPARE(divided.out, command("analyse 7 2 --format csv").out);
+
+    const QString expected = command("summe 21 8").out;
+    QCOMPARE(command("summe 21 29").out, expected);
+    // K of any length is taken modulo N: 10^6 ≡ 1 (mod 21), so
+    // 10^40 ≡ 10^4 ≡ 4, and 10^40 + 4 ≡ 8.
+    const Run long_ = command("summe 21 10000000000000000000000000000000000000004");
+    QCOMPARE(long_.status, 0);
+    QCOMPARE(long_.out, expected);
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"
