@@ -1,11 +1,14 @@
-// Arbitrary N up to 10^18 and k, made coprime, through the number engine
-// under UndefinedBehaviorSanitizer. Always: the closed-form sum exists, is
-// the same for k and N − k (the mirror image), never exceeds the equidistant
+// Arbitrary N up to 2^64 and k through the number engine under
+// UndefinedBehaviorSanitizer. Always: the closed-form sum exists, is the
+// same for k and N − k (the mirror image), never exceeds the equidistant
 // row, agrees with the 64-bit version where that applies and with the steps
-// where they are affordable; the continued fraction evaluates back to k/N;
-// and a pair with a common divisor is refused.
+// where they are affordable; every figure of one Euclid pass agrees with the
+// sum, is shared by the mirror, and keeps to its bounds (ν₂² at most Hermite's
+// 2N/√3 and at most 1 + k², ρ at most k and N − k, a gap ratio of at least
+// 1); the continued fraction evaluates back to k/N; and a pair with a common
+// divisor is refused.
 
-#include "numbers/spread.h"
+#include "numbers/figures.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -36,35 +39,48 @@ u64 take(const uint8_t *&data, size_t &size)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    constexpr u64 maxN = 1'000'000'000'000'000'000;
     const u64 rawN = take(data, size);
     const u64 rawK = take(data, size);
-    // Small N are as interesting as large ones: the low byte picks a scale.
-    const u64 scale = u64(1) << (rawN & 63);
-    const u64 n = 2 + (rawN >> 6) % std::min(maxN - 1, scale);
-    const u64 k = 1 + rawK % (n - 1);
+    // Small N are as interesting as large ones: the low byte picks a scale,
+    // and the largest scale is N = 2^64 itself.
+    const unsigned bits = rawN & 63;
+    const Wide n = bits == 63 ? Wide(1) << 64 : 2 + (rawN >> 6) % (u64(1) << bits);
+    const u64 k = u64(1 + rawK % (n - 1));
 
     Wide sum = 0;
-    const u64 divisor = std::gcd(n, k);
-    if (divisor != 1) {
+    numbers::Measures m;
+    if (std::gcd(u64(n % k), k) != 1) {
         check(!numbers::spreadSum(n, k, sum));
+        check(!numbers::measure(n, k, m));
         return 0;
     }
     check(numbers::spreadSum(n, k, sum));
     Wide mirrored = 0;
-    check(numbers::spreadSum(n, n - k, mirrored));
+    check(numbers::spreadSum(n, u64(n - k), mirrored));
     check(mirrored == sum);
     check(sum >= n - 1); // every step's distance is at least 1
 
-    if (n < (u64(1) << 32)) {
+    check(numbers::measure(n, k, m));
+    numbers::Measures mirror;
+    check(numbers::measure(n, u64(n - k), mirror));
+    check(m.sum == sum && mirror.sum == sum);
+    check(m.nu2 == mirror.nu2 && m.zaremba == mirror.zaremba && m.gapRatio == mirror.gapRatio);
+    check(m.mirrorLargest == mirror.largest && mirror.mirrorLargest == m.largest);
+    const u64 f = u64(n - k);
+    check(m.nu2 <= 1 + Wide(std::min(k, f)) * std::min(k, f));
+    check(numbers::spectralTenThousandths(m.nu2, n) <= 10000);
+    check(m.zaremba >= 1 && m.zaremba <= std::min(k, f));
+    check(!(m.gapRatio < numbers::Ratio{1, 1}));
+
+    if (n < (Wide(1) << 32)) {
         u64 narrow = 0;
-        check(numbers::spreadSum(n, k, narrow));
+        check(numbers::spreadSum(u64(n), k, narrow));
         check(Wide(narrow) == sum);
     }
-    if (n < (u64(1) << 40))
+    if (n < (Wide(1) << 40))
         check(sum <= numbers::equidistantSum(n));
     if (n <= 50'000) {
-        numbers::Occupation steps(n, k);
+        numbers::Occupation steps(u64(n), k);
         Wide stepped = 0;
         for (u64 i = 1; i < n; ++i) {
             steps.advance();
@@ -74,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // The convergents p/q of [0; a1, a2, …] end at k/N.
-    const std::vector<u64> quotients = numbers::continuedFraction(k, n);
+    const std::vector<Wide> quotients = numbers::continuedFraction(k, n);
     check(quotients.front() == 0 && quotients.size() >= 2 && quotients.back() >= 2);
     Wide p0 = 1, q0 = 0, p1 = quotients[0], q1 = 1;
     for (size_t i = 1; i < quotients.size(); ++i) {
@@ -85,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         q1 = q2;
     }
     check(p1 == k && q1 == n);
-    const u64 largest = numbers::largestQuotient(quotients);
+    const Wide largest = numbers::largestQuotient(quotients);
+    check(largest == m.largest);
     for (size_t i = 1; i < quotients.size(); ++i)
         check(quotients[i] <= largest);
     return 0;

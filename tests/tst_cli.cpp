@@ -118,9 +118,28 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("error_exponent") << "rangliste 1e3" << 2;
     QTest::newRow("error_analyse_n_large") << "analyse 1000001 3" << 2;
     QTest::newRow("error_rangliste_n_large") << "rangliste 1000000001" << 2;
-    QTest::newRow("error_summe_n_large") << "summe 1000000000000000001 3" << 2;
+    QTest::newRow("summe_past_1e18") << "summe 1000000000000000001 3" << 0;
     QTest::newRow("error_k_zero") << "summe 21 0" << 2;
     QTest::newRow("error_top_negative") << "rangliste 21 --top -3" << 2;
+    QTest::newRow("summe_2p64_golden") << "summe 18446744073709551616 11400714819323198485" << 0;
+    QTest::newRow("kennzahlen_2p32") << "kennzahlen 4294967296 2654435769 1664525" << 0;
+    QTest::newRow("kennzahlen_minstd_csv") << "kennzahlen 2147483647 16807 48271 --format csv" << 0;
+    QTest::newRow("kennzahlen_2p64_json") << "kennzahlen 18446744073709551616 11400714819323198485 --format json" << 0;
+    QTest::newRow("kennzahlen_rang") << "kennzahlen 21 8 5 --rang" << 0;
+    QTest::newRow("kennzahlen_rang_divisor_json") << "kennzahlen 21 8 6 --rang --format json" << 0;
+    QTest::newRow("rangliste_nach_spektral") << "rangliste 21 --nach spektral" << 0;
+    QTest::newRow("rangliste_nach_verhaeltnis_csv") << "rangliste 21 --nach verhaeltnis --format csv" << 0;
+    QTest::newRow("rangliste_nach_teilnenner") << "rangliste 21 --nach teilnenner --top 4" << 0;
+    QTest::newRow("rangliste_nach_zaremba_json") << "rangliste 21 --nach zaremba --format json --top 3" << 0;
+    QTest::newRow("rangliste_range") << "rangliste 1000 --von 600 --bis 640 --top 5" << 0;
+    QTest::newRow("rangliste_2p64_range") << "rangliste 18446744073709551616 --von 11400714819323198000 --bis 11400714819323199000 --top 3 --nach spektral" << 0;
+    QTest::newRow("help_kennzahlen") << "kennzahlen --help" << 0;
+    QTest::newRow("error_nach") << "rangliste 21 --nach bunt" << 2;
+    QTest::newRow("error_rangliste_past_2p32") << "rangliste 4294967297 --top 1" << 2;
+    QTest::newRow("error_range_too_wide") << "rangliste 18446744073709551616 --von 1 --bis 8589934592 --top 1" << 2;
+    QTest::newRow("error_range_backwards") << "rangliste 21 --von 15 --bis 10" << 2;
+    QTest::newRow("error_rang_past_2p32") << "kennzahlen 4294967297 3 --rang" << 2;
+    QTest::newRow("error_kennzahlen_no_k") << "kennzahlen 21" << 2;
 }
 
 void TestCli::recordedOutputs()

@@ -6,6 +6,8 @@
 #include "numbers/ranking.h"
 #include "numbers/spread.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -95,8 +97,6 @@ class TestNumbers : public QObject
 {
     Q_OBJECT
 private slots:
-    void workedExamples_data();
-    void workedExamples();
     void stepsAreTheNearestNeighboursUpTo200();
     void closedFormEqualsStepsOnRandomPairs();
     void closedFormPast64Bits();
@@ -104,48 +104,11 @@ private slots:
     void commonDivisorIsRefused();
     void equidistantRow();
     void shareAndFractionTexts();
-    void rankingAgainstSortedSums();
-    void rankingOfLargerNKeepsMirrorPairsTogether();
+    void rankingByEveryFigureAgainstSorting();
+    void twoThreadsPastOneBlockOfWork();
+    void wholeRankingThroughTemporaryFiles();
+    void standingAgainstCounting();
 };
-
-void TestNumbers::workedExamples_data()
-{
-    QTest::addColumn<u64>("n");
-    QTest::addColumn<u64>("k");
-    QTest::addColumn<QString>("sum");
-    QTest::addColumn<QString>("share");
-    QTest::addColumn<QString>("fraction");
-    QTest::addColumn<u64>("largest");
-
-    // 21, 8: the window's start values, "8: 38", against an equidistant
-    // row of 49.
-    QTest::newRow("N = 21, k = 8") << u64(21) << u64(8) << "38" << "0.7755"
-                                   << "[0; 2, 1, 1, 1, 2]" << u64(2);
-    QTest::newRow("mirror k = 13") << u64(21) << u64(13) << "38" << "0.7755"
-                                   << "[0; 1, 1, 1, 1, 1, 2]" << u64(2);
-    QTest::newRow("N = 7, k = 3") << u64(7) << u64(3) << "8" << "0.8889" << "[0; 2, 3]" << u64(3);
-    QTest::newRow("N = 2, k = 1") << u64(2) << u64(1) << "1" << "1.0000" << "[0; 2]" << u64(2);
-    QTest::newRow("k = 1 fills one side") << u64(10) << u64(1) << "9" << "0.5294" << "[0; 10]"
-                                          << u64(10);
-    QTest::newRow("Fibonacci 89, 55") << u64(89) << u64(55) << "235" << "0.7253"
-                                      << "[0; 1, 1, 1, 1, 1, 1, 1, 1, 2]" << u64(2);
-}
-
-void TestNumbers::workedExamples()
-{
-    QFETCH(u64, n);
-    QFETCH(u64, k);
-    QFETCH(QString, sum);
-    QFETCH(QString, share);
-    QFETCH(QString, fraction);
-    QFETCH(u64, largest);
-    const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
-    QCOMPARE(QString::fromStdString(numbers::decimal(f.sum)), sum);
-    QCOMPARE(QString::fromStdString(numbers::shareText(f.share)), share);
-    QCOMPARE(QString::fromStdString(numbers::continuedFractionText(f.quotients)), fraction);
-    QCOMPARE(f.largest, largest);
-    QCOMPARE(f.sum, stepSum(n, k));
-}
 
 void TestNumbers::stepsAreTheNearestNeighboursUpTo200()
 {
@@ -268,77 +231,221 @@ void TestNumbers::equidistantRow()
 
 void TestNumbers::shareAndFractionTexts()
 {
-    QCOMPARE(numbers::shareText(7755), std::string("0.7755"));
-    QCOMPARE(numbers::shareText(7755, ','), std::string("0,7755"));
-    QCOMPARE(numbers::shareText(10000), std::string("1.0000"));
-    QCOMPARE(numbers::shareText(5), std::string("0.0005"));
+    QCOMPARE(numbers::fourDecimals(7755), std::string("0.7755"));
+    QCOMPARE(numbers::fourDecimals(7755, ','), std::string("0,7755"));
+    QCOMPARE(numbers::fourDecimals(10000), std::string("1.0000"));
+    QCOMPARE(numbers::fourDecimals(5), std::string("0.0005"));
     // Rounded half up: 1/8 of the way is 0.125 → 1250; 2/3 → 6667.
     QCOMPARE(numbers::shareTenThousandths(2, 3), u64(6667));
     QCOMPARE(numbers::shareTenThousandths(1, 40000), u64(0));
     QCOMPARE(numbers::shareTenThousandths(1, 20000), u64(1));
-    QCOMPARE(numbers::continuedFraction(8, 21), (std::vector<u64>{0, 2, 1, 1, 1, 2}));
-    QCOMPARE(numbers::largestQuotient({0, 2, 1, 1, 1, 2}), u64(2));
+    QCOMPARE(numbers::continuedFraction(8, 21), (std::vector<Wide>{0, 2, 1, 1, 1, 2}));
+    QCOMPARE(numbers::largestQuotient({0, 2, 1, 1, 1, 2}), Wide(2));
     QCOMPARE(numbers::decimal(Wide(0)), std::string("0"));
     QCOMPARE(numbers::decimal(Wide(std::numeric_limits<u64>::max()) * 10 + 9),
              std::string("184467440737095516159"));
 }
 
-void TestNumbers::rankingAgainstSortedSums()
+// The ranking's order by brute force: every candidate's figure computed
+// on its own (no mirror taken for another), sorted, ranked.
+std::vector<numbers::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion, u64 first,
+                                            u64 last)
 {
-    for (u64 n = 2; n <= 150; ++n) {
-        std::vector<numbers::Ranked> expected;
-        for (u64 k = 1; k < n; ++k) {
-            if (std::gcd(n, k) == 1)
-                expected.push_back({0, k, u64(stepSum(n, k))});
+    struct Candidate {
+        u64 k;
+        Wide num, den; // the figure as a fraction, larger better
+    };
+    std::vector<Candidate> candidates;
+    for (u64 k = first; k <= last; ++k) {
+        if (std::gcd(n, k) != 1)
+            continue;
+        numbers::Measures m;
+        numbers::measure(n, k, m);
+        const Wide largest = numbers::largestQuotient(numbers::continuedFraction(k, n));
+        switch (criterion) {
+        case numbers::Criterion::Sum: candidates.push_back({k, stepSum(n, k), 1}); break;
+        case numbers::Criterion::Spectral: candidates.push_back({k, m.nu2, 1}); break;
+        case numbers::Criterion::Zaremba: candidates.push_back({k, m.zaremba, 1}); break;
+        case numbers::Criterion::GapRatio:
+            candidates.push_back({k, m.gapRatio.den, m.gapRatio.num});
+            break;
+        case numbers::Criterion::Largest: candidates.push_back({k, 1, largest}); break;
         }
-        std::sort(expected.begin(), expected.end(), [](const auto &a, const auto &b) {
-            return a.sum > b.sum || (a.sum == b.sum && a.k < b.k);
-        });
-        for (size_t i = 0; i < expected.size(); ++i)
-            expected[i].rank = i > 0 && expected[i].sum == expected[i - 1].sum
-                    ? expected[i - 1].rank
-                    : i + 1;
+    }
+    const auto compare = [](const Candidate &a, const Candidate &b) {
+        return a.num * b.den <=> b.num * a.den;
+    };
+    std::sort(candidates.begin(), candidates.end(), [&](const auto &a, const auto &b) {
+        const auto order = compare(a, b);
+        return order > 0 || (order == 0 && a.k < b.k);
+    });
+    std::vector<numbers::Ranked> ranked;
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        const bool tie = i > 0 && compare(candidates[i], candidates[i - 1]) == 0;
+        ranked.push_back({tie ? ranked.back().rank : i + 1, candidates[i].k});
+    }
+    return ranked;
+}
 
-        for (u64 top : {u64(1), u64(2), u64(3), u64(7), numbers::everyMultiplier}) {
-            for (unsigned threads : {1u, 2u}) {
-                const auto ranked = numbers::ranking(n, top, {}, threads);
-                QCOMPARE(ranked.size(), std::min<size_t>(top, expected.size()));
-                for (size_t i = 0; i < ranked.size(); ++i) {
-                    if (ranked[i].k != expected[i].k || ranked[i].rank != expected[i].rank
-                        || ranked[i].sum != expected[i].sum)
-                        QFAIL(qPrintable(QStringLiteral("N = %1, top %2, row %3")
-                                                 .arg(n)
-                                                 .arg(top)
-                                                 .arg(i)));
+bool sameRanking(const std::vector<numbers::Ranked> &a, const std::vector<numbers::Ranked> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto &x, const auto &y) {
+        return x.rank == y.rank && x.k == y.k;
+    });
+}
+
+void TestNumbers::rankingByEveryFigureAgainstSorting()
+{
+    // Every figure, the whole ranking or its top, one thread or two, the
+    // whole range of k or a part of it whose mirrors are partly outside.
+    using numbers::Criterion;
+    for (u64 n = 2; n <= 90; ++n) {
+        for (Criterion criterion : {Criterion::Sum, Criterion::Spectral, Criterion::Zaremba,
+                                    Criterion::GapRatio, Criterion::Largest}) {
+            for (auto [first, last] : {std::pair<u64, u64>{1, n - 1}, {n / 3 + 1, n - 1 - n / 5}}) {
+                if (first > last)
+                    continue;
+                const auto expected = sortedByFigure(n, criterion, first, last);
+                for (u64 top : {u64(1), u64(3), u64(7), numbers::everyMultiplier}) {
+                    for (unsigned threads : {1u, 2u}) {
+                        numbers::RankingQuery query;
+                        query.n = n;
+                        query.criterion = criterion;
+                        query.first = first;
+                        query.last = last;
+                        query.top = top;
+                        query.threads = threads;
+                        const auto ranked = numbers::ranking(query);
+                        const std::vector<numbers::Ranked> head(
+                                expected.begin(),
+                                expected.begin() + std::min<size_t>(top, expected.size()));
+                        if (!sameRanking(ranked, head))
+                            QFAIL(qPrintable(QStringLiteral("N = %1, criterion %2, k %3 … %4, "
+                                                            "top %5, %6 threads")
+                                                     .arg(n)
+                                                     .arg(int(criterion))
+                                                     .arg(first)
+                                                     .arg(last)
+                                                     .arg(top)
+                                                     .arg(threads)));
+                    }
                 }
             }
         }
     }
 }
 
-void TestNumbers::rankingOfLargerNKeepsMirrorPairsTogether()
+void TestNumbers::twoThreadsPastOneBlockOfWork()
 {
-    // Past one block of work, with both threads, the top of a large N is
-    // the top of the whole ranking, ranks shared by equal sums.
-    const u64 n = 1'000'003; // prime: every k counts
-    const auto whole = numbers::ranking(n, numbers::everyMultiplier, {}, 2);
-    QCOMPARE(whole.size(), size_t(n - 1));
-    const auto top = numbers::ranking(n, 9, {}, 2);
-    QCOMPARE(top.size(), size_t(9));
-    for (size_t i = 0; i < top.size(); ++i) {
-        QCOMPARE(top[i].k, whole[i].k);
-        QCOMPARE(top[i].rank, whole[i].rank);
+    // 70001 candidates are three blocks of work: both threads take some.
+    // Against every sum computed and sorted, and the top against the whole.
+    const u64 n = 70'001;
+    std::vector<std::pair<u64, u64>> sums;
+    for (u64 k = 1; k < n; ++k) {
+        u64 sum;
+        if (numbers::spreadSum(n, k, sum))
+            sums.push_back({sum, k});
     }
+    std::sort(sums.begin(), sums.end(), [](const auto &a, const auto &b) {
+        return a.first > b.first || (a.first == b.first && a.second < b.second);
+    });
+    numbers::RankingQuery query;
+    query.n = n;
+    query.threads = 2;
+    const auto whole = numbers::ranking(query);
+    QCOMPARE(whole.size(), sums.size());
+    for (size_t i = 0; i < whole.size(); ++i) {
+        const u64 rank = i > 0 && sums[i].first == sums[i - 1].first ? whole[i - 1].rank : i + 1;
+        if (whole[i].k != sums[i].second || whole[i].rank != rank)
+            QFAIL(qPrintable(QStringLiteral("row %1").arg(i)));
+    }
+    query.top = 9;
+    QVERIFY(sameRanking(numbers::ranking(query), {whole.begin(), whole.begin() + 9}));
+
     // The best sum is shared by k, its inverse k⁻¹ (the same gaps, the
     // permutation read backwards) and both mirrors: k < k⁻¹ < N − k⁻¹ < N − k.
     QCOMPARE(whole[3].rank, u64(1));
     QCOMPARE(whole[4].rank, u64(5));
     QCOMPARE(whole[0].k + whole[3].k, n);
     QCOMPARE(whole[1].k + whole[2].k, n);
-    QCOMPARE(Wide(whole[0].k) * whole[1].k % n == 1 || Wide(whole[0].k) * whole[1].k % n == n - 1,
-             true);
-    QCOMPARE(whole.back().k, n - 1); // k = 1 and N − 1 fill one side only
-    QCOMPARE(whole.back().sum, n - 1);
+    const Wide product = Wide(whole[0].k) * whole[1].k % n;
+    QVERIFY(product == 1 || product == n - 1);
+}
+
+void TestNumbers::wholeRankingThroughTemporaryFiles()
+{
+    // With a budget of a few kilobytes the runs go to files; the ranking is
+    // the one kept in memory, read twice, and leaves no file behind.
+    QTemporaryDir folder;
+    qputenv("TMPDIR", folder.path().toLocal8Bit());
+    numbers::RankingQuery query;
+    query.n = 100'003;
+    query.criterion = numbers::Criterion::Spectral;
+    query.threads = 2;
+    const auto inMemory = numbers::ranking(query);
+    query.memoryBudget = 64 << 10;
+    {
+        const numbers::Ranking spilled(query);
+        QCOMPARE(spilled.size(), u64(inMemory.size()));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+        for (int pass = 0; pass < 2; ++pass) {
+            size_t row = 0;
+            bool same = true;
+            spilled.forEach([&](const numbers::Ranked &ranked) {
+                same = same && ranked.k == inMemory[row].k && ranked.rank == inMemory[row].rank;
+                ++row;
+            });
+            QVERIFY(same);
+            QCOMPARE(row, inMemory.size());
+        }
+    }
+    qunsetenv("TMPDIR");
+}
+
+void TestNumbers::standingAgainstCounting()
+{
+    // Each figure's rank is one more than the multipliers that beat it; the
+    // best values are the best of every multiplier.
+    for (u64 n = 2; n <= 60; ++n) {
+        std::vector<u64> given;
+        std::vector<numbers::Measures> every;
+        for (u64 k = 1; k < n; ++k) {
+            if (std::gcd(n, k) != 1)
+                continue;
+            numbers::Measures m;
+            numbers::measure(n, k, m);
+            every.push_back(m);
+            if (k % 3 == 1)
+                given.push_back(k);
+        }
+        const numbers::Standing standing = numbers::standing(n, given, {}, 2);
+        for (size_t i = 0; i < given.size(); ++i) {
+            numbers::Measures g;
+            numbers::measure(n, given[i], g);
+            std::array<u64, 5> ranks{1, 1, 1, 1, 1};
+            for (const numbers::Measures &m : every) {
+                ranks[0] += m.sum > g.sum;
+                ranks[1] += m.nu2 > g.nu2;
+                ranks[2] += m.zaremba > g.zaremba;
+                ranks[3] += m.gapRatio < g.gapRatio;
+                ranks[4] += m.largest < g.largest;
+            }
+            QCOMPARE(standing.ranks[i], ranks);
+        }
+        const auto best = [&](auto figure, auto better) {
+            auto value = figure(every.front());
+            for (const numbers::Measures &m : every)
+                value = better(figure(m), value) ? figure(m) : value;
+            return value;
+        };
+        QCOMPARE(standing.best.sum, best([](auto &m) { return m.sum; }, std::greater<>()));
+        QCOMPARE(standing.best.nu2, best([](auto &m) { return m.nu2; }, std::greater<>()));
+        QCOMPARE(standing.best.zaremba, best([](auto &m) { return m.zaremba; }, std::greater<>()));
+        QCOMPARE(standing.best.largest, best([](auto &m) { return m.largest; }, std::less<>()));
+        QVERIFY(standing.best.gapRatio
+                == best([](auto &m) { return m.gapRatio; }, std::less<numbers::Ratio>()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNumbers)

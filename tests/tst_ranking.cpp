@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -64,6 +65,9 @@ private slots:
     void followsN_data();
     void followsN();
     void sortsByNumbers();
+    void everyRowIsTheEnginesFigures();
+    void sortsByEveryColumn();
+    void rankedByTheChosenFigure();
     void enterAnalysesTheRow();
     void doubleClickAnalysesTheRow();
     void singleStepQuestionsStillAsk();
@@ -90,7 +94,8 @@ void TestRanking::extrasOpensTheRankingOfN()
     for (int c = 0; c < view->model()->columnCount(); ++c)
         headers << view->model()->headerData(c, Qt::Horizontal).toString();
     QCOMPARE(headers, QStringList({"Rang", "k", "Summe", "Anteil", "Kettenbruch",
-                                   "größter Teilnenner"}));
+                                   "größter Teilnenner", "Spektraltest f₂", "Zaremba",
+                                   "Lückenverhältnis"}));
     QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(!(view->model()->flags(view->model()->index(0, 0)) & Qt::ItemIsEditable));
 
@@ -99,8 +104,11 @@ void TestRanking::extrasOpensTheRankingOfN()
     const auto cell = [view](int row, int column) {
         return view->model()->index(row, column).data().toString();
     };
-    QCOMPARE(QStringList({cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4), cell(0, 5)}),
-             QStringList({"1", "8", "38", "0,7755", "[0; 2, 1, 1, 1, 2]", "2"}));
+    QStringList first;
+    for (int column = 0; column < RankingModel::ColumnCount; ++column)
+        first << cell(0, column);
+    QCOMPARE(first, QStringList({"1", "8", "38", "0,7755", "[0; 2, 1, 1, 1, 2]", "2", "0,8616",
+                                 "8", "3,0000"}));
     QCOMPARE(cell(1, 0), QStringLiteral("1")); // its mirror 13 shares the rank
     QCOMPARE(cell(2, 0), QStringLiteral("3"));
     QCOMPARE(ranking->currentMultiplier(), 8);
@@ -201,6 +209,109 @@ void TestRanking::sortsByNumbers()
     QCOMPARE(view.model()->index(0, RankingModel::Largest).data().toString(), QStringLiteral("21"));
     // The current row stays with its multiplier through the sorting.
     QCOMPARE(ranking->currentMultiplier(), 8);
+}
+
+void TestRanking::everyRowIsTheEnginesFigures()
+{
+    // Every cell of every row at N = 200, in the ranking's own order, is
+    // what the engine says of that row's multiplier: no row shows another's
+    // figures (its mirror's continued fraction, say).
+    const auto form = startZyklar();
+    ui::HScroll1(*form)->setValue(200);
+    RankingWindow *ranking = openRanking(*form);
+    const QAbstractItemModel &view = *ranking->table().model();
+    numbers::RankingQuery query;
+    query.n = 200;
+    const std::vector<numbers::Ranked> ranked = numbers::ranking(query);
+    QCOMPARE(view.rowCount(), int(ranked.size()));
+    const numbers::Wide equidistant = numbers::equidistantSum(200);
+    for (int row = 0; row < view.rowCount(); ++row) {
+        const numbers::Figures f = numbers::figures(200, ranked[size_t(row)].k, equidistant);
+        const auto decimals = [](numbers::Wide tenThousandths) {
+            return QString::fromStdString(numbers::fourDecimals(tenThousandths, ','));
+        };
+        const QStringList expected{
+            QString::number(ranked[size_t(row)].rank),
+            QString::number(f.k),
+            QString::fromStdString(numbers::decimal(f.sum)),
+            decimals(f.share),
+            QString::fromStdString(numbers::continuedFractionText(f.quotients)),
+            QString::fromStdString(numbers::decimal(f.largest)),
+            decimals(f.f2),
+            QString::number(f.zaremba),
+            decimals(numbers::tenThousandths(f.gapRatio)),
+        };
+        QStringList shown;
+        for (int column = 0; column < RankingModel::ColumnCount; ++column)
+            shown << view.index(row, column).data().toString();
+        QCOMPARE(shown, expected);
+    }
+}
+
+void TestRanking::sortsByEveryColumn()
+{
+    // At N = 50 the columns hold numbers of one, two and three digits (the
+    // share and f₂ are all below 1), so sorting by text would show. Each
+    // column, both ways, orders by the number it shows; the fraction's value
+    // is k/N.
+    const auto form = startZyklar();
+    ui::HScroll1(*form)->setValue(50);
+    RankingWindow *ranking = openRanking(*form);
+    QTableView &view = ranking->table();
+    const auto valueAt = [&](int row, int column) {
+        if (column == RankingModel::Fraction)
+            column = RankingModel::Multiplier;
+        return view.model()->index(row, column).data().toString().replace(u',', u'.').toDouble();
+    };
+    for (int column = 0; column < RankingModel::ColumnCount; ++column) {
+        QSet<int> digits;
+        for (int row = 0; row < view.model()->rowCount(); ++row)
+            digits << int(QString::number(int(valueAt(row, column))).size());
+        if (column != RankingModel::Share && column != RankingModel::Spectral)
+            QVERIFY2(digits.size() >= 2, qPrintable(QString::number(column)));
+        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            view.sortByColumn(column, order);
+            for (int row = 1; row < view.model()->rowCount(); ++row) {
+                const double before = valueAt(row - 1, column), here = valueAt(row, column);
+                if (order == Qt::AscendingOrder ? here < before : here > before)
+                    QFAIL(qPrintable(QStringLiteral("column %1, row %2").arg(column).arg(row)));
+            }
+        }
+    }
+}
+
+void TestRanking::rankedByTheChosenFigure()
+{
+    // Each choice of "Rangfolge nach" ranks as the engine ranks by that
+    // figure, best first; the current multiplier stays current.
+    const auto form = startZyklar();
+    ui::HScroll1(*form)->setValue(60);
+    RankingWindow *ranking = openRanking(*form);
+    ranking->table().setCurrentIndex(
+            ranking->table().model()->index(viewRowOf(ranking->table(), 23), 0));
+    auto *order = ranking->findChild<QComboBox *>("cboRangfolge");
+    QVERIFY(order);
+    QCOMPARE(order->count(), 5);
+    const numbers::Criterion criteria[] = {numbers::Criterion::Sum, numbers::Criterion::Spectral,
+                                           numbers::Criterion::Zaremba,
+                                           numbers::Criterion::GapRatio,
+                                           numbers::Criterion::Largest};
+    for (int choice : {3, 1, 4, 2, 0}) {
+        order->setCurrentIndex(choice);
+        numbers::RankingQuery query;
+        query.n = 60;
+        query.criterion = criteria[choice];
+        QList<int> ks, ranks, expectedKs, expectedRanks;
+        for (const numbers::Ranked &row : numbers::ranking(query)) {
+            expectedKs << int(row.k);
+            expectedRanks << int(row.rank);
+        }
+        for (int row = 0; row < ranking->table().model()->rowCount(); ++row)
+            ranks << ranking->table().model()->index(row, RankingModel::Rank).data().toInt();
+        QCOMPARE(shownMultipliers(ranking->table()), expectedKs);
+        QCOMPARE(ranks, expectedRanks);
+        QCOMPARE(ranking->currentMultiplier(), 23);
+    }
 }
 
 void TestRanking::enterAnalysesTheRow()

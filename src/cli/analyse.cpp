@@ -62,7 +62,7 @@ void run(const Invocation &call)
         const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
         std::string head = '{' + jsonMember("n", std::to_string(n)) + ','
                 + jsonMember("k", std::to_string(k));
-        for (Figure figure : everyFigure)
+        for (Figure figure : sumFigures)
             head += ',' + jsonMember(keyOf(figure), valueOf(figure, f, Format::Json));
         call.out << head << ",\"schritte\":[";
         writeStepsJson(call.out, n, k);
@@ -75,7 +75,7 @@ void run(const Invocation &call)
 } // namespace
 
 const Command analyseCommand{
-    "analyse", "N K", 2, 1'000'000, {Option::Format}, false,
+    "analyse", "N K", 2, false, 1'000'000, {Option::Format}, false,
     "die Belegung von N Positionen mit dem Multiplikator K",
     "Belegt N Positionen auf dem Kreis mit dem Multiplikator K, Schritt für Schritt,\n"
     "und zeigt, was das Fenster nach „Analyse“ zeigt: die Folge, die Abstände zu\n"

@@ -79,10 +79,10 @@ Wide nOf(const Invocation &call)
     return wholeNumber(call.arguments[0], "N", 2, call.command.maxN);
 }
 
-Multiplier multiplierOf(const Invocation &call)
+Multiplier multiplierOf(const Invocation &call, size_t argument)
 {
     const Wide n = nOf(call);
-    const std::string &kText = call.arguments[1];
+    const std::string &kText = call.arguments[argument];
     if (!allDigits(kText))
         throw UsageError{"K muss eine ganze Dezimalzahl sein, nicht " + quoted(kText)};
     Wide k = 0;

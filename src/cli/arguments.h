@@ -24,13 +24,14 @@ numbers::Wide wholeNumber(std::string_view text, const char *name, numbers::Wide
 // The command's first argument as N, within the command's range.
 numbers::Wide nOf(const Invocation &call);
 
-// N and K (the first two arguments) reduced as the window reduces them: K of
-// any length taken modulo N, then their common divisor cancelled with the
-// window's message on standard error. A multiple of N is a usage error.
+// N (the first argument) and a K (by default the second) reduced as the
+// window reduces them: K of any length taken modulo N, then their common
+// divisor cancelled with the window's message on standard error. A multiple
+// of N is a usage error.
 struct Multiplier {
     numbers::Wide n;
     numbers::u64 k;
 };
-Multiplier multiplierOf(const Invocation &call);
+Multiplier multiplierOf(const Invocation &call, size_t argument = 1);
 
 } // namespace cli

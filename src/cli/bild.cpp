@@ -49,7 +49,7 @@ void run(const Invocation &call)
 } // namespace
 
 const Command bildCommand{
-    "bild", "N K", 2, 1000, {Option::Spokes, Option::Output, Option::Scale}, true,
+    "bild", "N K", 2, false, 1000, {Option::Spokes, Option::Output, Option::Scale}, true,
     "das Bild einer Analyse als PNG, SVG oder PDF",
     "Zeichnet das Bild der Analyse von N und K, wie es das Fenster zeigt, als Stern\n"
     "oder mit Speichen, in eine Datei: PNG, SVG (Vektoren) oder PDF, nach der\n"

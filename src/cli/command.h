@@ -26,7 +26,7 @@ struct Failure {
     std::string message;
 };
 
-enum class Option { Top, Format, Spokes, Output, Scale };
+enum class Option { Top, Order, From, To, Standing, Format, Spokes, Output, Scale };
 
 // An option as the parser, the usage line and the help know it.
 struct OptionSpec {
@@ -43,13 +43,14 @@ struct Invocation;
 
 struct Command {
     const char *name;
-    const char *arguments; // as the usage line names them: "N K"
-    int argumentCount;
+    const char *arguments; // as the usage line names them: "N K", "N K [K …]"
+    int argumentCount;     // at least; with moreArguments the last may repeat
+    bool moreArguments;
     numbers::Wide maxN;    // 2 ≤ N ≤ maxN
     std::vector<Option> options;
     bool needsGui;         // draws text, so main() makes a GUI application first
     const char *summary;   // its line in the overview
-    const char *help;      // its paragraph; "{N}" stands for the range of N
+    std::string help;      // its paragraph; "{N}" stands for the range of N
     void (*run)(const Invocation &call);
 
     bool takes(Option option) const;
@@ -71,7 +72,8 @@ struct Invocation {
 };
 
 // The commands, in the order the overview lists them.
-extern const Command analyseCommand, ranglisteCommand, summeCommand, bildCommand;
+extern const Command analyseCommand, ranglisteCommand, summeCommand, kennzahlenCommand,
+        bildCommand;
 std::span<const Command *const> everyCommand();
 
 } // namespace cli

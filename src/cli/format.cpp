@@ -24,11 +24,11 @@ std::string csvQuoted(std::string_view field)
     return text + "\"";
 }
 
-std::string jsonArray(const std::vector<u64> &values)
+std::string jsonArray(const std::vector<numbers::Wide> &values)
 {
     std::string text = "[";
     for (size_t i = 0; i < values.size(); ++i)
-        (text += i ? "," : "") += std::to_string(values[i]);
+        (text += i ? "," : "") += numbers::decimal(values[i]);
     return text + "]";
 }
 
@@ -41,6 +41,10 @@ const FigureName figureNames[] = {
     {"anteil", "Anteil"},
     {"kettenbruch", "Kettenbruch"},
     {"groesster_teilnenner", "größter Teilnenner"},
+    {"nu2_quadrat", "ν₂²"},
+    {"f2", "f₂"},
+    {"zaremba", "Zaremba"},
+    {"lueckenverhaeltnis", "Lückenverhältnis"},
 };
 
 // The fields of one step of an occupation.
@@ -89,18 +93,27 @@ const char *captionOf(Figure figure)
     return figureNames[int(figure)].caption;
 }
 
+std::string decimalOf(numbers::Wide tenThousandths, Format format)
+{
+    return numbers::fourDecimals(tenThousandths, format == Format::Text ? ',' : '.');
+}
+
 std::string valueOf(Figure figure, const numbers::Figures &f, Format format)
 {
     switch (figure) {
     case Figure::Sum: return numbers::decimal(f.sum);
-    case Figure::Share: return numbers::shareText(f.share, format == Format::Text ? ',' : '.');
+    case Figure::Share: return decimalOf(f.share, format);
     case Figure::Fraction:
         if (format == Format::Json)
             return jsonArray(f.quotients);
         if (format == Format::Csv)
             return csvQuoted(numbers::continuedFractionText(f.quotients));
         return numbers::continuedFractionText(f.quotients);
-    case Figure::Largest: return std::to_string(f.largest);
+    case Figure::Largest: return numbers::decimal(f.largest);
+    case Figure::Nu2: return numbers::decimal(f.nu2);
+    case Figure::F2: return decimalOf(f.f2, format);
+    case Figure::Zaremba: return std::to_string(f.zaremba);
+    case Figure::GapRatio: return decimalOf(numbers::tenThousandths(f.gapRatio), format);
     }
     return {};
 }
@@ -174,13 +187,14 @@ std::string TextTable::line(const std::vector<std::string> &cells) const
 {
     std::string text;
     for (size_t c = 0; c < cells.size(); ++c) {
-        if (c + 1 == cells.size()) {
-            text += cells[c];
-            break;
-        }
         const std::string fill(m_widths[c] - std::min(m_widths[c], displayWidth(cells[c])), ' ');
-        text += m_columns[c].left ? cells[c] + fill : fill + cells[c];
-        text += "  ";
+        const bool last = c + 1 == cells.size();
+        if (m_columns[c].left)
+            text += last ? cells[c] : cells[c] + fill; // no blanks at the end of a line
+        else
+            text += fill + cells[c];
+        if (!last)
+            text += "  ";
     }
     return text + '\n';
 }

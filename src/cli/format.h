@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/spread.h"
+#include "numbers/figures.h"
 
 #include <cstdio>
 #include <string>
@@ -35,9 +35,14 @@ private:
 
 // A figure of a multiplier, under one name in CSV headers and JSON keys and
 // one caption in text.
-enum class Figure { Sum, Share, Fraction, Largest };
-inline constexpr Figure everyFigure[] = {Figure::Sum, Figure::Share, Figure::Fraction,
-                                         Figure::Largest};
+enum class Figure { Sum, Share, Fraction, Largest, Nu2, F2, Zaremba, GapRatio };
+// The figures of the gap sum, which summe and analyse give.
+inline constexpr Figure sumFigures[] = {Figure::Sum, Figure::Share, Figure::Fraction,
+                                        Figure::Largest};
+// And every figure, in the order of the columns.
+inline constexpr Figure everyFigure[] = {Figure::Sum,     Figure::Share, Figure::Fraction,
+                                         Figure::Largest, Figure::Nu2,   Figure::F2,
+                                         Figure::Zaremba, Figure::GapRatio};
 
 const char *keyOf(Figure figure);
 const char *captionOf(Figure figure);
@@ -45,6 +50,10 @@ const char *captionOf(Figure figure);
 // point in CSV and JSON; the continued fraction quoted in CSV and an array
 // in JSON.
 std::string valueOf(Figure figure, const numbers::Figures &figures, Format format);
+
+// A decimal given in ten-thousandths: "0,7755" in text, "0.7755" in CSV and
+// JSON.
+std::string decimalOf(numbers::Wide tenThousandths, Format format);
 
 // "key":value
 std::string jsonMember(std::string_view key, std::string_view value);
@@ -58,9 +67,9 @@ std::string stepsCsv(numbers::u64 n, numbers::u64 k);
 void writeStepsJson(Output &out, numbers::u64 n, numbers::u64 k);
 
 // A table for reading: columns separated by two blanks, each as wide as its
-// widest cell, numbers right-aligned and text left-aligned; the last column
-// is not padded. Cells are measured first, then written, so rows may be
-// made twice instead of kept.
+// widest cell, numbers right-aligned and text left-aligned; no line ends in
+// blanks. Cells are measured first, then written, so rows may be made twice
+// instead of kept.
 class TextTable
 {
 public:

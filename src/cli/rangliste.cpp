@@ -1,83 +1,107 @@
-// zyklar rangliste N: every multiplier coprime to N, largest sum first.
+// zyklar rangliste N: every multiplier coprime to N, the best first by the
+// figure chosen, with every figure of each.
 
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "numbers/ranking.h"
-
-#include <chrono>
-#include <unistd.h>
+#include "cli/progress.h"
 
 namespace cli {
 
 namespace {
 
 using numbers::u64;
+using numbers::Wide;
 
-// The ranking, with its progress shown only to a person watching a terminal,
-// and only once the run has taken a second.
-std::vector<numbers::Ranked> ranked(const Invocation &call, u64 n, u64 top)
+constexpr Wide maxN = Wide(1) << 32;                 // without --von and --bis
+constexpr Wide maxWholeN = 1'000'000'000;             // without --top
+constexpr u64 maxCandidates = u64(1) << 32;           // in a range of --von and --bis
+
+struct CriterionName {
+    const char *name;
+    numbers::Criterion criterion;
+};
+const CriterionName criteria[] = {
+    {"summe", numbers::Criterion::Sum},         {"spektral", numbers::Criterion::Spectral},
+    {"zaremba", numbers::Criterion::Zaremba},   {"verhaeltnis", numbers::Criterion::GapRatio},
+    {"teilnenner", numbers::Criterion::Largest},
+};
+
+numbers::Criterion criterionNamed(const std::string &name)
 {
-    const bool terminal = isatty(fileno(call.err));
-    const auto started = std::chrono::steady_clock::now();
-    bool shown = false;
-    const numbers::Progress progress = [&](double done) {
-        if (std::chrono::steady_clock::now() - started < std::chrono::seconds(1))
-            return;
-        std::fprintf(call.err, "\rRangliste für N = %s: %3d %%", std::to_string(n).c_str(),
-                     int(done * 100));
-        std::fflush(call.err);
-        shown = true;
-    };
-    std::vector<numbers::Ranked> rows
-            = numbers::ranking(n, top, terminal ? progress : numbers::Progress());
-    if (shown)
-        std::fprintf(call.err, "\r\033[K");
-    return rows;
+    for (const CriterionName &known : criteria) {
+        if (name == known.name)
+            return known.criterion;
+    }
+    throw UsageError{"unbekannte Kennzahl " + quoted(name)
+                     + "; möglich sind summe, spektral, zaremba, verhaeltnis und teilnenner"};
+}
+
+// The query the arguments ask for, within the limits: N ≤ 2^32, or up to
+// 2^64 for a range of at most 2^32 multipliers; N above 10^9 only with a top.
+numbers::RankingQuery queryOf(const Invocation &call)
+{
+    numbers::RankingQuery query;
+    if (const auto top = call.value(Option::Top))
+        query.top = u64(wholeNumber(*top, "T", 1, numbers::everyMultiplier));
+    if (const auto order = call.value(Option::Order))
+        query.criterion = criterionNamed(*order);
+    query.n = nOf(call);
+    const auto from = call.value(Option::From), to = call.value(Option::To);
+    if (!from && !to && query.n > maxN)
+        throw UsageError{"N muss ohne --von und --bis zwischen 2 und " + numbers::decimal(maxN)
+                         + " liegen, nicht " + call.arguments[0]};
+    if (query.n == 2 && (from || to))
+        throw UsageError{"N = 2 hat nur den Multiplikator 1"};
+    query.first = from ? u64(wholeNumber(*from, "K1", 1, query.n - 1)) : 1;
+    query.last = to ? u64(wholeNumber(*to, "K2", query.first, query.n - 1)) : u64(query.n - 1);
+    if (query.last - query.first >= maxCandidates)
+        throw UsageError{"von K1 bis K2 dürfen höchstens " + std::to_string(maxCandidates)
+                         + " Multiplikatoren liegen"};
+    if (query.top == numbers::everyMultiplier && query.n > maxWholeN)
+        throw UsageError{"für N über " + numbers::decimal(maxWholeN)
+                         + " braucht rangliste --top T"};
+    return query;
 }
 
 void run(const Invocation &call)
 {
-    const u64 top = call.isSet(Option::Top)
-            ? u64(wholeNumber(*call.value(Option::Top), "T", 1, numbers::everyMultiplier))
-            : numbers::everyMultiplier;
-    const u64 n = u64(nOf(call));
-    const std::vector<numbers::Ranked> rows = ranked(call, n, top);
-    const numbers::Wide equidistant = numbers::equidistantSum(n);
-    const auto figuresOf = [&](const numbers::Ranked &row) {
-        return numbers::figures(n, row.k, equidistant);
-    };
-    // Rang, k and the figures, as the format writes them.
+    const numbers::RankingQuery query = queryOf(call);
+    const Wide n = query.n;
+    std::optional<numbers::Ranking> ranking;
+    {
+        const ProgressLine progress(call.err, "Rangliste für N = " + numbers::decimal(n));
+        ranking.emplace(query, progress.progress());
+    }
+    const Wide equidistant = numbers::equidistantSum(n);
+    // Rang, k and every figure, as the format writes them.
     const auto cells = [&](const numbers::Ranked &row, Format format) {
-        const numbers::Figures f = figuresOf(row);
+        const numbers::Figures f = numbers::figures(n, row.k, equidistant);
         std::vector<std::string> cells{std::to_string(row.rank), std::to_string(row.k)};
         for (Figure figure : everyFigure)
             cells.push_back(valueOf(figure, f, format));
         return cells;
     };
+    std::vector<std::string> keys{"rang", "k"};
+    for (Figure figure : everyFigure)
+        keys.emplace_back(keyOf(figure));
 
     Output &out = call.out;
     switch (call.format) {
-    case Format::Csv: {
-        std::vector<std::string> keys{"rang", "k"};
-        for (Figure figure : everyFigure)
-            keys.emplace_back(keyOf(figure));
+    case Format::Csv:
         out << csvLine(keys);
-        for (const numbers::Ranked &row : rows)
-            out << csvLine(cells(row, Format::Csv));
+        ranking->forEach([&](const numbers::Ranked &row) { out << csvLine(cells(row, Format::Csv)); });
         break;
-    }
     case Format::Json: {
-        std::vector<std::string> keys{"rang", "k"};
-        for (Figure figure : everyFigure)
-            keys.emplace_back(keyOf(figure));
         out << "[";
-        for (size_t i = 0; i < rows.size(); ++i) {
-            const std::vector<std::string> values = cells(rows[i], Format::Json);
-            std::string object = i ? ",\n{" : "\n{";
+        bool first = true;
+        ranking->forEach([&](const numbers::Ranked &row) {
+            const std::vector<std::string> values = cells(row, Format::Json);
+            std::string object = first ? "\n{" : ",\n{";
             for (size_t c = 0; c < keys.size(); ++c)
                 object += (c ? "," : "") + jsonMember(keys[c], values[c]);
             out << object << '}';
-        }
+            first = false;
+        });
         out << "\n]\n";
         break;
     }
@@ -87,11 +111,9 @@ void run(const Invocation &call)
         for (Figure figure : everyFigure)
             columns.push_back({captionOf(figure), figure == Figure::Fraction});
         TextTable table(columns);
-        for (const numbers::Ranked &row : rows)
-            table.measure(cells(row, Format::Text));
+        ranking->forEach([&](const numbers::Ranked &row) { table.measure(cells(row, Format::Text)); });
         out << table.header();
-        for (const numbers::Ranked &row : rows)
-            out << table.line(cells(row, Format::Text));
+        ranking->forEach([&](const numbers::Ranked &row) { out << table.line(cells(row, Format::Text)); });
         break;
     }
     }
@@ -100,12 +122,16 @@ void run(const Invocation &call)
 } // namespace
 
 const Command ranglisteCommand{
-    "rangliste", "N", 1, 1'000'000'000, {Option::Top, Option::Format}, false,
+    "rangliste", "N", 1, false, Wide(1) << 64,
+    {Option::Top, Option::Order, Option::From, Option::To, Option::Format}, false,
     "alle Multiplikatoren von N, der gleichmäßigste zuerst",
-    "Ordnet alle zu N teilerfremden Multiplikatoren k nach der Summe ihrer\n"
-    "Minimalabstände, die größte zuerst; gleiche Summen teilen sich den Rang.\n"
-    "Dazu der Anteil an der gleichverteilten Summe und der Kettenbruch von k/N.\n"
-    "{N}.\n",
+    "Ordnet alle zu N teilerfremden Multiplikatoren k nach einer Kennzahl, die\n"
+    "beste zuerst; gleiche Werte teilen sich den Rang, bei gleichem Wert kommt\n"
+    "das kleinere k zuerst. Vorgabe ist die Summe der Minimalabstände. Dazu\n"
+    "jede Kennzahl von k: Anteil, Kettenbruch, größter Teilnenner, Spektraltest,\n"
+    "Zaremba-Index und Lückenverhältnis.\n"
+    "2 ≤ N ≤ " + limitText(maxN) + "; über " + limitText(maxWholeN) + " nur mit --top. Mit --von und --bis\n"
+    "{N}, wenn dazwischen höchstens " + limitText(maxCandidates) + " Multiplikatoren liegen.\n",
     run};
 
 } // namespace cli

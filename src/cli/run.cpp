@@ -2,32 +2,26 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "numbers/temporaryfile.h"
+#include "platform/savefile.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
 
 #include <algorithm>
+#include <system_error>
 
 namespace cli {
 
 namespace {
 
-const OptionSpec options[] = {
-    {Option::Top, "top", "T", "[--top T]", "nur die ersten T Plätze"},
-    {Option::Format, "format", "F", "[--format text|csv|json]", "text (Vorgabe), csv oder json"},
-    {Option::Spokes, "speichen", nullptr, "[--speichen]", "Speichen statt Stern"},
-    {Option::Output, "ausgabe", "DATEI", "--ausgabe DATEI", "die Bilddatei: .png, .svg oder .pdf"},
-    {Option::Scale, "skala", "S", "[--skala 1|2|4]",
-     "ein PNG 1-, 2- oder 4-mal so groß wie am Bildschirm\n(Vorgabe 4)"},
-};
-
-const Command *const commands[] = {&analyseCommand, &ranglisteCommand, &summeCommand,
-                                   &bildCommand};
-
 const char overviewOptions[]
         = "Optionen:\n"
           "  --format F      text (Vorgabe), csv oder json\n"
-          "  --top T         bei rangliste: nur die ersten T Plätze\n"
+          "  --top T, --nach KENNZAHL, --von K1, --bis K2\n"
+          "                  bei rangliste: nur die ersten T Plätze, die Rangfolge,\n"
+          "                  nur die Multiplikatoren von K1 bis K2\n"
+          "  --rang          bei kennzahlen: je Kennzahl Rang und bester Wert\n"
           "  --speichen, --ausgabe DATEI, --skala S\n"
           "                  bei bild: Speichen statt Stern, die Datei, ihre Größe\n"
           "  -h, --help      diese Hilfe; nach einem Befehl dessen Hilfe\n"
@@ -36,19 +30,24 @@ const char overviewOptions[]
           "K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird\n"
           "herausgekürzt. Zahlen sind ganze Dezimalzahlen ohne Vorzeichen.\n";
 
-std::string padded(std::string text, size_t width)
-{
-    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
-}
-
 std::string overview()
 {
     std::string text = "Aufruf: zyklar [BEFEHL ARGUMENTE… [OPTIONEN]]\n"
                        "Ohne Argumente öffnet zyklar sein Fenster.\n\nBefehle:\n";
-    for (const Command *command : commands)
-        text += "  " + padded(command->name + std::string(" ") + command->arguments, 16)
-                + command->summary + '\n';
+    TextTable table({{"", true}, {"", true}});
+    std::vector<std::vector<std::string>> rows;
+    for (const Command *command : everyCommand())
+        rows.push_back({command->name + std::string(" ") + command->arguments, command->summary});
+    for (const auto &row : rows)
+        table.measure(row);
+    for (const auto &row : rows)
+        text += "  " + table.line(row);
     return text + '\n' + overviewOptions;
+}
+
+std::string padded(std::string text, size_t width)
+{
+    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
 }
 
 std::string helpOf(const Command &command)
@@ -104,7 +103,7 @@ Parsed parse(const QStringList &arguments)
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({help, version});
-    for (const OptionSpec &spec : options)
+    for (const OptionSpec &spec : everyOption())
         parser.addOption(QCommandLineOption(QLatin1String(spec.name), {},
                                             spec.value ? QLatin1String(spec.value) : QString()));
     if (!parser.parse(arguments)) {
@@ -123,16 +122,16 @@ Parsed parse(const QStringList &arguments)
     QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty()) {
         const QString name = positional.takeFirst();
-        const auto named = std::find_if(std::begin(commands), std::end(commands),
+        const auto named = std::find_if(everyCommand().begin(), everyCommand().end(),
                                         [&](const Command *c) { return name == QLatin1String(c->name); });
-        if (named == std::end(commands))
+        if (named == everyCommand().end())
             throw UsageError{"unbekannter Befehl " + quoted(name.toStdString())
                              + "; die Befehle zeigt „zyklar --help“"};
         parsed.command = *named;
     }
     for (const QString &argument : positional)
         parsed.arguments.push_back(argument.toStdString());
-    for (const OptionSpec &spec : options) {
+    for (const OptionSpec &spec : everyOption()) {
         if (parser.isSet(QLatin1String(spec.name)))
             parsed.options[spec.option] = parser.value(QLatin1String(spec.name)).toLocal8Bit().toStdString();
     }
@@ -156,7 +155,7 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
     const std::string usage = "; Aufruf: " + command.usage();
     if (int(parsed.arguments.size()) < command.argumentCount)
         throw UsageError{"zu wenige Argumente" + usage};
-    if (int(parsed.arguments.size()) > command.argumentCount)
+    if (int(parsed.arguments.size()) > command.argumentCount && !command.moreArguments)
         throw UsageError{"zu viele Argumente" + usage};
     for (const auto &[option, value] : parsed.options) {
         if (!command.takes(option))
@@ -173,6 +172,12 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
     } catch (const Failure &) {
         output.finish(); // what was complete before the failure
         throw;
+    } catch (const std::system_error &error) {
+        // Temporary files of a large ranking.
+        output.finish();
+        throw Failure{"Zwischendateien in " + quoted(numbers::TemporaryFile::folder())
+                      + " ließen sich nicht schreiben: "
+                      + platform::reasonFor(error.code().value()).toStdString()};
     }
     if (!output.finish())
         throw Failure{"die Ergebnisse ließen sich nicht vollständig schreiben"};
@@ -188,41 +193,6 @@ QStringList argumentList(int argc, char *argv[])
 }
 
 } // namespace
-
-const OptionSpec &specOf(Option option)
-{
-    return *std::find_if(std::begin(options), std::end(options),
-                         [option](const OptionSpec &spec) { return spec.option == option; });
-}
-
-std::span<const OptionSpec> everyOption()
-{
-    return options;
-}
-
-std::span<const Command *const> everyCommand()
-{
-    return commands;
-}
-
-bool Command::takes(Option option) const
-{
-    return std::find(options.begin(), options.end(), option) != options.end();
-}
-
-std::string Command::usage() const
-{
-    std::string text = std::string("zyklar ") + name + ' ' + arguments;
-    for (Option option : options)
-        text += std::string(" ") + specOf(option).usage;
-    return text;
-}
-
-std::optional<std::string> Invocation::value(Option option) const
-{
-    const auto found = options.find(option);
-    return found == options.end() ? std::nullopt : std::optional(found->second);
-}
 
 int run(int argc, char *argv[], std::FILE *out, std::FILE *err)
 {

@@ -10,20 +10,19 @@ namespace {
 void run(const Invocation &call)
 {
     const Multiplier m = multiplierOf(call);
-    const numbers::u64 n = numbers::u64(m.n);
-    const numbers::Figures f = numbers::figures(n, m.k, numbers::equidistantSum(n));
+    const numbers::Figures f = numbers::figures(m.n, m.k, numbers::equidistantSum(m.n));
     const std::string nText = numbers::decimal(m.n), kText = std::to_string(m.k);
 
     Output &out = call.out;
     switch (call.format) {
     case Format::Text:
         out << "N = " + nText + ", k = " + kText + '\n';
-        for (Figure figure : everyFigure)
+        for (Figure figure : sumFigures)
             out << captionOf(figure) + std::string(": ") + valueOf(figure, f, Format::Text) + '\n';
         break;
     case Format::Csv: {
         std::vector<std::string> keys{"n", "k"}, values{nText, kText};
-        for (Figure figure : everyFigure) {
+        for (Figure figure : sumFigures) {
             keys.emplace_back(keyOf(figure));
             values.push_back(valueOf(figure, f, Format::Csv));
         }
@@ -32,7 +31,7 @@ void run(const Invocation &call)
     }
     case Format::Json: {
         std::string object = '{' + jsonMember("n", nText) + ',' + jsonMember("k", kText);
-        for (Figure figure : everyFigure)
+        for (Figure figure : sumFigures)
             object += ',' + jsonMember(keyOf(figure), valueOf(figure, f, Format::Json));
         out << object << "}\n";
         break;
@@ -43,7 +42,7 @@ void run(const Invocation &call)
 } // namespace
 
 const Command summeCommand{
-    "summe", "N K", 2, 1'000'000'000'000'000'000, {Option::Format}, false,
+    "summe", "N K", 2, false, numbers::Wide(1) << 64, {Option::Format}, false,
     "Summe, Anteil und Kettenbruch eines Multiplikators",
     "Summe, Anteil, Kettenbruch und größter Teilnenner eines Multiplikators,\n"
     "in geschlossener Form je Teilnenner des Kettenbruchs. {N}.\n",

@@ -1,17 +1,23 @@
 #pragma once
 
-#include "numbers/spread.h"
+#include "numbers/figures.h"
 
+#include <array>
 #include <functional>
 #include <limits>
+#include <memory>
 
 namespace numbers {
 
-// One multiplier in a ranking. Equal sums share a rank: 1, 1, 3, …
+// What a ranking orders by: the larger value is better for the gap sum, the
+// spectral test (ν₂²) and the Zaremba index; the smaller for the gap ratio
+// and the largest partial quotient.
+enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest };
+
+// One multiplier in a ranking. Equal figures share a rank: 1, 1, 3, …
 struct Ranked {
     u64 rank = 0;
     u64 k = 0;
-    u64 sum = 0;
 };
 
 // Told now and then, from the calling thread, which share of the work is
@@ -19,16 +25,66 @@ struct Ranked {
 using Progress = std::function<void(double done)>;
 
 inline constexpr u64 everyMultiplier = std::numeric_limits<u64>::max();
-// Sums of N below 2^32 fit 64 bits.
-inline constexpr u64 maxRankedN = (u64(1) << 32) - 1;
 
-// Every k in 1 … N − 1 coprime to N, largest sum first, equal sums by
-// smaller k first; only the first `top` of them. 2 ≤ N ≤ maxRankedN.
+struct RankingQuery {
+    Wide n = 0;
+    Criterion criterion = Criterion::Sum;
+    // The candidates: every k in first … last coprime to N; last = 0 stands
+    // for N − 1.
+    u64 first = 1;
+    u64 last = 0;
+    // Only the first `top` ranks are kept, and memory grows with `top`.
+    // Without a top the whole ranking is kept, in memory up to a budget and
+    // in unnamed temporary files beyond it; it needs N < 2^32.
+    u64 top = everyMultiplier;
+    unsigned threads = 0; // 0: one per core
+    // Bytes of a whole ranking kept in memory before runs go to files.
+    size_t memoryBudget = size_t(512) << 20;
+};
+
+// The candidates of a query in the ranking's order: the better figure
+// first, equal figures by the smaller k.
 //
-// k and N − k give the same sum (the occupation seen in a mirror), so only
-// k < N/2 is computed and each sum stands for both. The work is shared by
-// `threads` threads (0: one per core). Memory grows with `top`, not with N.
-std::vector<Ranked> ranking(u64 n, u64 top = everyMultiplier, const Progress &progress = {},
-                            unsigned threads = 0);
+// k and N − k share every figure but the largest partial quotient (the
+// occupation seen in a mirror), so each pair is computed once. The work is
+// shared by threads that each keep their best `top`, or, for a whole
+// ranking, sorted runs of at most a few hundred megabytes. Temporary files
+// have no name from the moment they are made, so they go with the process
+// however it ends. Throws std::system_error when one cannot be written.
+class Ranking
+{
+public:
+    explicit Ranking(const RankingQuery &query, const Progress &progress = {});
+    ~Ranking();
+    Ranking(const Ranking &) = delete;
+    Ranking &operator=(const Ranking &) = delete;
+
+    u64 size() const;
+    // Hands every ranked multiplier to `visit`, best first; may be called
+    // again for a second pass.
+    void forEach(const std::function<void(const Ranked &)> &visit) const;
+
+private:
+    struct Data;
+    std::unique_ptr<Data> m_data;
+};
+
+// The whole ranking, or its top, as a list.
+std::vector<Ranked> ranking(const RankingQuery &query, const Progress &progress = {});
+
+// How given multipliers of N stand among every multiplier of N, figure by
+// figure: each one's competition rank by every criterion (indexed by
+// Criterion), and the best value that any multiplier of N reaches. One pass
+// over every multiplier, shared by the threads; N ≤ 2^32, and each given k
+// coprime to N.
+struct Standing {
+    std::vector<std::array<u64, 5>> ranks;
+    Measures best; // the largest sum, ν₂² and ρ; the smallest gap ratio and largest quotient
+};
+Standing standing(Wide n, const std::vector<u64> &multipliers, const Progress &progress = {},
+                  unsigned threads = 0);
+
+// The largest N a whole ranking takes: its figures fit 64 bits.
+inline constexpr Wide maxWholeRankingN = (Wide(1) << 32) - 1;
 
 } // namespace numbers

@@ -24,10 +24,10 @@ namespace {
 // below N, and from there the minimal distance is 1 up to step N − 1. A
 // common divisor g keeps both sides multiples of g, so Euclid ends with a
 // remainder 0 instead.
-template <typename Sum>
-bool sumRuns(u64 n, u64 k, Sum &sum)
+template <typename N, typename Sum>
+bool sumRuns(N n, u64 k, Sum &sum)
 {
-    u64 b = k, f = n - k; // the backward and forward minima
+    u64 b = k, f = u64(n - k); // the backward and forward minima
     u64 mb = 1, mf = 1;   // the steps that set them
     u64 from = 1;         // the minimal distance holds from this step on
     Sum total = 0;
@@ -51,7 +51,8 @@ bool sumRuns(u64 n, u64 k, Sum &sum)
     }
 }
 
-u64 isqrt(u64 n)
+// ⌊√N⌋ and ⌊∛N⌋ for N ≤ 2^64: a floating-point guess, made exact.
+u64 isqrt(Wide n)
 {
     u64 r = u64(std::sqrt(double(n)));
     while (Wide(r) * r > n)
@@ -61,7 +62,7 @@ u64 isqrt(u64 n)
     return r;
 }
 
-u64 icbrt(u64 n)
+u64 icbrt(Wide n)
 {
     u64 r = u64(std::cbrt(double(n)));
     while (r > 0 && Wide(r) * r * r > n)
@@ -73,9 +74,12 @@ u64 icbrt(u64 n)
 
 } // namespace
 
-bool spreadSum(u64 n, u64 k, Wide &sum)
+bool spreadSum(Wide n, u64 k, Wide &sum)
 {
-    return sumRuns(n, k, sum);
+    // Only N = 2^64 itself needs 128-bit steps.
+    if (n >> 64)
+        return sumRuns(n, k, sum);
+    return sumRuns(u64(n), k, sum);
 }
 
 bool spreadSum(u64 n, u64 k, u64 &sum)
@@ -83,16 +87,20 @@ bool spreadSum(u64 n, u64 k, u64 &sum)
     return sumRuns(n, k, sum);
 }
 
+namespace {
+
 // The lattice points under xy = N are twice those with x ≤ √N, less the
 // square counted twice. Below the hyperbola the boundary is walked along
 // straight segments between lattice points whose slopes come from the
 // Stern–Brocot tree (Sladkey's successive approximation): each segment's
 // points are counted in closed form, so only about N^(1/3) segments are
 // visited; the steep end near the y axis, below N^(1/3), is summed directly.
-Wide divisorSum(u64 n)
+// N is u64, or Wide for N = 2^64 alone.
+template <typename N>
+Wide hyperbolaPoints(N n)
 {
     const u64 root = isqrt(n);
-    if (n < (u64(1) << 20)) {
+    if (n < N(1) << 20) {
         Wide points = 0;
         for (u64 x = 1; x <= root; ++x)
             points += n / x;
@@ -105,8 +113,8 @@ Wide divisorSum(u64 n)
     const auto steeper = [n](u64 x, u64 dx, u64 dy) { return Wide(x) * x * dy >= Wide(n) * dx; };
 
     const u64 steepEnd = icbrt(n);
-    u64 x = n / root;
-    u64 y = n / x + 1;
+    u64 x = u64(n / root);
+    u64 y = u64(n / x + 1);
     Wide points = 0;
     // Slopes (dx, dy) still to try, the flattest at the bottom.
     std::vector<std::pair<u64, u64>> slopes{{1, 0}, {1, 1}};
@@ -149,7 +157,16 @@ Wide divisorSum(u64 n)
     return 2 * points - Wide(root) * root;
 }
 
-Wide equidistantSum(u64 n)
+} // namespace
+
+Wide divisorSum(Wide n)
+{
+    if (n >> 64)
+        return hyperbolaPoints(n);
+    return hyperbolaPoints(u64(n));
+}
+
+Wide equidistantSum(Wide n)
 {
     return divisorSum(n) - n; // without j = 1
 }
@@ -159,26 +176,27 @@ u64 shareTenThousandths(Wide sum, Wide equidistant)
     return u64((sum * 20000 + equidistant) / (2 * equidistant));
 }
 
-std::string shareText(u64 tenThousandths, char separator)
+std::string fourDecimals(Wide tenThousandths, char separator)
 {
-    std::string fraction = std::to_string(tenThousandths % 10000);
+    std::string fraction = std::to_string(u64(tenThousandths % 10000));
     fraction.insert(0, 4 - fraction.size(), '0');
-    return std::to_string(tenThousandths / 10000) + separator + fraction;
+    return decimal(tenThousandths / 10000) + separator + fraction;
 }
 
-std::vector<u64> continuedFraction(u64 k, u64 n)
+std::vector<Wide> continuedFraction(u64 k, Wide n)
 {
-    std::vector<u64> quotients;
-    while (n != 0) {
-        quotients.push_back(k / n);
-        const u64 rest = k % n;
-        k = n;
-        n = rest;
+    std::vector<Wide> quotients{0};
+    Wide a = n, b = k; // k/N = 0 + 1/(N/k)
+    while (b != 0) {
+        quotients.push_back(a / b);
+        const Wide rest = a % b;
+        a = b;
+        b = rest;
     }
     return quotients;
 }
 
-std::string continuedFractionText(const std::vector<u64> &quotients)
+std::string continuedFractionText(const std::vector<Wide> &quotients)
 {
     std::string text = "[";
     for (size_t i = 0; i < quotients.size(); ++i) {
@@ -186,12 +204,12 @@ std::string continuedFractionText(const std::vector<u64> &quotients)
             text += "; ";
         else if (i > 1)
             text += ", ";
-        text += std::to_string(quotients[i]);
+        text += decimal(quotients[i]);
     }
     return text + "]";
 }
 
-u64 largestQuotient(const std::vector<u64> &quotients)
+Wide largestQuotient(const std::vector<Wide> &quotients)
 {
     if (quotients.size() < 2)
         return 0;
@@ -218,18 +236,6 @@ std::vector<u64> stepsByPosition(u64 n, u64 k)
         position = position + k < n ? position + k : position + k - n;
     }
     return steps;
-}
-
-Figures figures(u64 n, u64 k, Wide equidistant)
-{
-    Figures result;
-    result.n = n;
-    result.k = k;
-    spreadSum(n, k, result.sum);
-    result.share = shareTenThousandths(result.sum, equidistant);
-    result.quotients = continuedFraction(k, n);
-    result.largest = largestQuotient(result.quotients);
-    return result;
 }
 
 } // namespace numbers

@@ -11,7 +11,7 @@
 namespace numbers {
 
 using u64 = std::uint64_t;
-// Sums for N up to 10^18 reach about N·ln N, past 64 bits.
+// N reaches 2^64, and sums about N·ln N: past 64 bits.
 using Wide = unsigned __int128;
 
 // Step i (i = 1 … N − 1) occupies r(i). Position 0 is occupied from the
@@ -61,54 +61,42 @@ private:
 std::vector<u64> stepsByPosition(u64 n, u64 k);
 
 // The sum of the minimal distances over the steps 1 … N − 1, for N and k
-// coprime, 1 ≤ k < N ≤ 10^18. Costs one division per partial quotient of
+// coprime, 1 ≤ k < N ≤ 2^64. Costs one division per partial quotient of
 // k/N. Returns false, leaving `sum` unspecified, when N and k share a divisor.
-bool spreadSum(u64 n, u64 k, Wide &sum);
+bool spreadSum(Wide n, u64 k, Wide &sum);
 // The same for N < 2^32, where the sum fits 64 bits; faster, for rankings.
 bool spreadSum(u64 n, u64 k, u64 &sum);
 
 // The equidistant row ⌊N/2⌋ + ⌊N/3⌋ + … + ⌊N/N⌋: step i has i + 1 points,
 // and i + 1 points cannot all lie further apart than ⌊N/(i + 1)⌋. No
-// multiplier's sum exceeds it. About N^(1/3) operations.
-Wide equidistantSum(u64 n);
+// multiplier's sum exceeds it. About N^(1/3) operations; N ≤ 2^64.
+Wide equidistantSum(Wide n);
 
 // Σ ⌊N/j⌋ over j = 1 … N, the lattice points under the hyperbola xy = N.
-Wide divisorSum(u64 n);
+Wide divisorSum(Wide n);
 
 // The sum as a share of the equidistant row, in ten-thousandths rounded half
 // up: 8261 stands for 0.8261. Exact, with no floating point.
 u64 shareTenThousandths(Wide sum, Wide equidistant);
 
-// "0.8261" with the given decimal separator.
-std::string shareText(u64 tenThousandths, char separator = '.');
+// A number given in ten-thousandths with its four decimals and the given
+// separator: 8261 → "0.8261", 26180 → "2.6180".
+std::string fourDecimals(Wide tenThousandths, char separator = '.');
 
 // The continued fraction of k/N as Euclid's algorithm gives it, leading 0
 // included: 8/21 = [0; 2, 1, 1, 1, 2]. For 1 ≤ k < N the last quotient is at
-// least 2 (the expansion Euclid ends with).
-std::vector<u64> continuedFraction(u64 k, u64 n);
+// least 2 (the expansion Euclid ends with). 1/2^64 = [0; 2^64]: quotients
+// reach N.
+std::vector<Wide> continuedFraction(u64 k, Wide n);
 
 // "[0; 2, 1, 1, 1, 2]".
-std::string continuedFractionText(const std::vector<u64> &quotients);
+std::string continuedFractionText(const std::vector<Wide> &quotients);
 
 // The largest partial quotient after the leading 0: a large one is a long
 // run of equal distances on one side, a poorly filled stretch.
-u64 largestQuotient(const std::vector<u64> &quotients);
+Wide largestQuotient(const std::vector<Wide> &quotients);
 
 // The decimal digits of a wide number.
 std::string decimal(Wide value);
-
-// Everything the tools show of one multiplier.
-struct Figures {
-    u64 n = 0;
-    u64 k = 0;
-    Wide sum = 0;
-    u64 share = 0; // ten-thousandths
-    std::vector<u64> quotients;
-    u64 largest = 0;
-};
-
-// For N and k coprime, 1 ≤ k < N ≤ 10^18; the equidistant sum of N is
-// passed in, so a ranking computes it once.
-Figures figures(u64 n, u64 k, Wide equidistant);
 
 } // namespace numbers

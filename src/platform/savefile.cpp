@@ -11,9 +11,6 @@
 
 namespace platform {
 
-namespace {
-
-// What the system said, in German where it is one of the usual reasons.
 QString reasonFor(int error, const QString &systemText)
 {
     switch (error) {
@@ -25,11 +22,11 @@ QString reasonFor(int error, const QString &systemText)
     case ENOENT: return QStringLiteral("Den Ordner gibt es nicht");
     case EISDIR: return QStringLiteral("Unter diesem Namen gibt es einen Ordner");
     case ENAMETOOLONG: return QStringLiteral("Der Name ist zu lang");
-    default: return QStringLiteral("Fehler beim Schreiben (%1)").arg(systemText);
+    default:
+        return QStringLiteral("Fehler beim Schreiben (%1)")
+                .arg(systemText.isEmpty() ? qt_error_string(error) : systemText);
     }
 }
-
-} // namespace
 
 QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &write)
 {

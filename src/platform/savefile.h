@@ -20,6 +20,11 @@ class Canvas;
 // `write` fills the device and returns false when it could not.
 QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
 
+// Why a file could not be written, in German where it is one of the usual
+// reasons ("Der Datenträger ist voll"); `systemText` is the system's own
+// words for the rest, by default strerror's.
+QString reasonFor(int error, const QString &systemText = {});
+
 // A picture file by its extension, whatever its case: .png, .svg, .pdf.
 enum class PictureType { Png, Svg, Pdf };
 std::optional<PictureType> pictureTypeOf(const QString &path);

@@ -2,8 +2,16 @@
 
 namespace {
 
-const char *const headers[] = {"Rang",   "k",           "Summe",
-                               "Anteil", "Kettenbruch", "größter Teilnenner"};
+using numbers::u64;
+
+const char *const headers[] = {"Rang",    "k",       "Summe",           "Anteil",
+                               "Kettenbruch", "größter Teilnenner", "Spektraltest f₂",
+                               "Zaremba", "Lückenverhältnis"};
+
+QString fourDecimals(numbers::Wide tenThousandths)
+{
+    return QString::fromStdString(numbers::fourDecimals(tenThousandths, ','));
+}
 
 } // namespace
 
@@ -11,18 +19,35 @@ void RankingModel::setN(int n)
 {
     if (n == m_n)
         return;
-    beginResetModel();
     m_n = n;
-    const numbers::Wide equidistant = numbers::equidistantSum(numbers::u64(n));
+    rank();
+}
+
+void RankingModel::setCriterion(numbers::Criterion criterion)
+{
+    if (criterion == m_criterion)
+        return;
+    m_criterion = criterion;
+    if (m_n > 0)
+        rank();
+}
+
+void RankingModel::rank()
+{
+    beginResetModel();
+    const numbers::Wide equidistant = numbers::equidistantSum(u64(m_n));
     // The window's N is small: one thread is quicker than starting two.
-    const std::vector<numbers::Ranked> ranked
-            = numbers::ranking(numbers::u64(n), numbers::everyMultiplier, {}, 1);
+    numbers::RankingQuery query;
+    query.n = u64(m_n);
+    query.criterion = m_criterion;
+    query.threads = 1;
+    const std::vector<numbers::Ranked> ranked = numbers::ranking(query);
     m_rows.clear();
     m_rows.reserve(ranked.size());
-    m_rowOfK.assign(size_t(n), -1);
+    m_rowOfK.assign(size_t(m_n), -1);
     for (const numbers::Ranked &entry : ranked) {
         m_rowOfK[entry.k] = int(m_rows.size());
-        const numbers::Figures figures = numbers::figures(numbers::u64(n), entry.k, equidistant);
+        const numbers::Figures figures = numbers::figures(u64(m_n), entry.k, equidistant);
         m_rows.push_back({entry.rank, figures,
                           QString::fromStdString(numbers::continuedFractionText(figures.quotients))});
     }
@@ -50,20 +75,25 @@ QVariant RankingModel::data(const QModelIndex &index, int role) const
         return {};
     const Row &row = m_rows[size_t(index.row())];
     const numbers::Figures &f = row.figures;
-    const auto sum = qulonglong(f.sum); // below 2^64 for the window's N
     const auto column = Column(index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(column == Fraction ? Qt::AlignLeft | Qt::AlignVCenter
                                                       : Qt::AlignRight | Qt::AlignVCenter);
+    // The window's N is at most 200: every figure fits 64 bits.
+    const auto number = [](numbers::Wide value) { return qulonglong(value); };
     if (role == SortRole) {
         switch (column) {
-        case Rank: return qulonglong(row.rank);
+        case Rank: return number(row.rank);
         // A continued fraction's value is k/N: ordering by it orders by k.
         case Multiplier:
-        case Fraction: return qulonglong(f.k);
-        case Sum: return sum;
-        case Share: return qulonglong(f.share);
-        case Largest: return qulonglong(f.largest);
+        case Fraction: return number(f.k);
+        case Sum: return number(f.sum);
+        case Share: return number(f.share);
+        case Largest: return number(f.largest);
+        case Spectral: return number(f.nu2); // f₂ grows with ν₂² at one N
+        case Zaremba: return number(f.zaremba);
+        // Fractions of numbers up to 200: doubles order them exactly.
+        case GapRatio: return double(f.gapRatio.num) / double(f.gapRatio.den);
         case ColumnCount: break;
         }
         return {};
@@ -71,12 +101,15 @@ QVariant RankingModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (column) {
-    case Rank: return QString::number(row.rank);
-    case Multiplier: return QString::number(f.k);
-    case Sum: return QString::number(sum);
-    case Share: return QString::fromStdString(numbers::shareText(f.share, ','));
+    case Rank: return QString::number(number(row.rank));
+    case Multiplier: return QString::number(number(f.k));
+    case Sum: return QString::number(number(f.sum));
+    case Share: return fourDecimals(f.share);
     case Fraction: return row.fraction;
-    case Largest: return QString::number(f.largest);
+    case Largest: return QString::number(number(f.largest));
+    case Spectral: return fourDecimals(f.f2);
+    case Zaremba: return QString::number(number(f.zaremba));
+    case GapRatio: return fourDecimals(numbers::tenThousandths(f.gapRatio));
     case ColumnCount: break;
     }
     return {};

@@ -7,14 +7,26 @@
 
 #include <vector>
 
-// The ranking of every multiplier of one N as a read-only table. Display
-// texts are German ("0,7755"); the sort role holds the number behind each
-// cell, so a sorted view orders numerically.
+// The ranking of every multiplier of one N as a read-only table, ranked by
+// one figure and showing all of them. Display texts are German ("0,7755");
+// the sort role holds the number behind each cell, so a sorted view orders
+// numerically.
 class RankingModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Rank, Multiplier, Sum, Share, Fraction, Largest, ColumnCount };
+    enum Column {
+        Rank,
+        Multiplier,
+        Sum,
+        Share,
+        Fraction,
+        Largest,
+        Spectral,
+        Zaremba,
+        GapRatio,
+        ColumnCount
+    };
     static constexpr int SortRole = Qt::UserRole;
 
     using QAbstractTableModel::QAbstractTableModel;
@@ -22,10 +34,15 @@ public:
     // Ranks every multiplier of n afresh; nothing happens when n is shown.
     void setN(int n);
     int n() const { return m_n; }
+    // What the Rang column ranks by; the sum at first.
+    void setCriterion(numbers::Criterion criterion);
+    numbers::Criterion criterion() const { return m_criterion; }
 
     // The row of multiplier k, or −1 when k is not coprime to N.
     int rowOf(int k) const;
     int multiplierAt(int row) const { return int(m_rows[size_t(row)].figures.k); }
+    const numbers::Figures &figuresAt(int row) const { return m_rows[size_t(row)].figures; }
+    numbers::u64 rankAt(int row) const { return m_rows[size_t(row)].rank; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -34,12 +51,15 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    void rank();
+
     struct Row {
         numbers::u64 rank;
         numbers::Figures figures;
         QString fraction;
     };
     int m_n = 0;
+    numbers::Criterion m_criterion = numbers::Criterion::Sum;
     std::vector<Row> m_rows;
     std::vector<int> m_rowOfK; // k → row, −1 where not coprime
 };

@@ -4,6 +4,8 @@
 #include "ranking/stepplot.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -70,6 +72,21 @@ private:
     mutable QFont m_font;
 };
 
+// The choices of cboRangfolge, and how the caption says which comes first.
+struct Order {
+    const char *choice;
+    numbers::Criterion criterion;
+    const char *first;
+};
+const Order orders[] = {
+    {"Summe", numbers::Criterion::Sum, "die größte Summe der Minimalabstände zuerst"},
+    {"Spektraltest", numbers::Criterion::Spectral, "der beste Spektraltest zuerst"},
+    {"Zaremba-Index", numbers::Criterion::Zaremba, "der größte Zaremba-Index zuerst"},
+    {"Lückenverhältnis", numbers::Criterion::GapRatio, "das kleinste Lückenverhältnis zuerst"},
+    {"größter Teilnenner", numbers::Criterion::Largest,
+     "der kleinste größte Teilnenner zuerst"},
+};
+
 } // namespace
 
 RankingWindow::RankingWindow(QWidget *parent)
@@ -85,6 +102,14 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_caption->setObjectName(QStringLiteral("lblRangliste"));
     m_caption->setAccessibleName(QStringLiteral("Erläuterung der Rangliste"));
     m_caption->setWordWrap(true);
+
+    m_order = new QComboBox(this);
+    m_order->setObjectName(QStringLiteral("cboRangfolge"));
+    for (const Order &order : orders)
+        m_order->addItem(QString::fromUtf8(order.choice));
+    auto *orderLabel = new QLabel(QStringLiteral("Rangfolge &nach:"), this);
+    orderLabel->setBuddy(m_order);
+    m_order->setAccessibleName(QStringLiteral("Rangfolge nach"));
 
     m_model = new RankingModel(this);
     m_proxy = new QSortFilterProxyModel(this);
@@ -112,8 +137,9 @@ RankingWindow::RankingWindow(QWidget *parent)
     QHeaderView *header = m_view->horizontalHeader();
     header->setStretchLastSection(true);
     const QFontMetrics metrics = m_view->fontMetrics();
-    const char *widest[] = {"Rang", "200", "Summe", "Anteil", "[0; 1, 1, 1, 1, 1, 1, 1, 1, 1, 2]"};
-    for (int column = 0; column < 5; ++column) {
+    const char *widest[] = {"Rang", "200",  "Summe", "Anteil", "[0; 1, 1, 1, 1, 1, 1, 1, 1, 1, 2]",
+                            "200",  "0,0000", "200",   "0,0000"};
+    for (int column = 0; column < RankingModel::ColumnCount - 1; ++column) {
         const QString caption = m_model->headerData(column, Qt::Horizontal).toString();
         const int text = std::max(metrics.horizontalAdvance(QString::fromUtf8(widest[column])),
                                   metrics.horizontalAdvance(caption));
@@ -124,11 +150,16 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_plot->setObjectName(QStringLiteral("picVerlauf"));
     m_plot->setAccessibleName(QStringLiteral("Verlauf der Minimalabstände"));
 
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(orderLabel);
+    choice->addWidget(m_order);
+    choice->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_caption);
+    layout->addLayout(choice);
     layout->addWidget(m_view, 3);
     layout->addWidget(m_plot, 2);
-    resize(640, 600);
+    resize(900, 600);
 
     m_settle.setSingleShot(true);
     m_settle.setInterval(100);
@@ -139,6 +170,7 @@ RankingWindow::RankingWindow(QWidget *parent)
         }
     });
 
+    connect(m_order, &QComboBox::currentIndexChanged, this, &RankingWindow::rankBy);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
         if (const int k = multiplierAt(index))
             emit multiplierChosen(k);
@@ -165,15 +197,30 @@ void RankingWindow::showN(int n)
     if (n == m_model->n())
         return;
     m_model->setN(n);
-    const int count = m_model->rowCount();
-    m_caption->setText(QStringLiteral("N = %1: %2 teilerfremde Multiplikatoren, die größte Summe "
-                                      "der Minimalabstände zuerst. Doppelklick oder Eingabetaste "
-                                      "analysiert eine Zeile im Hauptfenster.")
-                               .arg(n)
-                               .arg(count));
+    describe();
     // The multiplier last analysed stays current where it belongs to this
     // N; otherwise the best one.
     selectMultiplier(n == m_analysedN ? m_analysedK : 0);
+}
+
+// The Rang column and the order follow the figure chosen; the current
+// multiplier stays current.
+void RankingWindow::rankBy(int choice)
+{
+    const int k = currentMultiplier();
+    m_model->setCriterion(orders[choice].criterion);
+    m_view->sortByColumn(RankingModel::Rank, Qt::AscendingOrder);
+    describe();
+    selectMultiplier(k);
+}
+
+void RankingWindow::describe()
+{
+    m_caption->setText(QStringLiteral("N = %1: %2 teilerfremde Multiplikatoren, %3. Doppelklick "
+                                      "oder Eingabetaste analysiert eine Zeile im Hauptfenster.")
+                               .arg(m_model->n())
+                               .arg(m_model->rowCount())
+                               .arg(QString::fromUtf8(orders[m_order->currentIndex()].first)));
 }
 
 void RankingWindow::followN(int n)

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QModelIndex;
 class QSortFilterProxyModel;
@@ -10,11 +11,11 @@ class QTableView;
 class RankingModel;
 class StepPlot;
 
-// frmRangliste: every multiplier of the main window's N, ranked by how
-// evenly it fills the circle, in a sortable read-only table (grdRangliste),
-// and under it the chosen multiplier's minimal distances against the
-// equidistant row (picVerlauf). Activating a row asks for that multiplier's
-// analysis in the main window.
+// frmRangliste: every multiplier of the main window's N with every figure,
+// ranked by the figure chosen in cboRangfolge (the gap sum at first), in a
+// sortable read-only table (grdRangliste), and under it the chosen
+// multiplier's minimal distances against the equidistant row (picVerlauf).
+// Activating a row asks for that multiplier's analysis in the main window.
 class RankingWindow : public QWidget
 {
     Q_OBJECT
@@ -31,6 +32,7 @@ public:
     void showAnalysed(int n, int k);
 
     RankingModel &model() const { return *m_model; }
+    QComboBox &order() const { return *m_order; }
     QTableView &table() const { return *m_view; }
     StepPlot &plot() const { return *m_plot; }
     // The multiplier of the current row, 0 when there is none.
@@ -42,8 +44,11 @@ signals:
 private:
     void selectMultiplier(int k);
     int multiplierAt(const QModelIndex &viewIndex) const;
+    void rankBy(int choice);
+    void describe();
 
     QLabel *m_caption;
+    QComboBox *m_order;
     QTableView *m_view;
     RankingModel *m_model;
     QSortFilterProxyModel *m_proxy;

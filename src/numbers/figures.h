@@ -1,0 +1,63 @@
+#pragma once
+
+#include "numbers/spread.h"
+
+// Every established figure of a multiplier k of N (1 ≤ k < N ≤ 2^64, N and
+// k coprime), from one pass of Euclid's algorithm on (N, k): the gap sum,
+// the spectral test, the Zaremba index, the gap ratio and the partial
+// quotients. Exact integers and fractions; a decimal is rounded only when it
+// is shown. Plain arithmetic: no Qt.
+namespace numbers {
+
+// A fraction num/den ≥ 0, compared exactly.
+struct Ratio {
+    Wide num = 0;
+    Wide den = 1;
+};
+// a < b, by cross-multiplying; the products must fit 128 bits, as they do
+// for every ratio of this engine (one side of each product is at most 2^64).
+bool operator<(const Ratio &a, const Ratio &b);
+bool operator==(const Ratio &a, const Ratio &b);
+
+// num/den in ten-thousandths, rounded half up.
+Wide tenThousandths(const Ratio &ratio);
+
+// The figures of one multiplier that its Euclid pass gives, and which of
+// them its mirror N − k shares.
+struct Measures {
+    Wide sum = 0;            // the minimal distances of steps 1 … N − 1
+    Wide nu2 = 0;            // ν₂², the squared shortest vector of the lattice of pairs
+    u64 zaremba = 0;         // ρ, the Zaremba index
+    Ratio gapRatio;          // the largest ratio of longest to shortest gap over every step
+    Wide largest = 0;        // the largest partial quotient of k/N
+    Wide mirrorLargest = 0;  // … of (N − k)/N; every other figure is the mirror's too
+};
+
+// False when N and k share a divisor. Costs one division per partial
+// quotient of k/N.
+bool measure(Wide n, u64 k, Measures &measures);
+
+// The spectral figure f₂ = ν₂ / ((4/3)^(1/4) · √N) in ten-thousandths,
+// rounded half up: 1 (10000) is the best any lattice of N points per unit
+// of area can reach.
+u64 spectralTenThousandths(Wide nu2, Wide n);
+
+// Everything the tools show of one multiplier.
+struct Figures {
+    Wide n = 0;
+    u64 k = 0;
+    Wide sum = 0;
+    u64 share = 0; // ten-thousandths of the equidistant sum
+    std::vector<Wide> quotients;
+    Wide largest = 0;
+    Wide nu2 = 0;
+    u64 f2 = 0; // ten-thousandths
+    u64 zaremba = 0;
+    Ratio gapRatio;
+};
+
+// For N and k coprime, 1 ≤ k < N ≤ 2^64; the equidistant sum of N is
+// passed in, so a ranking computes it once.
+Figures figures(Wide n, u64 k, Wide equidistant);
+
+} // namespace numbers
