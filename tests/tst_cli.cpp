@@ -140,6 +140,10 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("error_range_backwards") << "rangliste 21 --von 15 --bis 10" << 2;
     QTest::newRow("error_rang_past_2p32") << "kennzahlen 4294967297 3 --rang" << 2;
     QTest::newRow("error_kennzahlen_no_k") << "kennzahlen 21" << 2;
+    // The worked examples of the manual page and the README.
+    QTest::newRow("manual_2p64_golden") << "kennzahlen 18446744073709551616 11400714819323198485" << 0;
+    QTest::newRow("manual_2p16_rang") << "kennzahlen 65536 40503 --rang" << 0;
+    QTest::newRow("manual_near_golden_2p64") << "rangliste 18446744073709551616 --von 11400714819323188485 --bis 11400714819323208485 --nach spektral --top 5" << 0;
 }
 
 void TestCli::recordedOutputs()
