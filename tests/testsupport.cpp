@@ -11,9 +11,23 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+
+namespace {
+
+// Tests never read or write the user's settings: Qt's settings go to a
+// folder of their own for the whole test program.
+const QTemporaryDir settingsFolder;
+const bool settingsRedirected = [] {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    return true;
+}();
+
+} // namespace
 
 namespace testsupport {
 

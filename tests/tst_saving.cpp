@@ -6,6 +6,7 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
+#include "platform/canvas.h"
 #include "platform/filedialog.h"
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
@@ -13,18 +14,23 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSettings>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
@@ -136,6 +142,12 @@ private slots:
     void germanDialogProposesANameAndKeepsTheFolder();
     void failuresLoseNothing_data();
     void failuresLoseNothing();
+    void repeatedAnalysesKeepThePictureSmall();
+    void saveFolderIsRememberedAcrossRuns();
+    void settingsThatCannotBeUsedDoNotMatter_data();
+    void settingsThatCannotBeUsedDoNotMatter();
+    void interruptedSavesLoseNothing_data();
+    void interruptedSavesLoseNothing();
     void commandLinePictureIsTheWindows();
     void commandLineBadPictures_data();
     void commandLineBadPictures();
@@ -417,6 +429,213 @@ void TestSaving::failuresLoseNothing()
     form->findChild<QAction *>("cmdBildSpeichern")->trigger();
     QVERIFY(QFile::exists(plain.filePath(QStringLiteral("danach.svg"))));
     QCOMPARE(answers.asked.size(), 1);
+}
+
+void TestSaving::repeatedAnalysesKeepThePictureSmall()
+{
+    // The picture keeps each distinct primitive once: analysing the same
+    // pair again and again leaves the record, and the saved vectors, as
+    // after the first analysis; alternating two multipliers keeps it within
+    // the two pictures; and a PNG is still pixel for pixel the screen.
+    testsupport::MessageAnswers answers;
+    const auto form = startZyklar();
+    platform::Canvas &canvas = ui::Picture1(*form)->canvas();
+    const auto analyse = [&](int n, int k) {
+        ui::txtN(*form)->setText(QString::number(n));
+        ui::txtk(*form)->setText(QString::number(k));
+        ui::Command2(*form)->click();
+    };
+    const auto svgBytes = [&](const QString &name) {
+        SaveAnswers save(m_folder.filePath(name), 3);
+        form->findChild<QAction *>("cmdBildSpeichern")->trigger();
+        QFile file(m_folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    analyse(200, 77);
+    const size_t once = canvas.recorded();
+    const QByteArray first = svgBytes(QStringLiteral("einmal.svg"));
+    for (int i = 0; i < 300; ++i)
+        analyse(200, 77);
+    QCOMPARE(canvas.recorded(), once);
+    QCOMPARE(svgBytes(QStringLiteral("oft.svg")), first);
+
+    ui::Command1(*form)->click(); // an empty picture
+    analyse(200, 113);
+    const size_t other = canvas.recorded();
+    for (int i = 0; i < 100; ++i)
+        analyse(200, i % 2 ? 77 : 113);
+    QVERIFY(canvas.recorded() <= once + other);
+    const QString path = m_folder.filePath(QStringLiteral("abwechselnd.png"));
+    SaveAnswers save(path, 2);
+    form->findChild<QAction *>("cmdBildSpeichern")->trigger();
+    QCOMPARE(loaded(path), screen(*form));
+}
+
+void TestSaving::saveFolderIsRememberedAcrossRuns()
+{
+    QTemporaryDir settings, pictures;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    testsupport::MessageAnswers answers;
+    {
+        const auto form = startZyklar();
+        SaveAnswers save(pictures.filePath(QStringLiteral("erstes.png")));
+        form->findChild<QAction *>("cmdBildSpeichern")->trigger();
+        QCOMPARE(save.asked.first().folder, QDir::homePath());
+    }
+    // The next run's dialog opens where the last file went.
+    const auto form = startZyklar();
+    SaveAnswers save(pictures.filePath(QStringLiteral("zweites.csv")));
+    form->findChild<QAction *>("cmdErgebnisseSpeichern")->trigger();
+    QCOMPARE(save.asked.first().folder, pictures.path());
+    QVERIFY(QFile::exists(pictures.filePath(QStringLiteral("zweites.csv"))));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_folder.path());
+}
+
+void TestSaving::settingsThatCannotBeUsedDoNotMatter_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("damaged file") << "damaged";
+    QTest::newRow("a folder that is gone") << "gone";
+    QTest::newRow("configuration folder cannot be made") << "unwritable";
+}
+
+void TestSaving::settingsThatCannotBeUsedDoNotMatter()
+{
+    // The program starts, saves and says nothing; a damaged settings file
+    // stays as it was, byte for byte.
+    QFETCH(QString, settings);
+    QTemporaryDir config, pictures;
+    QString root = config.path();
+    const QString file = config.filePath(QStringLiteral("zyklar/zyklar.ini"));
+    QDir(config.path()).mkpath(QStringLiteral("zyklar"));
+    QByteArray content;
+    if (settings == u"damaged") {
+        content = QByteArray("[speichern]\nordner=") + QFile::encodeName(pictures.path())
+                + QByteArray("\n\0\xff\xfe[[[\x01", 8);
+    } else if (settings == u"gone") {
+        content = "[speichern]\nordner=/gibt/es/nicht\n";
+    } else {
+        root = config.filePath(QStringLiteral("eine-datei/darunter")); // a file on the way
+        QFile blocker(config.filePath(QStringLiteral("eine-datei")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    if (!content.isEmpty()) {
+        QFile ini(file);
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(content);
+    }
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root);
+
+    testsupport::MessageAnswers answers;
+    const auto form = startZyklar();
+    SaveAnswers save(pictures.filePath(QStringLiteral("bild.png")));
+    form->findChild<QAction *>("cmdBildSpeichern")->trigger();
+    QVERIFY(QFile::exists(pictures.filePath(QStringLiteral("bild.png"))));
+    QVERIFY(answers.asked.isEmpty());
+    if (settings == u"gone")
+        QCOMPARE(save.asked.first().folder, QDir::homePath());
+    if (!content.isEmpty() && settings == u"damaged") {
+        QFile ini(file);
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), content);
+    }
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_folder.path());
+}
+
+void TestSaving::interruptedSavesLoseNothing_data()
+{
+    QTest::addColumn<QString>("saver");
+    QTest::newRow("zyklar bild 1000") << "bild";
+    QTest::newRow("the window's Bild speichern") << "window";
+}
+
+void TestSaving::interruptedSavesLoseNothing()
+{
+    // A save killed with SIGKILL at moments spread over its work leaves the
+    // old file whole or the new one complete, and nothing beside it.
+    QFETCH(QString, saver);
+    QTemporaryDir settings;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+    const QByteArray old = "<svg>das alte Bild</svg>\n";
+    const auto start = [&](QProcess &process, const QString &path) {
+        process.setProcessEnvironment(environment);
+        if (saver == u"bild") {
+            process.start(QStringLiteral(ZYKLAR_PROGRAM),
+                          {"bild", "1000", "389", "--ausgabe", path});
+            return process.waitForStarted();
+        }
+        process.start(QStringLiteral(ZYKLAR_SAVING_LOOP), {path});
+        return process.waitForReadyRead(30000); // "saving": the window is up
+    };
+
+    // How long one whole picture takes, written completely over an old one.
+    // Watched in the folder: no file there is ever written to, so whatever
+    // moment a kill comes, no half-written file can be left with a name.
+    QElapsedTimer clock;
+    QTemporaryDir whole;
+    {
+        QFile file(whole.filePath(QStringLiteral("bild.svg")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    const int watcher = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watcher >= 0);
+    inotify_add_watch(watcher, QFile::encodeName(whole.path()).constData(), IN_MODIFY);
+    QProcess first;
+    QVERIFY(start(first, whole.filePath(QStringLiteral("bild.svg"))));
+    clock.start();
+    if (saver == u"bild") {
+        QVERIFY(first.waitForFinished(60000));
+        QCOMPARE(first.exitCode(), 0);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(whole.filePath(QStringLiteral("bild.svg"))), 30000);
+        first.kill();
+        first.waitForFinished();
+    }
+    const qint64 span = std::max<qint64>(clock.elapsed(), 20);
+    // The kernel names a file without a name "#inode" in its events.
+    alignas(inotify_event) char events[1 << 16];
+    QStringList writtenUnderAName;
+    for (ssize_t size; (size = read(watcher, events, sizeof events)) > 0;) {
+        for (ssize_t at = 0; at < size;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+            const QString name = QString::fromLocal8Bit(event->len ? event->name : "");
+            if (!name.startsWith(u'#'))
+                writtenUnderAName << name;
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    close(watcher);
+    QCOMPARE(writtenUnderAName, QStringList());
+    QVERIFY(QSvgRenderer(whole.filePath(QStringLiteral("bild.svg"))).isValid());
+
+    // The loop of the window saves one picture after another, each written
+    // in a small part of its time: more moments, spread over several saves.
+    const int moments = saver == u"bild" ? 12 : 40;
+    for (int moment = 0; moment < moments; ++moment) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("bild.svg"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        QProcess process;
+        QVERIFY(start(process, path));
+        const qint64 delay = saver == u"bild" ? span * moment / 10 : span * (moment % 10) / 3 + moment;
+        QThread::msleep(unsigned(delay));
+        ::kill(pid_t(process.processId()), SIGKILL);
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("bild.svg")});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QVERIFY2(content == old || (content.endsWith("</svg>\n") && QSvgRenderer(content).isValid()),
+                 qPrintable(QStringLiteral("killed after %1 ms").arg(delay)));
+    }
 }
 
 void TestSaving::commandLinePictureIsTheWindows()

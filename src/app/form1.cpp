@@ -26,7 +26,7 @@ Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Zyklar"));
-    m_saveFolder = QDir::homePath();
+    readSettings();
     setWindowIcon(zyklarIcon());
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

@@ -73,11 +73,14 @@ private:
     Form1Controls ui{};
 
     // Saving: the last completed analysis, and the folder the file dialog
-    // opens in, remembered until the program ends.
+    // opens in, remembered in the settings from one run to the next.
     QString proposedName(const QString &suffix) const;
+    void readSettings();
+    void rememberSaveFolder(const QString &file);
     void reportSaveFailure(const QString &path, const QString &reason);
     int m_completedN = 0;
     int m_completedK = 0;
     QAction *m_saveResults = nullptr; // enabled once an analysis has completed
     QString m_saveFolder;
+    bool m_settingsWritable = false;
 };

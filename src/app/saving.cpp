@@ -13,6 +13,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+
+#include <memory>
 
 namespace {
 
@@ -33,7 +36,40 @@ const PictureKind pictureKinds[] = {
     {"PDF-Dokument (*.pdf)", PictureType::Pdf, 1},
 };
 
+// Zyklar's settings: ~/.config/zyklar/zyklar.ini, or where XDG_CONFIG_HOME
+// points.
+std::unique_ptr<QSettings> settings()
+{
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("zyklar"), QStringLiteral("zyklar"));
+}
+
+const QString saveFolderKey = QStringLiteral("speichern/ordner");
+
 } // namespace
+
+// The folder of the last save, from an earlier run too; the home folder
+// when there is none, or it is gone, or the settings cannot be read. Only
+// settings read without a fault are written back later: a damaged file is
+// left as it is, and a configuration folder that cannot be written is
+// passed over in silence. Neither is worth a message, and neither may cost
+// the user a file.
+void Form1::readSettings()
+{
+    const auto stored = settings();
+    const QString folder = stored->value(saveFolderKey).toString();
+    m_saveFolder = !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+    m_settingsWritable = stored->status() == QSettings::NoError && stored->isWritable();
+}
+
+// Kept for this run in any case, and for the next where the settings can be
+// written.
+void Form1::rememberSaveFolder(const QString &file)
+{
+    m_saveFolder = QFileInfo(file).absolutePath();
+    if (m_settingsWritable)
+        settings()->setValue(saveFolderKey, m_saveFolder);
+}
 
 // "zyklar-N21-k8.png" for what the window shows now.
 QString Form1::proposedName(const QString &suffix) const
@@ -60,7 +96,7 @@ void Form1::cmdBildSpeichern_Click()
             this, {QStringLiteral("Bild speichern"), m_saveFolder, proposedName("png"), filters});
     if (answer.path.isEmpty())
         return;
-    m_saveFolder = QFileInfo(answer.path).absolutePath();
+    rememberSaveFolder(answer.path);
 
     // The extension decides the type; a PNG takes its scale from the
     // filter when that was a PNG one, else four times.
@@ -91,7 +127,7 @@ void Form1::cmdErgebnisseSpeichern_Click()
                    {QStringLiteral("CSV-Tabelle (*.csv)")}});
     if (answer.path.isEmpty())
         return;
-    m_saveFolder = QFileInfo(answer.path).absolutePath();
+    rememberSaveFolder(answer.path);
     const std::string csv = cli::stepsCsv(numbers::u64(m_completedN), numbers::u64(m_completedK));
     const QString failure = platform::saveFile(answer.path, [&](QIODevice &device) {
         return device.write(csv.data(), qint64(csv.size())) == qint64(csv.size());

@@ -108,7 +108,10 @@ void Canvas::setSize(QSize size, qreal ratio)
 void Canvas::setFont(const QFont &font)
 {
     finish();
+    // Text as solid pixels, as every other primitive: drawn twice, it looks
+    // as drawn once, so the record need not keep it twice.
     m_font = font;
+    m_font.setStyleStrategy(QFont::NoAntialias);
     m_live.reset();
 }
 
@@ -143,7 +146,7 @@ QPainter &Canvas::painter()
     ensureImage();
     if (!m_painter.isActive()) {
         m_painter.begin(&m_image);
-        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
         m_painter.setFont(m_font);
     }
     if (!m_drawing) {
@@ -174,9 +177,42 @@ const QImage &Canvas::image()
     return m_image;
 }
 
+bool Canvas::SamePrimitive::operator()(const Primitive &a, const Primitive &b) const
+{
+    return a.kind == b.kind && a.colour == b.colour && a.x1 == b.x1 && a.y1 == b.y1
+            && a.x2 == b.x2 && a.y2 == b.y2;
+}
+
+size_t Canvas::PrimitiveHash::operator()(const Primitive &p) const
+{
+    return qHashMulti(0, int(p.kind), p.colour, p.x1, p.y1, p.x2, p.y2);
+}
+
+// A primitive drawn again moves to the end of the record; its earlier place
+// is only marked, and the marks are swept out once they are half the record.
+void Canvas::record(const Primitive &primitive)
+{
+    const auto [place, fresh] = m_placeOf.try_emplace(primitive, m_record.size());
+    if (!fresh) {
+        m_record[place->second].drawnLater = true;
+        place->second = m_record.size();
+    }
+    m_record.push_back(primitive);
+    if (m_record.size() < 2 * m_placeOf.size() + 1024)
+        return;
+    size_t kept = 0;
+    for (const Primitive &p : m_record) {
+        if (!p.drawnLater) {
+            m_placeOf[p] = kept;
+            m_record[kept++] = p;
+        }
+    }
+    m_record.resize(kept);
+}
+
 void Canvas::add(const Primitive &primitive)
 {
-    m_record.push_back(primitive);
+    record(primitive);
     if (!m_live)
         m_live = std::make_unique<Renderer>(m_scale, m_size, m_font);
     const QRectF touched = m_live->paint(painter(), primitive, m_texts);
@@ -186,6 +222,7 @@ void Canvas::add(const Primitive &primitive)
 void Canvas::cls()
 {
     m_record.clear();
+    m_placeOf.clear();
     m_texts.clear();
     m_textIndex.clear();
     QPainter &p = painter();
@@ -197,17 +234,17 @@ void Canvas::cls()
 
 void Canvas::circle(double x, double y, double radius, const QColor &colour)
 {
-    add({Primitive::Circle, colour.rgb(), float(x), float(y), float(radius), 0});
+    add({Primitive::Circle, false, colour.rgb(), float(x), float(y), float(radius), 0});
 }
 
 void Canvas::line(double x1, double y1, double x2, double y2)
 {
-    add({Primitive::Line, m_foreColor.rgb(), float(x1), float(y1), float(x2), float(y2)});
+    add({Primitive::Line, false, m_foreColor.rgb(), float(x1), float(y1), float(x2), float(y2)});
 }
 
 void Canvas::pset(double x, double y, const QColor &colour)
 {
-    add({Primitive::Point, colour.rgb(), float(x), float(y), 0, 0});
+    add({Primitive::Point, false, colour.rgb(), float(x), float(y), 0, 0});
 }
 
 void Canvas::print(const QString &text)
@@ -217,18 +254,20 @@ void Canvas::print(const QString &text)
         found = m_textIndex.insert(text, int(m_texts.size()));
         m_texts.push_back(text);
     }
-    add({Primitive::Text, m_foreColor.rgb(), float(m_currentX), float(m_currentY), float(*found),
+    add({Primitive::Text, false, m_foreColor.rgb(), float(m_currentX), float(m_currentY), float(*found),
          0});
 }
 
 void Canvas::replay(QPainter &painter, const QSizeF &page) const
 {
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
     painter.setFont(m_font);
     painter.fillRect(QRectF(QPointF(0, 0), page), m_background);
     Renderer renderer(m_scale, m_size, m_font);
-    for (const Primitive &primitive : m_record)
-        renderer.paint(painter, primitive, m_texts);
+    for (const Primitive &primitive : m_record) {
+        if (!primitive.drawnLater)
+            renderer.paint(painter, primitive, m_texts);
+    }
 }
 
 QImage Canvas::render(qreal scale) const

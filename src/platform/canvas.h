@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class QIODevice;
@@ -21,10 +22,20 @@ namespace platform {
 // PSet and Print at (CurrentX, CurrentY) in ForeColor, and a persistent
 // image that keeps what was drawn.
 //
-// Besides the image it keeps a record of every primitive since the last
-// Cls, in user coordinates. The image is one replay of that record, made as
-// the primitives arrive; a saved file is another, at any size, or as
-// vectors. The command line draws on a canvas of its own, with no window.
+// Besides the image it keeps a record of the primitives since the last Cls,
+// in user coordinates. The image is one replay of that record, made as the
+// primitives arrive; a saved file is another, at any size, or as vectors.
+// The command line draws on a canvas of its own, with no window.
+//
+// The record holds each distinct primitive once, at the place where it was
+// last drawn. That replays to the same image as the whole history: every
+// primitive is opaque, without antialiasing (text included), so drawing one
+// again paints the same pixels in the same colour, and a pixel shows the
+// last primitive that covered it; that primitive is the last drawing of its
+// kind, which the record keeps, and in the record nothing that covers the
+// pixel comes after it. So the record, and the memory and saved files, stay
+// within the distinct primitives of the picture however often an analysis
+// draws them again.
 class Canvas
 {
 public:
@@ -80,7 +91,7 @@ public:
     bool writePdf(QIODevice &device, const QString &title) const;
 
     // How many primitives the record holds.
-    size_t recorded() const { return m_record.size(); }
+    size_t recorded() const { return m_placeOf.size(); }
 
 private:
     // One primitive in user coordinates; a circle keeps its radius in x2, a
@@ -88,8 +99,15 @@ private:
     struct Primitive {
         enum Kind : unsigned char { Circle, Line, Point, Text };
         Kind kind;
+        bool drawnLater = false; // drawn again since: its later place counts
         QRgb colour;
         float x1, y1, x2, y2;
+    };
+    struct SamePrimitive {
+        bool operator()(const Primitive &a, const Primitive &b) const;
+    };
+    struct PrimitiveHash {
+        size_t operator()(const Primitive &p) const;
     };
 
     // Paints primitives onto a painter that measures the drawing area in
@@ -97,6 +115,7 @@ private:
     class Renderer;
 
     void add(const Primitive &primitive);
+    void record(const Primitive &primitive);
     void ensureImage();
     QPainter &painter();
     void replay(QPainter &painter, const QSizeF &page) const;
@@ -111,6 +130,7 @@ private:
     double m_currentY = 0;
 
     std::vector<Primitive> m_record;
+    std::unordered_map<Primitive, size_t, PrimitiveHash, SamePrimitive> m_placeOf;
     std::vector<QString> m_texts;
     QHash<QString, int> m_textIndex;
 

@@ -11,9 +11,10 @@ namespace platform {
 
 class Canvas;
 
-// Writes a file so that nothing is lost: the content goes to a temporary
-// file beside the target, which replaces the target only once it is
-// complete (QSaveFile). On any failure the target is as it was and no
+// Writes a file so that nothing is lost: the content goes to a file without
+// a name beside the target, which replaces the target only once it is
+// complete (QSaveFile where the file system has no such files). On any
+// failure, a killed process included, the target is as it was and no
 // temporary file remains. Returns an empty text on success, else the
 // reason in German ("Den Ordner … gibt es nicht").
 //
