@@ -14,6 +14,9 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <map>
+#include <numeric>
+
 namespace {
 
 using testsupport::Run;
@@ -50,6 +53,7 @@ private slots:
     void machineFormatsAreWellFormed();
     void ranglisteTopOfALargeN();
     void multiplierIsReducedAsTheWindowDoes();
+    void lueckenAgainstSortedPositions();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
@@ -140,8 +144,15 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("error_range_backwards") << "rangliste 21 --von 15 --bis 10" << 2;
     QTest::newRow("error_rang_past_2p32") << "kennzahlen 4294967297 3 --rang" << 2;
     QTest::newRow("error_kennzahlen_no_k") << "kennzahlen 21" << 2;
+    QTest::newRow("luecken_21_8") << "luecken 21 8" << 0;
+    QTest::newRow("luecken_10_3_csv") << "luecken 10 3 --format csv" << 0;
+    QTest::newRow("luecken_schritt_json") << "luecken 21 8 --schritt 7 --format json" << 0;
+    QTest::newRow("help_luecken") << "luecken --help" << 0;
+    QTest::newRow("error_luecken_schritt") << "luecken 21 8 --schritt 21" << 2;
+    QTest::newRow("error_luecken_n") << "luecken 1000001 3" << 2;
     // The worked examples of the manual page and the README.
     QTest::newRow("manual_2p64_golden") << "kennzahlen 18446744073709551616 11400714819323198485" << 0;
+    QTest::newRow("manual_luecken") << "luecken 21 8 --schritt 7 --format csv" << 0;
     QTest::newRow("manual_2p16_rang") << "kennzahlen 65536 40503 --rang" << 0;
     QTest::newRow("manual_near_golden_2p64") << "rangliste 18446744073709551616 --von 11400714819323188485 --bis 11400714819323208485 --nach spektral --top 5" << 0;
 }
@@ -300,6 +311,46 @@ void TestCli::multiplierIsReducedAsTheWindowDoes()
     const Run long_ = command("summe 21 10000000000000000000000000000000000000004");
     QCOMPARE(long_.status, 0);
     QCOMPARE(long_.out, expected);
+}
+
+void TestCli::lueckenAgainstSortedPositions()
+{
+    // Every pair up to N = 40: each step's row against the gaps of the
+    // sorted positions, as CSV fields.
+    for (int n = 2; n <= 40; ++n) {
+        for (int k = 1; k < n; ++k) {
+            if (std::gcd(n, k) != 1)
+                continue;
+            QStringList rows = command(QStringLiteral("luecken %1 %2 --format csv").arg(n).arg(k))
+                                       .out.split(u'\n', Qt::SkipEmptyParts);
+            rows.removeFirst();
+            QCOMPARE(rows.size(), n - 1);
+            QList<int> positions{0};
+            for (int i = 1; i < n; ++i) {
+                positions << i * k % n;
+                std::sort(positions.begin(), positions.end());
+                std::map<int, int> counts;
+                for (int p = 0; p < positions.size(); ++p)
+                    ++counts[(p + 1 < positions.size() ? positions[p + 1] : n) - positions[p]];
+                const auto shortest = *counts.begin(), longest = *counts.rbegin();
+                const QString middle = counts.size() == 3
+                        ? QStringLiteral("%1,%2").arg(std::next(counts.begin())->first)
+                                  .arg(std::next(counts.begin())->second)
+                        : QStringLiteral(",");
+                const QString expected = QStringLiteral("%1,%2,%3,%4,%5,%6,%7")
+                                                 .arg(i)
+                                                 .arg(shortest.first)
+                                                 .arg(shortest.second)
+                                                 .arg(middle)
+                                                 .arg(longest.first)
+                                                 .arg(longest.second)
+                                                 .arg(QString::number(double(longest.first) / shortest.first, 'f', 4));
+                if (rows[i - 1] != expected)
+                    QFAIL(qPrintable(QStringLiteral("N = %1, k = %2: %3, not %4")
+                                             .arg(n).arg(k).arg(rows[i - 1], expected)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestCli)

@@ -5,12 +5,14 @@
 // sorted set of gaps (gap ratio); and the moduli people use, up to 2^64.
 
 #include "numbers/figures.h"
+#include "numbers/threegaps.h"
 
 #include <QTest>
 
 #include <cmath>
 #include <numeric>
 #include <random>
+#include <map>
 #include <set>
 
 using numbers::Ratio;
@@ -164,6 +166,7 @@ private slots:
     void randomPairsAgainstIndependentModels();
     void commonDivisorIsRefused();
     void modulusTwoTo64();
+    void threeGapsAgainstSortedPositions();
     void generatorsPeopleUse_data();
     void generatorsPeopleUse();
 };
@@ -337,6 +340,59 @@ void TestFigures::modulusTwoTo64()
         QCOMPARE(mirror.nu2, m.nu2);
         QCOMPARE(mirror.largest, m.mirrorLargest);
         QVERIFY(numbers::spectralTenThousandths(m.nu2, twoTo64) <= 10000);
+    }
+}
+
+void TestFigures::threeGapsAgainstSortedPositions()
+{
+    // Every pair up to N = 200, every step: the lengths and counts read off
+    // the running minima against the occupied positions kept sorted, and the
+    // steps with a new shortest gap against those where it shrank.
+    for (u64 n = 2; n <= 200; ++n) {
+        for (u64 k = 1; k < n; ++k) {
+            if (std::gcd(n, k) != 1)
+                continue;
+            std::set<u64> positions{0};
+            std::map<u64, u64> counts{{n, 1}};
+            numbers::Occupation steps(n, k);
+            std::vector<u64> shrank;
+            u64 shortest = n;
+            for (u64 i = 1; i < n; ++i) {
+                steps.advance();
+                const u64 p = i * k % n;
+                const auto next = positions.upper_bound(p);
+                const u64 after = next == positions.end() ? n : *next;
+                const u64 before = *std::prev(next);
+                if (--counts[after - before] == 0)
+                    counts.erase(after - before);
+                ++counts[p - before];
+                ++counts[after - p];
+                positions.insert(p);
+                if (counts.begin()->first < shortest) {
+                    shortest = counts.begin()->first;
+                    if (i > 1)
+                        shrank.push_back(i);
+                }
+                const numbers::Gaps gaps = numbers::gapsOf(steps);
+                std::vector<std::pair<u64, u64>> got;
+                for (int g = 0; g < gaps.size; ++g)
+                    got.push_back({gaps.lengths[size_t(g)].length, gaps.lengths[size_t(g)].count});
+                if (got != std::vector<std::pair<u64, u64>>(counts.begin(), counts.end()))
+                    QFAIL(qPrintable(QStringLiteral("N = %1, k = %2, step %3").arg(n).arg(k).arg(i)));
+            }
+            std::vector<u64> marked;
+            const auto quotients = numbers::continuedFraction(k, n);
+            const auto newShortest = numbers::newShortestGaps(n, k);
+            for (size_t j = 0; j < newShortest.size(); ++j) {
+                marked.push_back(newShortest[j].step);
+                QCOMPARE(newShortest[j].quotient, quotients[j + 1]);
+            }
+            // Step 1 sets the first shortest gap; q₀ = 1 is not listed when
+            // a₁ = 1 repeats it.
+            marked.erase(std::remove(marked.begin(), marked.end(), u64(1)), marked.end());
+            if (marked != shrank)
+                QFAIL(qPrintable(QStringLiteral("new shortest gaps of N = %1, k = %2").arg(n).arg(k)));
+        }
     }
 }
 

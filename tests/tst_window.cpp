@@ -311,6 +311,7 @@ void TestWindow::menuInventory()
     for (QAction *action : form.findChild<QMenu *>("mnuExtras")->actions())
         extras << action->objectName() + '=' + action->text() + '=' + action->shortcut().toString();
     QCOMPARE(extras, QStringList({"cmdRangliste=Rangliste…=Ctrl+R",
+                                  "cmdDreiAbstaende=Drei Abstände…=Ctrl+D",
                                   "cmdBildSpeichern=Bild speichern…=Ctrl+S",
                                   "cmdErgebnisseSpeichern=Ergebnisse speichern…="}));
 }

@@ -27,17 +27,26 @@ void loadGermanQtTexts()
         delete translator;
 }
 
-// Screen readers call the picture an image, the ranking's plot a chart and
-// the ranking a window; as plain widgets they would be a frame and fillers.
+// Screen readers call the pictures images, the plots charts and the
+// windows beside the main one windows; as plain widgets they would be a
+// frame and fillers.
 QAccessibleInterface *accessibleDrawing(const QString &className, QObject *object)
 {
+    struct Role {
+        const char *className;
+        QAccessible::Role role;
+    };
+    static const Role roles[] = {
+        {"platform::PictureBox", QAccessible::Graphic}, {"GapCircle", QAccessible::Graphic},
+        {"StepPlot", QAccessible::Chart},               {"ScatterPlot", QAccessible::Chart},
+        {"RatioPlot", QAccessible::Chart},              {"RankingWindow", QAccessible::Window},
+        {"ThreeGapsWindow", QAccessible::Window},
+    };
     auto *widget = qobject_cast<QWidget *>(object);
-    if (widget && className == u"platform::PictureBox")
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (widget && className == u"StepPlot")
-        return new QAccessibleWidget(widget, QAccessible::Chart);
-    if (widget && className == u"RankingWindow")
-        return new QAccessibleWidget(widget, QAccessible::Window);
+    for (const Role &entry : roles) {
+        if (widget && className == QLatin1String(entry.className))
+            return new QAccessibleWidget(widget, entry.role);
+    }
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "analysis/input.h"
 #include "app/icon.h"
 #include "circle/positioncircle.h"
+#include "gaps/threegapswindow.h"
 #include "layout/applylayout.h"
 #include "layout/layouttable.h"
 #include "platform/messagebox.h"
@@ -76,6 +77,8 @@ void Form1::createMenu()
         {"cmdCopy", "copyright", nullptr, &Form1::cmdCopy_Click},
         {"cmdRangliste", "Rangliste…", &extras, &Form1::cmdRangliste_Click,
          QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"cmdDreiAbstaende", "Drei Abstände…", &extras, &Form1::cmdDreiAbstaende_Click,
+         QKeySequence(Qt::CTRL | Qt::Key_D)},
         {"cmdBildSpeichern", "Bild speichern…", &extras, &Form1::cmdBildSpeichern_Click,
          QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"cmdErgebnisseSpeichern", "Ergebnisse speichern…", &extras,
@@ -116,10 +119,12 @@ void Form1::connectEvents()
     for (auto event : {&platform::ScrollBar::change, &platform::ScrollBar::scroll}) {
         connect(ui.HScroll1, event, this, [positions] { positions->HScroll1_Change(); });
         connect(ui.HScroll2, event, this, [positions] { positions->HScroll2_Change(); });
-        // After the window's own handler: the ranking follows N.
+        // After the window's own handler: the windows beside it follow N.
         connect(ui.HScroll1, event, this, [this] {
             if (m_ranking && m_ranking->isVisible())
                 m_ranking->followN(m_circle->N);
+            if (m_gaps && m_gaps->isVisible())
+                m_gaps->followN(m_circle->N);
         });
     }
 
@@ -177,6 +182,8 @@ void Form1::Command2_Click()
     }
     if (m_ranking && m_ranking->isVisible())
         m_ranking->showAnalysed(m_circle->N, m_circle->k);
+    if (m_gaps && m_gaps->isVisible())
+        m_gaps->showAnalysed(m_circle->N, m_circle->k);
 }
 
 void Form1::cmdRangliste_Click()
@@ -193,6 +200,24 @@ void Form1::cmdRangliste_Click()
     m_ranking->show();
     m_ranking->raise();
     m_ranking->activateWindow();
+}
+
+void Form1::cmdDreiAbstaende_Click()
+{
+    if (!m_gaps) {
+        m_gaps = new ThreeGapsWindow(this);
+        connect(m_gaps, &ThreeGapsWindow::saveRequested, this, [this] {
+            savePicture(m_gaps->drawing(), m_gaps->proposedName(), m_gaps->title());
+        });
+    }
+    // Before the first analysis N and k are still unset.
+    if (m_circle->k > 0)
+        m_gaps->showAnalysed(m_circle->N, m_circle->k);
+    else
+        m_gaps->followN(m_circle->N > 0 ? m_circle->N : ui.HScroll1->value());
+    m_gaps->show();
+    m_gaps->raise();
+    m_gaps->activateWindow();
 }
 
 // A row chosen in the ranking: its multiplier in txtk, and the analysis run

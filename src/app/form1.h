@@ -9,7 +9,11 @@
 namespace circle {
 class PositionCircle;
 }
+namespace platform {
+struct Drawing;
+}
 class RankingWindow;
+class ThreeGapsWindow;
 namespace analysis {
 class Analysis;
 }
@@ -45,6 +49,7 @@ public:
     void cmdclear_Click();
     void cmdCopy_Click();
     void cmdRangliste_Click();
+    void cmdDreiAbstaende_Click();
     void cmdBildSpeichern_Click();
     void cmdErgebnisseSpeichern_Click();
 
@@ -55,6 +60,8 @@ public:
     circle::PositionCircle &positionCircle() const { return *m_circle; }
     // The ranking window, once "Rangliste…" has opened it.
     RankingWindow *rankingWindow() const { return m_ranking; }
+    // The window "Drei Abstände", once its menu entry has opened it.
+    ThreeGapsWindow *threeGapsWindow() const { return m_gaps; }
     analysis::Analysis &analysis() const { return *m_analysis; }
 
 protected:
@@ -70,11 +77,14 @@ private:
     std::unique_ptr<circle::PositionCircle> m_circle;
     std::unique_ptr<analysis::Analysis> m_analysis;
     RankingWindow *m_ranking = nullptr;
+    ThreeGapsWindow *m_gaps = nullptr;
     Form1Controls ui{};
 
     // Saving: the last completed analysis, and the folder the file dialog
     // opens in, remembered in the settings from one run to the next.
     QString proposedName(const QString &suffix) const;
+    void savePicture(const platform::Drawing &drawing, const QString &proposedName,
+                     const QString &title);
     void readSettings();
     void rememberSaveFolder(const QString &file);
     void reportSaveFailure(const QString &path, const QString &reason);

@@ -5,6 +5,7 @@
 
 #include "circle/positioncircle.h"
 #include "cli/format.h"
+#include "platform/canvas.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
@@ -89,11 +90,20 @@ void Form1::reportSaveFailure(const QString &path, const QString &reason)
 
 void Form1::cmdBildSpeichern_Click()
 {
+    const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(m_circle->N).arg(m_circle->k);
+    savePicture(ui.Picture1->canvas().drawing(), proposedName("png"), title);
+}
+
+// Any picture of Zyklar's windows: the dialog, the type by the name, the
+// PNG's scale by the filter, the atomic write, and a failure said in a box.
+void Form1::savePicture(const platform::Drawing &drawing, const QString &proposedName,
+                        const QString &title)
+{
     QStringList filters;
     for (const PictureKind &kind : pictureKinds)
         filters << QString::fromUtf8(kind.filter);
     const platform::SaveAnswer answer = platform::askSaveFile(
-            this, {QStringLiteral("Bild speichern"), m_saveFolder, proposedName("png"), filters});
+            this, {QStringLiteral("Bild speichern"), m_saveFolder, proposedName, filters});
     if (answer.path.isEmpty())
         return;
     rememberSaveFolder(answer.path);
@@ -110,9 +120,7 @@ void Form1::cmdBildSpeichern_Click()
     const qreal scale = *type != PictureType::Png ? 1
             : pngFilter                          ? pictureKinds[answer.filter].scale
                                                  : 4;
-    const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(m_circle->N).arg(m_circle->k);
-    const QString failure
-            = platform::savePicture(ui.Picture1->canvas(), answer.path, *type, scale, title);
+    const QString failure = platform::savePicture(drawing, answer.path, *type, scale, title);
     if (!failure.isEmpty())
         reportSaveFailure(answer.path, failure);
 }

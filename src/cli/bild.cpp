@@ -41,7 +41,7 @@ void run(const Invocation &call)
                            call.isSet(Option::Spokes) ? analysis::Mode::Spokes
                                                       : analysis::Mode::Star);
     const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(int(m.n)).arg(m.k);
-    const QString failure = platform::savePicture(canvas, path, *type, scale, title);
+    const QString failure = platform::savePicture(canvas.drawing(), path, *type, scale, title);
     if (!failure.isEmpty())
         throw Failure{quoted(*file) + " wurde nicht geschrieben: " + failure.toStdString()};
 }

@@ -14,6 +14,7 @@ const OptionSpec options[] = {
     {Option::To, "bis", "K2", "[--bis K2]", "nur Multiplikatoren bis K2"},
     {Option::Standing, "rang", nullptr, "[--rang]",
      "dazu je Kennzahl der Rang unter allen Multiplikatoren\nvon N und ihr bester Wert (N ≤ 2^32)"},
+    {Option::Step, "schritt", "I", "[--schritt I]", "nur der Schritt I"},
     {Option::Format, "format", "F", "[--format text|csv|json]", "text (Vorgabe), csv oder json"},
     {Option::Spokes, "speichen", nullptr, "[--speichen]", "Speichen statt Stern"},
     {Option::Output, "ausgabe", "DATEI", "--ausgabe DATEI", "die Bilddatei: .png, .svg oder .pdf"},
@@ -21,8 +22,8 @@ const OptionSpec options[] = {
      "ein PNG 1-, 2- oder 4-mal so groß wie am Bildschirm\n(Vorgabe 4)"},
 };
 
-const Command *const commands[] = {&analyseCommand, &ranglisteCommand, &summeCommand,
-                                   &kennzahlenCommand, &bildCommand};
+const Command *const commands[] = {&analyseCommand,    &ranglisteCommand, &summeCommand,
+                                   &kennzahlenCommand, &lueckenCommand,   &bildCommand};
 
 } // namespace
 

@@ -26,7 +26,7 @@ struct Failure {
     std::string message;
 };
 
-enum class Option { Top, Order, From, To, Standing, Format, Spokes, Output, Scale };
+enum class Option { Top, Order, From, To, Standing, Step, Format, Spokes, Output, Scale };
 
 // An option as the parser, the usage line and the help know it.
 struct OptionSpec {
@@ -73,7 +73,7 @@ struct Invocation {
 
 // The commands, in the order the overview lists them.
 extern const Command analyseCommand, ranglisteCommand, summeCommand, kennzahlenCommand,
-        bildCommand;
+        lueckenCommand, bildCommand;
 std::span<const Command *const> everyCommand();
 
 } // namespace cli

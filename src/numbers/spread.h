@@ -36,16 +36,24 @@ public:
         if (m_position >= m_n)
             m_position -= m_n;
         ++m_step;
-        if (m_position < m_backward)
+        if (m_position < m_backward) {
             m_backward = m_position;
-        if (m_n - m_position < m_forward)
+            m_backwardStep = m_step;
+        }
+        if (m_n - m_position < m_forward) {
             m_forward = m_n - m_position;
+            m_forwardStep = m_step;
+        }
     }
 
+    u64 n() const { return m_n; }
     u64 step() const { return m_step; }
     u64 position() const { return m_position; } // 0-based
     u64 backward() const { return m_backward; }
     u64 forward() const { return m_forward; }
+    // The steps that occupied the nearest positions on either side of 0.
+    u64 backwardStep() const { return m_backwardStep; }
+    u64 forwardStep() const { return m_forwardStep; }
     // On a tie the backward distance is taken; it is the same number.
     u64 minimal() const { return m_backward <= m_forward ? m_backward : m_forward; }
 
@@ -53,6 +61,7 @@ private:
     u64 m_n, m_k;
     u64 m_step = 0, m_position = 0;
     u64 m_backward, m_forward;
+    u64 m_backwardStep = 0, m_forwardStep = 0;
 };
 
 // The permutation of an occupation: entry p is the step (1 … N) at which

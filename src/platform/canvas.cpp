@@ -1,8 +1,5 @@
 #include "platform/canvas.h"
 
-#include <QPdfWriter>
-#include <QSvgGenerator>
-
 #include <cmath>
 
 namespace platform {
@@ -258,11 +255,11 @@ void Canvas::print(const QString &text)
          0});
 }
 
-void Canvas::replay(QPainter &painter, const QSizeF &page) const
+void Canvas::replay(QPainter &painter) const
 {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
     painter.setFont(m_font);
-    painter.fillRect(QRectF(QPointF(0, 0), page), m_background);
+    painter.fillRect(QRectF(QPointF(0, 0), m_size), m_background);
     Renderer renderer(m_scale, m_size, m_font);
     for (const Primitive &primitive : m_record) {
         if (!primitive.drawnLater)
@@ -270,56 +267,9 @@ void Canvas::replay(QPainter &painter, const QSizeF &page) const
     }
 }
 
-QImage Canvas::render(qreal scale) const
+Drawing Canvas::drawing() const
 {
-    QImage image(m_size * scale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    QPainter painter(&image);
-    replay(painter, m_size);
-    return image;
-}
-
-// Text is sized in points; the image turns points into pixels at its
-// resolution, and a vector file must do the same so the numbers keep their
-// size against the lines.
-static int imageResolution()
-{
-    return QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
-}
-
-bool Canvas::writeSvg(QIODevice &device, const QString &title) const
-{
-    QSvgGenerator svg;
-    svg.setResolution(imageResolution());
-    svg.setOutputDevice(&device);
-    svg.setSize(m_size);
-    svg.setViewBox(QRect(QPoint(0, 0), m_size));
-    svg.setTitle(title);
-    svg.setDescription(QStringLiteral("Gezeichnet von Zyklar"));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    replay(painter, m_size);
-    return painter.end();
-}
-
-bool Canvas::writePdf(QIODevice &device, const QString &title) const
-{
-    // One page exactly the picture's size, one unit a device-independent
-    // pixel.
-    const int dpi = imageResolution();
-    QPdfWriter pdf(&device);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Zyklar"));
-    pdf.setResolution(dpi);
-    pdf.setPageSize(QPageSize(QSizeF(m_size) * 72.0 / dpi, QPageSize::Point, QString(),
-                              QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    replay(painter, m_size);
-    return painter.end();
+    return {m_size, [this](QPainter &painter) { replay(painter); }};
 }
 
 } // namespace platform

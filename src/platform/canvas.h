@@ -13,9 +13,14 @@
 #include <unordered_map>
 #include <vector>
 
-class QIODevice;
-
 namespace platform {
+
+// A picture to keep: its size in device-independent pixels and how to paint
+// it, background included, onto a painter that measures in those pixels.
+struct Drawing {
+    QSize size;
+    std::function<void(QPainter &)> paint;
+};
 
 // The drawing surface of a picture box, without the widget: a user
 // coordinate system over a drawing area, the operations Cls, Circle, Line,
@@ -83,12 +88,9 @@ public:
     std::function<void()> onDrawing;
     QRect finish();
 
-    // The record drawn again: onto an image at `scale` times the size,
-    // sharp at every scale; as SVG of lines, circles and text; as a
-    // one-page PDF. False when the device could not be written.
-    QImage render(qreal scale) const;
-    bool writeSvg(QIODevice &device, const QString &title) const;
-    bool writePdf(QIODevice &device, const QString &title) const;
+    // The record drawn again, for a saved file: onto an image at any scale,
+    // sharp at every scale, or as vectors of lines, circles and text.
+    Drawing drawing() const;
 
     // How many primitives the record holds.
     size_t recorded() const { return m_placeOf.size(); }
@@ -118,7 +120,7 @@ private:
     void record(const Primitive &primitive);
     void ensureImage();
     QPainter &painter();
-    void replay(QPainter &painter, const QSizeF &page) const;
+    void replay(QPainter &painter) const;
 
     QSize m_size{0, 0};
     qreal m_ratio = 1;

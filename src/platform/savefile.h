@@ -9,7 +9,7 @@ class QIODevice;
 
 namespace platform {
 
-class Canvas;
+struct Drawing;
 
 // Writes a file so that nothing is lost: the content goes to a file without
 // a name beside the target, which replaces the target only once it is
@@ -30,9 +30,9 @@ QString reasonFor(int error, const QString &systemText = {});
 enum class PictureType { Png, Svg, Pdf };
 std::optional<PictureType> pictureTypeOf(const QString &path);
 
-// The canvas's picture as a file: a PNG at `scale` times its size, SVG
-// vectors or a one-page PDF. Returns the reason when it failed.
-QString savePicture(const Canvas &canvas, const QString &path, PictureType type, qreal scale,
+// A drawing as a file: a PNG at `scale` times its size, SVG vectors or a
+// one-page PDF. Returns the reason when it failed.
+QString savePicture(const Drawing &drawing, const QString &path, PictureType type, qreal scale,
                     const QString &title);
 
 } // namespace platform

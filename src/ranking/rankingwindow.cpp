@@ -1,6 +1,7 @@
 #include "ranking/rankingwindow.h"
 
 #include "ranking/rankingmodel.h"
+#include "ranking/scatterplot.h"
 #include "ranking/stepplot.h"
 
 #include <QApplication>
@@ -149,6 +150,9 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_plot = new StepPlot(this);
     m_plot->setObjectName(QStringLiteral("picVerlauf"));
     m_plot->setAccessibleName(QStringLiteral("Verlauf der Minimalabstände"));
+    m_scatter = new ScatterPlot(this);
+    m_scatter->setObjectName(QStringLiteral("picStreuung"));
+    m_scatter->setAccessibleName(QStringLiteral("Anteil aller Multiplikatoren über k/N"));
 
     auto *choice = new QHBoxLayout;
     choice->addWidget(orderLabel);
@@ -158,8 +162,11 @@ RankingWindow::RankingWindow(QWidget *parent)
     layout->addWidget(m_caption);
     layout->addLayout(choice);
     layout->addWidget(m_view, 3);
-    layout->addWidget(m_plot, 2);
-    resize(900, 600);
+    auto *plots = new QHBoxLayout;
+    plots->addWidget(m_plot, 3);
+    plots->addWidget(m_scatter, 2);
+    layout->addLayout(plots, 2);
+    resize(980, 680);
 
     m_settle.setSingleShot(true);
     m_settle.setInterval(100);
@@ -178,7 +185,10 @@ RankingWindow::RankingWindow(QWidget *parent)
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 m_plot->setSeries(m_model->n(), multiplierAt(current));
+                m_scatter->setChosen(multiplierAt(current));
             });
+    connect(m_scatter, &ScatterPlot::clicked, this, &RankingWindow::selectMultiplier);
+    connect(m_scatter, &ScatterPlot::activated, this, &RankingWindow::multiplierChosen);
 }
 
 int RankingWindow::multiplierAt(const QModelIndex &viewIndex) const
@@ -198,6 +208,7 @@ void RankingWindow::showN(int n)
         return;
     m_model->setN(n);
     describe();
+    plotEveryMultiplier();
     // The multiplier last analysed stays current where it belongs to this
     // N; otherwise the best one.
     selectMultiplier(n == m_analysedN ? m_analysedK : 0);
@@ -212,6 +223,19 @@ void RankingWindow::rankBy(int choice)
     m_view->sortByColumn(RankingModel::Rank, Qt::AscendingOrder);
     describe();
     selectMultiplier(k);
+}
+
+// The scatter plot from the rows the ranking already holds, in the order of k.
+void RankingWindow::plotEveryMultiplier()
+{
+    std::vector<ScatterPlot::Point> points;
+    points.reserve(size_t(m_model->rowCount()));
+    for (int k = 1; k < m_model->n(); ++k) {
+        const int row = m_model->rowOf(k);
+        if (row >= 0)
+            points.push_back({k, double(m_model->figuresAt(row).share) / 10000});
+    }
+    m_scatter->setPoints(m_model->n(), std::move(points));
 }
 
 void RankingWindow::describe()
@@ -254,4 +278,5 @@ void RankingWindow::selectMultiplier(int k)
             index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_view->scrollTo(index);
     m_plot->setSeries(m_model->n(), multiplierAt(index));
+    m_scatter->setChosen(multiplierAt(index));
 }

@@ -9,13 +9,15 @@ class QModelIndex;
 class QSortFilterProxyModel;
 class QTableView;
 class RankingModel;
+class ScatterPlot;
 class StepPlot;
 
 // frmRangliste: every multiplier of the main window's N with every figure,
 // ranked by the figure chosen in cboRangfolge (the gap sum at first), in a
 // sortable read-only table (grdRangliste), and under it the chosen
-// multiplier's minimal distances against the equidistant row (picVerlauf).
-// Activating a row asks for that multiplier's analysis in the main window.
+// multiplier's minimal distances against the equidistant row (picVerlauf)
+// and every multiplier's share over k/N (picStreuung). Activating a row or
+// a point asks for that multiplier's analysis in the main window.
 class RankingWindow : public QWidget
 {
     Q_OBJECT
@@ -35,6 +37,7 @@ public:
     QComboBox &order() const { return *m_order; }
     QTableView &table() const { return *m_view; }
     StepPlot &plot() const { return *m_plot; }
+    ScatterPlot &scatter() const { return *m_scatter; }
     // The multiplier of the current row, 0 when there is none.
     int currentMultiplier() const;
 
@@ -46,6 +49,7 @@ private:
     int multiplierAt(const QModelIndex &viewIndex) const;
     void rankBy(int choice);
     void describe();
+    void plotEveryMultiplier();
 
     QLabel *m_caption;
     QComboBox *m_order;
@@ -53,6 +57,7 @@ private:
     RankingModel *m_model;
     QSortFilterProxyModel *m_proxy;
     StepPlot *m_plot;
+    ScatterPlot *m_scatter;
     int m_analysedN = 0;
     int m_analysedK = 0;
     int m_followedN = 0;

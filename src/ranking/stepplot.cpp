@@ -55,14 +55,17 @@ void StepPlot::paintEvent(QPaintEvent *)
         return;
     }
 
-    // Steps 1 … N − 1 across, distances 1 … N/2 up on a logarithmic scale.
+    // Steps 1 … N − 1 across and distances 1 … N/2 up, both on logarithmic
+    // scales: the first steps, where the distances fall fastest, get as
+    // much room as the many last ones. Step i spans i … i + 1.
     const int line = metrics.height();
     const QRectF area(QPointF(metrics.horizontalAdvance(QStringLiteral("0000")) + 8, 2.0 * line),
                       QPointF(width() - 12, height() - 1.8 * line));
     const int steps = int(m_minimal.size());
     const double top = std::log(std::max(2, m_equidistant.front()));
+    const double right = std::log(steps + 1.0);
     const auto xOf = [&](double step) {
-        return area.left() + (step - 0.5) / steps * area.width();
+        return area.left() + std::log(step) / right * area.width();
     };
     const auto yOf = [&](int distance) {
         return area.bottom() - std::log(distance) / top * area.height();
@@ -81,14 +84,22 @@ void StepPlot::paintEvent(QPaintEvent *)
                QStringLiteral("Schritt 1"));
     p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignRight,
                QStringLiteral("Schritt %1").arg(steps));
+    // Ticks at the powers of ten that stand clear of the last step's label.
+    const double lastLabel = area.right() - metrics.horizontalAdvance(QStringLiteral("Schritt 0000"));
+    for (int tick = 10; xOf(tick) < lastLabel; tick *= 10) {
+        const double x = xOf(tick);
+        p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
+        p.drawText(QRectF(x - 30, area.bottom() + 2, 60, line), Qt::AlignHCenter,
+                   QString::number(tick));
+    }
 
     // A distance holds for its whole step: draw stairs, not slopes.
     const auto stairs = [&](const std::vector<int> &values) {
         QPolygonF line;
         line.reserve(2 * steps);
-        for (int i = 0; i < steps; ++i) {
-            const double y = yOf(values[size_t(i)]);
-            line << QPointF(xOf(i + 0.5), y) << QPointF(xOf(i + 1.5), y);
+        for (int i = 1; i <= steps; ++i) {
+            const double y = yOf(values[size_t(i - 1)]);
+            line << QPointF(xOf(i), y) << QPointF(xOf(i + 1), y);
         }
         return line;
     };

@@ -7,8 +7,9 @@
 // The minimal distance of each step of one multiplier against the
 // equidistant row ⌊N/(i + 1)⌋, the most any step with i + 1 points can
 // reach: where the two curves part, the multiplier loses its rank. The
-// distances run from about N/2 down to 1, so the scale is logarithmic and
-// equal gaps between the curves are equal ratios.
+// distances run from about N/2 down to 1, so their scale is logarithmic and
+// equal gaps between the curves are equal ratios; so is the scale of the
+// steps, which gives the first steps their room.
 class StepPlot : public QWidget
 {
     Q_OBJECT

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "numbers/figures.h"
+
+#include <array>
+
+// The three-gap theorem on the circle of N positions: after step i, with
+// the positions 0, k, 2k, …, ik (mod N) occupied, the gaps between
+// neighbouring occupied positions take at most three lengths.
+namespace numbers {
+
+struct GapLength {
+    u64 length = 0;
+    u64 count = 0;
+};
+
+// The gap lengths after one step, the shortest first.
+struct Gaps {
+    std::array<GapLength, 3> lengths{};
+    int size = 0;
+
+    const GapLength &shortest() const { return lengths[0]; }
+    const GapLength &longest() const { return lengths[size_t(size - 1)]; }
+    // longest / shortest
+    Ratio ratio() const { return {longest().length, shortest().length}; }
+};
+
+// The gaps after the occupation's current step (at least step 1). With the
+// nearest positions b backwards and f forwards of 0, occupied at the steps
+// u and v, i + 1 positions leave i + 1 − u gaps of b, i + 1 − v gaps of f
+// and u + v − i − 1 gaps of b + f (Sós): no sorting of positions needed.
+Gaps gapsOf(const Occupation &steps);
+
+// The steps at which a new shortest gap appears, the denominators q_j of
+// the convergents of k/N, each with the partial quotient a_j that made it
+// (q_j = a_j·q_{j−1} + q_{j−2}): a large a_{j+1} is a long stretch before the
+// next, with a poor ratio. Only the steps 1 … N − 1.
+struct NewShortest {
+    u64 step;
+    Wide quotient;
+};
+std::vector<NewShortest> newShortestGaps(u64 n, u64 k);
+
+} // namespace numbers
