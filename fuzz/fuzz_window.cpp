@@ -131,7 +131,7 @@ void scroll(platform::ScrollBar &bar, Bytes &in)
     }
 }
 
-const char *const menuCommands[] = {"cmdBildschirm",    "cmdgroesser",     "cmdkleiner",
+const char *const menuCommands[] = {"cmdBildschirm", "cmdgroesser", "cmdkleiner", "cmdDreiAbstaende",
                                     "cmdclear",         "cmdCopy",         "cmdRangliste",
                                     "cmdBildSpeichern", "cmdErgebnisseSpeichern"};
 
@@ -141,6 +141,35 @@ const Qt::Key keys[] = {Qt::Key_Tab,   Qt::Key_Backtab,  Qt::Key_Left,   Qt::Key
                         Qt::Key_1,     Qt::Key_7,        Qt::Key_Period, Qt::Key_Backspace,
                         Qt::Key_Delete, Qt::Key_E,       Qt::Key_Minus,  Qt::Key_Escape,
                         Qt::Key_R,     Qt::Key_S,        Qt::Key_D};
+
+// The window, made once as the program makes it and shown; each input
+// starts from much the state after start-up: full size, the start values in
+// the boxes and scroll bars, star mode, no single step, the result boxes
+// and the picture cleared, the other windows closed.
+// Making a window for every input would cost more than the input's actions.
+Form1 &window()
+{
+    static Form1 *form = [] {
+        Form1 *made = startZyklar().release();
+        made->show();
+        made->activateWindow();
+        return made;
+    }();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != form)
+            window->hide();
+    }
+    ui::Check1(*form)->setChecked(false);
+    ui::Option1(*form)->setChecked(true);
+    if (form->zoomFactor != 1.0)
+        form->cmdBildschirm_Click(); // the layout at full size
+    ui::HScroll1(*form)->setValue(21);
+    ui::HScroll2(*form)->setValue(8);
+    form->cmdclear_Click();
+    form->mouseDown = 0;
+    QCoreApplication::processEvents();
+    return *form;
+}
 
 // Actions taken over the whole run, told when the fuzzer ends.
 long long actions = 0;
@@ -170,31 +199,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                     int(in.next() % (question.filters.size() + 1))};
     });
 
-    const auto form = startZyklar();
-    form->show();
-    form->activateWindow();
+    Form1 &form = window();
     while (in.more()) {
         ++actions;
         switch (in.next() % 12) {
-        case 0: ui::txtN(*form)->setText(in.text()); break;
-        case 1: ui::txtk(*form)->setText(in.text()); break;
+        case 0: ui::txtN(form)->setText(in.text()); break;
+        case 1: ui::txtk(form)->setText(in.text()); break;
         case 2:
             stopped = false;
-            ui::Command2(*form)->click();
+            ui::Command2(form)->click();
             if (!stopped)
-                checkBoxes(*form);
+                checkBoxes(form);
             break;
-        case 3: scroll(*ui::HScroll1(*form), in); break;
-        case 4: scroll(*ui::HScroll2(*form), in); break;
-        case 5: ui::Check1(*form)->click(); break;
-        case 6: (in.next() % 2 ? ui::Option1(*form) : ui::Option2(*form))->click(); break;
+        case 3: scroll(*ui::HScroll1(form), in); break;
+        case 4: scroll(*ui::HScroll2(form), in); break;
+        case 5: ui::Check1(form)->click(); break;
+        case 6: (in.next() % 2 ? ui::Option1(form) : ui::Option2(form))->click(); break;
         case 7: {
             const char *name = menuCommands[in.next() % std::size(menuCommands)];
-            form->findChild<QAction *>(QLatin1String(name))->trigger();
+            form.findChild<QAction *>(QLatin1String(name))->trigger();
             break;
         }
         case 8: { // freehand marking: press, a few moves, release
-            QWidget *picture = ui::Picture1(*form);
+            QWidget *picture = ui::Picture1(form);
             const auto at = [&] { return QPoint(in.next() * 2, in.next() * 2); };
             QTest::mousePress(picture, Qt::LeftButton, {}, at());
             for (int moves = in.next() % 6; moves > 0; --moves)
@@ -203,12 +230,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 9: {
-            QPushButton *clear[] = {ui::Command1(*form), ui::Command3(*form), ui::Command4(*form)};
+            QPushButton *clear[] = {ui::Command1(form), ui::Command3(form), ui::Command4(form)};
             clear[in.next() % 3]->click();
             break;
         }
         default: { // a key to whatever has the focus, Ctrl now and then
-            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
             const uint8_t key = in.next();
             QTest::keyClick(target, keys[key % std::size(keys)],
                             key & 0x80 ? Qt::ControlModifier : Qt::NoModifier);

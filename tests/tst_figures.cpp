@@ -6,6 +6,7 @@
 
 #include "numbers/figures.h"
 #include "numbers/threegaps.h"
+#include "recordwalk.h"
 
 #include <QTest>
 
@@ -119,27 +120,6 @@ u64 zarembaScan(u64 n, u64 k)
 double spectralEstimate(Wide nu2, Wide n)
 {
     return std::sqrt(double(nu2)) / (std::pow(4.0 / 3.0, 0.25) * std::sqrt(double(n)));
-}
-
-// The sum record by record, in 128 bits: fine where the partial quotients
-// are small.
-Wide recordWalk(Wide n, u64 k)
-{
-    u64 b = k, f = u64(n - k), mb = 1, mf = 1, from = 1;
-    Wide sum = 0;
-    while (b != 1 && f != 1) {
-        const u64 next = mb + mf;
-        sum += Wide(std::min(b, f)) * (next - from);
-        from = next;
-        if (b < f) {
-            f -= b;
-            mf = next;
-        } else {
-            b -= f;
-            mb = next;
-        }
-    }
-    return sum + (n - from);
 }
 
 QString text(Wide value)

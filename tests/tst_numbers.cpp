@@ -5,6 +5,7 @@
 
 #include "numbers/ranking.h"
 #include "numbers/spread.h"
+#include "recordwalk.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -56,28 +57,6 @@ Wide stepSum(u64 n, u64 k)
         sum += steps.minimal();
     }
     return sum;
-}
-
-// One record at a time: the side with the larger value drops by the
-// smaller one at step m_b + m_f. Cost grows with the partial quotients, so
-// it checks the closed form on huge N whose quotients are small.
-Wide recordWalk(u64 n, u64 k)
-{
-    u64 b = k, f = n - k, mb = 1, mf = 1, from = 1;
-    Wide sum = 0;
-    while (b != 1 && f != 1) {
-        const u64 next = mb + mf;
-        sum += Wide(std::min(b, f)) * (next - from);
-        from = next;
-        if (b < f) {
-            f -= b;
-            mf = next;
-        } else {
-            b -= f;
-            mb = next;
-        }
-    }
-    return sum + (n - from);
 }
 
 Wide directDivisorSum(u64 n)

@@ -276,7 +276,8 @@ void Form1::Command4_Click()
 
 void Form1::cmdclear_Click()
 {
-    for (platform::TextBox *box : {ui.txtAusgabe, ui.txtAbstand, ui.txtFolge, ui.txtAbs, ui.txtSumme})
+    for (platform::TextBox *box :
+         {ui.txtAusgabe, ui.txtAbstand, ui.txtFolge, ui.txtAbs, ui.txtSumme})
         box->setText({});
     ui.Picture1->cls();
 }

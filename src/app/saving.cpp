@@ -90,7 +90,8 @@ void Form1::reportSaveFailure(const QString &path, const QString &reason)
 
 void Form1::cmdBildSpeichern_Click()
 {
-    const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(m_circle->N).arg(m_circle->k);
+    const QString title
+            = QStringLiteral("Zyklar: N = %1, k = %2").arg(m_circle->N).arg(m_circle->k);
     savePicture(ui.Picture1->canvas().drawing(), proposedName("png"), title);
 }
 
@@ -112,7 +113,8 @@ void Form1::savePicture(const platform::Drawing &drawing, const QString &propose
     // filter when that was a PNG one, else four times.
     const std::optional<PictureType> type = platform::pictureTypeOf(answer.path);
     if (!type) {
-        reportSaveFailure(answer.path, QStringLiteral("Bilder speichert Zyklar als PNG, SVG oder PDF"));
+        reportSaveFailure(answer.path,
+                          QStringLiteral("Bilder speichert Zyklar als PNG, SVG oder PDF"));
         return;
     }
     const bool pngFilter = answer.filter >= 0 && answer.filter < int(std::size(pictureKinds))

@@ -60,13 +60,18 @@ void run(const Invocation &call)
     case Format::Csv: call.out << stepsCsv(n, k); break;
     case Format::Json: {
         const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
-        std::string head = '{' + jsonMember("n", std::to_string(n)) + ','
-                + jsonMember("k", std::to_string(k));
-        for (Figure figure : sumFigures)
-            head += ',' + jsonMember(keyOf(figure), valueOf(figure, f, Format::Json));
-        call.out << head << ",\"schritte\":[";
-        writeStepsJson(call.out, n, k);
-        call.out << "\n]}\n";
+        std::vector<std::string> keys{"n", "k"}, values{std::to_string(n), std::to_string(k)};
+        for (Figure figure : sumFigures) {
+            keys.emplace_back(keyOf(figure));
+            values.push_back(valueOf(figure, f, Format::Json));
+        }
+        std::string head = jsonObject(keys, values);
+        head.back() = ','; // the steps follow as the last member
+        call.out << head << "\"schritte\":";
+        JsonArray steps(call.out);
+        writeStepsJson(steps, n, k);
+        steps.close();
+        call.out << "}\n";
         break;
     }
     }

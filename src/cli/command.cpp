@@ -13,7 +13,8 @@ const OptionSpec options[] = {
     {Option::From, "von", "K1", "[--von K1]", "nur Multiplikatoren ab K1"},
     {Option::To, "bis", "K2", "[--bis K2]", "nur Multiplikatoren bis K2"},
     {Option::Standing, "rang", nullptr, "[--rang]",
-     "dazu je Kennzahl der Rang unter allen Multiplikatoren\nvon N und ihr bester Wert (N ≤ 2^32)"},
+     "dazu je Kennzahl der Rang unter allen Multiplikatoren\n"
+     "von N und ihr bester Wert (N ≤ 2^32)"},
     {Option::Step, "schritt", "I", "[--schritt I]", "nur der Schritt I"},
     {Option::Format, "format", "F", "[--format text|csv|json]", "text (Vorgabe), csv oder json"},
     {Option::Spokes, "speichen", nullptr, "[--speichen]", "Speichen statt Stern"},

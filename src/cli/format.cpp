@@ -123,6 +123,32 @@ std::string jsonMember(std::string_view key, std::string_view value)
     return '"' + std::string(key) + "\":" + std::string(value);
 }
 
+std::string jsonObject(const std::vector<std::string> &keys,
+                       const std::vector<std::string> &values)
+{
+    std::string object = "{";
+    for (size_t i = 0; i < keys.size() && i < values.size(); ++i)
+        (object += i ? "," : "") += jsonMember(keys[i], values[i]);
+    return object + '}';
+}
+
+JsonArray::JsonArray(Output &out)
+    : m_out(out)
+{
+    m_out << '[';
+}
+
+void JsonArray::add(const std::string &value)
+{
+    m_out << (m_first ? "\n" : ",\n") << value;
+    m_first = false;
+}
+
+void JsonArray::close()
+{
+    m_out << "\n]";
+}
+
 std::string csvLine(const std::vector<std::string> &fields)
 {
     std::string line;
@@ -147,18 +173,18 @@ std::string stepsCsv(u64 n, u64 k)
     return csv;
 }
 
-void writeStepsJson(Output &out, u64 n, u64 k)
+void writeStepsJson(JsonArray &array, u64 n, u64 k)
 {
+    std::vector<std::string> keys;
+    for (const StepField &field : stepFields)
+        keys.emplace_back(field.key);
     numbers::Occupation steps(n, k);
     for (u64 i = 1; i < n; ++i) {
         steps.advance();
-        std::string object = i > 1 ? ",\n{" : "\n{";
-        for (const StepField &field : stepFields) {
-            if (object.back() != '{')
-                object += ',';
-            object += jsonMember(field.key, std::to_string(field.value(steps, n)));
-        }
-        out << object << '}';
+        std::vector<std::string> values;
+        for (const StepField &field : stepFields)
+            values.push_back(std::to_string(field.value(steps, n)));
+        array.add(jsonObject(keys, values));
     }
 }
 

@@ -57,6 +57,23 @@ std::string decimalOf(numbers::Wide tenThousandths, Format format);
 
 // "key":value
 std::string jsonMember(std::string_view key, std::string_view value);
+// {"key":value,…} of keys and values in the same order.
+std::string jsonObject(const std::vector<std::string> &keys,
+                       const std::vector<std::string> &values);
+
+// A JSON array written one value at a time, each on a line of its own:
+// "[", "\n" value, ",\n" value …, and at the close "\n]".
+class JsonArray
+{
+public:
+    explicit JsonArray(Output &out);
+    void add(const std::string &value);
+    void close();
+
+private:
+    Output &m_out;
+    bool m_first = true;
+};
 // "a","b" → a,b with the separating commas; the fields are written as given.
 std::string csvLine(const std::vector<std::string> &fields);
 
@@ -64,7 +81,7 @@ std::string csvLine(const std::vector<std::string> &fields);
 // position (1-based), rueckwaerts, vorwaerts, minimum, gleichverteilt
 // (⌊N/(i + 1)⌋). As CSV, and as the JSON objects of the steps.
 std::string stepsCsv(numbers::u64 n, numbers::u64 k);
-void writeStepsJson(Output &out, numbers::u64 n, numbers::u64 k);
+void writeStepsJson(JsonArray &steps, numbers::u64 n, numbers::u64 k);
 
 // A table for reading: columns separated by two blanks, each as wide as its
 // widest cell, numbers right-aligned and text left-aligned; no line ends in

@@ -166,17 +166,14 @@ void run(const Invocation &call)
         for (const Row &row : rows)
             call.out << csvLine(values(row, Format::Csv));
         break;
-    case Format::Json:
-        call.out << "[";
-        for (size_t i = 0; i < rows.size(); ++i) {
-            const std::vector<std::string> cells = values(rows[i], Format::Json);
-            std::string object = i ? ",\n{" : "\n{";
-            for (size_t c = 0; c < keys.size(); ++c)
-                object += (c ? "," : "") + jsonMember(keys[c], cells[c]);
-            call.out << object << '}';
-        }
-        call.out << "\n]\n";
+    case Format::Json: {
+        JsonArray objects(call.out);
+        for (const Row &row : rows)
+            objects.add(jsonObject(keys, values(row, Format::Json)));
+        objects.close();
+        call.out << '\n';
         break;
+    }
     }
 }
 

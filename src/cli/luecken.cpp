@@ -12,8 +12,8 @@ namespace {
 
 using numbers::u64;
 
-const char *const keys[] = {"schritt", "kurz",          "anzahl_kurz", "mittel",
-                            "anzahl_mittel", "lang", "anzahl_lang", "verhaeltnis"};
+const std::vector<std::string> keys{"schritt",       "kurz", "anzahl_kurz", "mittel",
+                                   "anzahl_mittel", "lang", "anzahl_lang", "verhaeltnis"};
 const char *const captions[] = {"Schritt", "kurz", "Anzahl", "mittel",
                                 "Anzahl",  "lang", "Anzahl", "Verhältnis"};
 
@@ -60,21 +60,17 @@ void run(const Invocation &call)
     Output &out = call.out;
     switch (call.format) {
     case Format::Csv:
-        out << csvLine({std::begin(keys), std::end(keys)});
-        forEachStep(n, k, only, [&](const auto &steps) { out << csvLine(cells(steps, Format::Csv)); });
+        out << csvLine(keys);
+        forEachStep(n, k, only,
+                    [&](const auto &steps) { out << csvLine(cells(steps, Format::Csv)); });
         break;
     case Format::Json: {
-        out << "[";
-        bool first = true;
+        JsonArray rows(out);
         forEachStep(n, k, only, [&](const auto &steps) {
-            const std::vector<std::string> values = cells(steps, Format::Json);
-            std::string object = first ? "\n{" : ",\n{";
-            for (size_t c = 0; c < values.size(); ++c)
-                object += (c ? "," : "") + jsonMember(keys[c], values[c]);
-            out << object << '}';
-            first = false;
+            rows.add(jsonObject(keys, cells(steps, Format::Json)));
         });
-        out << "\n]\n";
+        rows.close();
+        out << '\n';
         break;
     }
     case Format::Text: {
@@ -82,9 +78,11 @@ void run(const Invocation &call)
         for (const char *caption : captions)
             columns.push_back({caption});
         TextTable table(columns);
-        forEachStep(n, k, only, [&](const auto &steps) { table.measure(cells(steps, Format::Text)); });
+        forEachStep(n, k, only,
+                    [&](const auto &steps) { table.measure(cells(steps, Format::Text)); });
         out << table.header();
-        forEachStep(n, k, only, [&](const auto &steps) { out << table.line(cells(steps, Format::Text)); });
+        forEachStep(n, k, only,
+                    [&](const auto &steps) { out << table.line(cells(steps, Format::Text)); });
         break;
     }
     }

@@ -89,20 +89,16 @@ void run(const Invocation &call)
     switch (call.format) {
     case Format::Csv:
         out << csvLine(keys);
-        ranking->forEach([&](const numbers::Ranked &row) { out << csvLine(cells(row, Format::Csv)); });
+        ranking->forEach(
+                [&](const numbers::Ranked &row) { out << csvLine(cells(row, Format::Csv)); });
         break;
     case Format::Json: {
-        out << "[";
-        bool first = true;
+        JsonArray rows(out);
         ranking->forEach([&](const numbers::Ranked &row) {
-            const std::vector<std::string> values = cells(row, Format::Json);
-            std::string object = first ? "\n{" : ",\n{";
-            for (size_t c = 0; c < keys.size(); ++c)
-                object += (c ? "," : "") + jsonMember(keys[c], values[c]);
-            out << object << '}';
-            first = false;
+            rows.add(jsonObject(keys, cells(row, Format::Json)));
         });
-        out << "\n]\n";
+        rows.close();
+        out << '\n';
         break;
     }
     case Format::Text: {
@@ -111,9 +107,11 @@ void run(const Invocation &call)
         for (Figure figure : everyFigure)
             columns.push_back({captionOf(figure), figure == Figure::Fraction});
         TextTable table(columns);
-        ranking->forEach([&](const numbers::Ranked &row) { table.measure(cells(row, Format::Text)); });
+        ranking->forEach(
+                [&](const numbers::Ranked &row) { table.measure(cells(row, Format::Text)); });
         out << table.header();
-        ranking->forEach([&](const numbers::Ranked &row) { out << table.line(cells(row, Format::Text)); });
+        ranking->forEach(
+                [&](const numbers::Ranked &row) { out << table.line(cells(row, Format::Text)); });
         break;
     }
     }
@@ -130,7 +128,8 @@ const Command ranglisteCommand{
     "das kleinere k zuerst. Vorgabe ist die Summe der Minimalabstände. Dazu\n"
     "jede Kennzahl von k: Anteil, Kettenbruch, größter Teilnenner, Spektraltest,\n"
     "Zaremba-Index und Lückenverhältnis.\n"
-    "2 ≤ N ≤ " + limitText(maxN) + "; über " + limitText(maxWholeN) + " nur mit --top. Mit --von und --bis\n"
+    "2 ≤ N ≤ " + limitText(maxN) + "; über " + limitText(maxWholeN)
+            + " nur mit --top. Mit --von und --bis\n"
     "{N}, wenn dazwischen höchstens " + limitText(maxCandidates) + " Multiplikatoren liegen.\n",
     run};
 

@@ -60,7 +60,8 @@ std::string helpOf(const Command &command)
     std::string text = "Aufruf: " + command.usage() + "\n\n" + help + '\n';
     for (Option option : command.options) {
         const OptionSpec &spec = specOf(option);
-        std::string line = std::string("--") + spec.name + (spec.value ? std::string(" ") + spec.value : "");
+        const std::string line
+                = std::string("--") + spec.name + (spec.value ? std::string(" ") + spec.value : "");
         std::string lines = spec.help;
         for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 20)
             lines.insert(at + 1, std::string(19, ' '));
@@ -124,7 +125,9 @@ Parsed parse(const QStringList &arguments)
     if (!positional.isEmpty()) {
         const QString name = positional.takeFirst();
         const auto named = std::find_if(everyCommand().begin(), everyCommand().end(),
-                                        [&](const Command *c) { return name == QLatin1String(c->name); });
+                                        [&](const Command *c) {
+                                            return name == QLatin1String(c->name);
+                                        });
         if (named == everyCommand().end())
             throw UsageError{"unbekannter Befehl " + quoted(name.toStdString())
                              + "; die Befehle zeigt „zyklar --help“"};
@@ -134,7 +137,8 @@ Parsed parse(const QStringList &arguments)
         parsed.arguments.push_back(argument.toStdString());
     for (const OptionSpec &spec : everyOption()) {
         if (parser.isSet(QLatin1String(spec.name)))
-            parsed.options[spec.option] = parser.value(QLatin1String(spec.name)).toLocal8Bit().toStdString();
+            parsed.options[spec.option]
+                    = parser.value(QLatin1String(spec.name)).toLocal8Bit().toStdString();
     }
     return parsed;
 }

@@ -20,20 +20,17 @@ void run(const Invocation &call)
         for (Figure figure : sumFigures)
             out << captionOf(figure) + std::string(": ") + valueOf(figure, f, Format::Text) + '\n';
         break;
-    case Format::Csv: {
+    case Format::Csv:
+    case Format::Json: {
         std::vector<std::string> keys{"n", "k"}, values{nText, kText};
         for (Figure figure : sumFigures) {
             keys.emplace_back(keyOf(figure));
-            values.push_back(valueOf(figure, f, Format::Csv));
+            values.push_back(valueOf(figure, f, call.format));
         }
-        out << csvLine(keys) << csvLine(values);
-        break;
-    }
-    case Format::Json: {
-        std::string object = '{' + jsonMember("n", nText) + ',' + jsonMember("k", kText);
-        for (Figure figure : sumFigures)
-            object += ',' + jsonMember(keyOf(figure), valueOf(figure, f, Format::Json));
-        out << object << "}\n";
+        if (call.format == Format::Csv)
+            out << csvLine(keys) << csvLine(values);
+        else
+            out << jsonObject(keys, values) << '\n';
         break;
     }
     }

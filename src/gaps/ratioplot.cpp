@@ -69,7 +69,9 @@ void RatioPlot::paintEvent(QPaintEvent *)
     const double top = std::log(std::max({3.0, golden * 1.2,
                                           *std::max_element(m_ratios.begin(), m_ratios.end())}));
     const auto xOf = [&](double step) { return area.left() + (step - 0.5) / steps * area.width(); };
-    const auto yOf = [&](double ratio) { return area.bottom() - std::log(ratio) / top * area.height(); };
+    const auto yOf = [&](double ratio) {
+        return area.bottom() - std::log(ratio) / top * area.height();
+    };
 
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(area);
@@ -93,9 +95,9 @@ void RatioPlot::paintEvent(QPaintEvent *)
     // Golden multipliers keep to φ².
     p.setPen(QPen(goldenColour, 1, Qt::DashLine));
     p.drawLine(QPointF(area.left(), yOf(golden)), QPointF(area.right(), yOf(golden)));
-    p.drawText(QPointF(area.right() - metrics.horizontalAdvance(QStringLiteral("φ² ≈ 2,618")) - 4,
-                       yOf(golden) - 3),
-               QStringLiteral("φ² ≈ 2,618"));
+    const QString goldenLabel = QStringLiteral("φ² ≈ 2,618");
+    p.drawText(QPointF(area.right() - metrics.horizontalAdvance(goldenLabel) - 4, yOf(golden) - 3),
+               goldenLabel);
 
     // A new shortest gap at q_j, with the quotient a_j that made it.
     for (const numbers::NewShortest &mark : m_marks) {

@@ -143,29 +143,39 @@ void ThreeGapsWindow::showPair(int n, int k)
     stepChanged(1);
 }
 
+// The gaps after the step shown.
+numbers::Gaps ThreeGapsWindow::gaps() const
+{
+    numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
+    for (int i = 0; i < step(); ++i)
+        steps.advance();
+    return numbers::gapsOf(steps);
+}
+
+// "3 (2×)": a length and how many gaps have it.
+static QString lengthText(const numbers::GapLength &gap)
+{
+    return QStringLiteral("%1 (%2×)").arg(qulonglong(gap.length)).arg(qulonglong(gap.count));
+}
+
 void ThreeGapsWindow::stepChanged(int step)
 {
     m_circle->setPicture(m_n, m_k, step);
     m_plot->setStep(step);
     // The legend in the arcs' colours, the shortest length first.
-    numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
-    for (int i = 0; i < step; ++i)
-        steps.advance();
-    const numbers::Gaps gaps = numbers::gapsOf(steps);
-    QString rich = QStringLiteral("Schritt %1: ").arg(step);
+    const numbers::Gaps gaps = this->gaps();
+    QStringList lengths;
     for (int g = 0; g < gaps.size; ++g) {
         const numbers::GapLength &gap = gaps.lengths[size_t(g)];
-        rich += QStringLiteral("%1<span style=\"color:%2; font-weight:bold\">%3 (%4×)</span>")
-                        .arg(g ? QStringLiteral(", ") : QString(),
-                             gapcolours::of(gaps, gap.length).name())
-                        .arg(qulonglong(gap.length))
-                        .arg(qulonglong(gap.count));
+        lengths << QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
+                           .arg(gapcolours::of(gaps, gap.length).name(), lengthText(gap));
     }
-    m_legend->setText(QStringLiteral("<p style=\"font-size:large\">%1</p>"
-                                     "<p>N = %2, k = %3. Die Lücken zwischen benachbarten belegten "
+    m_legend->setText(QStringLiteral("<p style=\"font-size:large\">Schritt %1: %2</p>"
+                                     "<p>N = %3, k = %4. Die Lücken zwischen benachbarten belegten "
                                      "Positionen haben höchstens drei Längen; die kürzeste ist blau, "
                                      "die längste schwarz, eine mittlere orange.</p>")
-                              .arg(rich)
+                              .arg(step)
+                              .arg(lengths.join(QStringLiteral(", ")))
                               .arg(m_n)
                               .arg(m_k));
     m_legend->setAccessibleName(legendText());
@@ -173,15 +183,10 @@ void ThreeGapsWindow::stepChanged(int step)
 
 QString ThreeGapsWindow::legendText() const
 {
-    numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
-    for (int i = 0; i < step(); ++i)
-        steps.advance();
-    const numbers::Gaps gaps = numbers::gapsOf(steps);
+    const numbers::Gaps gaps = this->gaps();
     QStringList lengths;
     for (int g = 0; g < gaps.size; ++g)
-        lengths << QStringLiteral("%1 (%2×)")
-                           .arg(qulonglong(gaps.lengths[size_t(g)].length))
-                           .arg(qulonglong(gaps.lengths[size_t(g)].count));
+        lengths << lengthText(gaps.lengths[size_t(g)]);
     return QStringLiteral("Schritt %1: %2").arg(step()).arg(lengths.join(QStringLiteral(", ")));
 }
 

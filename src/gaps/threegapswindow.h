@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numbers/threegaps.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -56,6 +58,7 @@ protected:
 
 private:
     void showPair(int n, int k);
+    numbers::Gaps gaps() const;
     void stepChanged(int step);
     void togglePlaying();
 

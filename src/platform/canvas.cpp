@@ -251,7 +251,8 @@ void Canvas::print(const QString &text)
         found = m_textIndex.insert(text, int(m_texts.size()));
         m_texts.push_back(text);
     }
-    add({Primitive::Text, false, m_foreColor.rgb(), float(m_currentX), float(m_currentY), float(*found),
+    add({Primitive::Text, false, m_foreColor.rgb(), float(m_currentX), float(m_currentY),
+         float(*found),
          0});
 }
 

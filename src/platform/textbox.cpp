@@ -123,7 +123,8 @@ void TextBox::takeUserEdit()
         return;
     // What the user typed is the text now; the editor shows plain line
     // feeds where the box holds CR LF.
-    m_text = m_line ? m_line->text() : m_plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    m_text = m_line ? m_line->text()
+                    : m_plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
 }
 
 } // namespace platform

@@ -48,8 +48,9 @@ void RankingModel::rank()
     for (const numbers::Ranked &entry : ranked) {
         m_rowOfK[entry.k] = int(m_rows.size());
         const numbers::Figures figures = numbers::figures(u64(m_n), entry.k, equidistant);
-        m_rows.push_back({entry.rank, figures,
-                          QString::fromStdString(numbers::continuedFractionText(figures.quotients))});
+        const QString fraction
+                = QString::fromStdString(numbers::continuedFractionText(figures.quotients));
+        m_rows.push_back({entry.rank, figures, fraction});
     }
     endResetModel();
 }

@@ -58,8 +58,9 @@ void ScatterPlot::setChosen(int k)
 QRectF ScatterPlot::area() const
 {
     const QFontMetrics metrics(font());
-    return QRectF(QPointF(metrics.horizontalAdvance(QStringLiteral("0,0")) + 10, 1.6 * metrics.height()),
-                  QPointF(width() - 10, height() - 1.6 * metrics.height()));
+    const double line = metrics.height();
+    return QRectF(QPointF(metrics.horizontalAdvance(QStringLiteral("0,0")) + 10, 1.6 * line),
+                  QPointF(width() - 10, height() - 1.6 * line));
 }
 
 QPointF ScatterPlot::placeOf(const Point &point) const

@@ -85,7 +85,8 @@ void StepPlot::paintEvent(QPaintEvent *)
     p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignRight,
                QStringLiteral("Schritt %1").arg(steps));
     // Ticks at the powers of ten that stand clear of the last step's label.
-    const double lastLabel = area.right() - metrics.horizontalAdvance(QStringLiteral("Schritt 0000"));
+    const double lastLabel
+            = area.right() - metrics.horizontalAdvance(QStringLiteral("Schritt 0000"));
     for (int tick = 10; xOf(tick) < lastLabel; tick *= 10) {
         const double x = xOf(tick);
         p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
