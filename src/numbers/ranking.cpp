@@ -66,7 +66,7 @@ struct Keys {
     Key<Wide> self, mirror;
 };
 
-bool keysOf(const RankingQuery &query, u64 k, Keys &keys)
+inline bool keysOf(const RankingQuery &query, u64 k, Keys &keys)
 {
     if (query.criterion == Criterion::Sum) {
         // The sum alone is quicker than every figure: 64 bits below N = 2^32.
@@ -140,16 +140,23 @@ void runInParallel(unsigned threads, const Work &work, const Progress &progress,
         std::rethrow_exception(failure);
 }
 
-// Every candidate k in first … last coprime or not, handed to
+// Every candidate k in first … last, coprime or not, handed to
 // visit(thread, k, mirrorToo) by the thread that takes it; mirrorToo when
-// N − k ≠ k is a candidate too, which k then stands for. Candidates above
-// N/2 whose mirror is a candidate are left to the mirror.
+// N − k ≠ k is a candidate too, which k then stands for. So the candidates
+// visited are those up to N/2, and above it only those whose mirror lies
+// below `first`: two stretches, numbered one after the other.
 template <typename Visit>
 void forEachCandidate(Wide n, u64 first, u64 last, unsigned threads, const Progress &progress,
                       const Visit &visit)
 {
-    const auto candidate = [&](Wide k) { return k >= first && k <= last; };
-    const u64 count = last - first + 1;
+    const u64 half = u64(n / 2);
+    const u64 lowerEnd = std::min(last, half); // first … lowerEnd, if not empty
+    const u64 lowerCount = lowerEnd >= first ? lowerEnd - first + 1 : 0;
+    // Above N/2, the mirror N − k is below `first` from k = N − first + 1 on.
+    const Wide upperStart = std::max<Wide>({first, Wide(half) + 1, n - first + 1});
+    const u64 upperCount = upperStart <= last ? u64(last - upperStart + 1) : 0;
+    const Wide mirrorsFrom = n - last; // lower k whose mirror is at most `last`
+    const u64 count = lowerCount + upperCount;
     constexpr u64 blockSize = 1 << 15;
     const u64 blocks = (count + blockSize - 1) / blockSize;
     std::atomic<u64> nextBlock{0};
@@ -159,15 +166,14 @@ void forEachCandidate(Wide n, u64 first, u64 last, unsigned threads, const Progr
     const auto work = [&](unsigned thread) {
         try {
             for (u64 block; !stop && (block = nextBlock++) < blocks;) {
-                const u64 from = first + block * blockSize;
-                const u64 to = std::min(last, from + (blockSize - 1));
-                for (u64 k = from;; ++k) {
-                    const Wide mirror = n - k;
-                    const bool lower = k <= mirror;
-                    if (lower || !candidate(mirror))
-                        visit(thread, k, lower && mirror != k && candidate(mirror));
-                    if (k == to)
-                        break;
+                const u64 from = block * blockSize, to = std::min(count, from + blockSize);
+                for (u64 index = from; index < to; ++index) {
+                    if (index < lowerCount) {
+                        const u64 k = first + index;
+                        visit(thread, k, k >= mirrorsFrom && Wide(2) * k != n);
+                    } else {
+                        visit(thread, u64(upperStart + (index - lowerCount)), false);
+                    }
                 }
                 ++blocksDone;
             }
@@ -186,7 +192,9 @@ void forEachCandidate(Wide n, u64 first, u64 last, unsigned threads, const Progr
 }
 
 // Every candidate of the query with its key, offered to offer(thread, key,
-// k) by the thread that computed it.
+// k) by the thread that computed it; the offer says whether it was kept. A
+// mirror with the key of its k comes after it in the ranking, so where k
+// was not kept neither is the mirror, and it is not offered.
 template <typename Offer>
 void scoreCandidates(const RankingQuery &query, unsigned threads, const Progress &progress,
                      const Offer &offer)
@@ -194,11 +202,11 @@ void scoreCandidates(const RankingQuery &query, unsigned threads, const Progress
     const u64 last = query.last ? query.last : u64(query.n - 1);
     forEachCandidate(query.n, query.first, last, threads, progress,
                      [&](unsigned thread, u64 k, bool mirrorToo) {
-                         Keys keys;
+                         Keys keys{};
                          if (!keysOf(query, k, keys))
                              return;
-                         offer(thread, keys.self, k);
-                         if (mirrorToo)
+                         const bool kept = offer(thread, keys.self, k);
+                         if (mirrorToo && (kept || !equal(keys.self, keys.mirror)))
                              offer(thread, keys.mirror, u64(query.n - k));
                      });
 }
@@ -219,16 +227,20 @@ public:
     {
     }
 
-    void offer(const WideEntry &entry)
+    // Whether the entry is kept, for now.
+    bool offer(const WideEntry &entry)
     {
         if (m_entries.size() < m_limit) {
             m_entries.push_back(entry);
             std::push_heap(m_entries.begin(), m_entries.end(), better<WideEntry>);
-        } else if (better(entry, m_entries.front())) {
-            std::pop_heap(m_entries.begin(), m_entries.end(), better<WideEntry>);
-            m_entries.back() = entry;
-            std::push_heap(m_entries.begin(), m_entries.end(), better<WideEntry>);
+            return true;
         }
+        if (!better(entry, m_entries.front()))
+            return false;
+        std::pop_heap(m_entries.begin(), m_entries.end(), better<WideEntry>);
+        m_entries.back() = entry;
+        std::push_heap(m_entries.begin(), m_entries.end(), better<WideEntry>);
+        return true;
     }
 
     std::vector<WideEntry> &entries() { return m_entries; }
@@ -320,7 +332,7 @@ Ranking::Ranking(const RankingQuery &query, const Progress &progress)
     if (query.top != everyMultiplier) {
         std::vector<Best> bests(threads, Best(query.top));
         scoreCandidates(query, threads, progress, [&](unsigned t, const Key<Wide> &key, u64 k) {
-            bests[t].offer({key, k});
+            return bests[t].offer({key, k});
         });
         std::vector<WideEntry> all;
         for (Best &best : bests)
@@ -360,6 +372,7 @@ Ranking::Ranking(const RankingQuery &query, const Progress &progress)
         buffer.push_back({{u64(key.num), u64(key.den)}, std::uint32_t(k)});
         if (buffer.size() == capacity)
             spill(buffer);
+        return true;
     });
     for (std::vector<NarrowEntry> &buffer : buffers) {
         if (buffer.empty())
