@@ -6,7 +6,7 @@ namespace cli {
 
 namespace {
 
-const OptionSpec options[] = {
+const OptionDescription options[] = {
     {Option::Top, "top", "T", "[--top T]", "nur die ersten T Plätze"},
     {Option::Order, "nach", "KENNZAHL", "[--nach KENNZAHL]",
      "die Rangfolge: summe (Vorgabe), spektral, zaremba,\nverhaeltnis oder teilnenner"},
@@ -28,13 +28,13 @@ const Command *const commands[] = {&analyseCommand,    &ranglisteCommand, &summe
 
 } // namespace
 
-const OptionSpec &specOf(Option option)
+const OptionDescription &descriptionOf(Option option)
 {
     return *std::find_if(std::begin(options), std::end(options),
-                         [option](const OptionSpec &spec) { return spec.option == option; });
+                         [option](const OptionDescription &d) { return d.option == option; });
 }
 
-std::span<const OptionSpec> everyOption()
+std::span<const OptionDescription> everyOption()
 {
     return options;
 }
@@ -53,7 +53,7 @@ std::string Command::usage() const
 {
     std::string text = std::string("zyklar ") + name + ' ' + arguments;
     for (Option option : options)
-        text += std::string(" ") + specOf(option).usage;
+        text += std::string(" ") + descriptionOf(option).usage;
     return text;
 }
 

@@ -29,15 +29,15 @@ struct Failure {
 enum class Option { Top, Order, From, To, Standing, Step, Format, Spokes, Output, Scale };
 
 // An option as the parser, the usage line and the help know it.
-struct OptionSpec {
+struct OptionDescription {
     Option option;
     const char *name;  // after the two dashes
     const char *value; // its placeholder; nullptr for a flag
     const char *usage; // in the usage line: "[--top T]"
     const char *help;  // the help's line, continued lines indented
 };
-const OptionSpec &specOf(Option option);
-std::span<const OptionSpec> everyOption();
+const OptionDescription &descriptionOf(Option option);
+std::span<const OptionDescription> everyOption();
 
 struct Invocation;
 

@@ -59,10 +59,10 @@ std::string helpOf(const Command &command)
         help.replace(range, 3, "2 ≤ N ≤ " + limitText(command.maxN));
     std::string text = "Aufruf: " + command.usage() + "\n\n" + help + '\n';
     for (Option option : command.options) {
-        const OptionSpec &spec = specOf(option);
-        const std::string line
-                = std::string("--") + spec.name + (spec.value ? std::string(" ") + spec.value : "");
-        std::string lines = spec.help;
+        const OptionDescription &described = descriptionOf(option);
+        const std::string line = std::string("--") + described.name
+                + (described.value ? std::string(" ") + described.value : "");
+        std::string lines = described.help;
         for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 20)
             lines.insert(at + 1, std::string(19, ' '));
         text += "  " + padded(line, 17) + lines + '\n';
@@ -105,9 +105,10 @@ Parsed parse(const QStringList &arguments)
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({help, version});
-    for (const OptionSpec &spec : everyOption())
-        parser.addOption(QCommandLineOption(QLatin1String(spec.name), {},
-                                            spec.value ? QLatin1String(spec.value) : QString()));
+    for (const OptionDescription &described : everyOption())
+        parser.addOption(QCommandLineOption(
+                QLatin1String(described.name), {},
+                described.value ? QLatin1String(described.value) : QString()));
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString name = parser.unknownOptionNames().first();
@@ -135,10 +136,10 @@ Parsed parse(const QStringList &arguments)
     }
     for (const QString &argument : positional)
         parsed.arguments.push_back(argument.toStdString());
-    for (const OptionSpec &spec : everyOption()) {
-        if (parser.isSet(QLatin1String(spec.name)))
-            parsed.options[spec.option]
-                    = parser.value(QLatin1String(spec.name)).toLocal8Bit().toStdString();
+    for (const OptionDescription &described : everyOption()) {
+        if (parser.isSet(QLatin1String(described.name)))
+            parsed.options[described.option]
+                    = parser.value(QLatin1String(described.name)).toLocal8Bit().toStdString();
     }
     return parsed;
 }
@@ -164,7 +165,7 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
         throw UsageError{"zu viele Argumente" + usage};
     for (const auto &[option, value] : parsed.options) {
         if (!command.takes(option))
-            throw UsageError{std::string("--") + specOf(option).name + " gilt nicht für "
+            throw UsageError{std::string("--") + descriptionOf(option).name + " gilt nicht für "
                              + command.name + usage};
     }
 
