@@ -8,12 +8,14 @@
 #include "recordwalk.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <system_error>
 
 using numbers::u64;
 using numbers::Wide;
@@ -379,6 +381,9 @@ void TestNumbers::wholeRankingThroughTemporaryFiles()
             QCOMPARE(row, inMemory.size());
         }
     }
+    // A folder for the runs that cannot be written to: the ranking says so.
+    qputenv("TMPDIR", QFile::encodeName(folder.filePath(QStringLiteral("fehlt"))));
+    QVERIFY_THROWS_EXCEPTION(std::system_error, numbers::Ranking{query});
     qunsetenv("TMPDIR");
 }
 

@@ -50,8 +50,6 @@ numbers::RankingQuery queryOf(const Invocation &call)
     if (!from && !to && query.n > maxN)
         throw UsageError{"N muss ohne --von und --bis zwischen 2 und " + numbers::decimal(maxN)
                          + " liegen, nicht " + call.arguments[0]};
-    if (query.n == 2 && (from || to))
-        throw UsageError{"N = 2 hat nur den Multiplikator 1"};
     query.first = from ? u64(wholeNumber(*from, "K1", 1, query.n - 1)) : 1;
     query.last = to ? u64(wholeNumber(*to, "K2", query.first, query.n - 1)) : u64(query.n - 1);
     if (query.last - query.first >= maxCandidates)
