@@ -6,11 +6,10 @@
 
 #include "formcontrols.h"
 #include "analysis/analysis.h"
-#include "analysis/input.h"
+#include "core/input.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "circle/numbertext.h"
-#include "circle/positioncircle.h"
+#include "core/numbertext.h"
 #include "platform/messagebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
@@ -65,18 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     form.analysis().readAnalysisInput();
     platform::setAnswerer({});
 
-    const int n = form.positionCircle().N;
-    const int k = form.positionCircle().k;
+    const int n = form.selection().n;
+    const int k = form.selection().k;
     check(n >= 2 && n <= 200);
     check(k >= 1 && k <= n - 1);
     check(std::gcd(n, k) == 1);
     check(ui::HScroll1(form)->value() == n && ui::HScroll2(form)->value() == k);
-    check(analysis::readNumber(ui::txtN(form)->text()) == n);
-    check(analysis::readNumber(ui::txtk(form)->text()) == k);
+    check(core::readNumber(ui::txtN(form)->text()) == n);
+    check(core::readNumber(ui::txtk(form)->text()) == k);
 
     // N as read, rounded and clamped; the divisor message, if any, names the
     // factor that took it down to the analysed N.
-    const double read = circle::roundHalfEven(analysis::readNumber(nText));
+    const double read = core::roundHalfEven(core::readNumber(nText));
     const int clamped = int(std::min(200.0, std::max(2.0, read)));
     check(messages.size() <= 1);
     if (messages.isEmpty()) {

@@ -3,7 +3,7 @@
 #include "cli/run.h"
 #include "platform/picturebox.h"
 #include "platform/screen.h"
-#include "platform/units.h"
+#include "drawing/units.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,7 +34,7 @@ namespace testsupport {
 ScreenSize::ScreenSize(int width, int height)
 {
     platform::setScreenSizeTwips(
-            QSizeF(platform::twipsFromPixels(width), platform::twipsFromPixels(height)));
+            QSizeF(drawing::twipsFromPixels(width), drawing::twipsFromPixels(height)));
 }
 
 ScreenSize::~ScreenSize()

@@ -5,7 +5,6 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "circle/positioncircle.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
@@ -115,7 +114,7 @@ void TestEndToEnd::moveNWithTheScrollBarAndAnalyse()
     QCOMPARE(ui::txtKopf(form)->text().size(), 69);
 
     QTest::mouseClick(ui::Command2(form), Qt::LeftButton);
-    QCOMPARE(form.positionCircle().N, 23);
+    QCOMPARE(form.selection().n, 23);
     QCOMPARE(ui::txtN(form)->text(), QStringLiteral(" 23")); // the bar stood there already
     QCOMPARE(lineCount(ui::txtSumme(form)->text()), 2);
     QVERIFY(lastLine(ui::txtSumme(form)->text()).startsWith(u" 8:"));
@@ -254,7 +253,7 @@ void TestEndToEnd::randomisedSession()
     };
 
     auto checkAfterAnalysis = [&](qsizetype rowsBefore, const QString &context) {
-        const int n = form.positionCircle().N;
+        const int n = form.selection().n;
         QVERIFY2(n >= 2 && n <= 200, qPrintable(context));
         QCOMPARE(ui::txtKopf(form)->text().size(), 3 * n);
         QCOMPARE(ui::txtSchub(form)->text().size(), 3 * n);
@@ -273,7 +272,7 @@ void TestEndToEnd::randomisedSession()
         QCOMPARE(minimal.first(), n);
         const int sum = std::accumulate(minimal.begin() + 1, minimal.end(), 0);
         QCOMPARE(lastLine(ui::txtSumme(form)->text()),
-                 QStringLiteral(" %1: %2").arg(form.positionCircle().k).arg(sum));
+                 QStringLiteral(" %1: %2").arg(form.selection().k).arg(sum));
     };
 
     for (int op = 0; op < 10000; ++op) {

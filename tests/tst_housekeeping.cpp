@@ -3,7 +3,6 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "circle/positioncircle.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
@@ -86,8 +85,8 @@ void TestHousekeeping::clearCommands()
         QCOMPARE(ui::Picture1(*form)->image(), picture);
     QCOMPARE(ui::HScroll1(*form)->value(), 21);
     QCOMPARE(ui::HScroll2(*form)->value(), 8);
-    QCOMPARE(form->positionCircle().N, 21);
-    QCOMPARE(form->positionCircle().k, 8);
+    QCOMPARE(form->selection().n, 21);
+    QCOMPARE(form->selection().k, 8);
 }
 
 void TestHousekeeping::clearingThePictureKeepsNAndHeaderRows()
@@ -97,7 +96,7 @@ void TestHousekeeping::clearingThePictureKeepsNAndHeaderRows()
     const QString numbers = ui::txtKopf(*form)->text();
     ui::Command1(*form)->click();
     QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image())); // the dots are gone too
-    QCOMPARE(form->positionCircle().N, 30);
+    QCOMPARE(form->selection().n, 30);
     QCOMPARE(ui::txtKopf(*form)->text(), numbers);
     ui::HScroll1(*form)->setValue(31); // the next scroll bar event brings them back
     QVERIFY(!testsupport::onlyBackground(ui::Picture1(*form)->image()));

@@ -3,10 +3,9 @@
 
 #include "formcontrols.h"
 #include "analysis/analysis.h"
-#include "analysis/input.h"
+#include "core/input.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "circle/positioncircle.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
@@ -68,7 +67,7 @@ void TestInput::readNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(analysis::readNumber(text), value);
+    QCOMPARE(core::readNumber(text), value);
 }
 
 void TestInput::readNumberIgnoresTheUsersLocale()
@@ -76,7 +75,7 @@ void TestInput::readNumberIgnoresTheUsersLocale()
     const char *german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     if (!german)
         QSKIP("no German locale installed");
-    const double read = analysis::readNumber(u"2.5");
+    const double read = core::readNumber(u"2.5");
     std::setlocale(LC_NUMERIC, "C");
     QCOMPARE(read, 2.5);
 }
@@ -117,7 +116,7 @@ void TestInput::reduceInput()
     QFETCH(int, divisor);
     QFETCH(int, analysedN);
     QFETCH(int, analysedK);
-    const auto reduced = analysis::reduceInput(n, k);
+    const auto reduced = core::reduceInput(n, k);
     QCOMPARE(reduced.clampedK, clampedK);
     QCOMPARE(reduced.divisor, divisor);
     QCOMPARE(reduced.n, analysedN);
@@ -183,9 +182,9 @@ void TestInput::analysisWritesBack()
         QCOMPARE(answers.asked[0].buttons, platform::Message::Buttons::Ok);
         QCOMPARE(answers.asked[0].icon, platform::Message::Icon::None);
     }
-    QCOMPARE(form->positionCircle().N, n);
-    QCOMPARE(form->positionCircle().k, k);
-    QCOMPARE(form->positionCircle().angleStep, 6.283 / n);
+    QCOMPARE(form->selection().n, n);
+    QCOMPARE(form->selection().k, k);
+    QCOMPARE(form->selection().angleStep, 6.283 / n);
     QCOMPARE(ui::txtN(*form)->text(), nShown);
     QCOMPARE(ui::txtk(*form)->text(), kShown);
     QCOMPARE(ui::HScroll1(*form)->value(), n);
@@ -193,8 +192,8 @@ void TestInput::analysisWritesBack()
 
     // What the analysis wrote reads back as the same numbers.
     ui::Command2(*form)->click();
-    QCOMPARE(form->positionCircle().N, n);
-    QCOMPARE(form->positionCircle().k, k);
+    QCOMPARE(form->selection().n, n);
+    QCOMPARE(form->selection().k, k);
 }
 
 void TestInput::pictureClearedOnlyWhenNMoves()

@@ -8,7 +8,7 @@
 #include "layout/layouttable.h"
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
-#include "platform/units.h"
+#include "drawing/units.h"
 #include "testsupport.h"
 
 #include <QCheckBox>

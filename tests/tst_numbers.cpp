@@ -423,11 +423,18 @@ void TestNumbers::standingAgainstCounting()
                 value = better(figure(m), value) ? figure(m) : value;
             return value;
         };
-        QCOMPARE(standing.best.sum, best([](auto &m) { return m.sum; }, std::greater<>()));
-        QCOMPARE(standing.best.nu2, best([](auto &m) { return m.nu2; }, std::greater<>()));
-        QCOMPARE(standing.best.zaremba, best([](auto &m) { return m.zaremba; }, std::greater<>()));
-        QCOMPARE(standing.best.largest, best([](auto &m) { return m.largest; }, std::less<>()));
-        QVERIFY(standing.best.gapRatio
+        const auto bestBy = [&standing](numbers::Criterion criterion) {
+            return standing.best[size_t(criterion)];
+        };
+        using numbers::Criterion;
+        QCOMPARE(bestBy(Criterion::Sum).sum, best([](auto &m) { return m.sum; }, std::greater<>()));
+        QCOMPARE(bestBy(Criterion::Spectral).nu2,
+                 best([](auto &m) { return m.nu2; }, std::greater<>()));
+        QCOMPARE(bestBy(Criterion::Zaremba).zaremba,
+                 best([](auto &m) { return m.zaremba; }, std::greater<>()));
+        QCOMPARE(bestBy(Criterion::Largest).largest,
+                 best([](auto &m) { return m.largest; }, std::less<>()));
+        QVERIFY(bestBy(Criterion::GapRatio).gapRatio
                 == best([](auto &m) { return m.gapRatio; }, std::less<numbers::Ratio>()));
     }
 }

@@ -5,7 +5,8 @@
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
-#include "platform/units.h"
+#include "drawing/units.h"
+#include "platform/geometry.h"
 #include "testsupport.h"
 
 #include <QLineEdit>
@@ -361,7 +362,7 @@ void TestPlatform::geometryTreatsNegativeSizesAsZero()
     QWidget widget;
     setGeometryTwips(widget, 150, 300, -600, 0);
     QCOMPARE(widget.geometry(), QRect(10, 20, 0, 0));
-    QCOMPARE(pixelsFromTwips(std::numeric_limits<double>::quiet_NaN()), 0);
+    QCOMPARE(drawing::pixelsFromTwips(std::numeric_limits<double>::quiet_NaN()), 0);
     setFontSize(widget, -3);
     QVERIFY(widget.font().pointSizeF() > 0);
 }

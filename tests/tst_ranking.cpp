@@ -5,7 +5,6 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "circle/positioncircle.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
 #include "ranking/rankingmodel.h"
@@ -105,7 +104,7 @@ void TestRanking::extrasOpensTheRankingOfN()
         return view->model()->index(row, column).data().toString();
     };
     QStringList first;
-    for (int column = 0; column < RankingModel::ColumnCount; ++column)
+    for (int column = 0; column < RankingModel::columns(); ++column)
         first << cell(0, column);
     QCOMPARE(first, QStringList({"1", "8", "38", "0,7755", "[0; 2, 1, 1, 1, 2]", "2", "0,8616",
                                  "8", "3,0000"}));
@@ -203,10 +202,12 @@ void TestRanking::sortsByNumbers()
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, kHeader);
     QCOMPARE(shownMultipliers(view).first(), 20);
 
-    view.sortByColumn(RankingModel::Sum, Qt::AscendingOrder);
-    QCOMPARE(view.model()->index(0, RankingModel::Sum).data().toString(), QStringLiteral("20"));
-    view.sortByColumn(RankingModel::Largest, Qt::DescendingOrder);
-    QCOMPARE(view.model()->index(0, RankingModel::Largest).data().toString(), QStringLiteral("21"));
+    const int sum = RankingModel::columnOf(numbers::Figure::Sum);
+    const int largest = RankingModel::columnOf(numbers::Figure::Largest);
+    view.sortByColumn(sum, Qt::AscendingOrder);
+    QCOMPARE(view.model()->index(0, sum).data().toString(), QStringLiteral("20"));
+    view.sortByColumn(largest, Qt::DescendingOrder);
+    QCOMPARE(view.model()->index(0, largest).data().toString(), QStringLiteral("21"));
     // The current row stays with its multiplier through the sorting.
     QCOMPARE(ranking->currentMultiplier(), 8);
 }
@@ -242,7 +243,7 @@ void TestRanking::everyRowIsTheEnginesFigures()
             decimals(numbers::tenThousandths(f.gapRatio)),
         };
         QStringList shown;
-        for (int column = 0; column < RankingModel::ColumnCount; ++column)
+        for (int column = 0; column < RankingModel::columns(); ++column)
             shown << view.index(row, column).data().toString();
         QCOMPARE(shown, expected);
     }
@@ -259,15 +260,18 @@ void TestRanking::sortsByEveryColumn()
     RankingWindow *ranking = openRanking(*form);
     QTableView &view = ranking->table();
     const auto valueAt = [&](int row, int column) {
-        if (column == RankingModel::Fraction)
+        if (column == RankingModel::columnOf(numbers::Figure::Fraction))
             column = RankingModel::Multiplier;
         return view.model()->index(row, column).data().toString().replace(u',', u'.').toDouble();
     };
-    for (int column = 0; column < RankingModel::ColumnCount; ++column) {
+    for (int column = 0; column < RankingModel::columns(); ++column) {
         QSet<int> digits;
         for (int row = 0; row < view.model()->rowCount(); ++row)
             digits << int(QString::number(int(valueAt(row, column))).size());
-        if (column != RankingModel::Share && column != RankingModel::Spectral)
+        // The share and f₂ are decimals below 1: one digit before the point.
+        const numbers::FigureEntry *figure = RankingModel::figureAt(column);
+        if (!figure || (figure->figure != numbers::Figure::Share
+                        && figure->figure != numbers::Figure::F2))
             QVERIFY2(digits.size() >= 2, qPrintable(QString::number(column)));
         for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
             view.sortByColumn(column, order);
@@ -349,8 +353,8 @@ void TestRanking::doubleClickAnalysesTheRow()
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, cell.center());
 
-    QCOMPARE(form->positionCircle().N, 21);
-    QCOMPARE(form->positionCircle().k, 4);
+    QCOMPARE(form->selection().n, 21);
+    QCOMPARE(form->selection().k, 4);
     QCOMPARE(testsupport::lastLine(ui::txtSumme(*form)->text()), QStringLiteral(" 4: 32"));
     QCOMPARE(ranking->currentMultiplier(), 4);
 }

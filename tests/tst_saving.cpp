@@ -6,7 +6,7 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "platform/canvas.h"
+#include "drawing/canvas.h"
 #include "platform/filedialog.h"
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
@@ -439,7 +439,7 @@ void TestSaving::repeatedAnalysesKeepThePictureSmall()
     // the two pictures; and a PNG is still pixel for pixel the screen.
     testsupport::MessageAnswers answers;
     const auto form = startZyklar();
-    platform::Canvas &canvas = ui::Picture1(*form)->canvas();
+    drawing::Canvas &canvas = ui::Picture1(*form)->canvas();
     const auto analyse = [&](int n, int k) {
         ui::txtN(*form)->setText(QString::number(n));
         ui::txtk(*form)->setText(QString::number(k));

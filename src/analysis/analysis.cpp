@@ -1,9 +1,10 @@
 #include "analysis/analysis.h"
 
-#include "analysis/input.h"
-#include "circle/numbertext.h"
-#include "circle/positioncircle.h"
-#include "numbers/spread.h"
+#include "core/drawing.h"
+#include "core/geometry.h"
+#include "core/input.h"
+#include "core/numbertext.h"
+#include "core/texts.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
@@ -13,13 +14,13 @@
 
 namespace analysis {
 
-using circle::column3;
-using circle::numberText;
+using core::numberText;
 
 static const QString lineBreak = QStringLiteral("\r\n");
 
-Analysis::Analysis(const Controls &controls, circle::PositionCircle &circle)
-    : m_controls(controls), m_circle(circle)
+Analysis::Analysis(const Controls &controls, circle::PositionCircle &circle,
+                   circle::Selection &selection)
+    : m_controls(controls), m_circle(circle), m_selection(selection)
 {
 }
 
@@ -30,87 +31,93 @@ bool Analysis::Command2_Click()
     return runOccupation();
 }
 
+bool Analysis::analyse(double n, double k)
+{
+    m_controls.txtAbs.setText({});
+    takeInput(n, k);
+    return runOccupation();
+}
+
 void Analysis::readAnalysisInput()
 {
+    takeInput(core::readNumber(m_controls.txtN.text()), core::readNumber(m_controls.txtk.text()));
+}
+
+void Analysis::takeInput(double nRead, double kRead)
+{
     Controls &c = m_controls;
-    const ReducedInput input = reduceInput(readNumber(c.txtN.text()), readNumber(c.txtk.text()));
+    const core::ReducedInput input = core::reduceInput(nRead, kRead);
 
     // The clamped values show while the divisor message is open.
     c.txtN.setText(numberText(input.clampedN));
     c.txtk.setText(numberText(input.clampedK));
     if (input.divisor != 1) {
         // OK only, no icon, and the program's title.
-        platform::messageBox(&c.window,
-                             {QStringLiteral("Der gemeinsame Teiler") + numberText(input.divisor)
-                                      + QStringLiteral(" wird herausgekürzt"),
-                              QString(), platform::Message::Buttons::Ok,
-                              platform::Message::Icon::None});
+        platform::messageBox(&c.window, {core::divisorMessage(numbers::Wide(input.divisor)),
+                                         QString(), platform::Message::Buttons::Ok,
+                                         platform::Message::Icon::None});
     }
 
     // A scroll bar that has to move runs its Change handler inside the
     // assignment and rewrites its box as plain digits; one that already
     // stands at the value leaves the blank-led text.
-    m_circle.N = input.n;
+    m_selection.n = input.n;
     c.txtN.setText(numberText(input.n));
     c.HScroll1.setValue(input.n);
-    m_circle.k = input.k;
+    m_selection.k = input.k;
     c.txtk.setText(numberText(input.k));
     c.HScroll2.setValue(input.k);
 
     m_circle.fillHeaderRows();
-    m_circle.angleStep = circle::angleStepFor(m_circle.N);
-}
-
-Mode Analysis::mode() const
-{
-    // Speiche is asked first; the two exclude each other.
-    if (m_controls.Option2.isChecked())
-        return Mode::Spokes;
-    return m_controls.Option1.isChecked() ? Mode::Star : Mode::None;
+    m_selection.angleStep = core::angleStepFor(m_selection.n);
 }
 
 bool Analysis::runOccupation()
 {
     Controls &c = m_controls;
-    const int n = m_circle.N;
-    const int k = m_circle.k;
-    const double angleStep = m_circle.angleStep;
+    const int n = m_selection.n;
+    const int k = m_selection.k;
+    const double angleStep = m_selection.angleStep;
+    // Speiche is asked first; the two exclude each other.
+    const auto mode = [&c] {
+        if (c.Option2.isChecked())
+            return core::Mode::Spokes;
+        return c.Option1.isChecked() ? core::Mode::Star : core::Mode::None;
+    };
 
-    platform::Canvas &picture = c.Picture1.canvas();
-    drawAnalysisRing(picture, n, angleStep);
-    // Position 0 is occupied as step 1; it has no neighbour yet and counts
-    // with the distance N. After a completed analysis this starts a new row
-    // of minimal distances; after a stopped one it continues the unfinished
-    // row.
-    numbers::Occupation steps{numbers::u64(n), numbers::u64(k)};
+    drawing::Canvas &picture = c.Picture1.canvas();
+    core::drawAnalysisRing(picture, n, angleStep);
+    // After a completed analysis this starts a new row of minimal distances;
+    // after a stopped one it continues the unfinished row.
+    core::AnalysisTexts texts(numbers::u64(n), numbers::u64(k), 3, lineBreak);
     c.txtFolge.setText({});
-    c.txtFolge.append(column3(1) + u' ');
-    c.txtAbstand.append(column3(n));
-    markFirstPosition(picture, mode());
+    c.txtFolge.append(texts.firstSequence());
+    c.txtAbstand.append(texts.firstMinimal());
+    core::markFirstPosition(picture, mode());
 
-    int gapSum = 0;
     for (int i = 1; i < n; ++i) {
         if (c.Check1.isChecked() && !confirmStep(&c.window, i))
             return false;
-        steps.advance();
-        const int position = int(steps.position());
-        const int minimal = int(steps.minimal());
-        gapSum += minimal;
-        c.txtFolge.append(column3(position + 1) + u' ');
-        c.txtAbs.append(numberText(double(steps.backward())) + u'-'
-                        + numberText(double(steps.forward())) + lineBreak);
-        c.txtAbstand.append(column3(minimal));
-        markStep(picture, mode(), i, position, k, n, angleStep);
+        texts.advance();
+        c.txtFolge.append(texts.sequence());
+        c.txtAbs.append(texts.gaps());
+        c.txtAbstand.append(texts.minimal());
+        core::markStep(picture, mode(), i, int(texts.steps().position()), k, n, angleStep);
     }
 
-    c.txtAbstand.append(lineBreak);
-    c.txtSumme.append(numberText(k) + u':' + numberText(gapSum) + lineBreak);
-    QString permutationLine;
-    permutationLine.reserve(3 * n);
-    for (numbers::u64 step : numbers::stepsByPosition(numbers::u64(n), numbers::u64(k)))
-        permutationLine += column3(double(step));
-    c.txtAusgabe.append(permutationLine + lineBreak);
+    c.txtAbstand.append(texts.endOfMinimal());
+    c.txtSumme.append(texts.sumLine());
+    c.txtAusgabe.append(texts.permutation());
     return true;
+}
+
+bool confirmStep(QWidget *window, int i)
+{
+    const platform::Answer answer = platform::messageBox(
+            window, {numberText(i) + QStringLiteral(". Schritt, weiter?"),
+                     QStringLiteral("Einzelschritt"), platform::Message::Buttons::YesNo,
+                     platform::Message::Icon::None});
+    return answer != platform::Answer::No;
 }
 
 } // namespace analysis

@@ -1,15 +1,10 @@
 #pragma once
 
-#include "analysis/drawing.h"
-
-#include <QString>
+#include "circle/positioncircle.h"
 
 class QAbstractButton;
 class QWidget;
 
-namespace circle {
-class PositionCircle;
-}
 namespace platform {
 class PictureBox;
 class ScrollBar;
@@ -17,16 +12,6 @@ class TextBox;
 } // namespace platform
 
 namespace analysis {
-
-// The captions of the five result boxes, as the window labels them and the
-// command line heads them.
-namespace caption {
-inline constexpr char sequence[] = "Die Folge";
-inline constexpr char gaps[] = "getrennt nach rechtem und linkem Nachbarn";
-inline constexpr char minimal[] = "Folge der Minimalabstände";
-inline constexpr char sums[] = "  k:  Summe";
-inline constexpr char permutation[] = "Reihenfolge der Felderbelegung / Permutation";
-} // namespace caption
 
 struct Controls {
     QWidget &window; // parent of the message boxes
@@ -46,14 +31,20 @@ struct Controls {
 };
 
 // The "Analyse" command: reads N and the multiplier, then occupies the
-// positions of the circle one after another and shows what it found.
+// positions of the circle one after another and shows what it found. The
+// texts and the picture come from the analysis core; this class moves them
+// into the controls in the order the window shows them.
 class Analysis
 {
 public:
-    Analysis(const Controls &controls, circle::PositionCircle &circle);
+    Analysis(const Controls &controls, circle::PositionCircle &circle,
+             circle::Selection &selection);
 
     // Returns false when the user stopped a single-step analysis.
     bool Command2_Click();
+    // The analysis of a pair chosen elsewhere, as "Analyse" runs it with
+    // these values in the boxes.
+    bool analyse(double n, double k);
 
     // The first phase: read, clamp and reduce N and k, write them back into
     // the boxes and the scroll bars (whose Change handlers run when they
@@ -66,10 +57,14 @@ public:
     bool runOccupation();
 
 private:
-    Mode mode() const;
+    void takeInput(double nRead, double kRead);
 
     Controls m_controls;
     circle::PositionCircle &m_circle;
+    circle::Selection &m_selection;
 };
+
+// Before step i of a single-step analysis: "Ja" goes on, "Nein" stops.
+bool confirmStep(QWidget *window, int i);
 
 } // namespace analysis

@@ -1,11 +1,12 @@
 #include "app/controls.h"
 
-#include "analysis/analysis.h"
-#include "analysis/picture.h"
+#include "core/picture.h"
+#include "core/texts.h"
+#include "drawing/units.h"
+#include "platform/geometry.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
-#include "platform/units.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,10 +20,10 @@
 
 namespace {
 
-using platform::FontSpec;
+using drawing::FontSpec;
 using platform::TextBox;
 using Bars = TextBox::ScrollBars;
-namespace caption = analysis::caption;
+namespace caption = core::caption;
 
 enum class Kind { TextBox, Button, Picture, Option, Frame, ScrollBar, CheckBox, Label };
 
@@ -44,7 +45,7 @@ struct Design {
 
 const FontSpec columns{QStringLiteral("Courier New"), 12, true, true};
 const FontSpec windowFont{};
-const FontSpec serif8 = analysis::picture::font;
+const FontSpec serif8 = core::picture::font;
 const FontSpec serif10{QStringLiteral("Times New Roman"), 9.75};
 const FontSpec serif14{QStringLiteral("Times New Roman"), 14.25};
 const FontSpec serif24{QStringLiteral("Times New Roman"), 24};
@@ -52,7 +53,7 @@ const FontSpec inputFont{QStringLiteral("MS Sans Serif"), 9.75, true};
 
 const QColor none;
 const QColor grey(128, 128, 128), silver(192, 192, 192), pale(224, 224, 224);
-const QColor navy = analysis::picture::background, captionBlue(0, 0, 192), lightBlue(128, 128, 255);
+const QColor navy = core::picture::background, captionBlue(0, 0, 192), lightBlue(128, 128, 255);
 const QColor inputYellow(255, 255, 192), optionText(192, 192, 255), darkGrey(64, 64, 64);
 
 const TextBox::Style singleLine{false, Bars::None, false};
@@ -131,11 +132,11 @@ const Spoken spoken[] = {
 QFont fontFor(const FontSpec &face)
 {
     if (!face.family.isEmpty())
-        return platform::makeFont(face);
+        return drawing::makeFont(face);
     // The window's font, set explicitly so a container's font size (Frame1's
     // caption) does not pass on to the controls inside it.
     const QFont standard = QApplication::font();
-    return platform::makeFont({standard.family(), standard.pointSizeF(), false, false});
+    return drawing::makeFont({standard.family(), standard.pointSizeF(), false, false});
 }
 
 QWidget *createControl(const Design &design, QWidget *container)

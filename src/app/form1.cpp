@@ -1,9 +1,7 @@
 #include "app/form1.h"
 
 #include "analysis/analysis.h"
-#include "analysis/input.h"
 #include "app/icon.h"
-#include "circle/positioncircle.h"
 #include "gaps/threegapswindow.h"
 #include "layout/applylayout.h"
 #include "layout/layouttable.h"
@@ -11,7 +9,7 @@
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
-#include "platform/units.h"
+#include "platform/geometry.h"
 #include "platform/windowframe.h"
 #include "ranking/rankingmodel.h"
 #include "ranking/rankingwindow.h"
@@ -38,12 +36,13 @@ Form1::Form1(QWidget *parent)
 
     m_circle = std::make_unique<circle::PositionCircle>(
             circle::Controls{*ui.txtN, *ui.txtk, *ui.txtKopf, *ui.txtSchub, *ui.HScroll1,
-                             *ui.HScroll2, *ui.Picture1});
+                             *ui.HScroll2, *ui.Picture1},
+            m_selection);
     m_analysis = std::make_unique<analysis::Analysis>(
             analysis::Controls{*this, *ui.txtN, *ui.txtk, *ui.txtAbs, *ui.txtFolge,
                                *ui.txtAbstand, *ui.txtSumme, *ui.txtAusgabe, *ui.HScroll1,
                                *ui.HScroll2, *ui.Picture1, *ui.Option1, *ui.Option2, *ui.Check1},
-            *m_circle);
+            *m_circle, m_selection);
     connectEvents();
 }
 
@@ -122,9 +121,9 @@ void Form1::connectEvents()
         // After the window's own handler: the windows beside it follow N.
         connect(ui.HScroll1, event, this, [this] {
             if (m_ranking && m_ranking->isVisible())
-                m_ranking->followN(m_circle->N);
+                m_ranking->followN(m_selection.n);
             if (m_gaps && m_gaps->isVisible())
-                m_gaps->followN(m_circle->N);
+                m_gaps->followN(m_selection.n);
         });
     }
 
@@ -175,15 +174,22 @@ void Form1::ApplyLayout()
 
 void Form1::Command2_Click()
 {
-    if (m_analysis->Command2_Click()) {
-        m_completedN = m_circle->N;
-        m_completedK = m_circle->k;
+    analysisDone(m_analysis->Command2_Click());
+}
+
+// After an analysis, completed or stopped: the results to save, and the
+// windows beside this one follow.
+void Form1::analysisDone(bool completed)
+{
+    if (completed) {
+        m_completedN = m_selection.n;
+        m_completedK = m_selection.k;
         m_saveResults->setEnabled(true);
     }
     if (m_ranking && m_ranking->isVisible())
-        m_ranking->showAnalysed(m_circle->N, m_circle->k);
+        m_ranking->showAnalysed(m_selection.n, m_selection.k);
     if (m_gaps && m_gaps->isVisible())
-        m_gaps->showAnalysed(m_circle->N, m_circle->k);
+        m_gaps->showAnalysed(m_selection.n, m_selection.k);
 }
 
 void Form1::cmdRangliste_Click()
@@ -193,10 +199,10 @@ void Form1::cmdRangliste_Click()
         connect(m_ranking, &RankingWindow::multiplierChosen, this, &Form1::analyseMultiplier);
     }
     // Before the first analysis N and k are still unset.
-    if (m_circle->k > 0)
-        m_ranking->showAnalysed(m_circle->N, m_circle->k);
+    if (m_selection.k > 0)
+        m_ranking->showAnalysed(m_selection.n, m_selection.k);
     else
-        m_ranking->showN(m_circle->N > 0 ? m_circle->N : ui.HScroll1->value());
+        m_ranking->showN(m_selection.n > 0 ? m_selection.n : ui.HScroll1->value());
     m_ranking->show();
     m_ranking->raise();
     m_ranking->activateWindow();
@@ -211,25 +217,20 @@ void Form1::cmdDreiAbstaende_Click()
         });
     }
     // Before the first analysis N and k are still unset.
-    if (m_circle->k > 0)
-        m_gaps->showAnalysed(m_circle->N, m_circle->k);
+    if (m_selection.k > 0)
+        m_gaps->showAnalysed(m_selection.n, m_selection.k);
     else
-        m_gaps->followN(m_circle->N > 0 ? m_circle->N : ui.HScroll1->value());
+        m_gaps->followN(m_selection.n > 0 ? m_selection.n : ui.HScroll1->value());
     m_gaps->show();
     m_gaps->raise();
     m_gaps->activateWindow();
 }
 
-// A row chosen in the ranking: its multiplier in txtk, and the analysis run
-// as the "Analyse" button runs it. txtN is set too where it no longer reads
-// as the ranking's N, so the analysis is of the row that was chosen.
-void Form1::analyseMultiplier(int k)
+// A row chosen in the ranking: the analysis of its N and multiplier, run as
+// the "Analyse" button runs it with them in the boxes.
+void Form1::analyseMultiplier(int n, int k)
 {
-    const int n = m_ranking->model().n();
-    if (analysis::readNumber(ui.txtN->text()) != n)
-        ui.txtN->setText(QString::number(n));
-    ui.txtk->setText(QString::number(k));
-    Command2_Click();
+    analysisDone(m_analysis->analyse(n, k));
 }
 
 void Form1::cmdBildschirm_Click()

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "app/controls.h"
+#include "circle/positioncircle.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
-namespace circle {
-class PositionCircle;
-}
-namespace platform {
+namespace drawing {
 struct Drawing;
 }
 class RankingWindow;
@@ -57,7 +55,8 @@ public:
     double zoomFactor = 1.0;
     int mouseDown = 0;
 
-    circle::PositionCircle &positionCircle() const { return *m_circle; }
+    // N, k and the angle step the window shows.
+    const circle::Selection &selection() const { return m_selection; }
     // The ranking window, once "Rangliste…" has opened it.
     RankingWindow *rankingWindow() const { return m_ranking; }
     // The window "Drei Abstände", once its menu entry has opened it.
@@ -72,8 +71,10 @@ protected:
 private:
     void createMenu();
     void connectEvents();
-    void analyseMultiplier(int k);
+    void analyseMultiplier(int n, int k);
+    void analysisDone(bool completed);
 
+    circle::Selection m_selection;
     std::unique_ptr<circle::PositionCircle> m_circle;
     std::unique_ptr<analysis::Analysis> m_analysis;
     RankingWindow *m_ranking = nullptr;
@@ -83,7 +84,7 @@ private:
     // Saving: the last completed analysis, and the folder the file dialog
     // opens in, remembered in the settings from one run to the next.
     QString proposedName(const QString &suffix) const;
-    void savePicture(const platform::Drawing &drawing, const QString &proposedName,
+    void savePicture(const drawing::Drawing &drawing, const QString &proposedName,
                      const QString &title);
     void readSettings();
     void rememberSaveFolder(const QString &file);

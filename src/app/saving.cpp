@@ -3,13 +3,13 @@
 
 #include "app/form1.h"
 
-#include "circle/positioncircle.h"
-#include "cli/format.h"
-#include "platform/canvas.h"
+#include "core/texts.h"
+#include "drawing/canvas.h"
+#include "drawing/picturefile.h"
+#include "drawing/savefile.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
-#include "platform/savefile.h"
 #include "platform/scrollbar.h"
 
 #include <QDir>
@@ -20,7 +20,7 @@
 
 namespace {
 
-using platform::PictureType;
+using drawing::PictureType;
 
 // The picture's file types, first the default. The filter decides a PNG's
 // scale: four times the screen for print, twice, or as on the screen.
@@ -75,8 +75,8 @@ void Form1::rememberSaveFolder(const QString &file)
 // "zyklar-N21-k8.png" for what the window shows now.
 QString Form1::proposedName(const QString &suffix) const
 {
-    const int n = m_circle->N > 0 ? m_circle->N : ui.HScroll1->value();
-    const QString k = m_circle->k > 0 ? QStringLiteral("-k%1").arg(m_circle->k) : QString();
+    const int n = m_selection.n > 0 ? m_selection.n : ui.HScroll1->value();
+    const QString k = m_selection.k > 0 ? QStringLiteral("-k%1").arg(m_selection.k) : QString();
     return QStringLiteral("zyklar-N%1%2.%3").arg(n).arg(k, suffix);
 }
 
@@ -91,13 +91,13 @@ void Form1::reportSaveFailure(const QString &path, const QString &reason)
 void Form1::cmdBildSpeichern_Click()
 {
     const QString title
-            = QStringLiteral("Zyklar: N = %1, k = %2").arg(m_circle->N).arg(m_circle->k);
+            = QStringLiteral("Zyklar: N = %1, k = %2").arg(m_selection.n).arg(m_selection.k);
     savePicture(ui.Picture1->canvas().drawing(), proposedName("png"), title);
 }
 
 // Any picture of Zyklar's windows: the dialog, the type by the name, the
 // PNG's scale by the filter, the atomic write, and a failure said in a box.
-void Form1::savePicture(const platform::Drawing &drawing, const QString &proposedName,
+void Form1::savePicture(const drawing::Drawing &drawing, const QString &proposedName,
                         const QString &title)
 {
     QStringList filters;
@@ -111,7 +111,7 @@ void Form1::savePicture(const platform::Drawing &drawing, const QString &propose
 
     // The extension decides the type; a PNG takes its scale from the
     // filter when that was a PNG one, else four times.
-    const std::optional<PictureType> type = platform::pictureTypeOf(answer.path);
+    const std::optional<PictureType> type = drawing::pictureTypeOf(answer.path);
     if (!type) {
         reportSaveFailure(answer.path,
                           QStringLiteral("Bilder speichert Zyklar als PNG, SVG oder PDF"));
@@ -122,7 +122,7 @@ void Form1::savePicture(const platform::Drawing &drawing, const QString &propose
     const qreal scale = *type != PictureType::Png ? 1
             : pngFilter                          ? pictureKinds[answer.filter].scale
                                                  : 4;
-    const QString failure = platform::savePicture(drawing, answer.path, *type, scale, title);
+    const QString failure = drawing::savePicture(drawing, answer.path, *type, scale, title);
     if (!failure.isEmpty())
         reportSaveFailure(answer.path, failure);
 }
@@ -138,8 +138,8 @@ void Form1::cmdErgebnisseSpeichern_Click()
     if (answer.path.isEmpty())
         return;
     rememberSaveFolder(answer.path);
-    const std::string csv = cli::stepsCsv(numbers::u64(m_completedN), numbers::u64(m_completedK));
-    const QString failure = platform::saveFile(answer.path, [&](QIODevice &device) {
+    const std::string csv = core::stepsCsv(numbers::u64(m_completedN), numbers::u64(m_completedK));
+    const QString failure = drawing::saveFile(answer.path, [&](QIODevice &device) {
         return device.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
     });
     if (!failure.isEmpty())

@@ -1,62 +1,21 @@
 #include "circle/positioncircle.h"
 
-#include "circle/numbertext.h"
+#include "core/drawing.h"
+#include "core/geometry.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
 
-#include <cmath>
-
 namespace circle {
 
-double angleStepFor(int n)
+PositionCircle::PositionCircle(const Controls &controls, Selection &selection)
+    : m_controls(controls), m_selection(selection)
 {
-    return fullTurn / n;
-}
-
-QPointF pointAt(double radius, double angle)
-{
-    return {radius * std::sin(angle), radius * std::cos(angle)};
-}
-
-QPointF positionPoint(int i, double angleStep)
-{
-    return pointAt(ringRadius, i * angleStep);
-}
-
-HeaderRows headerRows(int n)
-{
-    HeaderRows rows;
-    rows.numbers.reserve(3 * n);
-    rows.spacings.reserve(3 * n);
-    for (int j = 1; j <= n; ++j)
-        rows.numbers += column3(j);
-    for (int j = 1; j <= n; ++j)
-        rows.spacings += column3(n / j);
-    return rows;
-}
-
-PositionCircle::PositionCircle(const Controls &controls)
-    : m_controls(controls)
-{
-}
-
-QPointF PositionCircle::positionPoint(int i) const
-{
-    return circle::positionPoint(i, angleStep);
-}
-
-void PositionCircle::drawPositionCircle(int count)
-{
-    for (int i = 0; i < count; ++i) {
-        const QPointF at = positionPoint(i);
-        m_controls.Picture1.circle(at.x(), at.y(), dotRadius, dotColour);
-    }
 }
 
 void PositionCircle::fillHeaderRows()
 {
-    const HeaderRows rows = headerRows(N);
+    const core::HeaderRows rows = core::headerRows(m_selection.n);
     m_controls.txtKopf.setText(rows.numbers);
     m_controls.txtSchub.setText(rows.spacings);
 }
@@ -66,9 +25,9 @@ void PositionCircle::HScroll1_Change()
     const int v = m_controls.HScroll1.value();
     m_controls.txtN.setText(QString::number(v));
     m_controls.Picture1.cls();
-    angleStep = angleStepFor(v);
-    drawPositionCircle(v);
-    N = v;
+    m_selection.angleStep = core::angleStepFor(v);
+    core::drawPositionRing(m_controls.Picture1.canvas(), v, m_selection.angleStep);
+    m_selection.n = v;
     fillHeaderRows();
 }
 

@@ -1,42 +1,23 @@
 #pragma once
 
-#include <QColor>
-#include <QPointF>
-#include <QString>
-
 namespace platform {
 class PictureBox;
 class ScrollBar;
 class TextBox;
 } // namespace platform
 
-// The N positions of the modulus as dots on a circle in Picture1, and the two
-// header rows that go with the rows of minimal distances.
+// The position circle of the window: the ring of N positions in Picture1,
+// the two header rows that go with the rows of minimal distances, and the
+// two scroll bars that set N and k.
 namespace circle {
 
-// One turn, as the angle step divides it: 6.283 and not 2π, so the gap from
-// the last position back to position 0 is about 0.000185 rad wider than the
-// others.
-inline constexpr double fullTurn = 6.283;
-inline constexpr double ringRadius = 0.85;
-inline constexpr double dotRadius = 0.02;
-inline constexpr QColor dotColour{55, 55, 255};
-
-double angleStepFor(int n);
-
-// Position i at the angle i · angleStep: position 0 straight below the
-// centre (y grows downwards), the others following counter-clockwise.
-QPointF pointAt(double radius, double angle);
-QPointF positionPoint(int i, double angleStep);
-
-// txtKopf numbers the columns 1 … n; txtSchub gives for column j the value
-// ⌊n / j⌋, the spacing of j points dividing n positions as evenly as
-// possible. Both are rows of n three-character columns.
-struct HeaderRows {
-    QString numbers;
-    QString spacings;
+// The window-level N, k and angle step, owned by the window and written by
+// the scroll bars and the analysis; 0 until first written.
+struct Selection {
+    int n = 0;
+    int k = 0;
+    double angleStep = 0;
 };
-HeaderRows headerRows(int n);
 
 struct Controls {
     platform::TextBox &txtN;
@@ -48,19 +29,13 @@ struct Controls {
     platform::PictureBox &Picture1;
 };
 
-// Owns the window-level N, k and angleStep (0 until first written) and
-// answers the two scroll bars.
+// Answers the two scroll bars and keeps the ring and the header rows.
 class PositionCircle
 {
 public:
-    explicit PositionCircle(const Controls &controls);
+    PositionCircle(const Controls &controls, Selection &selection);
 
-    int N = 0;
-    int k = 0;
-    double angleStep = 0;
-
-    QPointF positionPoint(int i) const;
-    void drawPositionCircle(int count);
+    // The header rows for the selected N.
     void fillHeaderRows();
 
     // Change and Scroll run the same steps.
@@ -72,6 +47,7 @@ public:
 
 private:
     Controls m_controls;
+    Selection &m_selection;
 };
 
 } // namespace circle

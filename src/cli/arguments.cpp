@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 
 #include "cli/command.h"
+#include "core/input.h"
 #include "numbers/ranking.h"
 
 namespace cli {
@@ -20,17 +21,6 @@ void requireDigits(std::string_view text, const char *name)
     if (!allDigits(text))
         throw UsageError{std::string(name) + " muss eine ganze Dezimalzahl sein, nicht "
                          + quoted(text)};
-}
-
-// Greatest common divisor of N (up to 2^64) and K below it.
-Wide gcd(Wide n, u64 k)
-{
-    while (k != 0) {
-        const u64 rest = u64(n % k);
-        n = k;
-        k = rest;
-    }
-    return n;
 }
 
 } // namespace
@@ -91,11 +81,11 @@ Multiplier multiplierOf(const Invocation &call, size_t argument)
     if (k == 0)
         throw UsageError{"K darf kein Vielfaches von N sein: dann bliebe jeder Schritt auf "
                          "Position 1"};
-    const Wide divisor = gcd(n, u64(k));
-    if (divisor != 1)
-        std::fprintf(call.err, "Der gemeinsame Teiler %s wird herausgekürzt\n",
-                     numbers::decimal(divisor).c_str());
-    return {n / divisor, u64(k / divisor)};
+    const core::Cancelled cancelled = core::cancelDivisor(n, k);
+    if (cancelled.divisor != 1)
+        std::fprintf(call.err, "%s\n",
+                     core::divisorMessage(cancelled.divisor).toUtf8().constData());
+    return {cancelled.n, u64(cancelled.k)};
 }
 
 } // namespace cli

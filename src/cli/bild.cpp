@@ -1,12 +1,12 @@
 // zyklar bild N K --ausgabe DATEI: the window's picture of an analysis as a
 // file, drawn by the window's own drawing code on a canvas of its own.
 
-#include "analysis/drawing.h"
-#include "analysis/picture.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "platform/canvas.h"
-#include "platform/savefile.h"
+#include "core/drawing.h"
+#include "core/picture.h"
+#include "drawing/canvas.h"
+#include "drawing/picturefile.h"
 
 #include <QGuiApplication>
 
@@ -20,12 +20,12 @@ void run(const Invocation &call)
     if (!file)
         throw UsageError{"bild braucht --ausgabe DATEI (.png, .svg oder .pdf)"};
     const QString path = QString::fromLocal8Bit(file->c_str());
-    const std::optional<platform::PictureType> type = platform::pictureTypeOf(path);
+    const std::optional<drawing::PictureType> type = drawing::pictureTypeOf(path);
     if (!type)
         throw UsageError{quoted(*file) + ": Bilder schreibt zyklar als .png, .svg oder .pdf"};
     qreal scale = 4;
     if (const std::optional<std::string> chosen = call.value(Option::Scale)) {
-        if (*type != platform::PictureType::Png)
+        if (*type != drawing::PictureType::Png)
             throw UsageError{"--skala gilt nur für PNG-Bilder"};
         if (*chosen != "1" && *chosen != "2" && *chosen != "4")
             throw UsageError{"--skala muss 1, 2 oder 4 sein, nicht " + quoted(*chosen)};
@@ -35,13 +35,13 @@ void run(const Invocation &call)
     // Text is laid out by the GUI application that main() made.
     Q_ASSERT(qobject_cast<QGuiApplication *>(QCoreApplication::instance()));
 
-    platform::Canvas canvas;
-    analysis::picture::setUpCanvas(canvas);
-    analysis::drawAnalysis(canvas, int(m.n), int(m.k),
-                           call.isSet(Option::Spokes) ? analysis::Mode::Spokes
-                                                      : analysis::Mode::Star);
+    drawing::Canvas canvas;
+    core::picture::setUpCanvas(canvas);
+    core::drawAnalysis(canvas, int(m.n), int(m.k),
+                           call.isSet(Option::Spokes) ? core::Mode::Spokes
+                                                      : core::Mode::Star);
     const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(int(m.n)).arg(m.k);
-    const QString failure = platform::savePicture(canvas.drawing(), path, *type, scale, title);
+    const QString failure = drawing::savePicture(canvas.drawing(), path, *type, scale, title);
     if (!failure.isEmpty())
         throw Failure{quoted(*file) + " wurde nicht geschrieben: " + failure.toStdString()};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/figures.h"
+#include "numbers/catalogue.h"
 
 #include <cstdio>
 #include <string>
@@ -8,11 +8,12 @@
 #include <vector>
 
 // The one place for the command line's output formats: a text table for
-// reading, CSV with a header row (RFC 4180), JSON as one value; and the
-// names of every field, written once.
+// reading, CSV with a header row (RFC 4180), JSON as one value. The figures'
+// names and values come from the engine's catalogue.
 namespace cli {
 
-enum class Format { Text, Csv, Json };
+using numbers::Format;
+using numbers::Figure;
 
 // Standard output, written in large pieces.
 class Output
@@ -33,27 +34,9 @@ private:
     std::string m_buffer;
 };
 
-// A figure of a multiplier, under one name in CSV headers and JSON keys and
-// one caption in text.
-enum class Figure { Sum, Share, Fraction, Largest, Nu2, F2, Zaremba, GapRatio };
 // The figures of the gap sum, which summe and analyse give.
 inline constexpr Figure sumFigures[] = {Figure::Sum, Figure::Share, Figure::Fraction,
                                         Figure::Largest};
-// And every figure, in the order of the columns.
-inline constexpr Figure everyFigure[] = {Figure::Sum,     Figure::Share, Figure::Fraction,
-                                         Figure::Largest, Figure::Nu2,   Figure::F2,
-                                         Figure::Zaremba, Figure::GapRatio};
-
-const char *keyOf(Figure figure);
-const char *captionOf(Figure figure);
-// The figure's value as the format writes it: a decimal comma in text and a
-// point in CSV and JSON; the continued fraction quoted in CSV and an array
-// in JSON.
-std::string valueOf(Figure figure, const numbers::Figures &figures, Format format);
-
-// A decimal given in ten-thousandths: "0,7755" in text, "0.7755" in CSV and
-// JSON.
-std::string decimalOf(numbers::Wide tenThousandths, Format format);
 
 // "key":value
 std::string jsonMember(std::string_view key, std::string_view value);
@@ -76,12 +59,6 @@ private:
 };
 // "a","b" → a,b with the separating commas; the fields are written as given.
 std::string csvLine(const std::vector<std::string> &fields);
-
-// The steps of one analysis, one row per step i = 1 … N − 1: schritt,
-// position (1-based), rueckwaerts, vorwaerts, minimum, gleichverteilt
-// (⌊N/(i + 1)⌋). As CSV, and as the JSON objects of the steps.
-std::string stepsCsv(numbers::u64 n, numbers::u64 k);
-void writeStepsJson(JsonArray &steps, numbers::u64 n, numbers::u64 k);
 
 // A table for reading: columns separated by two blanks, each as wide as its
 // widest cell, numbers right-aligned and text left-aligned; no line ends in

@@ -18,26 +18,12 @@ using numbers::Wide;
 
 constexpr Wide maxStandingN = Wide(1) << 32;
 
-// The criterion that ranks a figure; the continued fraction has none.
-std::optional<Criterion> criterionOf(Figure figure)
-{
-    switch (figure) {
-    case Figure::Sum:
-    case Figure::Share: return Criterion::Sum;
-    case Figure::Fraction: return std::nullopt;
-    case Figure::Largest: return Criterion::Largest;
-    case Figure::Nu2:
-    case Figure::F2: return Criterion::Spectral;
-    case Figure::Zaremba: return Criterion::Zaremba;
-    case Figure::GapRatio: return Criterion::GapRatio;
-    }
-    return std::nullopt;
-}
-
 struct Row {
     numbers::Figures figures;
-    std::array<u64, 5> ranks{};
-    numbers::Figures best; // of every multiplier of the row's N, without a fraction
+    std::array<u64, std::size(numbers::everyCriterion)> ranks{};
+    // By each criterion, the figures of the best multiplier of the row's N,
+    // without a fraction.
+    std::array<numbers::Figures, std::size(numbers::everyCriterion)> best;
 };
 
 // How each row's multiplier stands among every multiplier of its N: one
@@ -54,14 +40,13 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
         const ProgressLine progress(call.err, "Rang unter allen Multiplikatoren von N = "
                                                       + numbers::decimal(n));
         const numbers::Standing standing = numbers::standing(n, multipliers, progress.progress());
-        numbers::Figures best;
-        best.sum = standing.best.sum;
-        best.share = numbers::shareTenThousandths(best.sum, numbers::equidistantSum(n));
-        best.largest = standing.best.largest;
-        best.nu2 = standing.best.nu2;
-        best.f2 = numbers::spectralTenThousandths(best.nu2, n);
-        best.zaremba = standing.best.zaremba;
-        best.gapRatio = standing.best.gapRatio;
+        const Wide equidistant = numbers::equidistantSum(n);
+        std::array<numbers::Figures, std::size(numbers::everyCriterion)> best;
+        for (size_t c = 0; c < best.size(); ++c) {
+            static_cast<numbers::Measures &>(best[c]) = standing.best[c];
+            best[c].share = numbers::shareTenThousandths(best[c].sum, equidistant);
+            best[c].f2 = numbers::spectralTenThousandths(best[c].nu2, n);
+        }
         for (size_t j = 0; j < indices.size(); ++j) {
             rows[indices[j]].ranks = standing.ranks[j];
             rows[indices[j]].best = best;
@@ -72,8 +57,8 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
 std::vector<std::string> figureCells(const numbers::Figures &f, Format format)
 {
     std::vector<std::string> cells{numbers::decimal(f.n), std::to_string(f.k)};
-    for (Figure figure : everyFigure)
-        cells.push_back(valueOf(figure, f, format));
+    for (const numbers::FigureEntry &entry : numbers::everyFigure())
+        cells.push_back(valueOf(entry.figure, f, format));
     return cells;
 }
 
@@ -82,10 +67,10 @@ std::vector<std::string> figureCells(const numbers::Figures &f, Format format)
 std::vector<std::string> standingCells(const Row &row, Format format)
 {
     std::vector<std::string> cells;
-    for (Figure figure : everyFigure) {
-        if (const auto criterion = criterionOf(figure)) {
+    for (const numbers::FigureEntry &entry : numbers::everyFigure()) {
+        if (const auto criterion = entry.rankedBy) {
             cells.push_back(std::to_string(row.ranks[size_t(*criterion)]));
-            cells.push_back(valueOf(figure, row.best, format));
+            cells.push_back(valueOf(entry.figure, row.best[size_t(*criterion)], format));
         }
     }
     return cells;
@@ -94,8 +79,8 @@ std::vector<std::string> standingCells(const Row &row, Format format)
 void writeText(const Invocation &call, const std::vector<Row> &rows, bool standing)
 {
     std::vector<TextTable::Column> columns{{"N"}, {"k"}};
-    for (Figure figure : everyFigure)
-        columns.push_back({captionOf(figure), figure == Figure::Fraction});
+    for (const numbers::FigureEntry &entry : numbers::everyFigure())
+        columns.push_back({entry.caption, entry.figure == Figure::Fraction});
     // Under each multiplier its ranks, and after the last one of an N the
     // best values of that N.
     std::vector<std::vector<std::string>> lines;
@@ -104,10 +89,13 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
         if (!standing)
             continue;
         std::vector<std::string> ranks{"Rang", ""}, best{"Bestwert", ""};
-        for (Figure figure : everyFigure) {
-            const auto criterion = criterionOf(figure);
+        for (const numbers::FigureEntry &entry : numbers::everyFigure()) {
+            const auto criterion = entry.rankedBy;
             ranks.push_back(criterion ? std::to_string(rows[i].ranks[size_t(*criterion)]) : "");
-            best.push_back(criterion ? valueOf(figure, rows[i].best, Format::Text) : "");
+            best.push_back(criterion
+                                   ? valueOf(entry.figure, rows[i].best[size_t(*criterion)],
+                                             Format::Text)
+                                   : "");
         }
         lines.push_back(ranks);
         if (i + 1 == rows.size() || rows[i + 1].figures.n != rows[i].figures.n)
@@ -140,13 +128,13 @@ void run(const Invocation &call)
         addStanding(rows, call);
 
     std::vector<std::string> keys{"n", "k"};
-    for (Figure figure : everyFigure)
-        keys.emplace_back(keyOf(figure));
+    for (const numbers::FigureEntry &entry : numbers::everyFigure())
+        keys.emplace_back(entry.key);
     if (standing) {
-        for (Figure figure : everyFigure) {
-            if (criterionOf(figure)) {
-                keys.push_back(std::string("rang_") + keyOf(figure));
-                keys.push_back(std::string("bestwert_") + keyOf(figure));
+        for (const numbers::FigureEntry &entry : numbers::everyFigure()) {
+            if (entry.rankedBy) {
+                keys.push_back(std::string("rang_") + entry.key);
+                keys.push_back(std::string("bestwert_") + entry.key);
             }
         }
     }

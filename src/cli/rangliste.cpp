@@ -16,24 +16,19 @@ constexpr Wide maxN = Wide(1) << 32;                 // without --von and --bis
 constexpr Wide maxWholeN = 1'000'000'000;             // without --top
 constexpr u64 maxCandidates = u64(1) << 32;           // in a range of --von and --bis
 
-struct CriterionName {
-    const char *name;
-    numbers::Criterion criterion;
-};
-const CriterionName criteria[] = {
-    {"summe", numbers::Criterion::Sum},         {"spektral", numbers::Criterion::Spectral},
-    {"zaremba", numbers::Criterion::Zaremba},   {"verhaeltnis", numbers::Criterion::GapRatio},
-    {"teilnenner", numbers::Criterion::Largest},
-};
-
 numbers::Criterion criterionNamed(const std::string &name)
 {
-    for (const CriterionName &known : criteria) {
-        if (name == known.name)
-            return known.criterion;
+    if (const auto criterion = numbers::criterionNamed(name))
+        return *criterion;
+    // "summe, spektral, zaremba, verhaeltnis und teilnenner"
+    std::string keys;
+    const auto criteria = std::span(numbers::everyCriterion);
+    for (size_t i = 0; i < criteria.size(); ++i) {
+        if (i > 0)
+            keys += i + 1 == criteria.size() ? " und " : ", ";
+        keys += numbers::entryOf(criteria[i]).sortKey;
     }
-    throw UsageError{"unbekannte Kennzahl " + quoted(name)
-                     + "; möglich sind summe, spektral, zaremba, verhaeltnis und teilnenner"};
+    throw UsageError{"unbekannte Kennzahl " + quoted(name) + "; möglich sind " + keys};
 }
 
 // The query the arguments ask for, within the limits: N ≤ 2^32, or up to
@@ -75,13 +70,13 @@ void run(const Invocation &call)
     const auto cells = [&](const numbers::Ranked &row, Format format) {
         const numbers::Figures f = numbers::figures(n, row.k, equidistant);
         std::vector<std::string> cells{std::to_string(row.rank), std::to_string(row.k)};
-        for (Figure figure : everyFigure)
-            cells.push_back(valueOf(figure, f, format));
+        for (const numbers::FigureEntry &entry : numbers::everyFigure())
+            cells.push_back(valueOf(entry.figure, f, format));
         return cells;
     };
     std::vector<std::string> keys{"rang", "k"};
-    for (Figure figure : everyFigure)
-        keys.emplace_back(keyOf(figure));
+    for (const numbers::FigureEntry &entry : numbers::everyFigure())
+        keys.emplace_back(entry.key);
 
     Output &out = call.out;
     switch (call.format) {
@@ -102,8 +97,8 @@ void run(const Invocation &call)
     case Format::Text: {
         // Two passes, the widths first, so no row is kept in memory.
         std::vector<TextTable::Column> columns{{"Rang"}, {"k"}};
-        for (Figure figure : everyFigure)
-            columns.push_back({captionOf(figure), figure == Figure::Fraction});
+        for (const numbers::FigureEntry &entry : numbers::everyFigure())
+            columns.push_back({entry.caption, entry.figure == Figure::Fraction});
         TextTable table(columns);
         ranking->forEach(
                 [&](const numbers::Ranked &row) { table.measure(cells(row, Format::Text)); });

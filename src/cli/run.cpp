@@ -3,7 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "numbers/temporaryfile.h"
-#include "platform/savefile.h"
+#include "drawing/savefile.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -183,7 +183,7 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
         output.finish();
         throw Failure{"Zwischendateien in " + quoted(numbers::TemporaryFile::folder())
                       + " ließen sich nicht schreiben: "
-                      + platform::reasonFor(error.code().value()).toStdString()};
+                      + drawing::reasonFor(error.code().value()).toStdString()};
     }
     if (!output.finish())
         throw Failure{"die Ergebnisse ließen sich nicht vollständig schreiben"};

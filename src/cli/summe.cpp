@@ -18,13 +18,14 @@ void run(const Invocation &call)
     case Format::Text:
         out << "N = " + nText + ", k = " + kText + '\n';
         for (Figure figure : sumFigures)
-            out << captionOf(figure) + std::string(": ") + valueOf(figure, f, Format::Text) + '\n';
+            out << numbers::entryOf(figure).caption + std::string(": ")
+                            + valueOf(figure, f, Format::Text) + '\n';
         break;
     case Format::Csv:
     case Format::Json: {
         std::vector<std::string> keys{"n", "k"}, values{nText, kText};
         for (Figure figure : sumFigures) {
-            keys.emplace_back(keyOf(figure));
+            keys.emplace_back(numbers::entryOf(figure).key);
             values.push_back(valueOf(figure, f, call.format));
         }
         if (call.format == Format::Csv)

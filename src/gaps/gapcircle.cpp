@@ -1,6 +1,6 @@
 #include "gaps/gapcircle.h"
 
-#include "platform/canvas.h"
+#include "drawing/canvas.h"
 
 #include <QPainter>
 
@@ -57,7 +57,7 @@ void GapCircle::setPicture(int n, int k, int step)
     update();
 }
 
-platform::Drawing GapCircle::drawing() const
+drawing::Drawing GapCircle::drawing() const
 {
     const QSize size = this->size();
     return {size, [this, size](QPainter &painter) { paint(painter, size); }};

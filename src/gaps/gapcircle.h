@@ -9,7 +9,7 @@
 
 class QPainter;
 
-namespace platform {
+namespace drawing {
 struct Drawing;
 }
 
@@ -52,7 +52,7 @@ public:
     int step() const { return m_step; }
 
     // The picture at the widget's size, for a saved file.
-    platform::Drawing drawing() const;
+    drawing::Drawing drawing() const;
 
     QSize sizeHint() const override { return {420, 420}; }
 

@@ -3,7 +3,7 @@
 #include "gaps/gapcircle.h"
 #include "gaps/ratioplot.h"
 #include "numbers/ranking.h"
-#include "platform/canvas.h"
+#include "drawing/canvas.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -216,7 +216,7 @@ bool ThreeGapsWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-platform::Drawing ThreeGapsWindow::drawing() const
+drawing::Drawing ThreeGapsWindow::drawing() const
 {
     return m_circle->drawing();
 }

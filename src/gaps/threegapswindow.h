@@ -11,7 +11,7 @@ class QPushButton;
 class QSlider;
 class RatioPlot;
 
-namespace platform {
+namespace drawing {
 struct Drawing;
 }
 
@@ -46,7 +46,7 @@ public:
     RatioPlot &plot() const { return *m_plot; }
 
     // The circle as it is shown, with its file name and title.
-    platform::Drawing drawing() const;
+    drawing::Drawing drawing() const;
     QString proposedName() const;
     QString title() const;
 

@@ -1,10 +1,10 @@
 #include "layout/applylayout.h"
 
-#include "analysis/picture.h"
+#include "core/picture.h"
 #include "layout/layouttable.h"
 #include "platform/picturebox.h"
 #include "platform/screen.h"
-#include "platform/units.h"
+#include "platform/geometry.h"
 
 #include <QWidget>
 
@@ -43,7 +43,7 @@ void applyLayout(QWidget &window, double zoomFactor)
     for (const Row &row : table) {
         place(window, row, scales);
         if (picture && QLatin1String(row.control) == picture->objectName()) {
-            namespace pic = analysis::picture;
+            namespace pic = core::picture;
             picture->setScale(pic::left, pic::top, pic::right, pic::bottom);
             picture->cls();
             placeOptionTop(*picture, "Option1", 1.0);

@@ -1,11 +1,11 @@
 #include "layout/layouttable.h"
 
-#include "analysis/picture.h"
+#include "core/picture.h"
 
 namespace layout {
 
 // Picture1's row is the picture's own geometry, which `zyklar bild` reads too.
-constexpr QRectF picture = analysis::picture::designGeometry;
+constexpr QRectF picture = core::picture::designGeometry;
 
 // clang-format off
 const std::array<Row, 26> table = {{

@@ -74,7 +74,7 @@ Wide tenThousandths(const Ratio &ratio)
     return (ratio.num * 20000 + ratio.den) / (2 * ratio.den);
 }
 
-// The pass is the one spreadSum makes (see there): the records of the two
+// The pass is the one spreadSum makes (walkRuns): the records of the two
 // running minima, b(i) = min r(m) backwards and f(i) = min (N − r(m))
 // forwards, m = 1 … i, move like the subtractive Euclidean algorithm on
 // (k, N − k), one run of records per partial quotient. Besides the sum it
@@ -106,51 +106,40 @@ Wide tenThousandths(const Ratio &ratio)
 // [0; 1, a₁ − 1, a₂, …, aₙ]. For k > N/2 the roles swap.
 bool measure(Wide n, u64 k, Measures &m)
 {
-    u64 b = k, f = u64(n - k); // the backward and forward minima
-    u64 mb = 1, mf = 1;        // the steps that set them
-    u64 from = 1;              // the minimal distance holds from this step on
+    const u64 b = k, f = u64(n - k);
+    u64 from = 1; // the minimal distance holds from this step on
     Wide sum = 0;
     Wide nu2 = std::min(1 + square(b), 1 + square(f));
     u64 zaremba = std::min(b, f);
     Ratio ratio{std::max(b, f), std::min(b, f)};
     Wide first = 0, rest = 0; // the first run's quotient, and the largest after it
     bool firstRun = true;
-    for (;;) {
-        const u64 smaller = std::min(b, f), larger = std::max(b, f);
+    const bool coprime = walkRuns(k, f, [&](const Records &state, const Run &run) {
+        const u64 smaller = state.smaller(), larger = state.larger();
         // The state's ratio at its first step.
-        const Ratio here = std::min(mb, mf) >= 2 ? Ratio{Wide(b) + f, smaller}
-                                                 : Ratio{larger, smaller};
+        const Ratio here = std::min(state.backwardStep, state.forwardStep) >= 2
+                ? Ratio{Wide(state.backward) + state.forward, smaller}
+                : Ratio{larger, smaller};
         if (ratio < here)
             ratio = here;
-        if (smaller == 1) {
-            // From here the larger side drops by 1 a step until step N − 1.
-            if (firstRun)
-                first = larger;
-            else
-                rest = std::max<Wide>(rest, larger);
-            m.sum = sum + (n - from);
-            break;
-        }
-        u64 &runSide = b < f ? f : b;
-        u64 &runStep = b < f ? mf : mb;
-        const u64 smallerStep = b < f ? mb : mf;
-        const u64 quotient = larger / smaller;
-        const u64 remainder = larger % smaller;
-        if (remainder == 0)
-            return false; // also b = f > 1
-        const u64 runEnd = runStep + quotient * smallerStep;
-        sum += Wide(smaller) * (runEnd - from);
-        from = runEnd;
-        runSide = remainder;
-        runStep = runEnd;
-        nu2 = std::min(nu2, square(runEnd) + square(remainder));
-        zaremba = u64(std::min<Wide>(zaremba, Wide(runEnd) * remainder));
+        // At the end the larger side drops by 1 a step until step N − 1.
+        const u64 quotient = run.last ? larger : run.quotient;
         if (firstRun)
             first = quotient;
         else
             rest = std::max<Wide>(rest, quotient);
         firstRun = false;
-    }
+        if (run.last) {
+            m.sum = sum + (n - from);
+            return;
+        }
+        sum += Wide(smaller) * (run.end - from);
+        from = run.end;
+        nu2 = std::min(nu2, square(run.end) + square(run.remainder));
+        zaremba = u64(std::min<Wide>(zaremba, Wide(run.end) * run.remainder));
+    });
+    if (!coprime)
+        return false;
     m.nu2 = nu2;
     m.zaremba = zaremba;
     m.gapRatio = ratio;
@@ -184,18 +173,12 @@ u64 spectralTenThousandths(Wide nu2, Wide n)
 Figures figures(Wide n, u64 k, Wide equidistant)
 {
     Figures result;
+    measure(n, k, result);
     result.n = n;
     result.k = k;
-    Measures m;
-    measure(n, k, m);
-    result.sum = m.sum;
-    result.share = shareTenThousandths(m.sum, equidistant);
+    result.share = shareTenThousandths(result.sum, equidistant);
     result.quotients = continuedFraction(k, n);
-    result.largest = m.largest;
-    result.nu2 = m.nu2;
-    result.f2 = spectralTenThousandths(m.nu2, n);
-    result.zaremba = m.zaremba;
-    result.gapRatio = m.gapRatio;
+    result.f2 = spectralTenThousandths(result.nu2, n);
     return result;
 }
 

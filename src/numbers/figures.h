@@ -42,18 +42,14 @@ bool measure(Wide n, u64 k, Measures &measures);
 // of area can reach.
 u64 spectralTenThousandths(Wide nu2, Wide n);
 
-// Everything the tools show of one multiplier.
-struct Figures {
+// Everything the tools show of one multiplier: its measures, and what is
+// read from them for showing.
+struct Figures : Measures {
     Wide n = 0;
     u64 k = 0;
-    Wide sum = 0;
     u64 share = 0; // ten-thousandths of the equidistant sum
     std::vector<Wide> quotients;
-    Wide largest = 0;
-    Wide nu2 = 0;
     u64 f2 = 0; // ten-thousandths
-    u64 zaremba = 0;
-    Ratio gapRatio;
 };
 
 // For N and k coprime, 1 ≤ k < N ≤ 2^64; the equidistant sum of N is

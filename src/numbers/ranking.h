@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/figures.h"
+#include "numbers/order.h"
 
 #include <array>
 #include <functional>
@@ -8,17 +8,6 @@
 #include <memory>
 
 namespace numbers {
-
-// What a ranking orders by: the larger value is better for the gap sum, the
-// spectral test (ν₂²) and the Zaremba index; the smaller for the gap ratio
-// and the largest partial quotient.
-enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest };
-
-// One multiplier in a ranking. Equal figures share a rank: 1, 1, 3, …
-struct Ranked {
-    u64 rank = 0;
-    u64 k = 0;
-};
 
 // Told now and then, from the calling thread, which share of the work is
 // done (0 … 1).
@@ -74,12 +63,13 @@ std::vector<Ranked> ranking(const RankingQuery &query, const Progress &progress 
 
 // How given multipliers of N stand among every multiplier of N, figure by
 // figure: each one's competition rank by every criterion (indexed by
-// Criterion), and the best value that any multiplier of N reaches. One pass
+// Criterion), and the best values that any multiplier of N reaches. One pass
 // over every multiplier, shared by the threads; N ≤ 2^32, and each given k
 // coprime to N.
 struct Standing {
-    std::vector<std::array<u64, 5>> ranks;
-    Measures best; // the largest sum, ν₂² and ρ; the smallest gap ratio and largest quotient
+    std::vector<std::array<u64, std::size(everyCriterion)>> ranks;
+    // By each criterion, the measures of a multiplier that no other beats.
+    std::array<Measures, std::size(everyCriterion)> best;
 };
 Standing standing(Wide n, const std::vector<u64> &multipliers, const Progress &progress = {},
                   unsigned threads = 0);

@@ -8,47 +8,27 @@ namespace numbers {
 
 namespace {
 
-// The records of the two running minima move like the subtractive Euclidean
-// algorithm on (b, f) = (k, N − k), both set at step 1. The next record of
-// either side falls at step m_b + m_f (the steps of the current records): on
-// the side whose value is larger, which drops by the smaller value, because
-// r(m_b + m_f) = r(m_b) + r(m_f) = b + (N − f).
-//
-// While the larger side runs down, the minimal distance stays at the smaller
-// value; it changes only when the larger side falls below it. A run of q
-// records on one side is one division f = q·b + rem: q is a partial quotient
-// of k/N, and the run ends at step m_f + q·m_b. So the sum grows by
-// b · (steps in the run) per run, not per step.
-//
-// For coprime N and k one side reaches 1 at the step k⁻¹ or N − k⁻¹, both
-// below N, and from there the minimal distance is 1 up to step N − 1. A
-// common divisor g keeps both sides multiples of g, so Euclid ends with a
-// remainder 0 instead.
+// The sum grows by the minimal distance times the steps it holds: while the
+// larger side runs down, the minimal distance stays at the smaller value,
+// and it changes only when the larger side falls below it. So the sum grows
+// once per run of records, not per step. For coprime N and k one side
+// reaches 1 at the step k⁻¹ or N − k⁻¹, both below N, and from there the
+// minimal distance is 1 up to step N − 1.
 template <typename N, typename Sum>
 bool sumRuns(N n, u64 k, Sum &sum)
 {
-    u64 b = k, f = u64(n - k); // the backward and forward minima
-    u64 mb = 1, mf = 1;   // the steps that set them
-    u64 from = 1;         // the minimal distance holds from this step on
     Sum total = 0;
-    for (;;) {
-        if (b == 1 || f == 1) {
-            sum = total + Sum(n - from);
-            return true;
+    u64 from = 1; // the minimal distance holds from this step on
+    const bool coprime = walkRuns(k, u64(n - k), [&](const Records &state, const Run &run) {
+        if (run.last) {
+            total += Sum(n - from);
+            return;
         }
-        u64 &larger = b < f ? f : b;
-        u64 &largerStep = b < f ? mf : mb;
-        const u64 smaller = b < f ? b : f;
-        const u64 smallerStep = b < f ? mb : mf;
-        const u64 rest = larger % smaller;
-        if (rest == 0)
-            return false; // also b = f > 1
-        const u64 runEnd = largerStep + larger / smaller * smallerStep;
-        total += Sum(smaller) * (runEnd - from);
-        from = runEnd;
-        larger = rest;
-        largerStep = runEnd;
-    }
+        total += Sum(state.smaller()) * (run.end - from);
+        from = run.end;
+    });
+    sum = total;
+    return coprime;
 }
 
 // ⌊√N⌋ and ⌊∛N⌋ for N ≤ 2^64: a floating-point guess, made exact.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include "numbers/euclid.h"
+
 #include <string>
 #include <vector>
 
@@ -9,10 +10,6 @@
 // form, the continued fraction of k/N that explains it, and the equidistant
 // row it is measured against. Plain arithmetic: no Qt, no widgets.
 namespace numbers {
-
-using u64 = std::uint64_t;
-// N reaches 2^64, and sums about N·ln N: past 64 bits.
-using Wide = unsigned __int128;
 
 // Step i (i = 1 … N − 1) occupies r(i). Position 0 is occupied from the
 // start, and the nearest occupied neighbour of r(i) lies backwards at

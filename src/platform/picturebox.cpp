@@ -31,7 +31,7 @@ PictureBox::~PictureBox()
 
 // The drawing area follows the widget; resizing keeps what was drawn at its
 // place from the top left corner.
-Canvas &PictureBox::canvas()
+drawing::Canvas &PictureBox::canvas()
 {
     m_canvas.setSize(drawingArea().size(), devicePixelRatioF());
     return m_canvas;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/canvas.h"
+#include "drawing/canvas.h"
+#include "drawing/units.h"
 
 #include <QFrame>
 
@@ -21,10 +22,10 @@ public:
     ~PictureBox() override;
 
     // Border width in device-independent pixels on each side.
-    static constexpr int border = 2;
+    static constexpr int border = drawing::pictureBoxBorder;
 
     // The canvas, sized to the drawing area as it is now.
-    Canvas &canvas();
+    drawing::Canvas &canvas();
 
     void setBackground(const QColor &colour);
 
@@ -70,7 +71,7 @@ private:
     void finishPainting();
     QPointF userPosition(const QMouseEvent &event);
 
-    Canvas m_canvas;
+    drawing::Canvas m_canvas;
     bool m_finishScheduled = false;
 };
 

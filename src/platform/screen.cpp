@@ -1,6 +1,6 @@
 #include "platform/screen.h"
 
-#include "platform/units.h"
+#include "platform/geometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,7 +21,7 @@ QSizeF screenSizeTwips()
     if (!screen)
         return {};
     const QSize pixels = screen->size();
-    return {twipsFromPixels(pixels.width()), twipsFromPixels(pixels.height())};
+    return {drawing::twipsFromPixels(pixels.width()), drawing::twipsFromPixels(pixels.height())};
 }
 
 void setScreenSizeTwips(std::optional<QSizeF> size)

@@ -4,16 +4,45 @@ namespace {
 
 using numbers::u64;
 
-const char *const headers[] = {"Rang",    "k",       "Summe",           "Anteil",
-                               "Kettenbruch", "größter Teilnenner", "Spektraltest f₂",
-                               "Zaremba", "Lückenverhältnis"};
-
-QString fourDecimals(numbers::Wide tenThousandths)
+// The figures with a column, in the catalogue's order, after Rang and k.
+const std::vector<const numbers::FigureEntry *> &shownFigures()
 {
-    return QString::fromStdString(numbers::fourDecimals(tenThousandths, ','));
+    static const std::vector<const numbers::FigureEntry *> shown = [] {
+        std::vector<const numbers::FigureEntry *> entries;
+        for (const numbers::FigureEntry &entry : numbers::everyFigure()) {
+            if (entry.column)
+                entries.push_back(&entry);
+        }
+        return entries;
+    }();
+    return shown;
 }
 
+constexpr int firstFigure = RankingModel::Multiplier + 1;
+
 } // namespace
+
+int RankingModel::columns()
+{
+    return firstFigure + int(shownFigures().size());
+}
+
+int RankingModel::columnOf(numbers::Figure figure)
+{
+    const auto &shown = shownFigures();
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i]->figure == figure)
+            return firstFigure + int(i);
+    }
+    return -1;
+}
+
+const numbers::FigureEntry *RankingModel::figureAt(int column)
+{
+    const auto &shown = shownFigures();
+    return column >= firstFigure && column < columns() ? shown[size_t(column - firstFigure)]
+                                                       : nullptr;
+}
 
 void RankingModel::setN(int n)
 {
@@ -47,10 +76,12 @@ void RankingModel::rank()
     m_rowOfK.assign(size_t(m_n), -1);
     for (const numbers::Ranked &entry : ranked) {
         m_rowOfK[entry.k] = int(m_rows.size());
-        const numbers::Figures figures = numbers::figures(u64(m_n), entry.k, equidistant);
-        const QString fraction
-                = QString::fromStdString(numbers::continuedFractionText(figures.quotients));
-        m_rows.push_back({entry.rank, figures, fraction});
+        Row row{entry.rank, numbers::figures(u64(m_n), entry.k, equidistant), {}};
+        row.texts = {QString::number(entry.rank), QString::number(entry.k)};
+        for (const numbers::FigureEntry *shown : shownFigures())
+            row.texts.push_back(QString::fromStdString(
+                    numbers::valueOf(shown->figure, row.figures, numbers::Format::Text)));
+        m_rows.push_back(std::move(row));
     }
     endResetModel();
 }
@@ -67,7 +98,7 @@ int RankingModel::rowCount(const QModelIndex &parent) const
 
 int RankingModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : columns();
 }
 
 QVariant RankingModel::data(const QModelIndex &index, int role) const
@@ -75,51 +106,30 @@ QVariant RankingModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     const Row &row = m_rows[size_t(index.row())];
-    const numbers::Figures &f = row.figures;
-    const auto column = Column(index.column());
+    const numbers::FigureEntry *figure = figureAt(index.column());
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(column == Fraction ? Qt::AlignLeft | Qt::AlignVCenter
-                                                      : Qt::AlignRight | Qt::AlignVCenter);
-    // The window's N is at most 200: every figure fits 64 bits.
-    const auto number = [](numbers::Wide value) { return qulonglong(value); };
+        return QVariant::fromValue(figure && figure->figure == numbers::Figure::Fraction
+                                           ? Qt::AlignLeft | Qt::AlignVCenter
+                                           : Qt::AlignRight | Qt::AlignVCenter);
     if (role == SortRole) {
-        switch (column) {
-        case Rank: return number(row.rank);
-        // A continued fraction's value is k/N: ordering by it orders by k.
-        case Multiplier:
-        case Fraction: return number(f.k);
-        case Sum: return number(f.sum);
-        case Share: return number(f.share);
-        case Largest: return number(f.largest);
-        case Spectral: return number(f.nu2); // f₂ grows with ν₂² at one N
-        case Zaremba: return number(f.zaremba);
-        // Fractions of numbers up to 200: doubles order them exactly.
-        case GapRatio: return double(f.gapRatio.num) / double(f.gapRatio.den);
-        case ColumnCount: break;
-        }
-        return {};
+        if (!figure)
+            return qulonglong(index.column() == Rank ? row.rank : row.figures.k);
+        // The window's N is at most 200: doubles order every figure's
+        // numbers and fractions exactly.
+        const numbers::Ratio number = numbers::numberOf(*figure, row.figures);
+        return double(number.num) / double(number.den);
     }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    switch (column) {
-    case Rank: return QString::number(number(row.rank));
-    case Multiplier: return QString::number(number(f.k));
-    case Sum: return QString::number(number(f.sum));
-    case Share: return fourDecimals(f.share);
-    case Fraction: return row.fraction;
-    case Largest: return QString::number(number(f.largest));
-    case Spectral: return fourDecimals(f.f2);
-    case Zaremba: return QString::number(number(f.zaremba));
-    case GapRatio: return fourDecimals(numbers::tenThousandths(f.gapRatio));
-    case ColumnCount: break;
-    }
-    return {};
+    return row.texts[size_t(index.column())];
 }
 
 QVariant RankingModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
-        || section >= ColumnCount)
+        || section >= columns())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromUtf8(headers[section]);
+    if (const numbers::FigureEntry *figure = figureAt(section))
+        return QString::fromUtf8(figure->column);
+    return section == Rank ? QStringLiteral("Rang") : QStringLiteral("k");
 }

@@ -8,28 +8,24 @@
 #include <vector>
 
 // The ranking of every multiplier of one N as a read-only table, ranked by
-// one figure and showing all of them. Display texts are German ("0,7755");
-// the sort role holds the number behind each cell, so a sorted view orders
-// numerically.
+// one figure and showing all of them: the rank, k, and a column for every
+// figure of the catalogue that has one. Display texts are German
+// ("0,7755"); the sort role holds the number behind each cell, so a sorted
+// view orders numerically.
 class RankingModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column {
-        Rank,
-        Multiplier,
-        Sum,
-        Share,
-        Fraction,
-        Largest,
-        Spectral,
-        Zaremba,
-        GapRatio,
-        ColumnCount
-    };
+    enum Column { Rank, Multiplier };
     static constexpr int SortRole = Qt::UserRole;
 
     using QAbstractTableModel::QAbstractTableModel;
+
+    // The column of a figure, −1 where it has none; the figure of a column,
+    // nullptr for the rank and k.
+    static int columnOf(numbers::Figure figure);
+    static const numbers::FigureEntry *figureAt(int column);
+    static int columns();
 
     // Ranks every multiplier of n afresh; nothing happens when n is shown.
     void setN(int n);
@@ -42,7 +38,6 @@ public:
     int rowOf(int k) const;
     int multiplierAt(int row) const { return int(m_rows[size_t(row)].figures.k); }
     const numbers::Figures &figuresAt(int row) const { return m_rows[size_t(row)].figures; }
-    numbers::u64 rankAt(int row) const { return m_rows[size_t(row)].rank; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -56,7 +51,7 @@ private:
     struct Row {
         numbers::u64 rank;
         numbers::Figures figures;
-        QString fraction;
+        std::vector<QString> texts; // every column's, laid out once
     };
     int m_n = 0;
     numbers::Criterion m_criterion = numbers::Criterion::Sum;

@@ -73,21 +73,6 @@ private:
     mutable QFont m_font;
 };
 
-// The choices of cboRangfolge, and how the caption says which comes first.
-struct Order {
-    const char *choice;
-    numbers::Criterion criterion;
-    const char *first;
-};
-const Order orders[] = {
-    {"Summe", numbers::Criterion::Sum, "die größte Summe der Minimalabstände zuerst"},
-    {"Spektraltest", numbers::Criterion::Spectral, "der beste Spektraltest zuerst"},
-    {"Zaremba-Index", numbers::Criterion::Zaremba, "der größte Zaremba-Index zuerst"},
-    {"Lückenverhältnis", numbers::Criterion::GapRatio, "das kleinste Lückenverhältnis zuerst"},
-    {"größter Teilnenner", numbers::Criterion::Largest,
-     "der kleinste größte Teilnenner zuerst"},
-};
-
 } // namespace
 
 RankingWindow::RankingWindow(QWidget *parent)
@@ -106,8 +91,8 @@ RankingWindow::RankingWindow(QWidget *parent)
 
     m_order = new QComboBox(this);
     m_order->setObjectName(QStringLiteral("cboRangfolge"));
-    for (const Order &order : orders)
-        m_order->addItem(QString::fromUtf8(order.choice));
+    for (numbers::Criterion criterion : numbers::everyCriterion)
+        m_order->addItem(QString::fromUtf8(numbers::entryOf(criterion).choice));
     auto *orderLabel = new QLabel(QStringLiteral("Rangfolge &nach:"), this);
     orderLabel->setBuddy(m_order);
     m_order->setAccessibleName(QStringLiteral("Rangfolge nach"));
@@ -138,11 +123,15 @@ RankingWindow::RankingWindow(QWidget *parent)
     QHeaderView *header = m_view->horizontalHeader();
     header->setStretchLastSection(true);
     const QFontMetrics metrics = m_view->fontMetrics();
-    const char *widest[] = {"Rang", "200",  "Summe", "Anteil", "[0; 1, 1, 1, 1, 1, 1, 1, 1, 1, 2]",
-                            "200",  "0,0000", "200",   "0,0000"};
-    for (int column = 0; column < RankingModel::ColumnCount - 1; ++column) {
+    for (int column = 0; column < RankingModel::columns() - 1; ++column) {
         const QString caption = m_model->headerData(column, Qt::Horizontal).toString();
-        const int text = std::max(metrics.horizontalAdvance(QString::fromUtf8(widest[column])),
+        const numbers::FigureEntry *figure = RankingModel::figureAt(column);
+        QString widest = caption;
+        if (column == RankingModel::Multiplier)
+            widest = QStringLiteral("200");
+        else if (figure && figure->widest)
+            widest = QString::fromUtf8(figure->widest);
+        const int text = std::max(metrics.horizontalAdvance(widest),
                                   metrics.horizontalAdvance(caption));
         header->resizeSection(column, text + 28); // room for the sort arrow
     }
@@ -180,7 +169,7 @@ RankingWindow::RankingWindow(QWidget *parent)
     connect(m_order, &QComboBox::currentIndexChanged, this, &RankingWindow::rankBy);
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
         if (const int k = multiplierAt(index))
-            emit multiplierChosen(k);
+            emit multiplierChosen(m_model->n(), k);
     });
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -188,7 +177,8 @@ RankingWindow::RankingWindow(QWidget *parent)
                 m_scatter->setChosen(multiplierAt(current));
             });
     connect(m_scatter, &ScatterPlot::clicked, this, &RankingWindow::selectMultiplier);
-    connect(m_scatter, &ScatterPlot::activated, this, &RankingWindow::multiplierChosen);
+    connect(m_scatter, &ScatterPlot::activated, this,
+            [this](int k) { emit multiplierChosen(m_model->n(), k); });
 }
 
 int RankingWindow::multiplierAt(const QModelIndex &viewIndex) const
@@ -219,7 +209,7 @@ void RankingWindow::showN(int n)
 void RankingWindow::rankBy(int choice)
 {
     const int k = currentMultiplier();
-    m_model->setCriterion(orders[choice].criterion);
+    m_model->setCriterion(numbers::everyCriterion[choice]);
     m_view->sortByColumn(RankingModel::Rank, Qt::AscendingOrder);
     describe();
     selectMultiplier(k);
@@ -244,7 +234,8 @@ void RankingWindow::describe()
                                       "oder Eingabetaste analysiert eine Zeile im Hauptfenster.")
                                .arg(m_model->n())
                                .arg(m_model->rowCount())
-                               .arg(QString::fromUtf8(orders[m_order->currentIndex()].first)));
+                               .arg(QString::fromUtf8(
+                                       numbers::entryOf(m_model->criterion()).first)));
 }
 
 void RankingWindow::followN(int n)

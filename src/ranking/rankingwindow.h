@@ -42,7 +42,7 @@ public:
     int currentMultiplier() const;
 
 signals:
-    void multiplierChosen(int k);
+    void multiplierChosen(int n, int k);
 
 private:
     void selectMultiplier(int k);

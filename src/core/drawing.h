@@ -2,9 +2,7 @@
 
 #include <QColor>
 
-class QWidget;
-
-namespace platform {
+namespace drawing {
 class Canvas;
 }
 
@@ -12,7 +10,7 @@ class Canvas;
 // dot with its step number for every occupied position, and either a spoke
 // from the centre or a chord of the star from the previous position, coloured
 // by the step.
-namespace analysis {
+namespace core {
 
 // Radii in user units (a circle's radius is measured along the x axis); the
 // ring itself and its small dots are the position circle's.
@@ -36,16 +34,17 @@ QColor stepColour(int i, int n);
 
 enum class Mode { None, Star, Spokes };
 
-void drawAnalysisRing(platform::Canvas &picture, int n, double angleStep);
-void markFirstPosition(platform::Canvas &picture, Mode mode);
-void markStep(platform::Canvas &picture, Mode mode, int i, int position, int k, int n,
+// The bare ring of the position circle: a small dot for each of the first
+// `count` positions.
+void drawPositionRing(drawing::Canvas &picture, int count, double angleStep);
+
+void drawAnalysisRing(drawing::Canvas &picture, int n, double angleStep);
+void markFirstPosition(drawing::Canvas &picture, Mode mode);
+void markStep(drawing::Canvas &picture, Mode mode, int i, int position, int k, int n,
               double angleStep);
 
 // The whole picture of one analysis of n and k (coprime), as the window
 // shows it after a layout: cleared, the ring, every step.
-void drawAnalysis(platform::Canvas &picture, int n, int k, Mode mode);
+void drawAnalysis(drawing::Canvas &picture, int n, int k, Mode mode);
 
-// Before step i of a single-step analysis: "Ja" goes on, "Nein" stops.
-bool confirmStep(QWidget *window, int i);
-
-} // namespace analysis
+} // namespace core

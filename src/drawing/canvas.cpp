@@ -1,8 +1,8 @@
-#include "platform/canvas.h"
+#include "drawing/canvas.h"
 
 #include <cmath>
 
-namespace platform {
+namespace drawing {
 
 // User coordinates onto a drawing area of `size` device-independent pixels,
 // in single precision, as the forms runtime hands coordinates over.
@@ -273,4 +273,4 @@ Drawing Canvas::drawing() const
     return {m_size, [this](QPainter &painter) { replay(painter); }};
 }
 
-} // namespace platform
+} // namespace drawing

@@ -1,8 +1,7 @@
-#include "platform/units.h"
+#include "platform/geometry.h"
 
 #include "platform/windowframe.h"
 
-#include <QHash>
 #include <QPalette>
 #include <QWidget>
 
@@ -11,17 +10,7 @@
 
 namespace platform {
 
-int pixelsFromTwips(double twips)
-{
-    if (!(twips > 0)) // also catches NaN
-        return 0;
-    return int(std::lround(std::min(twips / twipsPerPixel, 1e6)));
-}
-
-double twipsFromPixels(int pixels)
-{
-    return pixels * twipsPerPixel;
-}
+using drawing::pixelsFromTwips;
 
 static int coordinateFromTwips(double twips)
 {
@@ -78,37 +67,6 @@ void setFontSize(QWidget &control, float points)
     QFont font = control.font();
     font.setPointSizeF(points);
     control.setFont(font);
-}
-
-// The families the window was designed with, and the metric-compatible
-// stand-ins Debian's fonts-liberation installs for them.
-static QStringList familiesFor(const QString &family)
-{
-    static const QHash<QString, QString> standIns = {
-        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
-        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
-    };
-    QStringList families{family};
-    if (const auto standIn = standIns.constFind(family); standIn != standIns.cend())
-        families << *standIn;
-    return families;
-}
-
-QFont makeFont(const FontSpec &face)
-{
-    QFont font;
-    font.setFamilies(familiesFor(face.family));
-    if (face.fixedPitch) {
-        font.setStyleHint(QFont::TypeWriter);
-        font.setFixedPitch(true);
-    }
-    font.setPointSizeF(face.points);
-    font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
 }
 
 void setColours(QWidget &control, const QColor &background, const QColor &text)

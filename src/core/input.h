@@ -1,11 +1,14 @@
 #pragma once
 
+#include "numbers/euclid.h"
+
+#include <QString>
 #include <QStringView>
 
 // Reading N and the multiplier from their text boxes, and reducing them to a
 // pair the analysis can run with: 2 ≤ N ≤ 200, 1 ≤ k ≤ N − 1, N and k
-// coprime.
-namespace analysis {
+// coprime. The command line cancels the common divisor by the same rule.
+namespace core {
 
 inline constexpr int minN = 2;
 inline constexpr int maxN = 200;
@@ -16,6 +19,19 @@ inline constexpr int maxN = 200;
 // number reads as 0. The same in every locale. A value beyond the range of a
 // double saturates at the largest finite one.
 double readNumber(QStringView text);
+
+// N and k (0 ≤ k ≤ N) without their greatest common divisor g, which is N
+// itself for k = 0 or k = N.
+struct Cancelled {
+    numbers::Wide divisor;
+    numbers::Wide n;
+    numbers::Wide k;
+};
+Cancelled cancelDivisor(numbers::Wide n, numbers::Wide k);
+
+// What the window and the command line say when they cancel g:
+// "Der gemeinsame Teiler 3 wird herausgekürzt".
+QString divisorMessage(numbers::Wide divisor);
 
 // The reduction as data.
 struct ReducedInput {
@@ -32,4 +48,4 @@ struct ReducedInput {
 // N = 2, k = 1.
 ReducedInput reduceInput(double nRead, double kRead);
 
-} // namespace analysis
+} // namespace core

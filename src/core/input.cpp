@@ -1,6 +1,8 @@
-#include "analysis/input.h"
+#include "core/input.h"
 
-#include "circle/numbertext.h"
+#include "core/numbertext.h"
+#include "numbers/spread.h"
+
 
 #include <QByteArray>
 
@@ -9,9 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
-#include <numeric>
 
-namespace analysis {
+namespace core {
 
 namespace {
 
@@ -92,13 +93,13 @@ double readNumber(QStringView text)
 
 ReducedInput reduceInput(double nRead, double kRead)
 {
-    double n = circle::roundHalfEven(nRead);
+    double n = roundHalfEven(nRead);
     if (n > maxN)
         n = maxN;
     if (n < minN)
         n = minN;
 
-    double k = circle::roundHalfEven(kRead);
+    double k = roundHalfEven(kRead);
     if (k < 1)
         k = 1;
     // k = N itself stays: the common divisor deals with it. A multiple of N
@@ -106,11 +107,20 @@ ReducedInput reduceInput(double nRead, double kRead)
     if (k > n)
         k = std::fmod(k, n);
 
-    const int wholeN = int(n);
-    const int wholeK = int(k);
-    // The greatest common divisor; of N and 0 it is N.
-    const int g = std::gcd(wholeN, wholeK);
-    return {n, k, g, std::max(wholeN / g, minN), std::max(wholeK / g, 1)};
+    const Cancelled whole = cancelDivisor(numbers::Wide(n), numbers::Wide(k));
+    return {n, k, int(whole.divisor), std::max(int(whole.n), minN), std::max(int(whole.k), 1)};
 }
 
-} // namespace analysis
+Cancelled cancelDivisor(numbers::Wide n, numbers::Wide k)
+{
+    const numbers::Wide g = numbers::gcd(n, k);
+    return {g, n / g, k / g};
+}
+
+QString divisorMessage(numbers::Wide divisor)
+{
+    return QStringLiteral("Der gemeinsame Teiler %1 wird herausgekürzt")
+            .arg(QString::fromStdString(numbers::decimal(divisor)));
+}
+
+} // namespace core

@@ -1,8 +1,8 @@
-#include "circle/numbertext.h"
+#include "core/numbertext.h"
 
 #include <cmath>
 
-namespace circle {
+namespace core {
 
 QString numberText(double value)
 {
@@ -32,4 +32,4 @@ double roundHalfEven(double value)
     return std::round(value);
 }
 
-} // namespace circle
+} // namespace core

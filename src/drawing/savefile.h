@@ -3,13 +3,10 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class QIODevice;
 
-namespace platform {
-
-struct Drawing;
+namespace drawing {
 
 // Writes a file so that nothing is lost: the content goes to a file without
 // a name beside the target, which replaces the target only once it is
@@ -26,13 +23,4 @@ QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &wr
 // words for the rest, by default strerror's.
 QString reasonFor(int error, const QString &systemText = {});
 
-// A picture file by its extension, whatever its case: .png, .svg, .pdf.
-enum class PictureType { Png, Svg, Pdf };
-std::optional<PictureType> pictureTypeOf(const QString &path);
-
-// A drawing as a file: a PNG at `scale` times its size, SVG vectors or a
-// one-page PDF. Returns the reason when it failed.
-QString savePicture(const Drawing &drawing, const QString &path, PictureType type, qreal scale,
-                    const QString &title);
-
-} // namespace platform
+} // namespace drawing

@@ -1,34 +1,30 @@
-#include "analysis/drawing.h"
+#include "core/drawing.h"
 
-#include "circle/numbertext.h"
-#include "circle/positioncircle.h"
-#include "platform/messagebox.h"
+#include "core/geometry.h"
+#include "core/numbertext.h"
+#include "drawing/canvas.h"
 #include "numbers/spread.h"
-#include "platform/canvas.h"
 
-namespace analysis {
+namespace core {
 
 namespace {
 
-using circle::numberText;
-using circle::pointAt;
-using circle::ringRadius;
 
-void circleAt(platform::Canvas &picture, double radius, double angle, double dotRadius,
+void circleAt(drawing::Canvas &picture, double radius, double angle, double dotRadius,
               const QColor &colour)
 {
     const QPointF at = pointAt(radius, angle);
     picture.circle(at.x(), at.y(), dotRadius, colour);
 }
 
-void lineBetween(platform::Canvas &picture, QPointF from, QPointF to)
+void lineBetween(drawing::Canvas &picture, QPointF from, QPointF to)
 {
     picture.line(from.x(), from.y(), to.x(), to.y());
 }
 
 // A text's top left corner sits a little left of and above its point, so a
 // short number stands roughly centred on it.
-void printAt(platform::Canvas &picture, double radius, double angle, const QColor &colour,
+void printAt(drawing::Canvas &picture, double radius, double angle, const QColor &colour,
              const QString &text)
 {
     const QPointF at = pointAt(radius, angle);
@@ -46,22 +42,30 @@ QString printedNumber(int value)
 
 } // namespace
 
+void drawPositionRing(drawing::Canvas &picture, int count, double angleStep)
+{
+    for (int i = 0; i < count; ++i) {
+        const QPointF at = positionPoint(i, angleStep);
+        picture.circle(at.x(), at.y(), dotRadius, dotColour);
+    }
+}
+
 QColor stepColour(int i, int n)
 {
-    const int c = int(circle::roundHalfEven(100 + 155.0 * i / n));
+    const int c = int(roundHalfEven(100 + 155.0 * i / n));
     return {55, c, c};
 }
 
-void drawAnalysisRing(platform::Canvas &picture, int n, double angleStep)
+void drawAnalysisRing(drawing::Canvas &picture, int n, double angleStep)
 {
     for (int i = 0; i < n; ++i) {
         const double angle = i * angleStep;
-        circleAt(picture, ringRadius, angle, circle::dotRadius, ringDotColour);
+        circleAt(picture, ringRadius, angle, dotRadius, ringDotColour);
         printAt(picture, positionNumberRadius, angle, positionNumberColour, printedNumber(i + 1));
     }
 }
 
-void markFirstPosition(platform::Canvas &picture, Mode mode)
+void markFirstPosition(drawing::Canvas &picture, Mode mode)
 {
     // Position 0, straight below the centre; in star mode it gets no line
     // until the last step closes the star there.
@@ -72,7 +76,7 @@ void markFirstPosition(platform::Canvas &picture, Mode mode)
     printAt(picture, stepNumberRadius, 0, stepNumberColour, printedNumber(1));
 }
 
-void markStep(platform::Canvas &picture, Mode mode, int i, int position, int k, int n,
+void markStep(drawing::Canvas &picture, Mode mode, int i, int position, int k, int n,
               double angleStep)
 {
     const double angle = position * angleStep;
@@ -96,9 +100,9 @@ void markStep(platform::Canvas &picture, Mode mode, int i, int position, int k, 
     printAt(picture, positionNumberRadius, angle, positionNumberColour, numberText(position + 1));
 }
 
-void drawAnalysis(platform::Canvas &picture, int n, int k, Mode mode)
+void drawAnalysis(drawing::Canvas &picture, int n, int k, Mode mode)
 {
-    const double angleStep = circle::angleStepFor(n);
+    const double angleStep = angleStepFor(n);
     picture.cls();
     drawAnalysisRing(picture, n, angleStep);
     markFirstPosition(picture, mode);
@@ -109,13 +113,4 @@ void drawAnalysis(platform::Canvas &picture, int n, int k, Mode mode)
     }
 }
 
-bool confirmStep(QWidget *window, int i)
-{
-    const platform::Answer answer = platform::messageBox(
-            window, {numberText(i) + QStringLiteral(". Schritt, weiter?"),
-                     QStringLiteral("Einzelschritt"), platform::Message::Buttons::YesNo,
-                     platform::Message::Icon::None});
-    return answer != platform::Answer::No;
-}
-
-} // namespace analysis
+} // namespace core

@@ -3,7 +3,7 @@
 #include <QString>
 
 // How Zyklar writes numbers into its boxes, messages and rows.
-namespace circle {
+namespace core {
 
 // The decimal text of a whole number with one leading blank where a minus
 // sign would stand: " 21", "-5", " 0". Every digit is written, whatever the
@@ -23,4 +23,4 @@ QString column3(double value);
 // values handed to scroll bars and colour components are rounded.
 double roundHalfEven(double value);
 
-} // namespace circle
+} // namespace core

@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace platform {
+namespace drawing {
 
 // A picture to keep: its size in device-independent pixels and how to paint
 // it, background included, onto a painter that measures in those pixels.
@@ -143,4 +143,4 @@ private:
     std::unique_ptr<Renderer> m_live;
 };
 
-} // namespace platform
+} // namespace drawing

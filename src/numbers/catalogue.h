@@ -1,0 +1,72 @@
+#pragma once
+
+#include "numbers/figures.h"
+
+#include <optional>
+#include <span>
+#include <string>
+
+// Every figure of a multiplier described once: how the tools name it (the
+// ranking window's column, the text tables' caption, the CSV and JSON
+// field), how it is written, and, for a figure that ranks, its `--nach` key,
+// its choice in the ranking window and which way is better. The writers,
+// the ranking and the window read this catalogue, so a new figure is one
+// entry here and its computation in `figures`.
+namespace numbers {
+
+enum class Figure { Sum, Share, Fraction, Largest, Nu2, F2, Zaremba, GapRatio };
+
+// What a ranking orders by, in the order the tools offer the choices.
+enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest };
+inline constexpr Criterion everyCriterion[] = {Criterion::Sum, Criterion::Spectral,
+                                               Criterion::Zaremba, Criterion::GapRatio,
+                                               Criterion::Largest};
+
+// The formats a figure is written in: text for reading, with a decimal
+// comma; CSV and JSON for machines, with a point, never localised.
+enum class Format { Text, Csv, Json };
+
+struct FigureEntry {
+    Figure figure;
+    const char *key = nullptr;     // CSV header and JSON key: "nu2_quadrat"
+    const char *caption = nullptr; // in text tables: "ν₂²"
+    const char *column = nullptr; // the ranking window's column, where it has one
+    const char *widest = nullptr; // the widest text that column shows up to N = 200
+    // The ranking this figure stands in (the share stands in the sum's);
+    // none for the continued fraction.
+    std::optional<Criterion> rankedBy = std::nullopt;
+    // Set on the one figure that names its ranking:
+    const char *sortKey = nullptr; // `--nach`
+    const char *choice = nullptr;  // the ranking window's choice
+    const char *first = nullptr;   // how the ranking window says which comes first
+    bool largerIsBetter = true;
+    // The figure's value as the ranking compares it, a fraction num/den.
+    Ratio (*ranked)(const Measures &m) = nullptr;
+    // The number behind a figure that does not name its ranking, where it
+    // orders otherwise than that ranking's value (the share is rounded).
+    Ratio (*number)(const Figures &f) = nullptr;
+};
+
+// The number behind a figure's value, by which a table sorts its column:
+// its own, or its ranking's value (f₂ sorts as ν₂²). The continued fraction
+// sorts by its value k/N, which at one N is k.
+Ratio numberOf(const FigureEntry &entry, const Figures &figures);
+
+// Every figure, in the order of the columns.
+std::span<const FigureEntry> everyFigure();
+const FigureEntry &entryOf(Figure figure);
+// The figure that names a ranking.
+const FigureEntry &entryOf(Criterion criterion);
+// The ranking a `--nach` key names.
+std::optional<Criterion> criterionNamed(std::string_view sortKey);
+
+// The figure's value as the format writes it: four decimals with a comma in
+// text and a point in CSV and JSON; the continued fraction quoted in CSV and
+// an array in JSON.
+std::string valueOf(Figure figure, const Figures &figures, Format format);
+
+// A decimal given in ten-thousandths: "0,7755" in text, "0.7755" in CSV and
+// JSON.
+std::string decimalOf(Wide tenThousandths, Format format);
+
+} // namespace numbers
