@@ -1,9 +1,10 @@
 #include "gaps/ratioplot.h"
 
+#include "drawing/plotaxes.h"
+
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 
 namespace {
@@ -61,31 +62,23 @@ void RatioPlot::paintEvent(QPaintEvent *)
     if (m_ratios.empty())
         return;
     const QFontMetrics metrics(font());
-    const int line = metrics.height();
-    const QRectF area(QPointF(metrics.horizontalAdvance(QStringLiteral("0000")) + 8, 1.6 * line),
-                      QPointF(width() - 12, height() - 1.6 * line));
+    const drawing::PlotAxes axes(size(), metrics, 1.6, 1.6);
+    const QRectF &area = axes.area();
+    const int line = axes.line();
     const int steps = int(m_ratios.size());
     const double golden = std::numbers::phi * std::numbers::phi;
-    const double top = std::log(std::max({3.0, golden * 1.2,
-                                          *std::max_element(m_ratios.begin(), m_ratios.end())}));
+    const drawing::LogScale scale(
+            std::max({3.0, golden * 1.2, *std::max_element(m_ratios.begin(), m_ratios.end())}));
     const auto xOf = [&](double step) { return area.left() + (step - 0.5) / steps * area.width(); };
-    const auto yOf = [&](double ratio) {
-        return area.bottom() - std::log(ratio) / top * area.height();
-    };
+    const auto yOf = [&](double ratio) { return area.bottom() - scale(ratio) * area.height(); };
 
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawRect(area);
-    p.setPen(palette().color(QPalette::Text));
+    axes.drawFrame(p, palette());
     for (double tick : {1.0, 2.0, 5.0, 10.0, 100.0, 1000.0}) {
-        if (std::log(tick) > top)
+        if (scale(tick) > 1)
             break;
-        p.drawText(QRectF(0, yOf(tick) - line, area.left() - 6, 2 * line),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(tick));
+        axes.drawValueLabel(p, yOf(tick), QString::number(tick), false);
     }
-    p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignLeft,
-               QStringLiteral("Schritt 1"));
-    p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignRight,
-               QStringLiteral("Schritt %1").arg(steps));
+    axes.drawStepRange(p, steps);
     p.drawText(QRectF(area.left(), 0, area.width(), 1.4 * line), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("längste / kürzeste Lücke je Schritt, k = %1, N = %2; punktiert: eine "
                               "neue kürzeste Lücke, mit ihrem Teilnenner")

@@ -1,10 +1,10 @@
 #include "ranking/stepplot.h"
 
+#include "drawing/plotaxes.h"
 #include "numbers/spread.h"
 
 #include <QPainter>
 
-#include <cmath>
 
 namespace {
 
@@ -58,32 +58,19 @@ void StepPlot::paintEvent(QPaintEvent *)
     // Steps 1 … N − 1 across and distances 1 … N/2 up, both on logarithmic
     // scales: the first steps, where the distances fall fastest, get as
     // much room as the many last ones. Step i spans i … i + 1.
-    const int line = metrics.height();
-    const QRectF area(QPointF(metrics.horizontalAdvance(QStringLiteral("0000")) + 8, 2.0 * line),
-                      QPointF(width() - 12, height() - 1.8 * line));
+    const drawing::PlotAxes axes(size(), metrics, 2.0, 1.8);
+    const QRectF &area = axes.area();
+    const int line = axes.line();
     const int steps = int(m_minimal.size());
-    const double top = std::log(std::max(2, m_equidistant.front()));
-    const double right = std::log(steps + 1.0);
-    const auto xOf = [&](double step) {
-        return area.left() + std::log(step) / right * area.width();
-    };
-    const auto yOf = [&](int distance) {
-        return area.bottom() - std::log(distance) / top * area.height();
-    };
+    const drawing::LogScale across(steps + 1.0);
+    const drawing::LogScale up(std::max(2, m_equidistant.front()));
+    const auto xOf = [&](double step) { return area.left() + across(step) * area.width(); };
+    const auto yOf = [&](int distance) { return area.bottom() - up(distance) * area.height(); };
 
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawRect(area);
-    p.setPen(palette().color(QPalette::Text));
-    for (int tick = 1; tick <= m_equidistant.front(); tick *= 10) {
-        const double y = yOf(tick);
-        p.drawLine(QPointF(area.left() - 4, y), QPointF(area.left(), y));
-        p.drawText(QRectF(0, y - line, area.left() - 6, 2 * line),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(tick));
-    }
-    p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignLeft,
-               QStringLiteral("Schritt 1"));
-    p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignRight,
-               QStringLiteral("Schritt %1").arg(steps));
+    axes.drawFrame(p, palette());
+    for (int tick = 1; tick <= m_equidistant.front(); tick *= 10)
+        axes.drawValueLabel(p, yOf(tick), QString::number(tick), true);
+    axes.drawStepRange(p, steps);
     // Ticks at the powers of ten that stand clear of the last step's label.
     const double lastLabel
             = area.right() - metrics.horizontalAdvance(QStringLiteral("Schritt 0000"));
