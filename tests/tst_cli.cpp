@@ -141,6 +141,7 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("error_nach") << "rangliste 21 --nach bunt" << 2;
     QTest::newRow("error_rangliste_past_2p32") << "rangliste 4294967297 --top 1" << 2;
     QTest::newRow("error_range_too_wide") << "rangliste 18446744073709551616 --von 1 --bis 8589934592 --top 1" << 2;
+    QTest::newRow("error_range_one_past_limit") << "rangliste 18446744073709551616 --von 1 --bis 4294967297 --top 1" << 2;
     QTest::newRow("error_range_backwards") << "rangliste 21 --von 15 --bis 10" << 2;
     QTest::newRow("error_rang_past_2p32") << "kennzahlen 4294967297 3 --rang" << 2;
     QTest::newRow("error_kennzahlen_no_k") << "kennzahlen 21" << 2;

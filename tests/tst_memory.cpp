@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QPainter>
+#include <QPicture>
 #include <QTest>
 
 #include <malloc.h>
@@ -34,12 +36,57 @@ class TestMemory : public QObject
 {
     Q_OBJECT
 private slots:
+    void repeatsKeepThePictureRecord();
     void tenThousandAnalyses();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
     testsupport::MessageAnswers m_answers;
 };
+
+// The picture keeps each distinct thing it has drawn once: analysing the
+// same multipliers again adds nothing to what it replays into a saved file,
+// and its record stays within twice the distinct primitives, however many
+// repeats it has seen.
+void TestMemory::repeatsKeepThePictureRecord()
+{
+    const auto form = startZyklar();
+    const drawing::Canvas &canvas = ui::Picture1(*form)->canvas();
+    const auto replayed = [&canvas] {
+        QPicture picture;
+        QPainter painter(&picture);
+        canvas.drawing().paint(painter);
+        painter.end();
+        return picture.size();
+    };
+    const auto analyse = [&form](const char *k) {
+        ui::txtN(*form)->setText(QStringLiteral("200"));
+        ui::txtk(*form)->setText(QLatin1String(k));
+        ui::Command2(*form)->click();
+        QCoreApplication::processEvents();
+    };
+    analyse("77");
+    const size_t distinct = canvas.recorded();
+    const uint once = replayed();
+    QVERIFY(distinct > 1000); // the ring, its numbers and 199 steps
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        analyse("77");
+        QCOMPARE(canvas.recorded(), distinct);
+        QVERIFY(canvas.recordLength() <= 2 * distinct + 1024);
+        QCOMPARE(replayed(), once);
+    }
+    analyse("113");
+    const size_t both = canvas.recorded();
+    const uint twice = replayed();
+    QVERIFY(both > distinct && twice > once);
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        analyse("77");
+        analyse("113");
+        QCOMPARE(canvas.recorded(), both);
+        QVERIFY(canvas.recordLength() <= 2 * both + 1024);
+        QCOMPARE(replayed(), twice);
+    }
+}
 
 void TestMemory::tenThousandAnalyses()
 {

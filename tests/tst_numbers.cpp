@@ -4,6 +4,7 @@
 // fraction, the equidistant row and the ranking.
 
 #include "numbers/ranking.h"
+#include "numbers/runs.h"
 #include "numbers/spread.h"
 #include "recordwalk.h"
 
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <random>
 #include <system_error>
@@ -87,7 +89,9 @@ private slots:
     void shareAndFractionTexts();
     void rankingByEveryFigureAgainstSorting();
     void twoThreadsPastOneBlockOfWork();
+    void wholeRankingThroughTemporaryFiles_data();
     void wholeRankingThroughTemporaryFiles();
+    void roundingToTenThousandths();
     void standingAgainstCounting();
 };
 
@@ -353,10 +357,24 @@ void TestNumbers::twoThreadsPastOneBlockOfWork()
     QVERIFY(product == 1 || product == n - 1);
 }
 
+void TestNumbers::wholeRankingThroughTemporaryFiles_data()
+{
+    QTest::addColumn<size_t>("budget");
+    QTest::addColumn<bool>("longRuns");
+    // 64 KiB on two threads: runs of 1365 entries, all read in one block.
+    QTest::newRow("many short runs") << size_t(64) << false;
+    // 2 MiB: runs of 43690 entries, read in a full block and a part of one.
+    QTest::newRow("runs longer than a read block") << size_t(2048) << true;
+}
+
 void TestNumbers::wholeRankingThroughTemporaryFiles()
 {
     // With a budget of a few kilobytes the runs go to files; the ranking is
     // the one kept in memory, read twice, and leaves no file behind.
+    QFETCH(size_t, budget);
+    QFETCH(bool, longRuns);
+    const size_t runLength = (budget << 10) / sizeof(numbers::NarrowEntry) / 2;
+    QCOMPARE(runLength > numbers::SortedRuns::readBlock, longRuns);
     QTemporaryDir folder;
     qputenv("TMPDIR", folder.path().toLocal8Bit());
     numbers::RankingQuery query;
@@ -364,7 +382,7 @@ void TestNumbers::wholeRankingThroughTemporaryFiles()
     query.criterion = numbers::Criterion::Spectral;
     query.threads = 2;
     const auto inMemory = numbers::ranking(query);
-    query.memoryBudget = 64 << 10;
+    query.memoryBudget = budget << 10;
     {
         const numbers::Ranking spilled(query);
         QCOMPARE(spilled.size(), u64(inMemory.size()));
@@ -385,6 +403,53 @@ void TestNumbers::wholeRankingThroughTemporaryFiles()
     qputenv("TMPDIR", QFile::encodeName(folder.filePath(QStringLiteral("fehlt"))));
     QVERIFY_THROWS_EXCEPTION(std::system_error, numbers::Ranking{query});
     qunsetenv("TMPDIR");
+}
+
+// Ten-thousandths are rounded half up: the fifth decimal and what follows it
+// decide, by a long division independent of the engine's formula. Exact
+// halves (1/20000 = 0.00005) and values just below them tell rounding half up
+// from truncating and from rounding half down.
+void TestNumbers::roundingToTenThousandths()
+{
+    const auto longDivision = [](Wide num, Wide den) {
+        const Wide whole = num * 10000 / den, rest = num * 10000 % den;
+        return whole + (2 * rest >= den ? 1 : 0);
+    };
+    std::mt19937_64 random(20261209);
+    std::vector<std::pair<Wide, Wide>> fractions{{1, 20000}, {1, 20001}, {3, 80000}, {1, 3},
+                                                 {2, 3},     {1, 8},     {7, 7},     {0, 5}};
+    for (Wide den = 1; den <= 300; ++den) {
+        for (Wide num = 0; num <= 3 * den; ++num)
+            fractions.emplace_back(num, den);
+    }
+    for (int i = 0; i < 2000; ++i) {
+        const Wide den = random() | 1;
+        fractions.emplace_back(Wide(random() % u64(den)), den);
+    }
+    for (const auto &[num, den] : fractions) {
+        if (numbers::tenThousandths({num, den}) != longDivision(num, den))
+            QFAIL(qPrintable(QStringLiteral("ratio %1/%2").arg(u64(num)).arg(u64(den))));
+        if (num <= den && numbers::shareTenThousandths(num, den) != u64(longDivision(num, den)))
+            QFAIL(qPrintable(QStringLiteral("share %1/%2").arg(u64(num)).arg(u64(den))));
+    }
+
+    // f₂ = ν₂ / ((4/3)^(1/4) · √N): wherever the long double value stands
+    // clear of a half, the rounded figure is exactly its nearest neighbour.
+    int checked = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const Wide n = (random() >> (random() % 60)) + 2;
+        // ν₂² up to the bound √(4/3)·N that no lattice of determinant N passes.
+        const Wide nu2 = Wide(random() % u64(n)) + 1;
+        const long double f2 = std::sqrt((long double)(nu2)) / std::pow(4.0L / 3, 0.25L)
+                / std::sqrt((long double)(n)) * 10000;
+        const long double fraction = f2 - std::floor(f2);
+        if (std::abs(fraction - 0.5L) < 1e-6L)
+            continue;
+        ++checked;
+        if (numbers::spectralTenThousandths(nu2, n) != u64(std::llround(f2)))
+            QFAIL(qPrintable(QStringLiteral("ν₂² = %1, N = %2").arg(u64(nu2)).arg(u64(n))));
+    }
+    QVERIFY(checked > 19000);
 }
 
 void TestNumbers::standingAgainstCounting()

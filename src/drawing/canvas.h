@@ -92,8 +92,11 @@ public:
     // sharp at every scale, or as vectors of lines, circles and text.
     Drawing drawing() const;
 
-    // How many primitives the record holds.
+    // How many distinct primitives the record holds, and its length: the
+    // record keeps a primitive drawn again at its new place and marks the
+    // old one, until the marked ones outnumber the rest and are dropped.
     size_t recorded() const { return m_placeOf.size(); }
+    size_t recordLength() const { return m_record.size(); }
 
 private:
     // One primitive in user coordinates; a circle keeps its radius in x2, a
