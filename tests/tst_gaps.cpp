@@ -7,16 +7,24 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "formcontrols.h"
+#include "drawing/plotaxes.h"
 #include "gaps/gapcircle.h"
 #include "gaps/ratioplot.h"
 #include "gaps/threegapswindow.h"
 #include "platform/filedialog.h"
+#include "platform/placement.h"
 #include "ranking/rankingwindow.h"
 #include "ranking/scatterplot.h"
 #include "testsupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSvgRenderer>
@@ -25,6 +33,7 @@
 #include <QTest>
 
 #include <map>
+#include <numbers>
 #include <numeric>
 #include <set>
 
@@ -60,6 +69,42 @@ QString sortedLegend(int n, int k, int step)
     return QStringLiteral("Schritt %1: %2").arg(step).arg(lengths.join(QStringLiteral(", ")));
 }
 
+// The gap the newest position split, by brute force: its neighbours among
+// the sorted positions before it.
+QString sortedSplit(int n, int k, int step)
+{
+    const int newest = step * k % n;
+    int behind = -n, ahead = 2 * n;
+    for (int i = 0; i < step; ++i) {
+        for (int p : {i * k % n - n, i * k % n, i * k % n + n}) {
+            if (p < newest)
+                behind = std::max(behind, p);
+            if (p > newest)
+                ahead = std::min(ahead, p);
+        }
+    }
+    return QStringLiteral("geteilt: %1 = %2 + %3")
+            .arg(ahead - behind)
+            .arg(newest - behind)
+            .arg(ahead - newest);
+}
+
+// The denominators of the convergents and intermediate fractions of k/n:
+// m·q_{j−1} + q_{j−2} for m = 1 … a_j.
+std::set<int> convergentDenominators(int n, int k)
+{
+    std::set<int> denominators;
+    int before = 0, q = 1;
+    for (int a = n, b = k; b != 0;) {
+        const int quotient = a / b;
+        for (int m = 1; m <= quotient; ++m)
+            denominators.insert(m * q + before);
+        std::tie(before, q) = std::pair(q, quotient * q + before);
+        std::tie(a, b) = std::pair(b, a % b);
+    }
+    return denominators;
+}
+
 } // namespace
 
 class TestGaps : public QObject
@@ -72,9 +117,19 @@ private slots:
     void arcsInAsManyColoursAsLengths();
     void playerReachesTheLastStepAndStops();
     void keyboardAlone();
-    void followsTheMainWindow();
+    void followsAnalysesOnly();
+    void ownInputAndGoldenMultipliers_data();
+    void ownInputAndGoldenMultipliers();
     void savesItsCircle();
     void scatterPointsChooseRows();
+    void gapsVisibleAtEveryN();
+    void quotientsLabelTheirStretches_data();
+    void quotientsLabelTheirStretches();
+    void parastichiesAreConvergentDenominators();
+    void sunflowerOfFibonacci();
+    void focusSpaceAndSpeed();
+    void windowsStayInView();
+    void scatterPlotsTheChosenFigure();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
@@ -133,7 +188,9 @@ void TestGaps::legendAgainstSortedPositions()
     for (int step = 1; step < n; ++step) {
         gaps->setStep(step);
         QCOMPARE(gaps->legendText(), sortedLegend(n, k, step));
-        QCOMPARE(gaps->findChild<QLabel *>("lblAbstaende")->accessibleName(), gaps->legendText());
+        QCOMPARE(gaps->splitText(), sortedSplit(n, k, step));
+        QCOMPARE(gaps->findChild<QLabel *>("lblAbstaende")->accessibleName(),
+                 gaps->legendText() + "; " + gaps->splitText());
     }
 }
 
@@ -221,25 +278,83 @@ void TestGaps::keyboardAlone()
     QCOMPARE(stops, QStringList({"cmdAbspielen", "cmdAbstaendeSpeichern"}));
 }
 
-void TestGaps::followsTheMainWindow()
+void TestGaps::followsAnalysesOnly()
 {
     const auto form = startZyklar();
     ThreeGapsWindow *gaps = openGaps(*form);
     gaps->setStep(5);
-    // N moves: its best multiplier by the sum, from step 1.
+    // The scroll bars move nothing here: the lesson keeps its pair.
     ui::HScroll1(*form)->setValue(30);
-    QTRY_COMPARE(gaps->n(), 30);
-    QCOMPARE(gaps->k(), 11);
-    QCOMPARE(gaps->step(), 1);
-    // An analysis: that pair.
+    ui::HScroll2(*form)->setValue(11);
+    QTest::qWait(250);
+    QCOMPARE(gaps->n(), 21);
+    QCOMPARE(gaps->k(), 8);
+    QCOMPARE(gaps->step(), 5);
+    // A completed analysis: that pair, from step 1, in the window's boxes.
     analyse(*form, 40, 9);
     QCOMPARE(gaps->n(), 40);
     QCOMPARE(gaps->k(), 9);
-    // Back to the analysed N: the analysed multiplier again.
-    ui::HScroll1(*form)->setValue(41);
-    ui::HScroll1(*form)->setValue(40);
-    QTRY_COMPARE(gaps->n(), 40);
-    QTRY_COMPARE(gaps->k(), 9);
+    QCOMPARE(gaps->step(), 1);
+    QCOMPARE(gaps->findChild<QLineEdit *>("txtAbstaendeN")->text(), QStringLiteral("40"));
+    QCOMPARE(gaps->findChild<QLineEdit *>("txtAbstaendeK")->text(), QStringLiteral("9"));
+    // A single-step analysis stopped at once is not completed.
+    testsupport::MessageAnswers no([](const platform::Message &) { return platform::Answer::No; });
+    ui::Check1(*form)->setChecked(true);
+    analyse(*form, 50, 7);
+    QCOMPARE(gaps->n(), 40);
+    ui::Check1(*form)->setChecked(false);
+    // A row chosen in the ranking is.
+    form->findChild<QAction *>("cmdRangliste")->trigger();
+    emit form->rankingWindow()->multiplierChosen(50, 21);
+    QCOMPARE(gaps->n(), 50);
+    QCOMPARE(gaps->k(), 21);
+}
+
+void TestGaps::ownInputAndGoldenMultipliers_data()
+{
+    QTest::addColumn<QString>("nText");
+    QTest::addColumn<QString>("kText");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("k");
+    QTest::newRow("beyond the main window") << "100000" << "61803" << 100000 << 61803;
+    QTest::newRow("N clamped") << "250000" << "3" << 100000 << 3;
+    QTest::newRow("divisor cancelled") << "1000" << "250" << 4 << 1;
+    QTest::newRow("k above N") << "144" << "233" << 144 << 89;
+    QTest::newRow("text") << "  21x" << "8.4" << 21 << 8;
+}
+
+void TestGaps::ownInputAndGoldenMultipliers()
+{
+    QFETCH(QString, nText);
+    QFETCH(QString, kText);
+    QFETCH(int, n);
+    QFETCH(int, k);
+    const auto form = startZyklar();
+    ThreeGapsWindow *gaps = openGaps(*form);
+    auto *nBox = gaps->findChild<QLineEdit *>("txtAbstaendeN");
+    auto *kBox = gaps->findChild<QLineEdit *>("txtAbstaendeK");
+    nBox->setText(nText);
+    kBox->setText(kText);
+    gaps->findChild<QPushButton *>("cmdAbstaendeAnalyse")->click();
+    QCOMPARE(gaps->n(), n);
+    QCOMPARE(gaps->k(), k);
+    QCOMPARE(nBox->text(), QString::number(n));
+    QCOMPARE(kBox->text(), QString::number(k));
+    QCOMPARE(ui::txtN(*form)->text().trimmed(), QStringLiteral("21")); // the main window stays
+    // The golden buttons: the nearest multiplier coprime with N to N/φ and
+    // N/φ², by brute force.
+    const double phi = std::numbers::phi;
+    for (const auto &[name, target] : {std::pair{"cmdGoldenerSchnitt", n / phi},
+                                       std::pair{"cmdGoldenerSchnitt2", n / phi / phi}}) {
+        gaps->findChild<QPushButton *>(name)->click();
+        int best = 1;
+        for (int candidate = 1; candidate < n; ++candidate) {
+            if (std::gcd(candidate, n) == 1
+                && std::abs(candidate - target) < std::abs(best - target))
+                best = candidate;
+        }
+        QCOMPARE(gaps->k(), n == 2 ? 1 : best);
+    }
 }
 
 void TestGaps::savesItsCircle()
@@ -261,13 +376,25 @@ void TestGaps::savesItsCircle()
     QCOMPARE(asked[0].title, QStringLiteral("Bild speichern"));
     QCOMPARE(asked[0].proposedName, QStringLiteral("zyklar-abstaende-N21-k8-schritt7.png"));
     QCOMPARE(asked[0].filters.size(), 5); // the main picture's kinds and scales
-    // At the screen's size: what the window shows.
-    QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
-             gaps->circle().grab().toImage().convertToFormat(QImage::Format_RGB32));
+    // At the screen's size: what the window shows, and a caption under it.
+    const QImage shown = gaps->circle().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(saved.width(), shown.width());
+    QVERIFY(saved.height() > shown.height() + 2 * QFontMetrics(gaps->font()).height());
+    QCOMPARE(saved.copy(QRect(QPoint(0, 0), shown.size())), shown);
+    // The SVG keeps the caption as text: N, k, the step, the legend and the
+    // gap just split.
     path = folder.filePath(QStringLiteral("abstaende.svg"));
     filter = 3;
     save->click();
     QVERIFY(QSvgRenderer(path).isValid());
+    QFile svg(path);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(svg.readAll());
+    for (const QString &caption : {QStringLiteral("N = 21, k = 8, Schritt 7"),
+                                   QStringLiteral("Schritt 7: 2 (3×), 3 (5×)"),
+                                   QStringLiteral("geteilt: 5 = 3 + 2")})
+        QVERIFY2(text.contains(caption), qPrintable(caption));
     platform::setSaveAnswerer(previous);
 }
 
@@ -296,6 +423,271 @@ void TestGaps::scatterPointsChooseRows()
     QCOMPARE(ranking->currentMultiplier(), 8);
     QTest::keyClick(scatter, Qt::Key_Return);
     QCOMPARE(testsupport::lastLine(ui::txtSumme(*form)->text()), QStringLiteral(" 8: 38"));
+}
+
+void TestGaps::gapsVisibleAtEveryN()
+{
+    // On the screen of a class, the window at its size: the shortest gaps
+    // of N = 200, k = 123 at step 35 (23 gaps of 1) are there in blue.
+    testsupport::ScreenSize screen(1366, 768);
+    const auto form = startZyklar();
+    ThreeGapsWindow *gaps = openGaps(*form);
+    analyse(*form, 200, 123);
+    gaps->setStep(35);
+    QCOMPARE(gaps->legendText().section(u',', 0, 0), QStringLiteral("Schritt 35: 1 (23×)"));
+    const QImage image = gaps->circle().grab().toImage();
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            blue += image.pixelColor(x, y) == gapcolours::shortest;
+    QVERIFY2(blue > 23 * 10, qPrintable(QString::number(blue)));
+    // A gap of 1 keeps two thirds of its arc at least, and its arc is
+    // pixels long.
+    const RingGeometry ring = ringGeometry(gaps->circle().size(), 200);
+    QVERIFY(ring.visibleLength(1) >= 2.0 / 3 * ring.spacing);
+    QVERIFY(ring.visibleLength(1) >= 4);
+
+    // At N = 100000, at every step, the shortest gap shows wherever its arc
+    // is longer than two pixels: the markers cover a third of the spacing
+    // at most, or one pixel.
+    for (int n : {21, 200, 1000, 100000}) {
+        const RingGeometry at = ringGeometry(gaps->circle().size(), n);
+        QVERIFY(at.markerReach <= std::max(at.spacing / 6, 0.5));
+        numbers::Occupation steps{numbers::u64(n), numbers::u64(std::lround(n / std::numbers::phi))};
+        for (int step = 1; step < n; ++step) {
+            steps.advance();
+            const numbers::u64 shortest = numbers::gapsOf(steps).shortest().length;
+            const double arc = double(shortest) * at.spacing;
+            if (arc > 2 && at.visibleLength(shortest) < arc - std::max(at.spacing / 3, 1.0))
+                QFAIL(qPrintable(QStringLiteral("N = %1, step %2").arg(n).arg(step)));
+        }
+    }
+}
+
+void TestGaps::quotientsLabelTheirStretches_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("k");
+    QTest::newRow("200, 3: one quotient of 66") << 200 << 3;
+    QTest::newRow("200, 123: the last quotient 15") << 200 << 123;
+    QTest::newRow("21, 8") << 21 << 8;
+    QTest::newRow("987, 610: Fibonacci, crowded") << 987 << 610;
+    QTest::newRow("99991, 38197") << 99991 << 38197;
+}
+
+void TestGaps::quotientsLabelTheirStretches()
+{
+    QFETCH(int, n);
+    QFETCH(int, k);
+    // The stretches against their definition: a new shortest gap appears
+    // at the ends of the stretches, and a_j = (q_j − q_{j−2}) / q_{j−1}.
+    std::vector<int> newShortest{1};
+    numbers::Occupation steps{numbers::u64(n), numbers::u64(k)};
+    numbers::u64 shortest = numbers::u64(n);
+    for (int step = 1; step < n; ++step) {
+        steps.advance();
+        const numbers::u64 now = numbers::gapsOf(steps).shortest().length;
+        if (now < shortest && step > 1)
+            newShortest.push_back(step);
+        shortest = now;
+    }
+    const auto stretches = numbers::quotientStretches(numbers::u64(n), numbers::u64(k));
+    QVERIFY(!stretches.empty());
+    std::vector<int> ends{1};
+    numbers::u64 before = 0;
+    for (const numbers::QuotientStretch &s : stretches) {
+        QCOMPARE(s.from, numbers::u64(ends.back()));
+        if (s.to < numbers::u64(n - 1) || &s != &stretches.back())
+            QCOMPARE(numbers::Wide(s.to), s.quotient * s.from + before);
+        before = s.from;
+        if (s.to != s.from)
+            ends.push_back(int(s.to));
+    }
+    QCOMPARE(stretches.back().to, numbers::u64(n - 1)); // the last quotient is shown too
+    ends.pop_back();
+    QCOMPARE(ends, newShortest);
+
+    // On the plot, at a small and a wide size: labels never overlap, the
+    // largest quotient always shows, and with room every one does.
+    const auto form = startZyklar();
+    ThreeGapsWindow *gaps = openGaps(*form);
+    gaps->showAnalysed(n, k);
+    RatioPlot &plot = gaps->plot();
+    numbers::Wide largest = 0;
+    for (const auto &s : stretches)
+        largest = std::max(largest, s.quotient);
+    for (int width : {260, 900, 4000}) {
+        plot.resize(width, 220);
+        const QList<numbers::Wide> shown = plot.shownQuotients();
+        QVERIFY(shown.contains(largest));
+        if (n == 21 && width >= 900)
+            QCOMPARE(shown.size(), int(stretches.size()));
+    }
+    const std::vector<drawing::AxisLabel> crowded{{10, 20}, {15, 20}, {22, 20}, {60, 20}};
+    const std::vector<int> rows = drawing::placeLabels(crowded, 2);
+    QCOMPARE(rows, (std::vector<int>{0, 1, -1, 0}));
+}
+
+void TestGaps::parastichiesAreConvergentDenominators()
+{
+    // The spiral numbers the sunflower names, for every multiplier of every
+    // third N up to 300, at three steps of ten seeds or more: denominators of
+    // convergents or intermediate fractions of k/N, in two directions (not
+    // multiples of each other).
+    int checked = 0;
+    for (int n = 30; n <= 300; n += 3) {
+        for (int k = 1; k < n; ++k) {
+            if (std::gcd(n, k) != 1)
+                continue;
+            const std::set<int> denominators = convergentDenominators(n, k);
+            for (int step : {n / 3, n / 2, n - 1}) {
+                const Parastichies found = parastichies(n, k, step);
+                QVERIFY(found.first);
+                QVERIFY(denominators.count(*found.first));
+                if (!found.second)
+                    continue;
+                QVERIFY(denominators.count(*found.second));
+                QVERIFY(*found.first < *found.second);
+                QVERIFY(*found.second % *found.first != 0);
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(checked > 10000);
+}
+
+void TestGaps::sunflowerOfFibonacci()
+{
+    // N = 144, k = 89: the class sees Fibonacci numbers.
+    const auto form = startZyklar();
+    ThreeGapsWindow *gaps = openGaps(*form);
+    gaps->showAnalysed(144, 89);
+    gaps->findChild<QRadioButton *>("optSonnenblume")->click();
+    QCOMPARE(gaps->circle().view(), GapCircle::View::Sunflower);
+    gaps->setStep(143);
+    QCOMPARE(gaps->spiralText(), QStringLiteral("Spiralen: 21 und 34"));
+    QCOMPARE(gaps->findChild<QLabel *>("lblSpiralen")->text(), gaps->spiralText());
+    const QSet<int> fibonacci{1, 2, 3, 5, 8, 13, 21, 34, 55, 89};
+    for (int step = 10; step < 144; ++step) {
+        gaps->setStep(step);
+        const Parastichies families = parastichies(144, 89, step);
+        QVERIFY(fibonacci.contains(*families.first) && fibonacci.contains(*families.second));
+    }
+    QVERIFY(gaps->proposedName().startsWith(QStringLiteral("zyklar-sonnenblume-N144-k89")));
+    gaps->findChild<QRadioButton *>("optKreis")->click();
+    QCOMPARE(gaps->circle().view(), GapCircle::View::Circle);
+    QVERIFY(gaps->findChild<QLabel *>("lblSpiralen")->text().isEmpty());
+}
+
+void TestGaps::focusSpaceAndSpeed()
+{
+    const auto form = startZyklar();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+    ThreeGapsWindow *gaps = form->threeGapsWindow();
+    QVERIFY(QTest::qWaitForWindowActive(gaps));
+    auto *slider = gaps->findChild<QSlider *>("sldSchritt");
+    QTRY_COMPARE(QApplication::focusWidget(), slider);
+    // A click on a button leaves the focus on the slider, and the save
+    // dialog, cancelled, gives it back: Space plays, never saves.
+    int asked = 0;
+    const platform::SaveAnswerer previous = platform::setSaveAnswerer([&](const auto &) {
+        ++asked;
+        return platform::SaveAnswer{};
+    });
+    for (const char *name : {"cmdAbstaendeSpeichern", "cmdAbspielen", "cmdAbstaendeAnalyse",
+                             "cmdGoldenerSchnitt", "cmdGoldenerSchnitt2"})
+        QCOMPARE(gaps->findChild<QPushButton *>(name)->focusPolicy(), Qt::TabFocus);
+    QTest::mouseClick(gaps->findChild<QPushButton *>("cmdAbstaendeSpeichern"), Qt::LeftButton);
+    QCOMPARE(asked, 1);
+    QCOMPARE(QApplication::focusWidget(), slider);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(gaps->playing());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!gaps->playing());
+    QCOMPARE(asked, 1);
+    platform::setSaveAnswerer(previous);
+    // Back from the main window: the slider again.
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    gaps->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(gaps));
+    QTRY_COMPARE(QApplication::focusWidget(), slider);
+
+    // The speed: 1 to 20 steps a second.
+    auto *speed = gaps->findChild<QSlider *>("sldTempo");
+    QCOMPARE(speed->minimum(), 1);
+    QCOMPARE(speed->maximum(), 20);
+    speed->setValue(20);
+    QCOMPARE(gaps->speed(), 20);
+    QElapsedTimer clock;
+    clock.start();
+    gaps->findChild<QPushButton *>("cmdAbspielen")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!gaps->playing(), 5000);
+    QVERIFY2(clock.elapsed() < 1800, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(gaps->step(), 20);
+
+    // A click in the ratio plot chooses that step.
+    RatioPlot &plot = gaps->plot();
+    for (int step : {3, 11, 17}) {
+        int x = 0;
+        while (x < plot.width() && plot.stepAt(x) < step)
+            ++x;
+        QTest::mouseClick(&plot, Qt::LeftButton, {}, QPoint(x + 1, plot.height() / 2));
+        QCOMPARE(gaps->step(), step);
+    }
+}
+
+void TestGaps::windowsStayInView()
+{
+    // Both windows are transient for the main window.
+    const auto form = startZyklar();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    ThreeGapsWindow *gaps = openGaps(*form);
+    form->findChild<QAction *>("cmdRangliste")->trigger();
+    for (QWidget *window : {static_cast<QWidget *>(gaps), static_cast<QWidget *>(form->rankingWindow())}) {
+        QVERIFY(window->windowHandle());
+        QCOMPARE(window->windowHandle()->transientParent(), form->windowHandle());
+        const QRect available = form->screen()->availableGeometry();
+        QVERIFY2(available.contains(window->geometry()), qPrintable(window->objectName()));
+    }
+
+    // On 1366 × 768 with the main window filling it: at the right edge,
+    // clear of the boxes for N and k, within the screen.
+    const QRect screen(0, 0, 1366, 740);
+    const QRect input(55, 60, 350, 50);
+    for (QSize wanted : {QSize(900, 680), QSize(980, 680), QSize(1600, 900)}) {
+        const QRect placed = platform::placeBeside(screen, QRect(0, 0, 1366, 768), input, wanted);
+        QVERIFY(screen.contains(placed));
+        QVERIFY(!placed.intersects(input));
+        QVERIFY(placed.width() >= std::min(wanted.width(), 900));
+        QVERIFY(placed.height() >= 500);
+    }
+    // With room beside the main window, beside it.
+    const QRect beside = platform::placeBeside(QRect(0, 0, 2560, 1440), QRect(0, 0, 1366, 768),
+                                               input, QSize(900, 680));
+    QCOMPARE(beside.topLeft(), QPoint(1366, 0));
+}
+
+void TestGaps::scatterPlotsTheChosenFigure()
+{
+    const auto form = startZyklar();
+    form->findChild<QAction *>("cmdRangliste")->trigger();
+    RankingWindow *ranking = form->rankingWindow();
+    ScatterPlot *scatter = ranking->findChild<ScatterPlot *>("picStreuung");
+    QCOMPARE(scatter->figure(), QStringLiteral("Anteil"));
+    QCOMPARE(scatter->toolTipAt(scatter->placeOf(8)), QStringLiteral("k = 8: Anteil 0,7755"));
+    QVERIFY(scatter->toolTipAt(QPointF(-50, -50)).isEmpty());
+    auto *order = ranking->findChild<QComboBox *>("cboRangfolge");
+    const QString expected[] = {"Anteil", "Spektraltest f₂", "Zaremba", "Lückenverhältnis",
+                                "größter Teilnenner"};
+    for (int choice = 0; choice < order->count(); ++choice) {
+        order->setCurrentIndex(choice);
+        QCOMPARE(scatter->figure(), expected[choice]);
+    }
+    QVERIFY(scatter->toolTipAt(scatter->placeOf(8)).startsWith(QStringLiteral("k = 8: größter Teilnenner ")));
 }
 
 QTEST_MAIN(TestGaps)

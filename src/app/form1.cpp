@@ -7,9 +7,10 @@
 #include "layout/layouttable.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
+#include "platform/placement.h"
 #include "platform/scrollbar.h"
-#include "platform/textbox.h"
 #include "platform/geometry.h"
+#include "platform/textbox.h"
 #include "platform/windowframe.h"
 #include "ranking/rankingmodel.h"
 #include "ranking/rankingwindow.h"
@@ -20,6 +21,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
@@ -118,12 +121,10 @@ void Form1::connectEvents()
     for (auto event : {&platform::ScrollBar::change, &platform::ScrollBar::scroll}) {
         connect(ui.HScroll1, event, this, [positions] { positions->HScroll1_Change(); });
         connect(ui.HScroll2, event, this, [positions] { positions->HScroll2_Change(); });
-        // After the window's own handler: the windows beside it follow N.
+        // After the window's own handler: the ranking follows N.
         connect(ui.HScroll1, event, this, [this] {
             if (m_ranking && m_ranking->isVisible())
                 m_ranking->followN(m_selection.n);
-            if (m_gaps && m_gaps->isVisible())
-                m_gaps->followN(m_selection.n);
         });
     }
 
@@ -174,12 +175,13 @@ void Form1::ApplyLayout()
 
 void Form1::Command2_Click()
 {
-    analysisDone(m_analysis->Command2_Click());
+    analysisDone(m_analysis->Command2_Click(), false);
 }
 
 // After an analysis, completed or stopped: the results to save, and the
-// windows beside this one follow.
-void Form1::analysisDone(bool completed)
+// windows beside this one follow; "Drei Abstände" only a completed one, or
+// a row chosen in the ranking.
+void Form1::analysisDone(bool completed, bool chosen)
 {
     if (completed) {
         m_completedN = m_selection.n;
@@ -188,7 +190,7 @@ void Form1::analysisDone(bool completed)
     }
     if (m_ranking && m_ranking->isVisible())
         m_ranking->showAnalysed(m_selection.n, m_selection.k);
-    if (m_gaps && m_gaps->isVisible())
+    if (m_gaps && m_gaps->isVisible() && (completed || chosen))
         m_gaps->showAnalysed(m_selection.n, m_selection.k);
 }
 
@@ -203,7 +205,7 @@ void Form1::cmdRangliste_Click()
         m_ranking->showAnalysed(m_selection.n, m_selection.k);
     else
         m_ranking->showN(m_selection.n > 0 ? m_selection.n : ui.HScroll1->value());
-    m_ranking->show();
+    showBeside(*m_ranking);
     m_ranking->raise();
     m_ranking->activateWindow();
 }
@@ -220,17 +222,42 @@ void Form1::cmdDreiAbstaende_Click()
     if (m_selection.k > 0)
         m_gaps->showAnalysed(m_selection.n, m_selection.k);
     else
-        m_gaps->followN(m_selection.n > 0 ? m_selection.n : ui.HScroll1->value());
-    m_gaps->show();
+        m_gaps->showAnalysed(m_selection.n > 0 ? m_selection.n : ui.HScroll1->value(), 1);
+    showBeside(*m_gaps);
     m_gaps->raise();
     m_gaps->activateWindow();
+}
+
+// A window of "Extras" opens, the first time, beside this one where the
+// screen has room, and otherwise over it but clear of the boxes for N and
+// k, within the screen's available area. It is transient for this window,
+// so the window manager keeps it above it.
+void Form1::showBeside(QWidget &window)
+{
+    if (!window.isVisible() && !window.property("placed").toBool()) {
+        QRect input;
+        for (QWidget *control : std::initializer_list<QWidget *>{
+                     ui.txtN, ui.txtk, ui.HScroll1, ui.HScroll2, ui.Command2, ui.Check1})
+            input |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+        // The frame the window system adds, as this window has it.
+        const QRect outer = frameGeometry(), inner = geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        const QRect placed = platform::placeBeside(screen()->availableGeometry(), outer, input,
+                                                   window.size().grownBy(frame));
+        window.setGeometry(placed.marginsRemoved(frame));
+        window.setProperty("placed", true);
+    }
+    window.show();
+    if (QWindow *handle = window.windowHandle())
+        handle->setTransientParent(windowHandle());
 }
 
 // A row chosen in the ranking: the analysis of its N and multiplier, run as
 // the "Analyse" button runs it with them in the boxes.
 void Form1::analyseMultiplier(int n, int k)
 {
-    analysisDone(m_analysis->analyse(n, k));
+    analysisDone(m_analysis->analyse(n, k), true);
 }
 
 void Form1::cmdBildschirm_Click()

@@ -72,7 +72,8 @@ private:
     void createMenu();
     void connectEvents();
     void analyseMultiplier(int n, int k);
-    void analysisDone(bool completed);
+    void analysisDone(bool completed, bool chosen);
+    void showBeside(QWidget &window);
 
     circle::Selection m_selection;
     std::unique_ptr<circle::PositionCircle> m_circle;

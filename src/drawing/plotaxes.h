@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <vector>
+
 class QPainter;
 class QPalette;
 
@@ -17,8 +19,10 @@ class PlotAxes
 {
 public:
     // `above` and `below` are the room above and below the area, in lines
-    // of text of `metrics`.
-    PlotAxes(QSizeF size, const QFontMetrics &metrics, double above, double below);
+    // of text of `metrics`; `titleColumn` the room at the left for a
+    // rotated title of the values.
+    PlotAxes(QSizeF size, const QFontMetrics &metrics, double above, double below,
+             double titleColumn = 0);
 
     const QRectF &area() const { return m_area; }
     int line() const { return m_line; }
@@ -32,11 +36,26 @@ public:
     // "Schritt 1" at the left and "Schritt <steps>" at the right, under the
     // area.
     void drawStepRange(QPainter &painter, int steps) const;
+    // The steps' title centred in the last line under the area, and the
+    // values' title turned upright in the column at the left.
+    void drawAxisTitles(QPainter &painter, const QString &steps, const QString &values) const;
 
 private:
     int m_line;
+    double m_titleColumn;
     QRectF m_area;
+    QSizeF m_size;
 };
+
+// Labels along an axis that must not overlap: each wants its centre at a
+// place and is as wide as its text. The more important come first; each
+// takes the first of `rows` rows where it overlaps no label placed before,
+// and is left out where it fits in none. Returns each label's row, or −1.
+struct AxisLabel {
+    double centre;
+    double width;
+};
+std::vector<int> placeLabels(const std::vector<AxisLabel> &labels, int rows);
 
 // A logarithmic scale from 1 up to `top`: where a value stands between
 // them, 0 at 1 and 1 at top.

@@ -1,8 +1,7 @@
 #include "gaps/gapcircle.h"
 
-#include "drawing/canvas.h"
-
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +17,18 @@ QColor of(const numbers::Gaps &gaps, numbers::u64 length)
 }
 
 } // namespace gapcolours
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+const QColor background = Qt::white;
+const QColor positionColour(150, 150, 150);
+const QColor numberColour(90, 90, 90);
+const QColor markerColour(40, 40, 40);
+// The two families of spirals, lightly.
+const QColor spiralColours[] = {QColor(0, 114, 178, 110), QColor(230, 159, 0, 140)};
+
+} // namespace
 
 std::vector<GapArc> gapArcs(int n, int k, int step)
 {
@@ -39,12 +50,66 @@ std::vector<GapArc> gapArcs(int n, int k, int step)
     return arcs;
 }
 
+RingGeometry ringGeometry(QSizeF size, int n)
+{
+    RingGeometry ring;
+    ring.centre = QPointF(size.width() / 2, size.height() / 2);
+    // Room outside the ring for the position numbers and the mark of the
+    // split gap.
+    ring.radius = 0.42 * std::min(size.width(), size.height());
+    ring.arcWidth = std::clamp(ring.radius / 22, 3.0, 14.0);
+    ring.spacing = 2 * pi * ring.radius / std::max(n, 1);
+    const double dot = std::min(0.8 * ring.arcWidth, ring.spacing / 6);
+    ring.ticks = dot < 2;
+    ring.markerReach = ring.ticks ? 0.5 : dot;
+    return ring;
+}
+
+QPointF seedPoint(int n, int k, int i, int step)
+{
+    const double angle = 2 * pi * std::fmod(double(i) * k, n) / n;
+    const double r = std::sqrt(double(i) / std::max(step, 1));
+    return {r * std::sin(angle), r * std::cos(angle)};
+}
+
+Parastichies parastichies(int n, int k, int step)
+{
+    Parastichies found;
+    if (step < 2)
+        return found;
+    const QPointF outermost = seedPoint(n, k, step, step);
+    std::vector<std::pair<double, int>> neighbours; // squared distance, difference
+    neighbours.reserve(size_t(step));
+    for (int i = 0; i < step; ++i) {
+        const QPointF d = seedPoint(n, k, i, step) - outermost;
+        neighbours.emplace_back(d.x() * d.x() + d.y() * d.y(), step - i);
+    }
+    std::sort(neighbours.begin(), neighbours.end());
+    // A seed q further along the same spiral, or one whose spiral passes
+    // through the nearest, is no second direction.
+    int q = neighbours.front().second;
+    for (const auto &[distance, other] : neighbours) {
+        if (other % q == 0)
+            continue;
+        if (q % other == 0) {
+            q = other;
+            continue;
+        }
+        found.first = std::min(q, other);
+        found.second = std::max(q, other);
+        return found;
+    }
+    found.first = q;
+    return found;
+}
+
 GapCircle::GapCircle(QWidget *parent)
     : QWidget(parent)
 {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setMinimumSize(240, 240);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void GapCircle::setPicture(int n, int k, int step)
@@ -57,10 +122,12 @@ void GapCircle::setPicture(int n, int k, int step)
     update();
 }
 
-drawing::Drawing GapCircle::drawing() const
+void GapCircle::setView(View view)
 {
-    const QSize size = this->size();
-    return {size, [this, size](QPainter &painter) { paint(painter, size); }};
+    if (view == m_view)
+        return;
+    m_view = view;
+    update();
 }
 
 void GapCircle::paintEvent(QPaintEvent *)
@@ -69,58 +136,137 @@ void GapCircle::paintEvent(QPaintEvent *)
     paint(painter, size());
 }
 
-// Position p at the angle 2π·p/N, 0 straight below the centre and the
-// others counter-clockwise, as on the main window's circle.
 void GapCircle::paint(QPainter &painter, QSizeF size) const
 {
-    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    painter.fillRect(QRectF(QPointF(0, 0), size), background);
     if (m_n < 2 || m_step < 1)
         return;
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF centre(size.width() / 2, size.height() / 2);
-    const double radius = 0.40 * std::min(size.width(), size.height());
-    const auto angle = [this](double position) { return 2 * std::numbers::pi * position / m_n; };
-    const auto point = [&](double position, double r) {
-        return centre + QPointF(r * std::sin(angle(position)), r * std::cos(angle(position)));
-    };
-    const QRectF ring(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+    if (m_view == View::Circle)
+        paintCircle(painter, size);
+    else
+        paintSunflower(painter, size);
+    painter.restore();
+}
 
-    // The arcs, thick and without caps, so they meet at the dots. Qt counts
-    // angles in sixteenths of a degree from three o'clock, counter-clockwise.
-    const double width = std::max(3.0, radius / 22);
-    for (const GapArc &arc : gapArcs(m_n, m_k, m_step)) {
-        painter.setPen(QPen(arc.colour, width, Qt::SolidLine, Qt::FlatCap));
-        const double start = -90 + 360.0 * arc.from / m_n, span = 360.0 * arc.length / m_n;
-        painter.drawArc(ring, int(std::lround(16 * start)), int(std::lround(16 * span)));
+// Position p at the angle 2π·p/N, 0 straight below the centre and the
+// others counter-clockwise, as on the main window's circle.
+void GapCircle::paintCircle(QPainter &painter, QSizeF size) const
+{
+    const RingGeometry ring = ringGeometry(size, m_n);
+    const auto angle = [this](double position) { return 2 * pi * position / m_n; };
+    const auto point = [&](double position, double r) {
+        return ring.centre + QPointF(r * std::sin(angle(position)), r * std::cos(angle(position)));
+    };
+    const auto ringAt = [&](double r) {
+        return QRectF(ring.centre - QPointF(r, r), QSizeF(2 * r, 2 * r));
+    };
+    // Qt counts angles in sixteenths of a degree from three o'clock,
+    // counter-clockwise.
+    const auto drawArc = [&](double r, double from, double length) {
+        const double start = -90 + 360.0 * from / m_n, span = 360.0 * length / m_n;
+        painter.drawArc(ringAt(r), int(std::lround(16 * start)), int(std::lround(16 * span)));
+    };
+
+    // The arcs, thick and without caps, so they meet at the markers.
+    const std::vector<GapArc> arcs = gapArcs(m_n, m_k, m_step);
+    for (const GapArc &arc : arcs) {
+        painter.setPen(QPen(arc.colour, ring.arcWidth, Qt::SolidLine, Qt::FlatCap));
+        drawArc(ring.radius, arc.from, arc.length);
     }
 
-    // Every position a small mark just outside, numbered while there is room.
-    painter.setPen(QPen(QColor(150, 150, 150), 1));
-    for (int p = 0; p < m_n; ++p)
-        painter.drawLine(point(p, radius + width), point(p, radius + width + 4));
+    // Every position a small mark just outside while they stand apart,
+    // numbered while there is room; a small N has the gaps' lengths on
+    // their arcs, inside.
+    const double outside = ring.radius + ring.arcWidth / 2;
+    if (ring.spacing >= 3) {
+        painter.setPen(QPen(positionColour, 1));
+        for (int p = 0; p < m_n; ++p)
+            painter.drawLine(point(p, outside + 2), point(p, outside + 6));
+    }
     if (m_n <= 60) {
         QFont small = painter.font();
-        small.setPointSizeF(std::max(6.0, std::min(9.0, radius / 18)));
+        small.setPointSizeF(std::clamp(ring.radius / 18, 6.0, 9.0));
         painter.setFont(small);
-        painter.setPen(QColor(90, 90, 90));
+        painter.setPen(numberColour);
         for (int p = 0; p < m_n; ++p) {
-            const QPointF at = point(p, radius + width + 14);
+            const QPointF at = point(p, outside + 16);
             painter.drawText(QRectF(at - QPointF(15, 8), QSizeF(30, 16)), Qt::AlignCenter,
                              QString::number(p + 1));
         }
+        const QFontMetricsF metrics(small);
+        for (const GapArc &arc : arcs) {
+            const QString length = QString::number(arc.length);
+            if (arc.length * ring.spacing < metrics.horizontalAdvance(length) + 10)
+                continue;
+            painter.setPen(arc.colour);
+            const QPointF at = point(arc.from + arc.length / 2.0, ring.radius - ring.arcWidth - 10);
+            painter.drawText(QRectF(at - QPointF(15, 8), QSizeF(30, 16)), Qt::AlignCenter, length);
+        }
     }
 
-    // The occupied positions as white dots on the arcs, the newest ringed.
-    const double dot = 0.8 * width;
-    painter.setPen(QPen(QColor(40, 40, 40), 1.5));
-    painter.setBrush(Qt::white);
+    // The occupied positions: white dots no wider than a third of the
+    // spacing, or radial ticks where that is too small for a dot.
     numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
-    painter.drawEllipse(point(0, radius), dot, dot);
+    std::vector<int> occupied{0};
     for (int i = 1; i <= m_step; ++i) {
         steps.advance();
-        painter.drawEllipse(point(double(steps.position()), radius), dot, dot);
+        occupied.push_back(int(steps.position()));
     }
+    const double inner = ring.radius - ring.arcWidth / 2, outer = ring.radius + ring.arcWidth / 2;
+    if (ring.ticks) {
+        painter.setPen(QPen(markerColour, 1, Qt::SolidLine, Qt::FlatCap));
+        for (int p : occupied)
+            painter.drawLine(point(p, inner - 2), point(p, outer + 2));
+    } else {
+        painter.setPen(QPen(markerColour, std::min(1.5, ring.markerReach / 3)));
+        painter.setBrush(Qt::white);
+        for (int p : occupied)
+            painter.drawEllipse(point(p, ring.radius), ring.markerReach, ring.markerReach);
+        painter.setBrush(Qt::NoBrush);
+    }
+
+    // The newest position, and the gap it split into its two distances:
+    // a bracket outside the ring from one neighbour to the other, and a
+    // tick at the new position reaching out beyond it.
+    const int newest = int(steps.position());
+    const double bracket = outer + 4;
+    painter.setPen(QPen(gapcolours::newest, 2, Qt::SolidLine, Qt::FlatCap));
+    drawArc(bracket, double(newest) - double(steps.backward()),
+            double(steps.backward() + steps.forward()));
+    painter.setPen(QPen(gapcolours::newest, 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(point(newest, inner), point(newest, bracket + 10));
+}
+
+void GapCircle::paintSunflower(QPainter &painter, QSizeF size) const
+{
+    const QPointF centre(size.width() / 2, size.height() / 2);
+    const double radius = 0.45 * std::min(size.width(), size.height());
+    const auto place = [&](int i) { return centre + radius * seedPoint(m_n, m_k, i, m_step); };
+
+    // One spiral of each family through the outermost seed: every q-th
+    // seed back to the centre.
+    const Parastichies families = parastichies(m_n, m_k, m_step);
+    int colour = 0;
+    for (const std::optional<int> &q : {families.first, families.second}) {
+        if (!q)
+            continue;
+        QPainterPath spiral(place(m_step));
+        for (int i = m_step - *q; i >= 0; i -= *q)
+            spiral.lineTo(place(i));
+        painter.setPen(QPen(spiralColours[colour++], 2.5, Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
+        painter.drawPath(spiral);
+    }
+
+    // The seeds, sized to the spacing at the rim, the newest in red.
+    const double dot = std::clamp(0.3 * radius / std::sqrt(double(std::max(m_step, 1))), 1.0, 9.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(markerColour);
+    for (int i = 0; i < m_step; ++i)
+        painter.drawEllipse(place(i), dot, dot);
+    painter.setBrush(gapcolours::newest);
+    painter.drawEllipse(place(m_step), 1.4 * dot, 1.4 * dot);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(200, 0, 0), 2));
-    painter.drawEllipse(point(double(steps.position()), radius), 2.2 * dot, 2.2 * dot);
 }

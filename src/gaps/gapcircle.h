@@ -3,15 +3,13 @@
 #include "numbers/threegaps.h"
 
 #include <QColor>
+#include <QPointF>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
-
-namespace drawing {
-struct Drawing;
-}
 
 // The colours of the gap lengths: the shortest, a middle one where there
 // is one, the longest. Blue, orange and black stay apart for every kind of
@@ -20,6 +18,8 @@ namespace gapcolours {
 inline constexpr QColor shortest{0, 114, 178};
 inline constexpr QColor middle{230, 159, 0};
 inline constexpr QColor longest{0, 0, 0};
+// The newest position and the gap it split.
+inline constexpr QColor newest{200, 0, 0};
 
 // The colour of a gap of `length` among the lengths of one step.
 QColor of(const numbers::Gaps &gaps, numbers::u64 length);
@@ -37,30 +37,77 @@ struct GapArc {
 // occupation of n positions by k: i + 1 arcs, round the circle from 0.
 std::vector<GapArc> gapArcs(int n, int k, int step);
 
-// The circle of N positions at one step of the occupation: the positions,
-// the occupied ones as dots, every arc between neighbouring occupied
-// positions coloured by its length, and the newest position ringed.
+// How the circle of n positions sits in a picture of a given size, in
+// pixels: the ring, the width of its arcs, the spacing of two positions
+// along it, and how far a marker of an occupied position reaches along the
+// ring on either side. A marker reaches at most a sixth of the spacing, so
+// a gap of length 1 shows two thirds of its arc at least; where that is too
+// little room for a dot, the markers are radial ticks a pixel wide.
+struct RingGeometry {
+    QPointF centre;
+    double radius = 0;
+    double arcWidth = 0;
+    double spacing = 0;
+    double markerReach = 0;
+    bool ticks = false;
+
+    // The part of a gap's arc that no marker covers.
+    double visibleLength(numbers::u64 length) const
+    {
+        return std::max(0.0, double(length) * spacing - 2 * markerReach);
+    }
+};
+RingGeometry ringGeometry(QSizeF size, int n);
+
+// The sunflower: seed i at the angle 2π·i·k/N and the radius c·√i (Vogel's
+// model of a sunflower head). The eye sees spirals through each seed and
+// its nearest neighbours, the seeds q and q' before it in two directions:
+// the parastichy numbers, denominators of the convergents (and intermediate
+// fractions) of k/N. Found at the outermost seed, `step`: its nearest
+// neighbour, and the nearest one in another direction, not on a spiral
+// with the first (a difference that neither divides nor is divided by the
+// other). Fewer than two where there is no such seed. From about ten seeds
+// on, both are such denominators.
+struct Parastichies {
+    std::optional<int> first, second; // first < second
+};
+Parastichies parastichies(int n, int k, int step);
+// Where seed i stands, the outermost seed `step` at distance 1 from the
+// centre (y grows downwards, seed 0 at the centre).
+QPointF seedPoint(int n, int k, int i, int step);
+
+// The circle of N positions at one step of the occupation, or the
+// sunflower of its seeds: the positions with the gaps between neighbouring
+// occupied ones coloured by length, the newest position and the gap it
+// split marked; or the seeds with one spiral of each family drawn lightly.
 class GapCircle : public QWidget
 {
     Q_OBJECT
 public:
+    enum class View { Circle, Sunflower };
+
     explicit GapCircle(QWidget *parent = nullptr);
 
     void setPicture(int n, int k, int step);
+    void setView(View view);
     int n() const { return m_n; }
     int k() const { return m_k; }
     int step() const { return m_step; }
+    View view() const { return m_view; }
 
-    // The picture at the widget's size, for a saved file.
-    drawing::Drawing drawing() const;
+    // Paints the picture into a rectangle of that size at the painter's
+    // origin, background included.
+    void paint(QPainter &painter, QSizeF size) const;
 
-    QSize sizeHint() const override { return {420, 420}; }
+    QSize sizeHint() const override { return {480, 480}; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paint(QPainter &painter, QSizeF size) const;
+    void paintCircle(QPainter &painter, QSizeF size) const;
+    void paintSunflower(QPainter &painter, QSizeF size) const;
 
     int m_n = 0, m_k = 0, m_step = 0;
+    View m_view = View::Circle;
 };

@@ -2,6 +2,7 @@
 
 #include "drawing/plotaxes.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,15 +14,75 @@ const QColor ratioColour(0, 114, 178);
 const QColor goldenColour(190, 140, 0);
 const QColor markColour(120, 120, 120);
 const QColor stepColour(200, 0, 0);
+constexpr double phi = std::numbers::phi;
+
+// "66" or "2,6180": a tick value with at most two decimals, a decimal comma.
+QString tickText(double value)
+{
+    QString text = QString::number(value, 'f', value < 10 ? 2 : value < 100 ? 1 : 0);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text.replace(u'.', u',');
+}
 
 } // namespace
+
+// Where everything stands at the widget's present size.
+struct RatioPlot::Layout {
+    drawing::PlotAxes axes;
+    drawing::LogScale scale;
+    double scaleTop; // the top of the y axis
+    double top;      // the largest ratio
+    int steps;
+
+    double x(double step) const
+    {
+        const QRectF &area = axes.area();
+        return area.left() + (step - 0.5) / steps * area.width();
+    }
+    double y(double ratio) const
+    {
+        const QRectF &area = axes.area();
+        return area.bottom() - scale(ratio) * area.height();
+    }
+    // Each stretch's quotient label: its row above the curve, or −1.
+    std::vector<int> quotientRows(const std::vector<numbers::QuotientStretch> &stretches,
+                                  const QFontMetricsF &metrics) const
+    {
+        // The largest quotients first, so they are the ones kept.
+        std::vector<size_t> order(stretches.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            return stretches[a].quotient > stretches[b].quotient;
+        });
+        std::vector<drawing::AxisLabel> labels;
+        for (size_t i : order) {
+            const numbers::QuotientStretch &s = stretches[i];
+            labels.push_back({(x(double(s.from)) + x(double(s.to))) / 2,
+                              metrics.horizontalAdvance(
+                                      QString::number(qulonglong(s.quotient)))
+                                      + 4});
+        }
+        const std::vector<int> rows = drawing::placeLabels(labels, 2);
+        std::vector<int> byStretch(stretches.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            byStretch[order[i]] = rows[i];
+        return byStretch;
+    }
+};
 
 RatioPlot::RatioPlot(QWidget *parent)
     : QWidget(parent)
 {
-    setMinimumHeight(150);
+    setMinimumHeight(170);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
 }
 
 void RatioPlot::setSeries(int n, int k)
@@ -32,6 +93,7 @@ void RatioPlot::setSeries(int n, int k)
     m_k = k;
     m_ratios.clear();
     m_marks.clear();
+    m_stretches.clear();
     if (n >= 2 && k >= 1) {
         numbers::Occupation steps{numbers::u64(n), numbers::u64(k)};
         for (int i = 1; i < n; ++i) {
@@ -40,6 +102,7 @@ void RatioPlot::setSeries(int n, int k)
             m_ratios.push_back(double(ratio.num) / double(ratio.den));
         }
         m_marks = numbers::newShortestGaps(numbers::u64(n), numbers::u64(k));
+        m_stretches = numbers::quotientStretches(numbers::u64(n), numbers::u64(k));
     }
     setAccessibleDescription(QStringLiteral("Verhältnis der längsten zur kürzesten Lücke je "
                                             "Schritt, N = %1, k = %2")
@@ -56,64 +119,153 @@ void RatioPlot::setStep(int step)
     update();
 }
 
+RatioPlot::Layout RatioPlot::layout() const
+{
+    const double largest
+            = m_ratios.empty() ? 1 : *std::max_element(m_ratios.begin(), m_ratios.end());
+    // Room above the largest value for two rows of quotients.
+    const double top = std::max({3.0, phi * phi * 1.2, largest * 1.6});
+    // Room: the title, two lines under the area (step numbers, axis
+    // title), a column for the rotated y title.
+    return {drawing::PlotAxes(size(), QFontMetrics(font()), 1.6, 2.6, 1.2),
+            drawing::LogScale(top), top, largest, std::max(1, int(m_ratios.size()))};
+}
+
+int RatioPlot::stepAt(double x) const
+{
+    const Layout where = layout();
+    const QRectF &area = where.axes.area();
+    const int step = int(std::lround((x - area.left()) / area.width() * where.steps + 0.5));
+    return std::clamp(step, 1, where.steps);
+}
+
+QList<numbers::Wide> RatioPlot::shownQuotients() const
+{
+    const Layout where = layout();
+    const std::vector<int> rows = where.quotientRows(m_stretches, QFontMetricsF(font()));
+    QList<numbers::Wide> shown;
+    for (size_t i = 0; i < m_stretches.size(); ++i) {
+        if (rows[i] >= 0)
+            shown << m_stretches[i].quotient;
+    }
+    return shown;
+}
+
+void RatioPlot::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && !m_ratios.empty())
+        emit stepClicked(stepAt(event->position().x()));
+    QWidget::mousePressEvent(event);
+}
+
 void RatioPlot::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (m_ratios.empty())
         return;
-    const QFontMetrics metrics(font());
-    const drawing::PlotAxes axes(size(), metrics, 1.6, 1.6);
+    const QFontMetricsF metrics(font());
+    const Layout where = layout();
+    const drawing::PlotAxes &axes = where.axes;
     const QRectF &area = axes.area();
     const int line = axes.line();
-    const int steps = int(m_ratios.size());
-    const double golden = std::numbers::phi * std::numbers::phi;
-    const drawing::LogScale scale(
-            std::max({3.0, golden * 1.2, *std::max_element(m_ratios.begin(), m_ratios.end())}));
-    const auto xOf = [&](double step) { return area.left() + (step - 0.5) / steps * area.width(); };
-    const auto yOf = [&](double ratio) { return area.bottom() - scale(ratio) * area.height(); };
 
+    // The frame, the values 1, 2, 5, 10, 20, 50, … and, in the curve's
+    // colour, the largest ratio; and both axes' titles.
     axes.drawFrame(p, palette());
-    for (double tick : {1.0, 2.0, 5.0, 10.0, 100.0, 1000.0}) {
-        if (scale(tick) > 1)
-            break;
-        axes.drawValueLabel(p, yOf(tick), QString::number(tick), false);
+    const double largest = where.top;
+    for (double decade = 1; decade <= where.scaleTop; decade *= 10) {
+        for (double tick : {decade, 2 * decade, 5 * decade}) {
+            if (tick <= where.scaleTop && std::abs(where.y(tick) - where.y(largest)) >= line)
+                axes.drawValueLabel(p, where.y(tick), tickText(tick), true);
+        }
     }
-    axes.drawStepRange(p, steps);
+    p.setPen(ratioColour);
+    axes.drawValueLabel(p, where.y(largest), tickText(largest), true);
+    p.setPen(palette().color(QPalette::Text));
+    axes.drawStepRange(p, where.steps);
+    axes.drawAxisTitles(p, QStringLiteral("Schritt"), QStringLiteral("Verhältnis (log.)"));
     p.drawText(QRectF(area.left(), 0, area.width(), 1.4 * line), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("längste / kürzeste Lücke je Schritt, k = %1, N = %2; punktiert: eine "
-                              "neue kürzeste Lücke, mit ihrem Teilnenner")
+               QStringLiteral("längste / kürzeste Lücke je Schritt, k = %1, N = %2; über jeder "
+                              "Strecke ihr Teilnenner, punktiert eine neue kürzeste Lücke")
                        .arg(m_k)
                        .arg(m_n));
 
-    // Golden multipliers keep to φ².
-    p.setPen(QPen(goldenColour, 1, Qt::DashLine));
-    p.drawLine(QPointF(area.left(), yOf(golden)), QPointF(area.right(), yOf(golden)));
-    const QString goldenLabel = QStringLiteral("φ² ≈ 2,618");
-    p.drawText(QPointF(area.right() - metrics.horizontalAdvance(goldenLabel) - 4, yOf(golden) - 3),
-               goldenLabel);
-
-    // A new shortest gap at q_j, with the quotient a_j that made it.
+    // A new shortest gap at q_j, with its step under the axis where there
+    // is room.
+    std::vector<drawing::AxisLabel> stepLabels;
     for (const numbers::NewShortest &mark : m_marks) {
-        const double x = xOf(double(mark.step));
+        const double x = where.x(double(mark.step));
         p.setPen(QPen(markColour, 1, Qt::DotLine));
         p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        p.setPen(markColour);
-        p.drawText(QPointF(x + 2, area.top() + line), QString::number(qulonglong(mark.quotient)));
+        stepLabels.push_back(
+                {x, metrics.horizontalAdvance(QString::number(qulonglong(mark.step))) + 6});
+    }
+    // The step range's own labels stand at both ends.
+    stepLabels.insert(stepLabels.begin(),
+                      {{area.left() + metrics.horizontalAdvance(QStringLiteral("Schritt 1")) / 2,
+                        metrics.horizontalAdvance(QStringLiteral("Schritt 1")) + 6},
+                       {area.right()
+                                - metrics.horizontalAdvance(
+                                          QStringLiteral("Schritt %1").arg(where.steps))
+                                        / 2,
+                        metrics.horizontalAdvance(QStringLiteral("Schritt %1").arg(where.steps))
+                                + 6}});
+    const std::vector<int> stepRows = drawing::placeLabels(stepLabels, 1);
+    p.setPen(markColour);
+    for (size_t i = 2; i < stepLabels.size(); ++i) {
+        if (stepRows[i] == 0)
+            p.drawText(QRectF(stepLabels[i].centre - 30, area.bottom() + 2, 60, line),
+                       Qt::AlignHCenter, QString::number(qulonglong(m_marks[i - 2].step)));
     }
 
     // The ratio holds for its whole step: stairs.
     QPolygonF stairs;
-    for (int i = 0; i < steps; ++i)
-        stairs << QPointF(xOf(i + 0.5), yOf(m_ratios[size_t(i)]))
-               << QPointF(xOf(i + 1.5), yOf(m_ratios[size_t(i)]));
+    for (int i = 0; i < where.steps; ++i)
+        stairs << QPointF(where.x(i + 0.5), where.y(m_ratios[size_t(i)]))
+               << QPointF(where.x(i + 1.5), where.y(m_ratios[size_t(i)]));
+
+    // φ and φ², dashed, each named where its label crosses nothing: the
+    // first place from the right where no stair passes through the label.
+    for (const auto &[value, name] : {std::pair{phi, QStringLiteral("φ ≈ 1,618")},
+                                      std::pair{phi * phi, QStringLiteral("φ² ≈ 2,618")}}) {
+        const double y = where.y(value);
+        p.setPen(QPen(goldenColour, 1, Qt::DashLine));
+        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        const double width = metrics.horizontalAdvance(name) + 4;
+        for (double right = area.right() - 2; right - width > area.left(); right -= width / 2) {
+            const QRectF label(right - width, y - line - 1, width, line);
+            if (!stairs.boundingRect().intersects(label)
+                || std::none_of(stairs.begin(), stairs.end(),
+                                [&](const QPointF &at) { return label.contains(at); })) {
+                p.setPen(goldenColour);
+                p.drawText(label, Qt::AlignCenter, name);
+                break;
+            }
+        }
+    }
+
     p.setPen(QPen(ratioColour, 2));
     p.drawPolyline(stairs);
 
-    if (m_step >= 1 && m_step <= steps) {
-        const double x = xOf(m_step);
+    // Each partial quotient over the stretch it governs, in two staggered
+    // rows above the curve; where they crowd, the largest are kept.
+    const std::vector<int> rows = where.quotientRows(m_stretches, metrics);
+    p.setPen(markColour);
+    for (size_t i = 0; i < m_stretches.size(); ++i) {
+        if (rows[i] < 0)
+            continue;
+        const numbers::QuotientStretch &s = m_stretches[i];
+        const double centre = (where.x(double(s.from)) + where.x(double(s.to))) / 2;
+        const double y = area.top() + 2 + rows[i] * line;
+        p.drawText(QRectF(centre - 40, y, 80, line), Qt::AlignHCenter,
+                   QString::number(qulonglong(s.quotient)));
+    }
+
+    if (m_step >= 1 && m_step <= where.steps) {
+        const double x = where.x(m_step);
         p.setPen(QPen(stepColour, 1));
         p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         p.setBrush(stepColour);
-        p.drawEllipse(QPointF(x, yOf(m_ratios[size_t(m_step - 1)])), 3.5, 3.5);
+        p.drawEllipse(QPointF(x, where.y(m_ratios[size_t(m_step - 1)])), 3.5, 3.5);
     }
 }

@@ -7,10 +7,12 @@
 #include <vector>
 
 // picVerhaeltnis: the ratio of the longest to the shortest gap over the
-// steps 1 … N − 1, on a logarithmic scale from 1. A dashed line at φ² ≈
-// 2.618, where golden multipliers stay; a mark at every step where a new
-// shortest gap appears, labelled with its partial quotient: after a large
-// one the ratio stays high for a long stretch. The current step is marked.
+// steps 1 … N − 1, on a logarithmic scale from 1. Dashed lines at φ and
+// φ² ≈ 2.618, where golden multipliers stay; a dotted mark, with its step,
+// wherever a new shortest gap appears; and over each stretch between two
+// marks the partial quotient that governs it: after a large one the ratio
+// stays high for the whole stretch. The current step is marked, and a click
+// chooses a step.
 class RatioPlot : public QWidget
 {
     Q_OBJECT
@@ -23,14 +25,28 @@ public:
     // Entry i − 1 belongs to step i.
     const std::vector<double> &ratios() const { return m_ratios; }
     const std::vector<numbers::NewShortest> &marks() const { return m_marks; }
+    const std::vector<numbers::QuotientStretch> &stretches() const { return m_stretches; }
+    // The step under a place in the widget, clamped to 1 … N − 1.
+    int stepAt(double x) const;
+    // The quotients shown, in the order of their stretches: those that
+    // found room.
+    QList<numbers::Wide> shownQuotients() const;
 
-    QSize sizeHint() const override { return {560, 200}; }
+    QSize sizeHint() const override { return {560, 220}; }
+
+signals:
+    void stepClicked(int step);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    struct Layout;
+    Layout layout() const;
+
     int m_n = 0, m_k = 0, m_step = 0;
     std::vector<double> m_ratios;
     std::vector<numbers::NewShortest> m_marks;
+    std::vector<numbers::QuotientStretch> m_stretches;
 };

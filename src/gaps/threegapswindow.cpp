@@ -1,28 +1,45 @@
 #include "gaps/threegapswindow.h"
 
+#include "core/input.h"
+#include "drawing/canvas.h"
 #include "gaps/gapcircle.h"
 #include "gaps/ratioplot.h"
-#include "numbers/ranking.h"
-#include "drawing/canvas.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
+
+#include <cmath>
+#include <numbers>
+#include <numeric>
 
 namespace {
 
-// The best multiplier of n by the gap sum, as the ranking shows it first.
-int bestMultiplier(int n)
+// A button that a click does not give the focus, so Space keeps going to
+// the slider; Tab still reaches it.
+QPushButton *button(const QString &text, const char *name, QWidget *parent)
 {
-    numbers::RankingQuery query;
-    query.n = numbers::u64(n);
-    query.top = 1;
-    query.threads = 1;
-    const std::vector<numbers::Ranked> best = numbers::ranking(query);
-    return best.empty() ? 1 : int(best.front().k);
+    auto *made = new QPushButton(text, parent);
+    made->setObjectName(QLatin1String(name));
+    made->setFocusPolicy(Qt::TabFocus);
+    made->setAutoDefault(false);
+    return made;
 }
+
+// "3 (2×)": a length and how many gaps have it.
+QString lengthText(const numbers::GapLength &gap)
+{
+    return QStringLiteral("%1 (%2×)").arg(qulonglong(gap.length)).arg(qulonglong(gap.count));
+}
+
+constexpr int defaultSpeed = 5;
 
 } // namespace
 
@@ -39,10 +56,48 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     m_circle->setObjectName(QStringLiteral("picAbstaende"));
     m_circle->setAccessibleName(QStringLiteral("Kreis mit den Lücken des Schritts"));
 
+    // The window's own N and k.
+    m_nBox = new QLineEdit(this);
+    m_nBox->setObjectName(QStringLiteral("txtAbstaendeN"));
+    m_nBox->setAccessibleName(QStringLiteral("N"));
+    m_kBox = new QLineEdit(this);
+    m_kBox->setObjectName(QStringLiteral("txtAbstaendeK"));
+    m_kBox->setAccessibleName(QStringLiteral("k"));
+    for (QLineEdit *box : {m_nBox, m_kBox})
+        box->setMaximumWidth(90);
+    auto *nLabel = new QLabel(QStringLiteral("&N ="), this);
+    nLabel->setBuddy(m_nBox);
+    auto *kLabel = new QLabel(QStringLiteral("&k ="), this);
+    kLabel->setBuddy(m_kBox);
+    QPushButton *analyse = button(QStringLiteral("Zeigen"), "cmdAbstaendeAnalyse", this);
+    analyse->setAccessibleDescription(
+            QStringLiteral("Zeigt N und k dieses Fensters, N bis 100000"));
+    QPushButton *golden = button(QStringLiteral("k ≈ N/φ"), "cmdGoldenerSchnitt", this);
+    golden->setAccessibleDescription(
+            QStringLiteral("k wird die nächste zu N teilerfremde Zahl bei N/φ"));
+    QPushButton *golden2 = button(QStringLiteral("k ≈ N/φ²"), "cmdGoldenerSchnitt2", this);
+    golden2->setAccessibleDescription(
+            QStringLiteral("k wird die nächste zu N teilerfremde Zahl bei N/φ²"));
+
+    // The two views of the same steps.
+    m_circleView = new QRadioButton(QStringLiteral("&Kreis"), this);
+    m_circleView->setObjectName(QStringLiteral("optKreis"));
+    m_circleView->setChecked(true);
+    m_sunflowerView = new QRadioButton(QStringLiteral("S&onnenblume"), this);
+    m_sunflowerView->setObjectName(QStringLiteral("optSonnenblume"));
+    auto *views = new QButtonGroup(this);
+    for (QRadioButton *view : {m_circleView, m_sunflowerView}) {
+        views->addButton(view);
+        view->setFocusPolicy(Qt::TabFocus);
+    }
+    m_spirals = new QLabel(this);
+    m_spirals->setObjectName(QStringLiteral("lblSpiralen"));
+
     m_legend = new QLabel(this);
     m_legend->setObjectName(QStringLiteral("lblAbstaende"));
     m_legend->setTextFormat(Qt::RichText);
     m_legend->setWordWrap(true);
+    m_legend->setMinimumWidth(240);
 
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("sldSchritt"));
@@ -56,48 +111,92 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     auto *sliderLabel = new QLabel(QStringLiteral("&Schritt:"), this);
     sliderLabel->setBuddy(m_slider);
 
-    m_play = new QPushButton(QStringLiteral("Abspielen"), this);
-    m_play->setObjectName(QStringLiteral("cmdAbspielen"));
-    m_save = new QPushButton(QStringLiteral("Bild speichern…"), this);
-    m_save->setObjectName(QStringLiteral("cmdAbstaendeSpeichern"));
+    m_play = button(QStringLiteral("Abspielen"), "cmdAbspielen", this);
+    m_save = button(QStringLiteral("Bild speichern…"), "cmdAbstaendeSpeichern", this);
+    m_speed = new QSlider(Qt::Horizontal, this);
+    m_speed->setObjectName(QStringLiteral("sldTempo"));
+    m_speed->setAccessibleName(QStringLiteral("Tempo in Schritten je Sekunde"));
+    m_speed->setRange(1, 20);
+    m_speed->setValue(defaultSpeed);
+    auto *speedLabel = new QLabel(this);
+    speedLabel->setBuddy(m_speed);
 
     m_plot = new RatioPlot(this);
     m_plot->setObjectName(QStringLiteral("picVerhaeltnis"));
     m_plot->setAccessibleName(QStringLiteral("Lückenverhältnis je Schritt"));
 
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(m_circle, 0, 0, 4, 1);
-    layout->addWidget(m_legend, 0, 1, 1, 3);
-    layout->addWidget(sliderLabel, 1, 1);
-    layout->addWidget(m_slider, 1, 2, 1, 2);
-    layout->addWidget(m_play, 2, 2);
-    layout->addWidget(m_save, 2, 3);
-    layout->addWidget(m_plot, 4, 0, 1, 4);
-    layout->setRowStretch(3, 1);
-    layout->setRowStretch(4, 1);
-    layout->setColumnStretch(0, 3);
-    layout->setColumnStretch(2, 1);
-    setTabOrder(m_slider, m_play);
-    setTabOrder(m_play, m_save);
-    resize(820, 660);
+    auto *input = new QHBoxLayout;
+    for (QWidget *widget : std::initializer_list<QWidget *>{nLabel, m_nBox, kLabel, m_kBox,
+                                                            analyse})
+        input->addWidget(widget);
+    input->addStretch();
+    auto *goldenRow = new QHBoxLayout;
+    goldenRow->addWidget(golden);
+    goldenRow->addWidget(golden2);
+    goldenRow->addStretch();
+    auto *viewRow = new QHBoxLayout;
+    viewRow->addWidget(m_circleView);
+    viewRow->addWidget(m_sunflowerView);
+    viewRow->addWidget(m_spirals, 1);
+    auto *stepRow = new QHBoxLayout;
+    stepRow->addWidget(sliderLabel);
+    stepRow->addWidget(m_slider, 1);
+    auto *playRow = new QHBoxLayout;
+    playRow->addWidget(m_play);
+    playRow->addWidget(speedLabel);
+    playRow->addWidget(m_speed, 1);
+    playRow->addWidget(m_save);
 
-    m_player.setInterval(200);
+    auto *side = new QVBoxLayout;
+    side->addLayout(input);
+    side->addLayout(goldenRow);
+    side->addLayout(viewRow);
+    side->addWidget(m_legend);
+    side->addStretch();
+    side->addLayout(stepRow);
+    side->addLayout(playRow);
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(m_circle, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->addWidget(m_plot, 1, 0, 1, 2);
+    layout->setRowStretch(0, 3);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
+    // Tab walks the input, the views, then the step, the player, the saving
+    // and the speed.
+    QWidget *order[] = {m_nBox,         m_kBox,          analyse, golden, golden2, m_circleView,
+                        m_sunflowerView, m_slider,        m_play,  m_save, m_speed};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    resize(900, 680);
+
+    const auto showSpeed = [this, speedLabel] {
+        speedLabel->setText(QStringLiteral("&Tempo: %1/s").arg(speed()));
+        m_player.setInterval(1000 / speed());
+    };
+    showSpeed();
+    connect(m_speed, &QSlider::valueChanged, this, showSpeed);
     connect(&m_player, &QTimer::timeout, this, [this] {
         setStep(step() + 1);
         if (step() >= m_n - 1)
             togglePlaying();
     });
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(100);
-    connect(&m_settle, &QTimer::timeout, this, [this] {
-        if (m_followedN != m_n) {
-            followN(m_followedN);
-            m_settle.start();
-        }
-    });
     connect(m_slider, &QSlider::valueChanged, this, &ThreeGapsWindow::stepChanged);
     connect(m_play, &QPushButton::clicked, this, &ThreeGapsWindow::togglePlaying);
     connect(m_save, &QPushButton::clicked, this, &ThreeGapsWindow::saveRequested);
+    connect(m_plot, &RatioPlot::stepClicked, this, &ThreeGapsWindow::setStep);
+    connect(analyse, &QPushButton::clicked, this, &ThreeGapsWindow::analyseOwnInput);
+    for (QLineEdit *box : {m_nBox, m_kBox})
+        connect(box, &QLineEdit::returnPressed, this, &ThreeGapsWindow::analyseOwnInput);
+    connect(golden, &QPushButton::clicked, this, [this] { chooseGolden(std::numbers::phi); });
+    connect(golden2, &QPushButton::clicked, this,
+            [this] { chooseGolden(std::numbers::phi * std::numbers::phi); });
+    connect(m_circleView, &QRadioButton::toggled, this, [this](bool circle) {
+        m_circle->setView(circle ? GapCircle::View::Circle : GapCircle::View::Sunflower);
+        stepChanged(step());
+        m_slider->setFocus(Qt::OtherFocusReason); // the arrows step on in the new view
+    });
 }
 
 int ThreeGapsWindow::step() const
@@ -110,26 +209,53 @@ void ThreeGapsWindow::setStep(int step)
     m_slider->setValue(step);
 }
 
+int ThreeGapsWindow::speed() const
+{
+    return m_speed->value();
+}
+
 void ThreeGapsWindow::showAnalysed(int n, int k)
 {
-    m_analysedN = n;
-    m_analysedK = k;
-    m_followedN = n;
     showPair(n, k);
 }
 
-void ThreeGapsWindow::followN(int n)
+// The window's own N and k, read as the main window reads its boxes:
+// rounded, N within 2 … 100000, k taken modulo N and their common divisor
+// cancelled; what is shown is written back.
+void ThreeGapsWindow::analyseOwnInput()
 {
-    m_followedN = n;
-    if (m_settle.isActive())
-        return; // shown when the timer runs out
-    showPair(n, n == m_analysedN ? m_analysedK : bestMultiplier(n));
-    m_settle.start();
+    const double n = std::clamp(std::round(core::readNumber(m_nBox->text())), 2.0, double(maxN));
+    double k = std::max(1.0, std::round(core::readNumber(m_kBox->text())));
+    if (k > n)
+        k = std::fmod(k, n);
+    const core::Cancelled pair = core::cancelDivisor(numbers::Wide(n), numbers::Wide(k));
+    showPair(std::max(int(pair.n), 2), std::max(int(pair.k), 1));
+    m_nBox->setText(QString::number(m_n));
+    m_kBox->setText(QString::number(m_k));
+}
+
+// k the nearest whole number to N/divisor that is coprime with N.
+void ThreeGapsWindow::chooseGolden(double divisor)
+{
+    analyseOwnInput(); // N as the box has it
+    const double target = m_n / divisor;
+    int best = 1;
+    double distance = m_n;
+    for (int k = 1; k < m_n; ++k) {
+        if (std::abs(k - target) < distance && std::gcd(k, m_n) == 1) {
+            best = k;
+            distance = std::abs(k - target);
+        }
+    }
+    m_kBox->setText(QString::number(best));
+    analyseOwnInput();
 }
 
 // A new pair starts at step 1; the player stops.
 void ThreeGapsWindow::showPair(int n, int k)
 {
+    m_nBox->setText(QString::number(n));
+    m_kBox->setText(QString::number(k));
     if (n == m_n && k == m_k)
         return;
     if (playing())
@@ -143,19 +269,12 @@ void ThreeGapsWindow::showPair(int n, int k)
     stepChanged(1);
 }
 
-// The gaps after the step shown.
-numbers::Gaps ThreeGapsWindow::gaps() const
+numbers::Occupation ThreeGapsWindow::occupationAtStep() const
 {
     numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
     for (int i = 0; i < step(); ++i)
         steps.advance();
-    return numbers::gapsOf(steps);
-}
-
-// "3 (2×)": a length and how many gaps have it.
-static QString lengthText(const numbers::GapLength &gap)
-{
-    return QStringLiteral("%1 (%2×)").arg(qulonglong(gap.length)).arg(qulonglong(gap.count));
+    return steps;
 }
 
 void ThreeGapsWindow::stepChanged(int step)
@@ -163,31 +282,57 @@ void ThreeGapsWindow::stepChanged(int step)
     m_circle->setPicture(m_n, m_k, step);
     m_plot->setStep(step);
     // The legend in the arcs' colours, the shortest length first.
-    const numbers::Gaps gaps = this->gaps();
+    const numbers::Gaps gaps = numbers::gapsOf(occupationAtStep());
     QStringList lengths;
     for (int g = 0; g < gaps.size; ++g) {
         const numbers::GapLength &gap = gaps.lengths[size_t(g)];
         lengths << QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
                            .arg(gapcolours::of(gaps, gap.length).name(), lengthText(gap));
     }
-    m_legend->setText(QStringLiteral("<p style=\"font-size:large\">Schritt %1: %2</p>"
-                                     "<p>N = %3, k = %4. Die Lücken zwischen benachbarten belegten "
-                                     "Positionen haben höchstens drei Längen; die kürzeste ist blau, "
-                                     "die längste schwarz, eine mittlere orange.</p>")
-                              .arg(step)
-                              .arg(lengths.join(QStringLiteral(", ")))
-                              .arg(m_n)
-                              .arg(m_k));
-    m_legend->setAccessibleName(legendText());
+    m_legend->setText(
+            QStringLiteral("<p style=\"font-size:large\">Schritt %1: %2</p>"
+                           "<p style=\"color:%3\">%4</p>"
+                           "<p>N = %5, k = %6. Die Lücken zwischen benachbarten belegten "
+                           "Positionen haben höchstens drei Längen; die kürzeste ist blau, "
+                           "die längste schwarz, eine mittlere orange. Rot: die neue Position "
+                           "und die Lücke, die sie geteilt hat.</p>")
+                    .arg(step)
+                    .arg(lengths.join(QStringLiteral(", ")), gapcolours::newest.name(),
+                         splitText())
+                    .arg(m_n)
+                    .arg(m_k));
+    m_legend->setAccessibleName(legendText() + QStringLiteral("; ") + splitText());
+    m_spirals->setText(m_circle->view() == GapCircle::View::Sunflower ? spiralText() : QString());
 }
 
 QString ThreeGapsWindow::legendText() const
 {
-    const numbers::Gaps gaps = this->gaps();
+    const numbers::Gaps gaps = numbers::gapsOf(occupationAtStep());
     QStringList lengths;
     for (int g = 0; g < gaps.size; ++g)
         lengths << lengthText(gaps.lengths[size_t(g)]);
     return QStringLiteral("Schritt %1: %2").arg(step()).arg(lengths.join(QStringLiteral(", ")));
+}
+
+// The newest position lies b after its neighbour behind and f before the
+// one ahead (the running minima): it split a gap of b + f into b and f.
+QString ThreeGapsWindow::splitText() const
+{
+    const numbers::Occupation steps = occupationAtStep();
+    return QStringLiteral("geteilt: %1 = %2 + %3")
+            .arg(qulonglong(steps.backward() + steps.forward()))
+            .arg(qulonglong(steps.backward()))
+            .arg(qulonglong(steps.forward()));
+}
+
+QString ThreeGapsWindow::spiralText() const
+{
+    const Parastichies families = parastichies(m_n, m_k, step());
+    if (families.second)
+        return QStringLiteral("Spiralen: %1 und %2").arg(*families.first).arg(*families.second);
+    if (families.first)
+        return QStringLiteral("Spiralen: %1").arg(*families.first);
+    return QStringLiteral("Spiralen: noch keine");
 }
 
 void ThreeGapsWindow::togglePlaying()
@@ -216,14 +361,55 @@ bool ThreeGapsWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// Opened or brought forward, the window gives the slider the focus, so
+// the arrows step and Space plays.
+void ThreeGapsWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_slider->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool ThreeGapsWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        m_slider->setFocus(Qt::ActiveWindowFocusReason);
+    return QWidget::event(event);
+}
+
+QStringList ThreeGapsWindow::captionLines() const
+{
+    QStringList lines{title(), legendText()};
+    lines << (m_circle->view() == GapCircle::View::Sunflower ? spiralText() : splitText());
+    return lines;
+}
+
 drawing::Drawing ThreeGapsWindow::drawing() const
 {
-    return m_circle->drawing();
+    const QSize picture = m_circle->size();
+    const QFont font = this->font();
+    const int line = QFontMetrics(font).height();
+    const QStringList lines = captionLines();
+    const QSize size(picture.width(), picture.height() + int(lines.size()) * line + line / 2);
+    return {size, [this, picture, font, line, lines, size](QPainter &painter) {
+                m_circle->paint(painter, picture);
+                painter.fillRect(QRect(0, picture.height(), size.width(),
+                                       size.height() - picture.height()),
+                                 Qt::white);
+                painter.setFont(font);
+                painter.setPen(Qt::black);
+                for (int i = 0; i < lines.size(); ++i)
+                    painter.drawText(QRectF(8, picture.height() + i * line, size.width() - 16,
+                                            line),
+                                     Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+            }};
 }
 
 QString ThreeGapsWindow::proposedName() const
 {
-    return QStringLiteral("zyklar-abstaende-N%1-k%2-schritt%3.png").arg(m_n).arg(m_k).arg(step());
+    const QString view
+            = m_circle->view() == GapCircle::View::Sunflower ? QStringLiteral("sonnenblume")
+                                                             : QStringLiteral("abstaende");
+    return QStringLiteral("zyklar-%1-N%2-k%3-schritt%4.png").arg(view).arg(m_n).arg(m_k).arg(step());
 }
 
 QString ThreeGapsWindow::title() const

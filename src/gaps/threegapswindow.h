@@ -7,7 +7,9 @@
 
 class GapCircle;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QSlider;
 class RatioPlot;
 
@@ -15,37 +17,49 @@ namespace drawing {
 struct Drawing;
 }
 
-// frmAbstaende, "Drei Abstände": the occupation of the main window's N by
-// its k, step by step. The circle at the chosen step with its gaps coloured
-// by length (picAbstaende), the legend of the lengths and their counts
-// (lblAbstaende), the step slider (sldSchritt) and the player
-// (cmdAbspielen, five steps a second), and the plot of the gap ratio over
-// every step (picVerhaeltnis). It follows the main window as the ranking
-// does.
+// frmAbstaende, "Drei Abstände": the occupation of N positions by k, step
+// by step, for a lesson in front of a class. The circle at the chosen step
+// with its gaps coloured by length, or the sunflower of its seeds with the
+// spirals the eye sees (picAbstaende, optKreis, optSonnenblume,
+// lblSpiralen); the legend of the lengths and the gap just split
+// (lblAbstaende); the step slider (sldSchritt), the player (cmdAbspielen)
+// and its speed (sldTempo); and the plot of the gap ratio over every step
+// (picVerhaeltnis), where a click chooses the step.
+//
+// N and k are the window's own (txtAbstaendeN, txtAbstaendeK,
+// cmdAbstaendeAnalyse, N up to 100,000), with buttons for the golden
+// multipliers. Every completed analysis of the main window, and every row
+// chosen in the ranking, shows its pair here; nothing else moves it.
 class ThreeGapsWindow : public QWidget
 {
     Q_OBJECT
 public:
+    static constexpr int maxN = 100'000;
+
     explicit ThreeGapsWindow(QWidget *parent = nullptr);
 
-    // After an analysis of k for n: that pair, from step 1.
+    // The pair of an analysis, from step 1.
     void showAnalysed(int n, int k);
-    // N moved: at once and then at most ten times a second, the last N with
-    // its best multiplier by the gap sum, or the one analysed for it.
-    void followN(int n);
 
     int n() const { return m_n; }
     int k() const { return m_k; }
     int step() const;
     void setStep(int step);
     bool playing() const { return m_player.isActive(); }
+    // Steps a second while playing, 1 … 20.
+    int speed() const;
     // The legend as plain text: "Schritt 7: 3 (2×), 5 (4×), 8 (2×)".
     QString legendText() const;
+    // What the newest step did: "geteilt: 13 = 5 + 8".
+    QString splitText() const;
+    // "Spiralen: 13 und 21", in the sunflower.
+    QString spiralText() const;
 
     GapCircle &circle() const { return *m_circle; }
     RatioPlot &plot() const { return *m_plot; }
 
-    // The circle as it is shown, with its file name and title.
+    // The picture as it is shown, with a caption of N, k, the step and the
+    // legend under it; its file name and title.
     drawing::Drawing drawing() const;
     QString proposedName() const;
     QString title() const;
@@ -55,21 +69,30 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void showPair(int n, int k);
-    numbers::Gaps gaps() const;
+    void analyseOwnInput();
+    void chooseGolden(double divisor);
+    numbers::Occupation occupationAtStep() const;
     void stepChanged(int step);
     void togglePlaying();
+    QStringList captionLines() const;
 
     GapCircle *m_circle;
+    QRadioButton *m_circleView;
+    QRadioButton *m_sunflowerView;
+    QLabel *m_spirals;
     QLabel *m_legend;
     QSlider *m_slider;
+    QSlider *m_speed;
     QPushButton *m_play;
     QPushButton *m_save;
+    QLineEdit *m_nBox;
+    QLineEdit *m_kBox;
     RatioPlot *m_plot;
     QTimer m_player;
-    QTimer m_settle;
     int m_n = 0, m_k = 0;
-    int m_analysedN = 0, m_analysedK = 0, m_followedN = 0;
 };

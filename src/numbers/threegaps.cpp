@@ -46,4 +46,18 @@ std::vector<NewShortest> newShortestGaps(u64 n, u64 k)
     return steps;
 }
 
+std::vector<QuotientStretch> quotientStretches(u64 n, u64 k)
+{
+    const std::vector<Wide> quotients = continuedFraction(k, n);
+    std::vector<QuotientStretch> stretches;
+    Wide before = 0, q = 1; // q_{j−2}, q_{j−1}
+    for (size_t j = 1; j < quotients.size(); ++j) {
+        const Wide next = quotients[j] * q + before;
+        stretches.push_back({u64(q), u64(std::min<Wide>(next, n - 1)), quotients[j]});
+        before = q;
+        q = next;
+    }
+    return stretches;
+}
+
 } // namespace numbers

@@ -41,4 +41,16 @@ struct NewShortest {
 };
 std::vector<NewShortest> newShortestGaps(u64 n, u64 k);
 
+// The stretch of steps each partial quotient a_j governs: from q_{j−1},
+// where the shortest gap before it appeared, to q_j, where a_j brings the
+// next one, so a large a_j is a long stretch with a poor ratio. The last
+// quotient's stretch ends at step N − 1, since q_last = N. For k > N/2,
+// a₁ = 1 governs the empty stretch from step 1 to step 1.
+struct QuotientStretch {
+    u64 from;
+    u64 to;
+    Wide quotient;
+};
+std::vector<QuotientStretch> quotientStretches(u64 n, u64 k);
+
 } // namespace numbers

@@ -141,7 +141,7 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_plot->setAccessibleName(QStringLiteral("Verlauf der Minimalabstände"));
     m_scatter = new ScatterPlot(this);
     m_scatter->setObjectName(QStringLiteral("picStreuung"));
-    m_scatter->setAccessibleName(QStringLiteral("Anteil aller Multiplikatoren über k/N"));
+    m_scatter->setAccessibleName(QStringLiteral("Kennzahl aller Multiplikatoren über k/N"));
 
     auto *choice = new QHBoxLayout;
     choice->addWidget(orderLabel);
@@ -212,20 +212,44 @@ void RankingWindow::rankBy(int choice)
     m_model->setCriterion(numbers::everyCriterion[choice]);
     m_view->sortByColumn(RankingModel::Rank, Qt::AscendingOrder);
     describe();
+    plotEveryMultiplier();
     selectMultiplier(k);
 }
 
 // The scatter plot from the rows the ranking already holds, in the order of k.
+// The figure the scatter plot shows for a ranking: its scaled form where it
+// has one in the table (the share of the sum, f₂ of ν₂²), else the figure
+// that names it.
+static const numbers::FigureEntry &plottedFigure(numbers::Criterion criterion)
+{
+    const numbers::FigureEntry *plotted = &numbers::entryOf(criterion);
+    for (const numbers::FigureEntry &entry : numbers::everyFigure()) {
+        if (entry.rankedBy == criterion && entry.column && !entry.sortKey)
+            plotted = &entry;
+    }
+    return *plotted;
+}
+
+// The scatter plot from the rows the ranking already holds, in the order
+// of k, by the figure the ranking orders by.
 void RankingWindow::plotEveryMultiplier()
 {
+    const numbers::FigureEntry &figure = plottedFigure(m_model->criterion());
     std::vector<ScatterPlot::Point> points;
     points.reserve(size_t(m_model->rowCount()));
     for (int k = 1; k < m_model->n(); ++k) {
         const int row = m_model->rowOf(k);
-        if (row >= 0)
-            points.push_back({k, double(m_model->figuresAt(row).share) / 10000});
+        if (row < 0)
+            continue;
+        const numbers::Figures &f = m_model->figuresAt(row);
+        const QString value = QString::fromStdString(
+                numbers::valueOf(figure.figure, f, numbers::Format::Csv));
+        points.push_back({k, value.toDouble(),
+                          QString::fromStdString(
+                                  numbers::valueOf(figure.figure, f, numbers::Format::Text))});
     }
-    m_scatter->setPoints(m_model->n(), std::move(points));
+    m_scatter->setPoints(m_model->n(), std::move(points),
+                         QString::fromUtf8(figure.column ? figure.column : figure.caption));
 }
 
 void RankingWindow::describe()

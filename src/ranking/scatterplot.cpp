@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -25,26 +26,74 @@ ScatterPlot::ScatterPlot(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void ScatterPlot::setPoints(int n, std::vector<Point> points)
+// A round step of the value axis: 1, 2 or 5 times a power of ten, about a
+// tenth of the range.
+static double roundStep(double range)
+{
+    const double power = std::pow(10, std::floor(std::log10(std::max(range, 1e-9) / 10)));
+    for (double step : {1.0, 2.0, 5.0, 10.0}) {
+        if (range / (step * power) <= 10)
+            return step * power;
+    }
+    return 10 * power;
+}
+
+// A value on the axis with a decimal comma, no more decimals than needed.
+static QString valueText(double value)
+{
+    return QString::number(value, 'g', 6).replace(u'.', u',');
+}
+
+void ScatterPlot::setPoints(int n, std::vector<Point> points, const QString &figure)
 {
     m_n = n;
     m_points = std::move(points);
-    // The shares up from the tenth below the lowest to the tenth above the
+    m_figure = figure;
+    // The values up from a round step below the lowest to one above the
     // highest, so the shape of the ranking fills the plot.
     m_low = 0;
     m_high = 1;
     if (!m_points.empty()) {
         const auto [low, high] = std::minmax_element(
                 m_points.begin(), m_points.end(),
-                [](const Point &a, const Point &b) { return a.share < b.share; });
-        m_low = std::floor(low->share * 10) / 10;
-        m_high = std::max(m_low + 0.1, std::ceil(high->share * 10) / 10);
+                [](const Point &a, const Point &b) { return a.value < b.value; });
+        const double step = roundStep(high->value - low->value);
+        m_low = std::floor(low->value / step) * step;
+        m_high = std::max(m_low + step, std::ceil(high->value / step) * step);
     }
-    setAccessibleDescription(QStringLiteral("Anteil jedes Multiplikators über k/N, N = %1; "
+    setAccessibleDescription(QStringLiteral("%1 jedes Multiplikators über k/N, N = %2; "
                                             "Pfeiltasten wählen den Nachbarn, Eingabetaste "
                                             "analysiert")
+                                     .arg(figure)
                                      .arg(n));
     update();
+}
+
+QString ScatterPlot::toolTipAt(QPointF place) const
+{
+    const int k = multiplierNear(place);
+    const auto found = std::find_if(m_points.begin(), m_points.end(),
+                                    [k](const Point &p) { return p.k == k; });
+    if (found == m_points.end())
+        return {};
+    const QPointF d = placeOf(*found) - place;
+    if (QPointF::dotProduct(d, d) > 8 * 8)
+        return {};
+    return QStringLiteral("k = %1: %2 %3").arg(k).arg(m_figure, found->text);
+}
+
+bool ScatterPlot::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString text = toolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void ScatterPlot::setChosen(int k)
@@ -59,7 +108,7 @@ QRectF ScatterPlot::area() const
 {
     const QFontMetrics metrics(font());
     const double line = metrics.height();
-    return QRectF(QPointF(metrics.horizontalAdvance(QStringLiteral("0,0")) + 10, 1.6 * line),
+    return QRectF(QPointF(metrics.horizontalAdvance(QStringLiteral("0,000")) + 10, 1.6 * line),
                   QPointF(width() - 10, height() - 1.6 * line));
 }
 
@@ -67,7 +116,7 @@ QPointF ScatterPlot::placeOf(const Point &point) const
 {
     const QRectF a = area();
     return {a.left() + double(point.k) / m_n * a.width(),
-            a.bottom() - (point.share - m_low) / (m_high - m_low) * a.height()};
+            a.bottom() - (point.value - m_low) / (m_high - m_low) * a.height()};
 }
 
 QPointF ScatterPlot::placeOf(int k) const
@@ -100,23 +149,27 @@ void ScatterPlot::paintEvent(QPaintEvent *)
     p.drawRect(a);
     p.setPen(palette().color(QPalette::Text));
     p.drawText(QRectF(0, 0, width(), 1.4 * metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Anteil über k/N, N = %1").arg(m_n));
-    for (double share : {m_low, m_high}) {
-        const double y = a.bottom() - (share - m_low) / (m_high - m_low) * a.height();
+               QStringLiteral("%1 (senkrecht) über k/N, N = %2").arg(m_figure).arg(m_n));
+    for (double value : {m_low, m_high}) {
+        const double y = a.bottom() - (value - m_low) / (m_high - m_low) * a.height();
         p.drawText(QRectF(0, y - metrics.height(), a.left() - 4, 2 * metrics.height()),
-                   Qt::AlignRight | Qt::AlignVCenter,
-                   QString::number(share, 'f', 1).replace(u'.', u','));
+                   Qt::AlignRight | Qt::AlignVCenter, valueText(value));
     }
     p.drawText(QRectF(a.left(), a.bottom() + 2, a.width(), metrics.height()), Qt::AlignLeft,
                QStringLiteral("0"));
     p.drawText(QRectF(a.left(), a.bottom() + 2, a.width(), metrics.height()), Qt::AlignRight,
                QStringLiteral("k/N = 1"));
 
-    // The golden section and its mirror.
-    p.setPen(QPen(goldenColour, 1, Qt::DashLine));
-    for (double x : {1 / std::numbers::phi / std::numbers::phi, 1 / std::numbers::phi})
-        p.drawLine(QPointF(a.left() + x * a.width(), a.top()),
-                   QPointF(a.left() + x * a.width(), a.bottom()));
+    // The golden section and its mirror, named under the axis.
+    for (const auto &[x, name] :
+         {std::pair{1 / std::numbers::phi / std::numbers::phi, QStringLiteral("1/φ² ≈ 0,382")},
+          std::pair{1 / std::numbers::phi, QStringLiteral("1/φ ≈ 0,618")}}) {
+        const double at = a.left() + x * a.width();
+        p.setPen(QPen(goldenColour, 1, Qt::DashLine));
+        p.drawLine(QPointF(at, a.top()), QPointF(at, a.bottom()));
+        p.setPen(goldenColour);
+        p.drawText(QRectF(at - 60, a.bottom() + 2, 120, metrics.height()), Qt::AlignHCenter, name);
+    }
 
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
