@@ -1,5 +1,7 @@
 #include "ranking/scatterplot.h"
 
+#include "drawing/plotaxes.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -155,20 +157,35 @@ void ScatterPlot::paintEvent(QPaintEvent *)
         p.drawText(QRectF(0, y - metrics.height(), a.left() - 4, 2 * metrics.height()),
                    Qt::AlignRight | Qt::AlignVCenter, valueText(value));
     }
+    // Under the axis its ends and the golden section with its mirror,
+    // dashed; a label that finds no room there stands just inside the
+    // area.
+    const QString ends[] = {QStringLiteral("0"), QStringLiteral("k/N = 1")};
+    const std::pair<double, QString> golden[] = {
+        {1 / std::numbers::phi / std::numbers::phi, QStringLiteral("1/φ² ≈ 0,382")},
+        {1 / std::numbers::phi, QStringLiteral("1/φ ≈ 0,618")}};
+    std::vector<drawing::AxisLabel> labels{
+        {a.left() + metrics.horizontalAdvance(ends[0]) / 2.0,
+         double(metrics.horizontalAdvance(ends[0]))},
+        {a.right() - metrics.horizontalAdvance(ends[1]) / 2.0,
+         double(metrics.horizontalAdvance(ends[1]))}};
+    for (const auto &[x, name] : golden)
+        labels.push_back({a.left() + x * a.width(), metrics.horizontalAdvance(name) + 8.0});
+    const std::vector<int> rows = drawing::placeLabels(labels, 2);
     p.drawText(QRectF(a.left(), a.bottom() + 2, a.width(), metrics.height()), Qt::AlignLeft,
-               QStringLiteral("0"));
+               ends[0]);
     p.drawText(QRectF(a.left(), a.bottom() + 2, a.width(), metrics.height()), Qt::AlignRight,
-               QStringLiteral("k/N = 1"));
-
-    // The golden section and its mirror, named under the axis.
-    for (const auto &[x, name] :
-         {std::pair{1 / std::numbers::phi / std::numbers::phi, QStringLiteral("1/φ² ≈ 0,382")},
-          std::pair{1 / std::numbers::phi, QStringLiteral("1/φ ≈ 0,618")}}) {
-        const double at = a.left() + x * a.width();
+               ends[1]);
+    for (size_t i = 0; i < 2; ++i) {
+        const double at = labels[i + 2].centre;
         p.setPen(QPen(goldenColour, 1, Qt::DashLine));
         p.drawLine(QPointF(at, a.top()), QPointF(at, a.bottom()));
+        if (rows[i + 2] < 0)
+            continue;
+        const double y = rows[i + 2] == 0 ? a.bottom() + 2 : a.bottom() - metrics.height() - 2;
         p.setPen(goldenColour);
-        p.drawText(QRectF(at - 60, a.bottom() + 2, 120, metrics.height()), Qt::AlignHCenter, name);
+        p.drawText(QRectF(at - 80, y, 160, metrics.height()), Qt::AlignHCenter,
+                   golden[i].second);
     }
 
     p.setRenderHint(QPainter::Antialiasing);
