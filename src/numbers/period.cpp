@@ -1,0 +1,178 @@
+#include "numbers/period.h"
+
+#include <algorithm>
+#include <map>
+
+namespace numbers {
+
+namespace {
+
+// Products of residues below 2^64 fit 128 bits.
+Wide mulMod(Wide a, Wide b, Wide n)
+{
+    return a * b % n;
+}
+
+// Miller–Rabin with the first twelve primes as bases decides every n
+// below 3.3·10^24, so every 64-bit n.
+bool millerRabin(u64 n)
+{
+    u64 d = n - 1;
+    int s = 0;
+    while (d % 2 == 0) {
+        d /= 2;
+        ++s;
+    }
+    for (u64 a : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
+        if (a % n == 0)
+            continue;
+        Wide x = powerMod(a, d, n);
+        if (x == 1 || x == n - 1)
+            continue;
+        bool composite = true;
+        for (int r = 1; r < s && composite; ++r) {
+            x = mulMod(x, x, n);
+            composite = x != n - 1;
+        }
+        if (composite)
+            return false;
+    }
+    return true;
+}
+
+// A non-trivial divisor of an odd composite n (Pollard's rho, Brent's
+// cycle finding with batched gcds).
+u64 rho(u64 n)
+{
+    for (u64 c = 1;; ++c) {
+        const auto f = [n, c](u64 x) { return u64((mulMod(x, x, n) + c) % n); };
+        u64 y = 2, x = 2, saved = 2, g = 1, q = 1;
+        constexpr u64 batch = 128;
+        for (u64 r = 1; g == 1; r *= 2) {
+            x = y;
+            for (u64 i = 0; i < r; ++i)
+                y = f(y);
+            for (u64 done = 0; done < r && g == 1; done += batch) {
+                saved = y;
+                for (u64 i = 0; i < std::min(batch, r - done); ++i) {
+                    y = f(y);
+                    q = u64(mulMod(q, x > y ? x - y : y - x, n));
+                }
+                g = u64(gcd(q, n));
+            }
+        }
+        if (g == n) { // the batch overshot: step through it one at a time
+            do {
+                saved = f(saved);
+                g = u64(gcd(x > saved ? x - saved : saved - x, n));
+            } while (g == 1);
+        }
+        if (g != n)
+            return g;
+    }
+}
+
+void factorInto(u64 n, std::map<Wide, int> &primes)
+{
+    if (n == 1)
+        return;
+    if (isPrime(n)) {
+        ++primes[n];
+        return;
+    }
+    const u64 d = rho(n);
+    factorInto(d, primes);
+    factorInto(n / d, primes);
+}
+
+} // namespace
+
+Wide powerMod(Wide base, Wide exponent, Wide n)
+{
+    Wide result = 1 % n;
+    base %= n;
+    for (; exponent != 0; exponent >>= 1) {
+        if (exponent & 1)
+            result = mulMod(result, base, n);
+        base = mulMod(base, base, n);
+    }
+    return result;
+}
+
+bool isPrime(u64 n)
+{
+    if (n < 2)
+        return false;
+    for (u64 p : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
+        if (n % p == 0)
+            return n == p;
+    }
+    return millerRabin(n);
+}
+
+std::vector<PrimePower> factor(Wide n)
+{
+    std::map<Wide, int> primes;
+    // 2^64 itself is the one N past 64 bits.
+    for (; n % 2 == 0 && n > 1; n /= 2)
+        ++primes[2];
+    for (u64 p = 3; p < 1000 && Wide(p) * p <= n; p += 2) {
+        for (; n % p == 0; n /= p)
+            ++primes[p];
+    }
+    factorInto(u64(n), primes);
+    std::vector<PrimePower> factors;
+    for (const auto &[prime, exponent] : primes)
+        factors.push_back({prime, exponent});
+    return factors;
+}
+
+Wide carmichael(Wide n)
+{
+    Wide lambda = 1;
+    for (const PrimePower &power : factor(n)) {
+        Wide part = power.prime - 1;
+        for (int e = 1; e < power.exponent; ++e)
+            part *= power.prime;
+        if (power.prime == 2 && power.exponent >= 3)
+            part /= 2; // λ(2^e) = 2^(e−2): the units mod 2^e are not cyclic
+        lambda = lambda / gcd(lambda, part) * part;
+    }
+    return lambda;
+}
+
+PeriodFilter::PeriodFilter(Wide n, Generator generator)
+    : m_n(n), m_generator(generator)
+{
+    for (const PrimePower &power : factor(n))
+        m_primes.push_back(power.prime);
+    if (generator == Generator::Mcg) {
+        m_lambda = carmichael(n);
+        for (const PrimePower &power : factor(m_lambda))
+            m_lambdaPrimes.push_back(power.prime);
+    }
+}
+
+bool PeriodFilter::keeps(u64 k) const
+{
+    if (gcd(m_n, k) != 1)
+        return false;
+    switch (m_generator) {
+    case Generator::Any: return true;
+    case Generator::Mcg:
+        // The order of k is λ(N) when no k^(λ/q) is 1, q every prime of λ.
+        return std::none_of(m_lambdaPrimes.begin(), m_lambdaPrimes.end(), [&](Wide q) {
+            return powerMod(k, m_lambda / q, m_n) == 1 % m_n;
+        });
+    case Generator::Lcg: {
+        const Wide step = Wide(k) + m_n - 1; // k − 1 mod N, for k = 0 too
+        if (m_n % 4 == 0 && step % 4 != 0)
+            return false;
+        return std::all_of(m_primes.begin(), m_primes.end(),
+                           [&](Wide p) { return step % m_n % p == 0; });
+    }
+    }
+    return false;
+}
+
+} // namespace numbers

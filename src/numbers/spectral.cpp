@@ -1,0 +1,120 @@
+#include "numbers/spectral.h"
+
+#include <fplll.h>
+#include <gmp.h>
+
+#include <stdexcept>
+
+namespace numbers {
+
+namespace {
+
+// A GMP integer for the span of a function.
+struct Big {
+    mpz_t value;
+    Big() { mpz_init(value); }
+    explicit Big(Wide from) : Big() { set(from); }
+    ~Big() { mpz_clear(value); }
+    Big(const Big &) = delete;
+    Big &operator=(const Big &) = delete;
+
+    void set(Wide from)
+    {
+        const u64 limbs[2] = {u64(from), u64(from >> 64)};
+        mpz_import(value, 2, -1, sizeof(u64), 0, 0, limbs);
+    }
+    Wide wide() const
+    {
+        if (mpz_sizeinbase(value, 2) > 128 || mpz_sgn(value) < 0)
+            throw std::overflow_error("past 128 bits");
+        u64 limbs[2] = {0, 0};
+        mpz_export(limbs, nullptr, -1, sizeof(u64), 0, 0, value);
+        return (Wide(limbs[1]) << 64) | limbs[0];
+    }
+};
+
+// γ_t^t as a fraction, t = 2 … 8.
+struct Hermite {
+    unsigned long num, den;
+};
+constexpr Hermite hermite[maxDimension + 1] = {{0, 1},  {0, 1},  {4, 3},  {2, 1}, {4, 1},
+                                               {8, 1},  {64, 3}, {64, 1}, {256, 1}};
+
+} // namespace
+
+Wide spectralNu2(Wide n, u64 k, int t)
+{
+    if (t < minDimension || t > maxDimension)
+        throw std::invalid_argument("dimension out of 2 … 8");
+    const Big modulus(n);
+    fplll::ZZ_mat<mpz_t> basis(t, t);
+    for (int i = 0; i < t; ++i)
+        for (int j = 0; j < t; ++j)
+            basis[i][j] = 0L;
+    mpz_set(basis[0][0].get_data(), modulus.value);
+    Big power(1);
+    for (int i = 1; i < t; ++i) {
+        mpz_mul_ui(power.value, power.value, k);
+        mpz_mod(power.value, power.value, modulus.value);
+        mpz_neg(basis[i][0].get_data(), power.value);
+        basis[i][i] = 1L;
+    }
+    fplll::lll_reduction(basis);
+    std::vector<fplll::Z_NR<mpz_t>> coordinates;
+    if (fplll::shortest_vector(basis, coordinates, fplll::SVPM_PROVED, fplll::SVP_DEFAULT) != 0
+        || int(coordinates.size()) != t)
+        throw std::runtime_error("no shortest vector");
+
+    // The vector in exact integers: h = Σ c_i·b_i, checked against the
+    // congruence, and its squared length.
+    Big length, entry, congruence, kPower(1);
+    for (int j = 0; j < t; ++j) {
+        mpz_set_ui(entry.value, 0);
+        for (int i = 0; i < t; ++i)
+            mpz_addmul(entry.value, coordinates[size_t(i)].get_data(), basis[i][j].get_data());
+        mpz_addmul(length.value, entry.value, entry.value);
+        mpz_addmul(congruence.value, entry.value, kPower.value);
+        mpz_mul_ui(kPower.value, kPower.value, k);
+        mpz_mod(kPower.value, kPower.value, modulus.value);
+    }
+    if (mpz_sgn(length.value) == 0 || !mpz_divisible_p(congruence.value, modulus.value))
+        throw std::runtime_error("the shortest vector failed its check");
+    return length.wide();
+}
+
+std::array<Wide, maxDimension + 1> spectralNu2UpTo(Wide n, u64 k, int upTo)
+{
+    std::array<Wide, maxDimension + 1> nu2{};
+    for (int t = minDimension; t <= upTo; ++t)
+        nu2[size_t(t)] = spectralNu2(n, k, t);
+    return nu2;
+}
+
+// f_t^(2t) = ν_t^(2t) / (γ_t^t · N²). Rounded half up, f_t in
+// ten-thousandths is F = ⌊(R + 1)/2⌋ with R = ⌊2·10⁴·f_t⌋, the largest R
+// with R^(2t) · γ_t^t · N² ≤ (2·10⁴)^(2t) · ν_t^(2t); R ≤ 2·10⁴ since
+// f_t ≤ 1 (Hermite).
+u64 spectralFigure(Wide nu2, Wide n, int t)
+{
+    const Hermite gamma = hermite[size_t(t)];
+    Big lattice(nu2), density(n), scale, candidate;
+    mpz_pow_ui(lattice.value, lattice.value, unsigned(t));
+    mpz_ui_pow_ui(scale.value, 20000, 2 * unsigned(t));
+    mpz_mul(lattice.value, lattice.value, scale.value);
+    mpz_mul_ui(lattice.value, lattice.value, gamma.den);
+    mpz_mul(density.value, density.value, density.value);
+    mpz_mul_ui(density.value, density.value, gamma.num);
+    u64 low = 0, high = 1 << 15; // R in [low, high)
+    while (high - low > 1) {
+        const u64 r = (low + high) / 2;
+        mpz_ui_pow_ui(candidate.value, r, 2 * unsigned(t));
+        mpz_mul(candidate.value, candidate.value, density.value);
+        if (mpz_cmp(candidate.value, lattice.value) <= 0)
+            low = r;
+        else
+            high = r;
+    }
+    return (low + 1) / 2;
+}
+
+} // namespace numbers

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "numbers/euclid.h"
+
+#include <array>
+
+// The spectral test in t dimensions, t = 2 … 8: how the t-tuples of
+// successive values of the generator x → k·x mod N lie on parallel
+// hyperplanes. Exact integers; no Qt.
+namespace numbers {
+
+inline constexpr int minDimension = 2;
+inline constexpr int maxDimension = 8;
+
+// ν_t² = min |h|² over the integer vectors h ≠ 0 with
+// h₀ + h₁·k + … + h_{t−1}·k^{t−1} ≡ 0 (mod N): the squared length of the
+// shortest vector of the dual of the lattice that holds every t-tuple
+// (x, k·x, …, k^{t−1}·x) mod N. Scaled to the unit cube, 1/ν_t is the
+// largest distance between parallel hyperplanes that cover the tuples.
+// For 2 ≤ N ≤ 2^64, 1 ≤ k < N coprime with N, and 2 ≤ t ≤ 8.
+//
+// The dual basis (N, 0, …), (−k^i mod N, e_i) is reduced by LLL and its
+// shortest vector found by exact enumeration (fplll, proved); the vector is
+// then confirmed in exact integers: it satisfies the congruence, and its
+// length is computed from its integer coordinates.
+Wide spectralNu2(Wide n, u64 k, int t);
+
+// ν_t² for t = 2 … upTo, indexed by t.
+std::array<Wide, maxDimension + 1> spectralNu2UpTo(Wide n, u64 k, int upTo);
+
+// f_t = ν_t / (γ_t^(1/2) · N^(1/t)) in ten-thousandths, rounded half up,
+// with the Hermite constants γ_t^t = 4/3, 2, 4, 8, 64/3, 64, 256 for
+// t = 2 … 8: 1 (10000) is the most a lattice of N points per unit volume
+// can reach. Exact: decided by comparing integers.
+u64 spectralFigure(Wide nu2, Wide n, int t);
+
+} // namespace numbers

@@ -1,0 +1,213 @@
+// The spectral test in 2 to 8 dimensions and the period filters, against
+// brute force for every small N and against the two-dimensional test that
+// Euclid's algorithm gives, for N up to 2^64.
+
+#include "numbers/figures.h"
+#include "numbers/period.h"
+#include "numbers/spectral.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <numeric>
+#include <random>
+
+namespace {
+
+using numbers::u64;
+using numbers::Wide;
+
+// ν_t² by trying every vector in the box that the Hermite bound allows:
+// |h|² ≤ γ_t·N^(2/t), so each |h_i| ≤ √(γ_t·N^(2/t)).
+u64 bruteNu2(u64 n, u64 k, int t)
+{
+    const double gamma[] = {0, 0, 1.1547, 1.2600, 1.4143, 1.5157, 1.6654, 1.8115, 2.0001};
+    const int bound = int(std::sqrt(gamma[t] * std::pow(double(n), 2.0 / t))) + 1;
+    std::vector<u64> powers{1};
+    for (int i = 1; i < t; ++i)
+        powers.push_back(powers.back() * k % n);
+    u64 best = n * n; // (N, 0, …) is always there
+    std::vector<int> h(size_t(t), -bound);
+    for (;;) {
+        long long residue = 0;
+        u64 length = 0;
+        bool zero = true;
+        for (int i = 0; i < t; ++i) {
+            residue = (residue + (long long)(h[size_t(i)]) * (long long)(powers[size_t(i)])) % (long long)n;
+            length += u64(h[size_t(i)] * h[size_t(i)]);
+            zero = zero && h[size_t(i)] == 0;
+        }
+        if (!zero && residue == 0)
+            best = std::min(best, length);
+        int i = 0;
+        for (; i < t && h[size_t(i)] == bound; ++i)
+            h[size_t(i)] = -bound;
+        if (i == t)
+            return best;
+        ++h[size_t(i)];
+    }
+}
+
+// The order of k mod n by stepping through its powers.
+u64 order(u64 n, u64 k)
+{
+    u64 x = k % n, steps = 1;
+    for (; x != 1 % n; ++steps)
+        x = x * k % n;
+    return steps;
+}
+
+// The period of x → k·x + 1 mod n from 0.
+u64 lcgPeriod(u64 n, u64 k)
+{
+    u64 x = 0, steps = 0;
+    do {
+        x = (k * x + 1) % n;
+        ++steps;
+    } while (x != 0 && steps <= n);
+    return steps;
+}
+
+} // namespace
+
+class TestSpectral : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyPairAgainstBruteForce();
+    void twoDimensionsAsEuclidGivesThem();
+    void minstdDimensionByDimension_data();
+    void minstdDimensionByDimension();
+    void periodFiltersAgainstSimulation();
+    void factorsUpTo2To64_data();
+    void factorsUpTo2To64();
+};
+
+void TestSpectral::everyPairAgainstBruteForce()
+{
+    // t = 2 and 3 for every pair up to N = 120, t = 4 up to N = 60.
+    for (u64 n = 2; n <= 120; ++n) {
+        for (u64 k = 1; k < n; ++k) {
+            if (std::gcd(n, k) != 1)
+                continue;
+            for (int t = 2; t <= (n <= 60 ? 4 : 3); ++t) {
+                if (numbers::spectralNu2(n, k, t) != bruteNu2(n, k, t))
+                    QFAIL(qPrintable(QStringLiteral("N = %1, k = %2, t = %3").arg(n).arg(k).arg(t)));
+            }
+        }
+    }
+}
+
+void TestSpectral::twoDimensionsAsEuclidGivesThem()
+{
+    // For t = 2 the lattice is the pairs' own, which one Euclid pass on
+    // (N, k) measures: an independent model, for N up to 2^64.
+    std::mt19937_64 random(2026);
+    for (int i = 0; i < 300; ++i) {
+        const Wide n = i == 0 ? Wide(1) << 64 : Wide((random() >> (random() % 63)) | 2);
+        u64 k = u64(random() % u64(n - 1)) + 1;
+        while (numbers::gcd(n, k) != 1)
+            k = k % u64(n - 1) + 1;
+        numbers::Measures m;
+        QVERIFY(numbers::measure(n, k, m));
+        QCOMPARE(numbers::spectralNu2(n, k, 2), m.nu2);
+        QCOMPARE(numbers::spectralFigure(m.nu2, n, 2), numbers::spectralTenThousandths(m.nu2, n));
+        // Every dimension's figure stays within Hermite's bound.
+        for (int t = 3; t <= 8; ++t)
+            QVERIFY(numbers::spectralFigure(numbers::spectralNu2(n, k, t), n, t) <= 10000);
+    }
+}
+
+void TestSpectral::minstdDimensionByDimension_data()
+{
+    QTest::addColumn<u64>("k");
+    QTest::addColumn<QList<u64>>("nu2");
+    QTest::addColumn<QList<u64>>("figures");
+    // Modulo 2^31 − 1: Park and Miller's 16807, their later 48271, and
+    // 69621. 48271 is among the best in two dimensions and poor in eight.
+    QTest::newRow("16807") << u64(16807)
+                           << QList<u64>{282475250, 408197, 21682, 4439, 895, 274, 160}
+                           << QList<u64>{3375, 4412, 5752, 7361, 6454, 5711, 6096};
+    QTest::newRow("48271") << u64(48271)
+                           << QList<u64>{1990735345, 1433881, 47418, 4404, 1402, 289, 82}
+                           << QList<u64>{8960, 8269, 8506, 7332, 8078, 5865, 4364};
+    QTest::newRow("69621") << u64(69621)
+                           << QList<u64>{1522719629, 1776803, 47530, 4387, 1263, 369, 182}
+                           << QList<u64>{7836, 9205, 8516, 7318, 7667, 6628, 6502};
+}
+
+void TestSpectral::minstdDimensionByDimension()
+{
+    QFETCH(u64, k);
+    QFETCH(QList<u64>, nu2);
+    QFETCH(QList<u64>, figures);
+    const Wide n = (Wide(1) << 31) - 1;
+    const auto all = numbers::spectralNu2UpTo(n, k, 8);
+    for (int t = 2; t <= 8; ++t) {
+        QCOMPARE(u64(all[size_t(t)]), nu2[t - 2]);
+        QCOMPARE(numbers::spectralFigure(all[size_t(t)], n, t), figures[t - 2]);
+    }
+}
+
+void TestSpectral::periodFiltersAgainstSimulation()
+{
+    for (u64 n = 2; n <= 400; ++n) {
+        const numbers::PeriodFilter mcg(n, numbers::Generator::Mcg);
+        const numbers::PeriodFilter lcg(n, numbers::Generator::Lcg);
+        const numbers::PeriodFilter any(n, numbers::Generator::Any);
+        u64 largest = 0;
+        for (u64 k = 1; k < n; ++k) {
+            if (std::gcd(n, k) == 1)
+                largest = std::max(largest, order(n, k));
+        }
+        QCOMPARE(u64(numbers::carmichael(n)), largest);
+        for (u64 k = 1; k < n; ++k) {
+            const bool coprime = std::gcd(n, k) == 1;
+            QCOMPARE(any.keeps(k), coprime);
+            if (mcg.keeps(k) != (coprime && order(n, k) == largest))
+                QFAIL(qPrintable(QStringLiteral("mcg N = %1, k = %2").arg(n).arg(k)));
+            if (lcg.keeps(k) != (lcgPeriod(n, k) == n))
+                QFAIL(qPrintable(QStringLiteral("lcg N = %1, k = %2").arg(n).arg(k)));
+        }
+    }
+}
+
+void TestSpectral::factorsUpTo2To64_data()
+{
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<QString>("factors");
+    QTest::newRow("2^64") << "18446744073709551616" << "2^64";
+    QTest::newRow("2^31 − 1, prime") << "2147483647" << "2147483647";
+    QTest::newRow("2^31 − 2") << "2147483646" << "2·3^2·7·11·31·151·331";
+    QTest::newRow("2^64 − 59, prime") << "18446744073709551557" << "18446744073709551557";
+    QTest::newRow("2^64 − 1") << "18446744073709551615" << "3·5·17·257·641·65537·6700417";
+    QTest::newRow("a square of a large prime") << "18446744030759878681"
+                                               << "4294967291^2";
+    QTest::newRow("two primes near 2^32") << "18446743979220271189"
+                                          << "4294967279·4294967291";
+}
+
+void TestSpectral::factorsUpTo2To64()
+{
+    QFETCH(QString, n);
+    QFETCH(QString, factors);
+    Wide value = 0;
+    for (QChar digit : n)
+        value = value * 10 + u64(digit.digitValue());
+    QStringList parts;
+    Wide product = 1;
+    for (const numbers::PrimePower &power : numbers::factor(value)) {
+        QString part = QString::fromStdString(numbers::decimal(power.prime));
+        if (power.exponent > 1)
+            part += QStringLiteral("^%1").arg(power.exponent);
+        parts << part;
+        for (int e = 0; e < power.exponent; ++e)
+            product *= power.prime;
+        QVERIFY(power.prime > (u64(1) << 32) || numbers::isPrime(u64(power.prime)));
+    }
+    QCOMPARE(parts.join(u'·'), factors);
+    QVERIFY(product == value);
+}
+
+QTEST_GUILESS_MAIN(TestSpectral)
+#include "tst_spectral.moc"
