@@ -15,6 +15,8 @@ const OptionDescription options[] = {
     {Option::Standing, "rang", nullptr, "[--rang]",
      "dazu je Kennzahl der Rang unter allen Multiplikatoren\n"
      "von N und ihr bester Wert (N ≤ 2^32)"},
+    {Option::Dimensions, "dimensionen", "T", "[--dimensionen T]",
+     "der Spektraltest in 2 bis T Dimensionen, T von 2\nbis 8 (Vorgabe 8)"},
     {Option::Step, "schritt", "I", "[--schritt I]", "nur der Schritt I"},
     {Option::Format, "format", "F", "[--format text|csv|json]", "text (Vorgabe), csv oder json"},
     {Option::Spokes, "speichen", nullptr, "[--speichen]", "Speichen statt Stern"},

@@ -26,7 +26,9 @@ struct Failure {
     std::string message;
 };
 
-enum class Option { Top, Order, From, To, Standing, Step, Format, Spokes, Output, Scale };
+enum class Option {
+    Top, Order, From, To, Standing, Dimensions, Step, Format, Spokes, Output, Scale
+};
 
 // An option as the parser, the usage line and the help know it.
 struct OptionDescription {

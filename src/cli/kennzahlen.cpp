@@ -5,6 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/progress.h"
+#include "numbers/spectral.h"
 
 #include <map>
 
@@ -62,6 +63,27 @@ std::vector<std::string> figureCells(const numbers::Figures &f, Format format)
     return cells;
 }
 
+// The spectral test past two dimensions and the figure of merit, after
+// every other column; text leaves out ν_t².
+std::vector<const numbers::FigureEntry *> dimensionColumns(int dimensions, Format format)
+{
+    std::vector<const numbers::FigureEntry *> columns;
+    for (const numbers::FigureEntry *entry : numbers::dimensionFigures(dimensions)) {
+        if (format != Format::Text || entry->inText)
+            columns.push_back(entry);
+    }
+    return columns;
+}
+
+// "Gütemaß M₈": the figure of merit names its T.
+std::string captionOf(const numbers::FigureEntry &entry, int dimensions)
+{
+    static const char *const subscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈"};
+    if (entry.figure == Figure::Merit)
+        return entry.caption + std::string(subscripts[dimensions]);
+    return entry.caption;
+}
+
 // The rank and best value of each figure that has them, in the machine
 // formats' order: rang_summe, bestwert_summe, rang_anteil, …
 std::vector<std::string> standingCells(const Row &row, Format format)
@@ -76,16 +98,22 @@ std::vector<std::string> standingCells(const Row &row, Format format)
     return cells;
 }
 
-void writeText(const Invocation &call, const std::vector<Row> &rows, bool standing)
+void writeText(const Invocation &call, const std::vector<Row> &rows, bool standing,
+               int dimensions)
 {
     std::vector<TextTable::Column> columns{{"N"}, {"k"}};
     for (const numbers::FigureEntry &entry : numbers::everyFigure())
         columns.push_back({entry.caption, entry.figure == Figure::Fraction});
+    const auto extra = dimensionColumns(dimensions, Format::Text);
+    for (const numbers::FigureEntry *entry : extra)
+        columns.push_back({captionOf(*entry, dimensions)});
     // Under each multiplier its ranks, and after the last one of an N the
     // best values of that N.
     std::vector<std::vector<std::string>> lines;
     for (size_t i = 0; i < rows.size(); ++i) {
         lines.push_back(figureCells(rows[i].figures, Format::Text));
+        for (const numbers::FigureEntry *entry : extra)
+            lines.back().push_back(valueOf(entry->figure, rows[i].figures, Format::Text));
         if (!standing)
             continue;
         std::vector<std::string> ranks{"Rang", ""}, best{"Bestwert", ""};
@@ -126,6 +154,12 @@ void run(const Invocation &call)
     }
     if (standing)
         addStanding(rows, call);
+    const int dimensions = call.isSet(Option::Dimensions)
+            ? int(wholeNumber(*call.value(Option::Dimensions), "T", numbers::minDimension,
+                              numbers::maxDimension))
+            : numbers::maxDimension;
+    for (Row &row : rows)
+        numbers::addDimensions(row.figures, dimensions);
 
     std::vector<std::string> keys{"n", "k"};
     for (const numbers::FigureEntry &entry : numbers::everyFigure())
@@ -138,17 +172,21 @@ void run(const Invocation &call)
             }
         }
     }
+    for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Csv))
+        keys.emplace_back(entry->key);
     const auto values = [&](const Row &row, Format format) {
         std::vector<std::string> cells = figureCells(row.figures, format);
         if (standing) {
             const std::vector<std::string> more = standingCells(row, format);
             cells.insert(cells.end(), more.begin(), more.end());
         }
+        for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, format))
+            cells.push_back(valueOf(entry->figure, row.figures, format));
         return cells;
     };
 
     switch (call.format) {
-    case Format::Text: writeText(call, rows, standing); break;
+    case Format::Text: writeText(call, rows, standing, dimensions); break;
     case Format::Csv:
         call.out << csvLine(keys);
         for (const Row &row : rows)
@@ -168,12 +206,15 @@ void run(const Invocation &call)
 } // namespace
 
 const Command kennzahlenCommand{
-    "kennzahlen", "N K [K …]", 2, true, Wide(1) << 64, {Option::Standing, Option::Format}, false,
+    "kennzahlen", "N K [K …]", 2, true, Wide(1) << 64,
+    {Option::Standing, Option::Dimensions, Option::Format}, false,
     "jede Kennzahl eines oder mehrerer Multiplikatoren",
     "Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:\n"
     "die Summe der Minimalabstände und ihr Anteil, der Kettenbruch von K/N und\n"
     "sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index\n"
-    "und das Lückenverhältnis. {N}.\n",
+    "und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen\n"
+    "(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.\n"
+    "{N}.\n",
     run};
 
 } // namespace cli

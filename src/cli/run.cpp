@@ -22,6 +22,7 @@ const char overviewOptions[]
           "                  bei rangliste: nur die ersten T Plätze, die Rangfolge,\n"
           "                  nur die Multiplikatoren von K1 bis K2\n"
           "  --rang          bei kennzahlen: je Kennzahl Rang und bester Wert\n"
+          "  --dimensionen T bei kennzahlen: der Spektraltest in 2 bis T Dimensionen\n"
           "  --schritt I     bei luecken: nur der Schritt I\n"
           "  --speichen, --ausgabe DATEI, --skala S\n"
           "                  bei bild: Speichen statt Stern, die Datei, ihre Größe\n"

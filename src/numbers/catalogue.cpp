@@ -41,7 +41,24 @@ const FigureEntry catalogue[] = {
      .sortKey = "verhaeltnis", .choice = "Lückenverhältnis",
      .first = "das kleinste Lückenverhältnis zuerst", .largerIsBetter = false,
      .ranked = [](const Measures &m) { return m.gapRatio; }},
+    {.figure = Figure::Nu3, .key = "nu3_quadrat", .caption = "ν₃²", .dimension = 3, .inText = false},
+    {.figure = Figure::Nu4, .key = "nu4_quadrat", .caption = "ν₄²", .dimension = 4, .inText = false},
+    {.figure = Figure::Nu5, .key = "nu5_quadrat", .caption = "ν₅²", .dimension = 5, .inText = false},
+    {.figure = Figure::Nu6, .key = "nu6_quadrat", .caption = "ν₆²", .dimension = 6, .inText = false},
+    {.figure = Figure::Nu7, .key = "nu7_quadrat", .caption = "ν₇²", .dimension = 7, .inText = false},
+    {.figure = Figure::Nu8, .key = "nu8_quadrat", .caption = "ν₈²", .dimension = 8, .inText = false},
+    {.figure = Figure::F3, .key = "f3", .caption = "f₃", .dimension = 3},
+    {.figure = Figure::F4, .key = "f4", .caption = "f₄", .dimension = 4},
+    {.figure = Figure::F5, .key = "f5", .caption = "f₅", .dimension = 5},
+    {.figure = Figure::F6, .key = "f6", .caption = "f₆", .dimension = 6},
+    {.figure = Figure::F7, .key = "f7", .caption = "f₇", .dimension = 7},
+    {.figure = Figure::F8, .key = "f8", .caption = "f₈", .dimension = 8},
+    // Its dimension is T, whichever T was asked for.
+    {.figure = Figure::Merit, .key = "guete", .caption = "Gütemaß M"},
 };
+
+// The Euclid pass's figures come first in the catalogue.
+constexpr size_t euclidFigures = size_t(Figure::Nu3);
 
 // A CSV field in double quotes, doubling any quote inside (RFC 4180).
 std::string csvQuoted(std::string_view field)
@@ -64,7 +81,17 @@ std::string jsonArray(const std::vector<Wide> &values)
 
 std::span<const FigureEntry> everyFigure()
 {
-    return catalogue;
+    return std::span(catalogue).first(euclidFigures);
+}
+
+std::vector<const FigureEntry *> dimensionFigures(int upTo)
+{
+    std::vector<const FigureEntry *> figures;
+    for (const FigureEntry &entry : std::span(catalogue).subspan(euclidFigures)) {
+        if (entry.dimension <= upTo)
+            figures.push_back(&entry);
+    }
+    return figures;
 }
 
 const FigureEntry &entryOf(Figure figure)
@@ -74,11 +101,11 @@ const FigureEntry &entryOf(Figure figure)
 
 const FigureEntry &entryOf(Criterion criterion)
 {
-    const auto named = std::find_if(std::begin(catalogue), std::end(catalogue),
+    const auto named = std::find_if(std::begin(catalogue), std::begin(catalogue) + euclidFigures,
                                     [criterion](const FigureEntry &entry) {
                                         return entry.sortKey && entry.rankedBy == criterion;
                                     });
-    if (named == std::end(catalogue))
+    if (named == std::begin(catalogue) + euclidFigures)
         throw std::logic_error("a ranking without its figure");
     return *named;
 }
@@ -120,6 +147,19 @@ std::string valueOf(Figure figure, const Figures &f, Format format)
     case Figure::F2: return decimalOf(f.f2, format);
     case Figure::Zaremba: return std::to_string(f.zaremba);
     case Figure::GapRatio: return decimalOf(tenThousandths(f.gapRatio), format);
+    case Figure::Nu3:
+    case Figure::Nu4:
+    case Figure::Nu5:
+    case Figure::Nu6:
+    case Figure::Nu7:
+    case Figure::Nu8: return decimal(f.nu2t[size_t(entryOf(figure).dimension)]);
+    case Figure::F3:
+    case Figure::F4:
+    case Figure::F5:
+    case Figure::F6:
+    case Figure::F7:
+    case Figure::F8: return decimalOf(f.ft[size_t(entryOf(figure).dimension)], format);
+    case Figure::Merit: return decimalOf(f.merit, format);
     }
     return {};
 }

@@ -14,7 +14,11 @@
 // entry here and its computation in `figures`.
 namespace numbers {
 
-enum class Figure { Sum, Share, Fraction, Largest, Nu2, F2, Zaremba, GapRatio };
+enum class Figure {
+    Sum, Share, Fraction, Largest, Nu2, F2, Zaremba, GapRatio,
+    // The spectral test beyond two dimensions, and the figure of merit.
+    Nu3, Nu4, Nu5, Nu6, Nu7, Nu8, F3, F4, F5, F6, F7, F8, Merit
+};
 
 // What a ranking orders by, in the order the tools offer the choices.
 enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest };
@@ -45,6 +49,12 @@ struct FigureEntry {
     // The number behind a figure that does not name its ranking, where it
     // orders otherwise than that ranking's value (the share is rounded).
     Ratio (*number)(const Figures &f) = nullptr;
+    // The dimension t of a figure of the spectral test past two dimensions
+    // (ν_t², f_t); T itself for the figure of merit M_T, which is there
+    // once the dimensions up to T are; 0 for the figures of the Euclid pass.
+    int dimension = 0;
+    // Shown in text tables; the others only in CSV and JSON.
+    bool inText = true;
 };
 
 // The number behind a figure's value, by which a table sorts its column:
@@ -52,8 +62,12 @@ struct FigureEntry {
 // sorts by its value k/N, which at one N is k.
 Ratio numberOf(const FigureEntry &entry, const Figures &figures);
 
-// Every figure, in the order of the columns.
+// Every figure of the Euclid pass, in the order of the columns.
 std::span<const FigureEntry> everyFigure();
+// The figures of the spectral test in 3 … T dimensions and the figure of
+// merit M_T, in the order of their columns after the others: ν₃² … ν_T²,
+// f₃ … f_T, M_T.
+std::vector<const FigureEntry *> dimensionFigures(int upTo);
 const FigureEntry &entryOf(Figure figure);
 // The figure that names a ranking.
 const FigureEntry &entryOf(Criterion criterion);

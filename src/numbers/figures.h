@@ -2,6 +2,8 @@
 
 #include "numbers/spread.h"
 
+#include <array>
+
 // Every established figure of a multiplier k of N (1 ≤ k < N ≤ 2^64, N and
 // k coprime), from one pass of Euclid's algorithm on (N, k): the gap sum,
 // the spectral test, the Zaremba index, the gap ratio and the partial
@@ -50,6 +52,13 @@ struct Figures : Measures {
     u64 share = 0; // ten-thousandths of the equidistant sum
     std::vector<Wide> quotients;
     u64 f2 = 0; // ten-thousandths
+    // The spectral test in 3 … `dimensions` dimensions (spectral.h), where
+    // asked for: ν_t² and f_t indexed by t, and the figure of merit M_T, the
+    // smallest f_t over t = 2 … T.
+    int dimensions = 2;
+    std::array<Wide, 9> nu2t{};
+    std::array<u64, 9> ft{};
+    u64 merit = 0;
 };
 
 // For N and k coprime, 1 ≤ k < N ≤ 2^64; the equidistant sum of N is

@@ -3,6 +3,7 @@
 #include <fplll.h>
 #include <gmp.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace numbers {
@@ -115,6 +116,19 @@ u64 spectralFigure(Wide nu2, Wide n, int t)
             high = r;
     }
     return (low + 1) / 2;
+}
+
+void addDimensions(Figures &f, int upTo)
+{
+    f.dimensions = upTo;
+    f.nu2t[2] = f.nu2;
+    f.ft[2] = f.f2;
+    f.merit = f.f2;
+    for (int t = 3; t <= upTo; ++t) {
+        f.nu2t[size_t(t)] = spectralNu2(f.n, f.k, t);
+        f.ft[size_t(t)] = spectralFigure(f.nu2t[size_t(t)], f.n, t);
+        f.merit = std::min(f.merit, f.ft[size_t(t)]);
+    }
 }
 
 } // namespace numbers

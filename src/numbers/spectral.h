@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/euclid.h"
+#include "numbers/figures.h"
 
 #include <array>
 
@@ -33,5 +33,9 @@ std::array<Wide, maxDimension + 1> spectralNu2UpTo(Wide n, u64 k, int upTo);
 // t = 2 … 8: 1 (10000) is the most a lattice of N points per unit volume
 // can reach. Exact: decided by comparing integers.
 u64 spectralFigure(Wide nu2, Wide n, int t);
+
+// The figures of the spectral test in 3 … upTo dimensions added to those
+// of one multiplier, and the figure of merit M_upTo = min f_t, t = 2 … upTo.
+void addDimensions(Figures &figures, int upTo);
 
 } // namespace numbers
