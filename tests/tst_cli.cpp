@@ -151,6 +151,11 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("help_luecken") << "luecken --help" << 0;
     QTest::newRow("error_luecken_schritt") << "luecken 21 8 --schritt 21" << 2;
     QTest::newRow("error_luecken_n") << "luecken 1000001 3" << 2;
+    QTest::newRow("kennzahlen_dimensionen_4_csv") << "kennzahlen 2147483647 16807 48271 69621 --dimensionen 4 --format csv" << 0;
+    QTest::newRow("rangliste_guete_mcg") << "rangliste 2147483647 --von 1 --bis 100000 --nach guete --dimensionen 6 --generator mcg --top 5" << 0;
+    QTest::newRow("rangliste_guete_lcg_json") << "rangliste 1024 --nach guete --generator lcg --top 3 --format json" << 0;
+    QTest::newRow("error_generator") << "rangliste 21 --generator xorshift" << 2;
+    QTest::newRow("error_dimensionen") << "kennzahlen 21 8 --dimensionen 9" << 2;
     // The worked examples of the manual page and the README.
     QTest::newRow("manual_2p64_golden") << "kennzahlen 18446744073709551616 11400714819323198485" << 0;
     QTest::newRow("manual_luecken") << "luecken 21 8 --schritt 7 --format csv" << 0;

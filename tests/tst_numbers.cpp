@@ -4,7 +4,9 @@
 // fraction, the equidistant row and the ranking.
 
 #include "numbers/ranking.h"
+#include "numbers/period.h"
 #include "numbers/runs.h"
+#include "numbers/spectral.h"
 #include "numbers/spread.h"
 #include "recordwalk.h"
 
@@ -88,6 +90,7 @@ private slots:
     void equidistantRow();
     void shareAndFractionTexts();
     void rankingByEveryFigureAgainstSorting();
+    void meritAndGeneratorsAgainstSorting();
     void twoThreadsPastOneBlockOfWork();
     void wholeRankingThroughTemporaryFiles_data();
     void wholeRankingThroughTemporaryFiles();
@@ -234,15 +237,18 @@ void TestNumbers::shareAndFractionTexts()
 // The ranking's order by brute force: every candidate's figure computed
 // on its own (no mirror taken for another), sorted, ranked.
 std::vector<numbers::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion, u64 first,
-                                            u64 last)
+                                            u64 last,
+                                            numbers::Generator generator = numbers::Generator::Any,
+                                            int dimensions = 8)
 {
     struct Candidate {
         u64 k;
         Wide num, den; // the figure as a fraction, larger better
     };
     std::vector<Candidate> candidates;
+    const numbers::PeriodFilter period(n, generator);
     for (u64 k = first; k <= last; ++k) {
-        if (std::gcd(n, k) != 1)
+        if (std::gcd(n, k) != 1 || !period.keeps(k))
             continue;
         numbers::Measures m;
         numbers::measure(n, k, m);
@@ -255,6 +261,14 @@ std::vector<numbers::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion,
             candidates.push_back({k, m.gapRatio.den, m.gapRatio.num});
             break;
         case numbers::Criterion::Largest: candidates.push_back({k, 1, largest}); break;
+        case numbers::Criterion::Merit: {
+            // Every dimension in full, with no pruning.
+            u64 merit = numbers::spectralFigure(numbers::spectralNu2(n, k, 2), n, 2);
+            for (int t = 3; t <= dimensions; ++t)
+                merit = std::min(merit, numbers::spectralFigure(numbers::spectralNu2(n, k, t), n, t));
+            candidates.push_back({k, merit, 1});
+            break;
+        }
         }
     }
     const auto compare = [](const Candidate &a, const Candidate &b) {
@@ -311,6 +325,48 @@ void TestNumbers::rankingByEveryFigureAgainstSorting()
                                                      .arg(int(criterion))
                                                      .arg(first)
                                                      .arg(last)
+                                                     .arg(top)
+                                                     .arg(threads)));
+                    }
+                }
+            }
+        }
+    }
+}
+
+void TestNumbers::meritAndGeneratorsAgainstSorting()
+{
+    // The figure of merit, pruned in a top ranking and in full in a whole
+    // one, and every criterion with only the multipliers of the longest
+    // period: as sorting every candidate's figure says.
+    using numbers::Criterion;
+    using numbers::Generator;
+    for (u64 n = 2; n <= 72; ++n) {
+        for (Criterion criterion : {Criterion::Merit, Criterion::Sum, Criterion::Spectral,
+                                    Criterion::Largest}) {
+            for (Generator generator : {Generator::Any, Generator::Mcg, Generator::Lcg}) {
+                if (criterion != Criterion::Merit && generator == Generator::Any)
+                    continue; // rankingByEveryFigureAgainstSorting
+                const int dimensions = criterion == Criterion::Merit ? int(3 + n % 4) : 8;
+                const auto expected = sortedByFigure(n, criterion, 1, n - 1, generator, dimensions);
+                for (u64 top : {u64(1), u64(4), numbers::everyMultiplier}) {
+                    for (unsigned threads : {1u, 2u}) {
+                        numbers::RankingQuery query;
+                        query.n = n;
+                        query.criterion = criterion;
+                        query.generator = generator;
+                        query.dimensions = dimensions;
+                        query.top = top;
+                        query.threads = threads;
+                        const std::vector<numbers::Ranked> head(
+                                expected.begin(),
+                                expected.begin() + std::min<size_t>(top, expected.size()));
+                        if (!sameRanking(numbers::ranking(query), head))
+                            QFAIL(qPrintable(QStringLiteral("N = %1, criterion %2, generator %3, "
+                                                            "top %4, %5 threads")
+                                                     .arg(n)
+                                                     .arg(int(criterion))
+                                                     .arg(int(generator))
                                                      .arg(top)
                                                      .arg(threads)));
                     }

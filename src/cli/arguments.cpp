@@ -88,4 +88,12 @@ Multiplier multiplierOf(const Invocation &call, size_t argument)
     return {cancelled.n, u64(cancelled.k)};
 }
 
+int dimensionsOf(const Invocation &call)
+{
+    if (const auto dimensions = call.value(Option::Dimensions))
+        return int(wholeNumber(*dimensions, "--dimensionen", numbers::minDimension,
+                               numbers::maxDimension));
+    return numbers::maxDimension;
+}
+
 } // namespace cli

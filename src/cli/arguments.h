@@ -34,4 +34,7 @@ struct Multiplier {
 };
 Multiplier multiplierOf(const Invocation &call, size_t argument = 1);
 
+// What --dimensionen asks for: 2 … 8, and 8 without it.
+int dimensionsOf(const Invocation &call);
+
 } // namespace cli

@@ -9,7 +9,7 @@ namespace {
 const OptionDescription options[] = {
     {Option::Top, "top", "T", "[--top T]", "nur die ersten T Plätze"},
     {Option::Order, "nach", "KENNZAHL", "[--nach KENNZAHL]",
-     "die Rangfolge: summe (Vorgabe), spektral, zaremba,\nverhaeltnis oder teilnenner"},
+     "die Rangfolge: summe (Vorgabe), spektral, zaremba,\nverhaeltnis, teilnenner oder guete"},
     {Option::From, "von", "K1", "[--von K1]", "nur Multiplikatoren ab K1"},
     {Option::To, "bis", "K2", "[--bis K2]", "nur Multiplikatoren bis K2"},
     {Option::Standing, "rang", nullptr, "[--rang]",
@@ -17,6 +17,8 @@ const OptionDescription options[] = {
      "von N und ihr bester Wert (N ≤ 2^32)"},
     {Option::Dimensions, "dimensionen", "T", "[--dimensionen T]",
      "der Spektraltest in 2 bis T Dimensionen, T von 2\nbis 8 (Vorgabe 8)"},
+    {Option::Generator, "generator", "ART", "[--generator mcg|lcg]",
+     "nur die Multiplikatoren der längsten Periode: mcg für\nx → k·x mod N, lcg für x → k·x + c mod N"},
     {Option::Step, "schritt", "I", "[--schritt I]", "nur der Schritt I"},
     {Option::Format, "format", "F", "[--format text|csv|json]", "text (Vorgabe), csv oder json"},
     {Option::Spokes, "speichen", nullptr, "[--speichen]", "Speichen statt Stern"},

@@ -27,7 +27,7 @@ struct Failure {
 };
 
 enum class Option {
-    Top, Order, From, To, Standing, Dimensions, Step, Format, Spokes, Output, Scale
+    Top, Order, From, To, Standing, Dimensions, Generator, Step, Format, Spokes, Output, Scale
 };
 
 // An option as the parser, the usage line and the help know it.

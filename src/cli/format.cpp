@@ -15,6 +15,24 @@ size_t displayWidth(std::string_view text)
 
 } // namespace
 
+std::vector<const numbers::FigureEntry *> dimensionColumns(int dimensions, Format format)
+{
+    std::vector<const numbers::FigureEntry *> columns;
+    for (const numbers::FigureEntry *entry : numbers::dimensionFigures(dimensions)) {
+        if (format != Format::Text || entry->inText)
+            columns.push_back(entry);
+    }
+    return columns;
+}
+
+std::string captionOf(const numbers::FigureEntry &entry, int dimensions)
+{
+    static const char *const subscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈"};
+    if (entry.figure == Figure::Merit)
+        return entry.caption + std::string(subscripts[dimensions]);
+    return entry.caption;
+}
+
 Output &Output::operator<<(std::string_view text)
 {
     m_buffer += text;

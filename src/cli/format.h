@@ -38,6 +38,12 @@ private:
 inline constexpr Figure sumFigures[] = {Figure::Sum, Figure::Share, Figure::Fraction,
                                         Figure::Largest};
 
+// The spectral test past two dimensions and the figure of merit M_T, for
+// the columns after every other; text leaves out ν_t².
+std::vector<const numbers::FigureEntry *> dimensionColumns(int dimensions, Format format);
+// A figure's caption in text; the figure of merit names its T: "Gütemaß M₈".
+std::string captionOf(const numbers::FigureEntry &entry, int dimensions);
+
 // "key":value
 std::string jsonMember(std::string_view key, std::string_view value);
 // {"key":value,…} of keys and values in the same order.

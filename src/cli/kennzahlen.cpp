@@ -63,27 +63,6 @@ std::vector<std::string> figureCells(const numbers::Figures &f, Format format)
     return cells;
 }
 
-// The spectral test past two dimensions and the figure of merit, after
-// every other column; text leaves out ν_t².
-std::vector<const numbers::FigureEntry *> dimensionColumns(int dimensions, Format format)
-{
-    std::vector<const numbers::FigureEntry *> columns;
-    for (const numbers::FigureEntry *entry : numbers::dimensionFigures(dimensions)) {
-        if (format != Format::Text || entry->inText)
-            columns.push_back(entry);
-    }
-    return columns;
-}
-
-// "Gütemaß M₈": the figure of merit names its T.
-std::string captionOf(const numbers::FigureEntry &entry, int dimensions)
-{
-    static const char *const subscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈"};
-    if (entry.figure == Figure::Merit)
-        return entry.caption + std::string(subscripts[dimensions]);
-    return entry.caption;
-}
-
 // The rank and best value of each figure that has them, in the machine
 // formats' order: rang_summe, bestwert_summe, rang_anteil, …
 std::vector<std::string> standingCells(const Row &row, Format format)
@@ -154,10 +133,7 @@ void run(const Invocation &call)
     }
     if (standing)
         addStanding(rows, call);
-    const int dimensions = call.isSet(Option::Dimensions)
-            ? int(wholeNumber(*call.value(Option::Dimensions), "T", numbers::minDimension,
-                              numbers::maxDimension))
-            : numbers::maxDimension;
+    const int dimensions = dimensionsOf(call);
     for (Row &row : rows)
         numbers::addDimensions(row.figures, dimensions);
 

@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/progress.h"
+#include "numbers/spectral.h"
 
 namespace cli {
 
@@ -20,9 +21,9 @@ numbers::Criterion criterionNamed(const std::string &name)
 {
     if (const auto criterion = numbers::criterionNamed(name))
         return *criterion;
-    // "summe, spektral, zaremba, verhaeltnis und teilnenner"
+    // "summe, spektral, zaremba, verhaeltnis, teilnenner und guete"
     std::string keys;
-    const auto criteria = std::span(numbers::everyCriterion);
+    const auto criteria = std::span(numbers::commandLineCriteria);
     for (size_t i = 0; i < criteria.size(); ++i) {
         if (i > 0)
             keys += i + 1 == criteria.size() ? " und " : ", ";
@@ -40,6 +41,15 @@ numbers::RankingQuery queryOf(const Invocation &call)
         query.top = u64(wholeNumber(*top, "T", 1, numbers::everyMultiplier));
     if (const auto order = call.value(Option::Order))
         query.criterion = criterionNamed(*order);
+    query.dimensions = dimensionsOf(call);
+    if (const auto generator = call.value(Option::Generator)) {
+        if (*generator == "mcg")
+            query.generator = numbers::Generator::Mcg;
+        else if (*generator == "lcg")
+            query.generator = numbers::Generator::Lcg;
+        else
+            throw UsageError{"--generator muss mcg oder lcg sein, nicht " + quoted(*generator)};
+    }
     query.n = nOf(call);
     const auto from = call.value(Option::From), to = call.value(Option::To);
     if (!from && !to && query.n > maxN)
@@ -66,17 +76,30 @@ void run(const Invocation &call)
         ranking.emplace(query, progress.progress());
     }
     const Wide equidistant = numbers::equidistantSum(n);
+    // Ranked by the figure of merit, its dimensions follow every other
+    // figure.
+    const int dimensions
+            = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0;
     // Rang, k and every figure, as the format writes them.
     const auto cells = [&](const numbers::Ranked &row, Format format) {
-        const numbers::Figures f = numbers::figures(n, row.k, equidistant);
+        numbers::Figures f = numbers::figures(n, row.k, equidistant);
         std::vector<std::string> cells{std::to_string(row.rank), std::to_string(row.k)};
         for (const numbers::FigureEntry &entry : numbers::everyFigure())
             cells.push_back(valueOf(entry.figure, f, format));
+        if (dimensions) {
+            numbers::addDimensions(f, dimensions);
+            for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, format))
+                cells.push_back(valueOf(entry->figure, f, format));
+        }
         return cells;
     };
     std::vector<std::string> keys{"rang", "k"};
     for (const numbers::FigureEntry &entry : numbers::everyFigure())
         keys.emplace_back(entry.key);
+    if (dimensions) {
+        for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Csv))
+            keys.emplace_back(entry->key);
+    }
 
     Output &out = call.out;
     switch (call.format) {
@@ -99,6 +122,10 @@ void run(const Invocation &call)
         std::vector<TextTable::Column> columns{{"Rang"}, {"k"}};
         for (const numbers::FigureEntry &entry : numbers::everyFigure())
             columns.push_back({entry.caption, entry.figure == Figure::Fraction});
+        if (dimensions) {
+            for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Text))
+                columns.push_back({captionOf(*entry, dimensions)});
+        }
         TextTable table(columns);
         ranking->forEach(
                 [&](const numbers::Ranked &row) { table.measure(cells(row, Format::Text)); });
@@ -114,13 +141,18 @@ void run(const Invocation &call)
 
 const Command ranglisteCommand{
     "rangliste", "N", 1, false, Wide(1) << 64,
-    {Option::Top, Option::Order, Option::From, Option::To, Option::Format}, false,
+    {Option::Top, Option::Order, Option::Dimensions, Option::Generator, Option::From, Option::To,
+     Option::Format},
+    false,
     "alle Multiplikatoren von N, der gleichmäßigste zuerst",
     "Ordnet alle zu N teilerfremden Multiplikatoren k nach einer Kennzahl, die\n"
     "beste zuerst; gleiche Werte teilen sich den Rang, bei gleichem Wert kommt\n"
     "das kleinere k zuerst. Vorgabe ist die Summe der Minimalabstände. Dazu\n"
     "jede Kennzahl von k: Anteil, Kettenbruch, größter Teilnenner, Spektraltest,\n"
-    "Zaremba-Index und Lückenverhältnis.\n"
+    "Zaremba-Index und Lückenverhältnis. Nach dem Gütemaß (--nach guete) das\n"
+    "kleinste f_t über 2 bis T Dimensionen; mit --top werden Kandidaten verworfen,\n"
+    "sobald ein f_t unter dem T-ten Platz liegt. --generator behält nur die\n"
+    "Multiplikatoren der längsten Periode.\n"
     "2 ≤ N ≤ " + limitText(maxN) + "; über " + limitText(maxWholeN)
             + " nur mit --top. Mit --von und --bis\n"
     "{N}, wenn dazwischen höchstens " + limitText(maxCandidates) + " Multiplikatoren liegen.\n",

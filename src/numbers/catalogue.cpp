@@ -54,7 +54,9 @@ const FigureEntry catalogue[] = {
     {.figure = Figure::F7, .key = "f7", .caption = "f₇", .dimension = 7},
     {.figure = Figure::F8, .key = "f8", .caption = "f₈", .dimension = 8},
     // Its dimension is T, whichever T was asked for.
-    {.figure = Figure::Merit, .key = "guete", .caption = "Gütemaß M"},
+    {.figure = Figure::Merit, .key = "guete", .caption = "Gütemaß M", .rankedBy = Criterion::Merit,
+     .sortKey = "guete", .choice = "Gütemaß M₈", .first = "das größte Gütemaß zuerst",
+     .largerIsBetter = true},
 };
 
 // The Euclid pass's figures come first in the catalogue.
@@ -101,11 +103,11 @@ const FigureEntry &entryOf(Figure figure)
 
 const FigureEntry &entryOf(Criterion criterion)
 {
-    const auto named = std::find_if(std::begin(catalogue), std::begin(catalogue) + euclidFigures,
+    const auto named = std::find_if(std::begin(catalogue), std::end(catalogue),
                                     [criterion](const FigureEntry &entry) {
                                         return entry.sortKey && entry.rankedBy == criterion;
                                     });
-    if (named == std::begin(catalogue) + euclidFigures)
+    if (named == std::end(catalogue))
         throw std::logic_error("a ranking without its figure");
     return *named;
 }
@@ -119,7 +121,7 @@ Ratio numberOf(const FigureEntry &entry, const Figures &figures)
 
 std::optional<Criterion> criterionNamed(std::string_view sortKey)
 {
-    for (Criterion criterion : everyCriterion) {
+    for (Criterion criterion : commandLineCriteria) {
         if (sortKey == entryOf(criterion).sortKey)
             return criterion;
     }

@@ -20,11 +20,17 @@ enum class Figure {
     Nu3, Nu4, Nu5, Nu6, Nu7, Nu8, F3, F4, F5, F6, F7, F8, Merit
 };
 
-// What a ranking orders by, in the order the tools offer the choices.
-enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest };
+// What a ranking orders by, in the order the tools offer the choices. The
+// figures of the Euclid pass rank every multiplier at the cost of one pass
+// (everyCriterion: the window, standings); the figure of merit M_T takes a
+// lattice reduction per dimension and ranks on the command line.
+enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest, Merit };
 inline constexpr Criterion everyCriterion[] = {Criterion::Sum, Criterion::Spectral,
                                                Criterion::Zaremba, Criterion::GapRatio,
                                                Criterion::Largest};
+inline constexpr Criterion commandLineCriteria[] = {
+        Criterion::Sum,      Criterion::Spectral, Criterion::Zaremba,
+        Criterion::GapRatio, Criterion::Largest,  Criterion::Merit};
 
 // The formats a figure is written in: text for reading, with a decimal
 // comma; CSV and JSON for machines, with a point, never localised.
@@ -44,7 +50,8 @@ struct FigureEntry {
     const char *choice = nullptr;  // the ranking window's choice
     const char *first = nullptr;   // how the ranking window says which comes first
     bool largerIsBetter = true;
-    // The figure's value as the ranking compares it, a fraction num/den.
+    // The figure's value as the ranking compares it, a fraction num/den;
+    // none for the figure of merit, which the ranking computes itself.
     Ratio (*ranked)(const Measures &m) = nullptr;
     // The number behind a figure that does not name its ranking, where it
     // orders otherwise than that ranking's value (the share is rounded).

@@ -5,6 +5,7 @@
 #include "numbers/scan.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 namespace numbers {
@@ -16,8 +17,41 @@ struct Keys {
     Key<Wide> self, mirror;
 };
 
-inline bool keysOf(const RankingQuery &query, const FigureEntry &ranking, u64 k, Keys &keys)
+// The figure of merit M_T = min f_t, as a key. A top ranking passes the
+// worst key it keeps: a multiplier whose f_t for some t already falls below
+// it cannot get in, whatever its higher dimensions, and is dropped there.
+// f₂ comes from the Euclid pass; only what survives it is reduced.
+bool meritKeyOf(const RankingQuery &query, u64 k, const std::optional<Key<Wide>> &bar,
+                Key<Wide> &key)
 {
+    Measures m;
+    if (!measure(query.n, k, m))
+        return false;
+    const auto below = [&bar](u64 figure) {
+        return bar && greater(*bar, Key<Wide>{figure, 1});
+    };
+    u64 merit = spectralTenThousandths(m.nu2, query.n);
+    if (below(merit))
+        return false;
+    for (int t = 3; t <= query.dimensions; ++t) {
+        merit = std::min(merit, spectralFigure(spectralNu2(query.n, k, t), query.n, t));
+        if (below(merit))
+            return false;
+    }
+    key = {merit, 1};
+    return true;
+}
+
+inline bool keysOf(const RankingQuery &query, const FigureEntry &ranking, u64 k,
+                   const std::optional<Key<Wide>> &bar, Keys &keys)
+{
+    if (query.criterion == Criterion::Merit) {
+        // k, its mirror and its inverse share every dimension's figures.
+        if (!meritKeyOf(query, k, bar, keys.self))
+            return false;
+        keys.mirror = keys.self;
+        return true;
+    }
     if (query.criterion == Criterion::Sum) {
         // The sum alone is quicker than every figure: 64 bits below N = 2^32.
         Wide sum;
@@ -48,19 +82,26 @@ inline bool keysOf(const RankingQuery &query, const FigureEntry &ranking, u64 k,
 // k) by the thread that computed it; the offer says whether it was kept. A
 // mirror with the key of its k comes after it in the ranking, so where k
 // was not kept neither is the mirror, and it is not offered.
-template <typename Offer>
+//
+// With a generator, only the multipliers of the longest period are
+// candidates; k and its mirror are judged apart. bar(thread) is the worst
+// key the thread keeps, once it keeps all it may.
+template <typename Offer, typename Bar>
 void scoreCandidates(const RankingQuery &query, unsigned threads, const Progress &progress,
-                     const Offer &offer)
+                     const Offer &offer, const Bar &bar)
 {
     const FigureEntry &ranking = entryOf(query.criterion);
+    const PeriodFilter period(query.n, query.generator);
     const u64 last = query.last ? query.last : u64(query.n - 1);
     forEachCandidate(query.n, query.first, last, threads, progress,
                      [&](unsigned thread, u64 k, bool mirrorToo) {
+                         const bool self = period.keeps(k);
+                         const bool mirror = mirrorToo && period.keeps(u64(query.n - k));
                          Keys keys{};
-                         if (!keysOf(query, ranking, k, keys))
+                         if (!(self || mirror) || !keysOf(query, ranking, k, bar(thread), keys))
                              return;
-                         const bool kept = offer(thread, keys.self, k);
-                         if (mirrorToo && (kept || !equal(keys.self, keys.mirror)))
+                         const bool kept = self && offer(thread, keys.self, k);
+                         if (mirror && (kept || !self || !equal(keys.self, keys.mirror)))
                              offer(thread, keys.mirror, u64(query.n - k));
                      });
 }
@@ -93,6 +134,13 @@ public:
     }
 
     std::vector<WideEntry> &entries() { return m_entries; }
+    // The worst key kept, once as many are kept as may be.
+    std::optional<Key<Wide>> bar() const
+    {
+        if (m_entries.size() < m_limit)
+            return std::nullopt;
+        return m_entries.front().key;
+    }
 
 private:
     u64 m_limit;
@@ -114,9 +162,10 @@ Ranking::Ranking(const RankingQuery &query, const Progress &progress)
     const unsigned threads = threadCount(query.threads);
     if (query.top != everyMultiplier) {
         std::vector<Best> bests(threads, Best(query.top));
-        scoreCandidates(query, threads, progress, [&](unsigned t, const Key<Wide> &key, u64 k) {
-            return bests[t].offer({key, k});
-        });
+        scoreCandidates(
+                query, threads, progress,
+                [&](unsigned t, const Key<Wide> &key, u64 k) { return bests[t].offer({key, k}); },
+                [&](unsigned t) { return bests[t].bar(); });
         std::vector<WideEntry> all;
         for (Best &best : bests)
             all.insert(all.end(), best.entries().begin(), best.entries().end());
@@ -137,6 +186,7 @@ Ranking::Ranking(const RankingQuery &query, const Progress &progress)
     const size_t capacity = std::max<size_t>(1, query.memoryBudget / sizeof(NarrowEntry) / threads);
     const u64 candidates = (query.last ? query.last : u64(query.n - 1)) - query.first + 1;
     std::vector<std::vector<NarrowEntry>> buffers(threads);
+    const auto noBar = [](unsigned) { return std::optional<Key<Wide>>(); };
     scoreCandidates(query, threads, progress, [&](unsigned t, const Key<Wide> &key, u64 k) {
         std::vector<NarrowEntry> &buffer = buffers[t];
         if (buffer.empty())
@@ -145,7 +195,7 @@ Ranking::Ranking(const RankingQuery &query, const Progress &progress)
         if (buffer.size() == capacity)
             m_data->runs.add(buffer, true);
         return true;
-    });
+    }, noBar);
     for (std::vector<NarrowEntry> &buffer : buffers) {
         if (!buffer.empty())
             m_data->runs.add(buffer, false);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "numbers/order.h"
+#include "numbers/period.h"
+#include "numbers/spectral.h"
 
 #include <array>
 #include <functional>
@@ -26,6 +28,10 @@ struct RankingQuery {
     // Without a top the whole ranking is kept, in memory up to a budget and
     // in unnamed temporary files beyond it; it needs N < 2^32.
     u64 top = everyMultiplier;
+    // The figure of merit's dimensions, 2 … 8, when it ranks.
+    int dimensions = maxDimension;
+    // Only the multipliers of the longest period, when asked.
+    Generator generator = Generator::Any;
     unsigned threads = 0; // 0: one per core
     // Bytes of a whole ranking kept in memory before runs go to files.
     size_t memoryBudget = size_t(512) << 20;
