@@ -54,6 +54,8 @@ private slots:
     void ranglisteTopOfALargeN();
     void multiplierIsReducedAsTheWindowDoes();
     void lueckenAgainstSortedPositions();
+    void notationsAreTheSameNumber_data();
+    void notationsAreTheSameNumber();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
@@ -357,6 +359,38 @@ void TestCli::lueckenAgainstSortedPositions()
             }
         }
     }
+}
+
+void TestCli::notationsAreTheSameNumber_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("decimal");
+    QTest::newRow("2^31-1") << "2^31-1" << "2147483647";
+    QTest::newRow("2^64") << "2^64" << "18446744073709551616";
+    QTest::newRow("2^32+15") << "2^32+15" << "4294967311";
+    QTest::newRow("2^64-0x3B") << "2^64-0x3B" << "18446744073709551557";
+    QTest::newRow("hexadecimal, either case") << "0x9e3779B97F4A7C15" << "11400714819323198485";
+    QTest::newRow("2^0+1") << "2^0+1" << "2";
+    QTest::newRow("leading zeros") << "000021" << "21";
+}
+
+void TestCli::notationsAreTheSameNumber()
+{
+    // As N and as K (taken modulo N), every spelling is its decimal value;
+    // the output is decimal whichever was typed.
+    QFETCH(QString, written);
+    QFETCH(QString, decimal);
+    const Run asN = command(QStringList{"summe", written, "1", "--format", "csv"});
+    QCOMPARE(asN.out, command(QStringList{"summe", decimal, "1", "--format", "csv"}).out);
+    QCOMPARE(asN.status, 0);
+    const QString n = QStringLiteral("2305843009213693951"); // the prime 2^61 − 1
+    const Run asK = command(QStringList{"summe", n, written, "--format", "csv"});
+    QCOMPARE(asK.out, command(QStringList{"summe", n, decimal, "--format", "csv"}).out);
+    QCOMPARE(asK.err, QString());
+    // Past the limit, or below 0, they are refused as the digits are.
+    QCOMPARE(command(QStringList{"summe", "2^64+1", "3"}).status, 2);
+    QCOMPARE(command(QStringList{"summe", "2^3-9", "3"}).status, 2);
+    QCOMPARE(command(QStringList{"summe", "2^1000", "3"}).status, 2);
 }
 
 QTEST_MAIN(TestCli)

@@ -4,6 +4,8 @@
 #include "core/input.h"
 #include "numbers/ranking.h"
 
+#include <optional>
+
 namespace cli {
 
 namespace {
@@ -11,16 +13,115 @@ namespace {
 using numbers::u64;
 using numbers::Wide;
 
-bool allDigits(std::string_view text)
+// Past every limit of the commands, where an exact value stops growing.
+constexpr Wide beyond = Wide(1) << 100;
+
+// A number's value, exact up to `beyond`, or modulo `modulus` where one is
+// given (K of any length is taken modulo N as it is read).
+class Reading
 {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+public:
+    explicit Reading(Wide modulus)
+        : m_modulus(modulus)
+    {
+    }
+    Wide value() const { return m_value; }
+
+    void digit(unsigned base, unsigned digit)
+    {
+        if (m_modulus)
+            m_value = (m_value * base + digit) % m_modulus;
+        else
+            m_value = std::min(beyond, m_value * base + digit);
+    }
+    // 2^e, for e up to any size.
+    void powerOfTwo(Wide exponent)
+    {
+        if (m_modulus) {
+            Wide result = 1 % m_modulus, base = 2 % m_modulus;
+            for (; exponent != 0; exponent >>= 1) {
+                if (exponent & 1)
+                    result = result * base % m_modulus;
+                base = base * base % m_modulus;
+            }
+            m_value = result;
+        } else {
+            m_value = exponent >= 100 ? beyond : Wide(1) << u64(exponent);
+        }
+    }
+    // value ± other; false where an exact value would fall below 0.
+    bool add(Wide other, bool subtract)
+    {
+        if (m_modulus) {
+            other %= m_modulus;
+            m_value = subtract ? (m_value + m_modulus - other) % m_modulus
+                               : (m_value + other) % m_modulus;
+            return true;
+        }
+        if (subtract && other > m_value)
+            return m_value == beyond;
+        m_value = subtract ? (m_value == beyond ? beyond : m_value - other)
+                           : std::min(beyond, m_value + other);
+        return true;
+    }
+
+private:
+    Wide m_modulus;
+    Wide m_value = 0;
+};
+
+// Digits in a base; false where there are none or one is not a digit.
+bool readDigits(std::string_view text, unsigned base, Reading &reading)
+{
+    if (text.empty())
+        return false;
+    for (char c : text) {
+        const unsigned digit = c >= '0' && c <= '9' ? unsigned(c - '0')
+                : c >= 'a' && c <= 'f'              ? unsigned(c - 'a' + 10)
+                : c >= 'A' && c <= 'F'              ? unsigned(c - 'A' + 10)
+                                                    : 16;
+        if (digit >= base)
+            return false;
+        reading.digit(base, digit);
+    }
+    return true;
 }
 
-void requireDigits(std::string_view text, const char *name)
+// A plain number: decimal, or hexadecimal after 0x.
+bool readPlain(std::string_view text, Reading &reading)
 {
-    if (!allDigits(text))
-        throw UsageError{std::string(name) + " muss eine ganze Dezimalzahl sein, nicht "
-                         + quoted(text)};
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return readDigits(text.substr(2), 16, reading);
+    return readDigits(text, 10, reading);
+}
+
+// A whole number as the command line takes it: decimal (2147483647),
+// hexadecimal (0x9E3779B97F4A7C15), or a power of two with a correction
+// (2^64, 2^31-1, 2^32+15). No sign, point or exponent.
+std::optional<Wide> readNumber(std::string_view text, Wide modulus)
+{
+    Reading reading(modulus);
+    if (text.substr(0, 2) != "2^")
+        return readPlain(text, reading) ? std::optional(reading.value()) : std::nullopt;
+    const size_t sign = text.find_first_of("+-", 2);
+    Reading exponent(0);
+    if (!readDigits(text.substr(2, sign == std::string_view::npos ? sign : sign - 2), 10,
+                    exponent))
+        return std::nullopt;
+    reading.powerOfTwo(exponent.value());
+    if (sign == std::string_view::npos)
+        return reading.value();
+    Reading correction(modulus);
+    if (!readPlain(text.substr(sign + 1), correction)
+        || !reading.add(correction.value(), text[sign] == '-'))
+        return std::nullopt;
+    return reading.value();
+}
+
+UsageError notANumber(std::string_view name, std::string_view text)
+{
+    return UsageError{std::string(name) + " muss eine ganze Zahl sein (dezimal, 0x… oder "
+                      "2^e±c), nicht " + quoted(text)};
 }
 
 } // namespace
@@ -48,13 +149,10 @@ std::string limitText(Wide limit)
 
 Wide wholeNumber(std::string_view text, const char *name, Wide min, Wide max)
 {
-    requireDigits(text, name);
-    Wide value = 0;
-    for (char digit : text) {
-        value = value * 10 + u64(digit - '0');
-        if (value > max)
-            break;
-    }
+    const std::optional<Wide> read = readNumber(text, 0);
+    if (!read)
+        throw notANumber(name, text);
+    const Wide value = *read;
     if (value < min && max == numbers::everyMultiplier)
         throw UsageError{std::string(name) + " muss mindestens " + numbers::decimal(min)
                          + " sein, nicht " + std::string(text)};
@@ -73,11 +171,10 @@ Multiplier multiplierOf(const Invocation &call, size_t argument)
 {
     const Wide n = nOf(call);
     const std::string &kText = call.arguments[argument];
-    if (!allDigits(kText))
-        throw UsageError{"K muss eine ganze Dezimalzahl sein, nicht " + quoted(kText)};
-    Wide k = 0;
-    for (char digit : kText)
-        k = (k * 10 + u64(digit - '0')) % n;
+    const std::optional<Wide> read = readNumber(kText, n);
+    if (!read)
+        throw notANumber("K", kText);
+    const Wide k = *read;
     if (k == 0)
         throw UsageError{"K darf kein Vielfaches von N sein: dann bliebe jeder Schritt auf "
                          "Position 1"};

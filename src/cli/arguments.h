@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-// Reading the numbers of a command line: whole decimal numbers, no sign, no
-// point, no exponent.
+// Reading the numbers of a command line: whole numbers, decimal,
+// hexadecimal after 0x, or 2^e, 2^e-c, 2^e+c; no sign, point or exponent.
+// Output is always decimal.
 namespace cli {
 
 struct Invocation;

@@ -32,7 +32,8 @@ const char overviewOptions[]
           "  --version       die Version\n"
           "\n"
           "K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird\n"
-          "herausgekürzt. Zahlen sind ganze Dezimalzahlen ohne Vorzeichen.\n";
+          "herausgekürzt. Zahlen sind ganz und ohne Vorzeichen: dezimal,\n"
+          "hexadezimal (0x9E3779B97F4A7C15) oder als 2^e, 2^e-c, 2^e+c (2^31-1).\n";
 
 std::string overview()
 {
