@@ -158,6 +158,10 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("rangliste_guete_lcg_json") << "rangliste 1024 --nach guete --generator lcg --top 3 --format json" << 0;
     QTest::newRow("error_generator") << "rangliste 21 --generator xorshift" << 2;
     QTest::newRow("error_dimensionen") << "kennzahlen 21 8 --dimensionen 9" << 2;
+    QTest::newRow("error_von_without_value") << "rangliste 21 --von" << 2;
+    QTest::newRow("error_top_before_option") << "rangliste 21 --top --format csv" << 2;
+    QTest::newRow("rangliste_range_past_2p32_no_top") << "rangliste 4294967311 --von 5 --bis 12 --format csv" << 0;
+    QTest::newRow("rangliste_empty_range") << "rangliste 22 --von 2 --bis 2" << 0;
     // The worked examples of the manual page and the README.
     QTest::newRow("manual_2p64_golden") << "kennzahlen 18446744073709551616 11400714819323198485" << 0;
     QTest::newRow("manual_luecken") << "luecken 21 8 --schritt 7 --format csv" << 0;
@@ -309,7 +313,9 @@ void TestCli::multiplierIsReducedAsTheWindowDoes()
 {
     const Run divided = command("analyse 21 6 --format csv");
     QCOMPARE(divided.status, 0);
-    QCOMPARE(divided.err, QStringLiteral("Der gemeinsame Teiler 3 wird herausgekürzt\n"));
+    // The window's words, after the program's name, with both pairs.
+    QCOMPARE(divided.err, QStringLiteral("zyklar: Der gemeinsame Teiler 3 wird herausgekürzt: "
+                                         "N = 21, K = 6 wird zu N = 7, K = 2\n"));
     QCOMPARE(divided.out, command("analyse 7 2 --format csv").out);
 
     const QString expected = command("summe 21 8").out;

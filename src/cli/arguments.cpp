@@ -180,8 +180,10 @@ Multiplier multiplierOf(const Invocation &call, size_t argument)
                          "Position 1"};
     const core::Cancelled cancelled = core::cancelDivisor(n, k);
     if (cancelled.divisor != 1)
-        std::fprintf(call.err, "%s\n",
-                     core::divisorMessage(cancelled.divisor).toUtf8().constData());
+        std::fprintf(call.err, "zyklar: %s: N = %s, K = %s wird zu N = %s, K = %s\n",
+                     core::divisorMessage(cancelled.divisor).toUtf8().constData(),
+                     numbers::decimal(n).c_str(), numbers::decimal(k).c_str(),
+                     numbers::decimal(cancelled.n).c_str(), numbers::decimal(cancelled.k).c_str());
     return {cancelled.n, u64(cancelled.k)};
 }
 

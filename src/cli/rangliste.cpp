@@ -16,6 +16,7 @@ using numbers::Wide;
 constexpr Wide maxN = Wide(1) << 32;                 // without --von and --bis
 constexpr Wide maxWholeN = 1'000'000'000;             // without --top
 constexpr u64 maxCandidates = u64(1) << 32;           // in a range of --von and --bis
+constexpr u64 maxKeptRange = 1'000'000;                // kept whole without --top
 
 numbers::Criterion criterionNamed(const std::string &name)
 {
@@ -60,9 +61,15 @@ numbers::RankingQuery queryOf(const Invocation &call)
     if (query.last - query.first >= maxCandidates)
         throw UsageError{"von K1 bis K2 dürfen höchstens " + std::to_string(maxCandidates)
                          + " Multiplikatoren liegen"};
+    // A range small enough to keep needs no top: it is kept whole, as a
+    // top of its size.
+    const u64 range = query.last - query.first + 1;
+    if (query.top == numbers::everyMultiplier && (from || to) && range <= maxKeptRange)
+        query.top = range;
     if (query.top == numbers::everyMultiplier && query.n > maxWholeN)
-        throw UsageError{"für N über " + numbers::decimal(maxWholeN)
-                         + " braucht rangliste --top T"};
+        throw UsageError{"für N über " + numbers::decimal(maxWholeN) + " braucht rangliste --top T"
+                         " oder --von und --bis mit höchstens " + numbers::decimal(maxKeptRange)
+                         + " Multiplikatoren"};
     return query;
 }
 
@@ -75,6 +82,11 @@ void run(const Invocation &call)
         const ProgressLine progress(call.err, "Rangliste für N = " + numbers::decimal(n));
         ranking.emplace(query, progress.progress());
     }
+    if (ranking->size() == 0)
+        std::fprintf(call.err, "zyklar: von %s bis %s liegt kein Multiplikator, der in Frage "
+                               "kommt\n",
+                     numbers::decimal(query.first).c_str(),
+                     numbers::decimal(query.last).c_str());
     const Wide equidistant = numbers::equidistantSum(n);
     // Ranked by the figure of merit, its dimensions follow every other
     // figure.
@@ -154,7 +166,8 @@ const Command ranglisteCommand{
     "sobald ein f_t unter dem T-ten Platz liegt. --generator behält nur die\n"
     "Multiplikatoren der längsten Periode.\n"
     "2 ≤ N ≤ " + limitText(maxN) + "; über " + limitText(maxWholeN)
-            + " nur mit --top. Mit --von und --bis\n"
+            + " nur mit --top, oder mit --von und --bis\nüber höchstens "
+            + numbers::decimal(maxKeptRange) + " Multiplikatoren. Mit --von und --bis\n"
     "{N}, wenn dazwischen höchstens " + limitText(maxCandidates) + " Multiplikatoren liegen.\n",
     run};
 

@@ -105,6 +105,17 @@ Parsed parse(const QStringList &arguments)
                              + " ist keine ganze Dezimalzahl: Zahlen haben kein Vorzeichen"};
     }
 
+    // An option that takes a value, with none after it: at the end, or
+    // before another option (which the parser would take as its value).
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        for (const OptionDescription &described : everyOption()) {
+            if (described.value && arguments[i] == QLatin1String("--") + QLatin1String(described.name)
+                && (i + 1 == arguments.size() || arguments[i + 1].startsWith(u'-')))
+                throw UsageError{std::string("--") + described.name + " braucht einen Wert: --"
+                                 + described.name + ' ' + described.value};
+        }
+    }
+
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
@@ -150,12 +161,13 @@ Parsed parse(const QStringList &arguments)
 
 int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
 {
-    if (parsed.help) {
-        std::fputs((parsed.command ? helpOf(*parsed.command) : overview()).c_str(), out);
-        return exitOk;
-    }
-    if (parsed.version) {
-        std::fputs("zyklar " ZYKLAR_VERSION "\n", out);
+    if (parsed.help || parsed.version) {
+        Output output(out);
+        output << (parsed.version ? std::string("zyklar " ZYKLAR_VERSION "\n")
+                   : parsed.command ? helpOf(*parsed.command)
+                                    : overview());
+        if (!output.finish())
+            throw Failure{"die Hilfe ließ sich nicht vollständig schreiben"};
         return exitOk;
     }
     if (!parsed.command)
