@@ -45,6 +45,9 @@ private slots:
     void fullDiskExitsOne();
     void closedPipeEndsTheRun();
     void progressOnlyOnTheTerminal();
+    void kennzahlenFromStandardInput_data();
+    void kennzahlenFromStandardInput();
+    void helpToAFullDiskExitsOne();
 };
 
 void TestCommandLine::exitStatuses_data()
@@ -95,6 +98,52 @@ void TestCommandLine::closedPipeEndsTheRun()
     QVERIFY(lines[0].startsWith(QStringLiteral("  Rang")));
     QCOMPARE(lines[1], QStringLiteral("141")); // 128 + SIGPIPE
     QCOMPARE(shell.readAllStandardError(), QByteArray());
+}
+
+void TestCommandLine::kennzahlenFromStandardInput_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("text") << "text";
+    QTest::newRow("csv") << "csv";
+    QTest::newRow("json") << "json";
+}
+
+void TestCommandLine::kennzahlenFromStandardInput()
+{
+    // "-" reads the K one a line, blank lines and blanks around them
+    // skipped, CR LF too: the same rows as the K given as arguments.
+    QFETCH(QString, format);
+    QProcess process;
+    process.start(QStringLiteral(ZYKLAR_PROGRAM),
+                  {"kennzahlen", "2^31-1", "-", "--dimensionen", "5", "--format", format});
+    QVERIFY(process.waitForStarted());
+    process.write("16807\n\n  48271 \r\n0x10FF5");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const Run given = zyklar(split("kennzahlen 2147483647 16807 48271 69621 --dimensionen 5 --format ")
+                             << format);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), given.out);
+
+    // Many K: written as they come, far past the argument list.
+    QProcess many;
+    many.start(QStringLiteral("bash"),
+               {"-c", QStringLiteral("seq 1 2 400001 | " ZYKLAR_PROGRAM
+                                     " kennzahlen 2^64 - --dimensionen 2 --format csv | wc -l")});
+    QVERIFY(many.waitForFinished(120000));
+    QCOMPARE(QString::fromUtf8(many.readAllStandardOutput()).trimmed(), QStringLiteral("200002"));
+    // --rang needs every K at once: not from standard input.
+    QCOMPARE(zyklar(split("kennzahlen 21 - --rang")).status, 2);
+}
+
+void TestCommandLine::helpToAFullDiskExitsOne()
+{
+    for (const QString &arguments : {QStringLiteral("--help"), QStringLiteral("--version"),
+                                     QStringLiteral("rangliste --help")}) {
+        const Run full = zyklar(split(arguments), QStringLiteral("/dev/full"));
+        QCOMPARE(full.status, 1);
+        QVERIFY(full.err.startsWith(QStringLiteral("zyklar: ")));
+    }
 }
 
 void TestCommandLine::progressOnlyOnTheTerminal()

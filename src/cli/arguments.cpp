@@ -169,8 +169,12 @@ Wide nOf(const Invocation &call)
 
 Multiplier multiplierOf(const Invocation &call, size_t argument)
 {
+    return multiplierOf(call, std::string_view(call.arguments[argument]));
+}
+
+Multiplier multiplierOf(const Invocation &call, std::string_view kText)
+{
     const Wide n = nOf(call);
-    const std::string &kText = call.arguments[argument];
     const std::optional<Wide> read = readNumber(kText, n);
     if (!read)
         throw notANumber("K", kText);
@@ -182,7 +186,7 @@ Multiplier multiplierOf(const Invocation &call, size_t argument)
     if (cancelled.divisor != 1)
         std::fprintf(call.err, "zyklar: %s: N = %s, K = %s wird zu N = %s, K = %s\n",
                      core::divisorMessage(cancelled.divisor).toUtf8().constData(),
-                     numbers::decimal(n).c_str(), numbers::decimal(k).c_str(),
+                     numbers::decimal(n).c_str(), std::string(kText).c_str(),
                      numbers::decimal(cancelled.n).c_str(), numbers::decimal(cancelled.k).c_str());
     return {cancelled.n, u64(cancelled.k)};
 }

@@ -34,6 +34,8 @@ struct Multiplier {
     numbers::u64 k;
 };
 Multiplier multiplierOf(const Invocation &call, size_t argument = 1);
+// The same for a K given as text (a line of standard input).
+Multiplier multiplierOf(const Invocation &call, std::string_view k);
 
 // What --dimensionen asks for: 2 … 8, and 8 without it.
 int dimensionsOf(const Invocation &call);

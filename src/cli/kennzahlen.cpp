@@ -7,7 +7,9 @@
 #include "cli/progress.h"
 #include "numbers/spectral.h"
 
+#include <cstdio>
 #include <map>
+#include <optional>
 
 namespace cli {
 
@@ -116,8 +118,96 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
         call.out << table.line(line);
 }
 
+// "kennzahlen N -": the K from standard input, one a line, each row written
+// as it is read, so the memory stays the same however many there are. A
+// text table takes its widths from the first thousand rows.
+void runFromInput(const Invocation &call)
+{
+    if (call.isSet(Option::Standing))
+        throw UsageError{"--rang braucht die K als Argumente, nicht von der Standardeingabe"};
+    const int dimensions = dimensionsOf(call);
+    nOf(call); // N is checked before anything is read
+    std::vector<std::string> keys{"n", "k"};
+    for (const numbers::FigureEntry &entry : numbers::everyFigure())
+        keys.emplace_back(entry.key);
+    for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Csv))
+        keys.emplace_back(entry->key);
+    // Per N after a common divisor is cancelled: at most the divisors of N.
+    std::map<Wide, Wide> equidistant;
+    const auto cells = [&](std::string_view k, Format format) {
+        const Multiplier m = multiplierOf(call, k);
+        auto [sum, fresh] = equidistant.try_emplace(m.n);
+        if (fresh)
+            sum->second = numbers::equidistantSum(m.n);
+        numbers::Figures f = numbers::figures(m.n, m.k, sum->second);
+        numbers::addDimensions(f, dimensions);
+        std::vector<std::string> row = figureCells(f, format);
+        for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, format))
+            row.push_back(valueOf(entry->figure, f, format));
+        return row;
+    };
+
+    std::optional<JsonArray> objects;
+    std::optional<TextTable> table;
+    std::vector<std::vector<std::string>> first; // a text table's measure
+    const auto startTable = [&] {
+        std::vector<TextTable::Column> columns{{"N"}, {"k"}};
+        for (const numbers::FigureEntry &entry : numbers::everyFigure())
+            columns.push_back({entry.caption, entry.figure == Figure::Fraction});
+        for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Text))
+            columns.push_back({captionOf(*entry, dimensions)});
+        table.emplace(columns);
+        for (const auto &row : first)
+            table->measure(row);
+        call.out << table->header();
+        for (const auto &row : first)
+            call.out << table->line(row);
+        first.clear();
+    };
+    if (call.format == Format::Csv)
+        call.out << csvLine(keys);
+    if (call.format == Format::Json)
+        objects.emplace(call.out);
+    std::string line;
+    for (int c; (c = std::getc(stdin)) != EOF || !line.empty();) {
+        if (c != EOF && c != '\n') {
+            line += char(c);
+            continue;
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const size_t start = line.find_first_not_of(" \t");
+        if (start != std::string::npos) {
+            const std::string k = line.substr(start, line.find_last_not_of(" \t") - start + 1);
+            switch (call.format) {
+            case Format::Csv: call.out << csvLine(cells(k, Format::Csv)); break;
+            case Format::Json: objects->add(jsonObject(keys, cells(k, Format::Json))); break;
+            case Format::Text:
+                if (table)
+                    call.out << table->line(cells(k, Format::Text));
+                else if (first.push_back(cells(k, Format::Text)); first.size() == 1000)
+                    startTable();
+                break;
+            }
+        }
+        line.clear();
+        if (c == EOF)
+            break;
+    }
+    if (call.format == Format::Text && !table)
+        startTable();
+    if (objects) {
+        objects->close();
+        call.out << '\n';
+    }
+}
+
 void run(const Invocation &call)
 {
+    if (call.arguments.size() == 2 && call.arguments[1] == "-") {
+        runFromInput(call);
+        return;
+    }
     const bool standing = call.isSet(Option::Standing);
     if (standing && nOf(call) > maxStandingN)
         throw UsageError{"--rang braucht N ≤ " + numbers::decimal(maxStandingN) + ", nicht "
@@ -190,7 +280,8 @@ const Command kennzahlenCommand{
     "sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index\n"
     "und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen\n"
     "(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.\n"
-    "{N}.\n",
+    "Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,\n"
+    "und jede Zeile wird geschrieben, sobald sie gelesen ist. {N}.\n",
     run};
 
 } // namespace cli
