@@ -6,10 +6,14 @@
 //   Euclidean algorithm run once over every k < N on one core (counter
 //   vs_euclid; the goal is at most 1.5 by the sum, at most 0.5 with every
 //   figure), and with every figure against the sum alone (counter vs_sum;
-//   the goal is at most 1.5).
+//   the goal is at most 1.5);
+// - a pruned ranking by the figure of merit M₈ over consecutive k near
+//   2^64/φ, per candidate against one Euclid pass (measure) per candidate
+//   (counter vs_euclid_pass), and the exact ν_t² of one dimension.
 
 #include "numbers/figures.h"
 #include "numbers/ranking.h"
+#include "numbers/spectral.h"
 
 #include <benchmark/benchmark.h>
 
@@ -112,11 +116,56 @@ void rankingTop10(benchmark::State &state)
         state.counters["vs_sum"] = each / sumAlone;
 }
 
+constexpr u64 meritCandidates = 4000;
+constexpr u64 meritFirst = 11400714819323198485ull;
+
+// One Euclid pass, every figure of it, for each of the candidates.
+double euclidPasses()
+{
+    return seconds([] {
+        for (u64 k = meritFirst; k < meritFirst + meritCandidates; ++k) {
+            numbers::Measures m;
+            benchmark::DoNotOptimize(numbers::measure(numbers::Wide(1) << 64, k, m));
+        }
+    });
+}
+
+void meritRankingAt2To64(benchmark::State &state)
+{
+    double floor = 1e300;
+    for (int i = 0; i < 3; ++i)
+        floor = std::min(floor, euclidPasses());
+    numbers::RankingQuery query;
+    query.n = numbers::Wide(1) << 64;
+    query.criterion = numbers::Criterion::Merit;
+    query.first = meritFirst;
+    query.last = meritFirst + meritCandidates - 1;
+    query.top = 10;
+    double total = 0;
+    for (auto _ : state)
+        total += seconds([&query] { benchmark::DoNotOptimize(numbers::ranking(query)); });
+    const double each = total / double(state.iterations());
+    state.counters["per_candidate_us"] = each / meritCandidates * 1e6;
+    state.counters["vs_euclid_pass"] = each / floor;
+}
+
+void spectralNu2At2To64(benchmark::State &state)
+{
+    const int t = int(state.range(0));
+    u64 k = meritFirst;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(numbers::spectralNu2(numbers::Wide(1) << 64, k, t));
+        k += 2;
+    }
+}
+
 } // namespace
 
 BENCHMARK(sumNear1e18)->Unit(benchmark::kNanosecond);
 BENCHMARK(equidistantSum1e18)->Unit(benchmark::kMillisecond);
 BENCHMARK(euclidFloor)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(figuresAt2To64)->Unit(benchmark::kNanosecond);
+BENCHMARK(meritRankingAt2To64)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(spectralNu2At2To64)->ArgName("t")->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
 BENCHMARK(rankingTop10)->ArgName("every_figure")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
         ->UseRealTime()->Iterations(3);
