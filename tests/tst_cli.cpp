@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
@@ -54,6 +55,8 @@ private slots:
     void ranglisteTopOfALargeN();
     void multiplierIsReducedAsTheWindowDoes();
     void lueckenAgainstSortedPositions();
+    void partsMergeIntoTheWhole_data();
+    void partsMergeIntoTheWhole();
     void notationsAreTheSameNumber_data();
     void notationsAreTheSameNumber();
 
@@ -365,6 +368,57 @@ void TestCli::lueckenAgainstSortedPositions()
             }
         }
     }
+}
+
+void TestCli::partsMergeIntoTheWhole_data()
+{
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<int>("parts");
+    QTest::newRow("1000 by the sum, top 7, 3 parts") << "1000" << "--top 7" << 3;
+    QTest::newRow("997 by the spectral test, 5 parts") << "997" << "--nach spektral --top 12" << 5;
+    QTest::newRow("2^16 by the largest quotient") << "2^16" << "--nach teilnenner --top 9" << 4;
+    QTest::newRow("4096 by the gap ratio, ties") << "4096" << "--nach verhaeltnis --top 20" << 6;
+    QTest::newRow("2^31-1 by M_4, mcg, a range") << "2^31-1"
+            << "--von 1 --bis 3000 --nach guete --dimensionen 4 --generator mcg --top 5" << 3;
+    QTest::newRow("more parts than rows") << "30" << "--top 3" << 7;
+}
+
+void TestCli::partsMergeIntoTheWhole()
+{
+    // "rangliste --teil I/P" for every part, merged: byte for byte what one
+    // run over every candidate writes.
+    QFETCH(QString, n);
+    QFETCH(QString, options);
+    QFETCH(int, parts);
+    const QStringList common = options.split(u' ') << "--format" << "csv";
+    const Run whole = command(QStringList{"rangliste", n} << common);
+    QCOMPARE(whole.status, 0);
+    QTemporaryDir folder;
+    QStringList files;
+    for (int i = 1; i <= parts; ++i) {
+        const Run part = command(QStringList{"rangliste", n, "--teil",
+                                             QStringLiteral("%1/%2").arg(i).arg(parts)}
+                                 << common);
+        QCOMPARE(part.status, 0);
+        files << folder.filePath(QStringLiteral("teil%1.csv").arg(i));
+        QFile file(files.back());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(part.out.toUtf8());
+    }
+    QStringList merge{"zusammenfuehren", n};
+    merge << files;
+    // --generator and --von/--bis belong to the parts; the order to both.
+    for (const QString &option : {QStringLiteral("--nach"), QStringLiteral("--dimensionen"),
+                                  QStringLiteral("--top")}) {
+        const qsizetype at = common.indexOf(option);
+        if (at >= 0)
+            merge << option << common[at + 1];
+    }
+    merge << "--format" << "csv";
+    const Run merged = command(merge);
+    QCOMPARE(merged.err, QString());
+    QCOMPARE(merged.out, whole.out);
 }
 
 void TestCli::notationsAreTheSameNumber_data()

@@ -27,7 +27,8 @@ struct Failure {
 };
 
 enum class Option {
-    Top, Order, From, To, Standing, Dimensions, Generator, Step, Format, Spokes, Output, Scale
+    Top, Order, From, To, Part, Standing, Dimensions, Generator, Step, Format, Spokes, Output,
+    Scale
 };
 
 // An option as the parser, the usage line and the help know it.
@@ -75,7 +76,7 @@ struct Invocation {
 
 // The commands, in the order the overview lists them.
 extern const Command analyseCommand, ranglisteCommand, summeCommand, kennzahlenCommand,
-        lueckenCommand, bildCommand;
+        lueckenCommand, bildCommand, zusammenfuehrenCommand;
 std::span<const Command *const> everyCommand();
 
 } // namespace cli

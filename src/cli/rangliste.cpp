@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/progress.h"
+#include "cli/rangliste.h"
 #include "numbers/spectral.h"
 
 namespace cli {
@@ -37,21 +38,7 @@ numbers::Criterion criterionNamed(const std::string &name)
 // 2^64 for a range of at most 2^32 multipliers; N above 10^9 only with a top.
 numbers::RankingQuery queryOf(const Invocation &call)
 {
-    numbers::RankingQuery query;
-    if (const auto top = call.value(Option::Top))
-        query.top = u64(wholeNumber(*top, "T", 1, numbers::everyMultiplier));
-    if (const auto order = call.value(Option::Order))
-        query.criterion = criterionNamed(*order);
-    query.dimensions = dimensionsOf(call);
-    if (const auto generator = call.value(Option::Generator)) {
-        if (*generator == "mcg")
-            query.generator = numbers::Generator::Mcg;
-        else if (*generator == "lcg")
-            query.generator = numbers::Generator::Lcg;
-        else
-            throw UsageError{"--generator muss mcg oder lcg sein, nicht " + quoted(*generator)};
-    }
-    query.n = nOf(call);
+    numbers::RankingQuery query = rankingOrderOf(call, nOf(call));
     const auto from = call.value(Option::From), to = call.value(Option::To);
     if (!from && !to && query.n > maxN)
         throw UsageError{"N muss ohne --von und --bis zwischen 2 und " + numbers::decimal(maxN)
@@ -61,10 +48,31 @@ numbers::RankingQuery queryOf(const Invocation &call)
     if (query.last - query.first >= maxCandidates)
         throw UsageError{"von K1 bis K2 dürfen höchstens " + std::to_string(maxCandidates)
                          + " Multiplikatoren liegen"};
+    // One of P equal parts of the candidates, for rankings spread over
+    // machines: contiguous stretches of k, whose rankings merge into the
+    // whole one (zusammenfuehren).
+    if (const auto part = call.value(Option::Part)) {
+        const size_t slash = part->find('/');
+        const Wide parts = slash == std::string::npos
+                ? 0
+                : wholeNumber(std::string_view(*part).substr(slash + 1), "--teil", 1,
+                              numbers::everyMultiplier);
+        if (slash == std::string::npos)
+            throw UsageError{"--teil braucht I/P, etwa 2/8, nicht " + quoted(*part)};
+        const Wide index = wholeNumber(std::string_view(*part).substr(0, slash), "--teil", 1, parts);
+        const Wide count = Wide(query.last) - query.first + 1;
+        const Wide from = query.first + count * (index - 1) / parts;
+        const Wide to = query.first + count * index / parts; // one past
+        if (from == to)
+            throw UsageError{"--teil " + *part + ": so viele Teile hat der Bereich nicht"};
+        query.first = u64(from);
+        query.last = u64(to - 1);
+    }
     // A range small enough to keep needs no top: it is kept whole, as a
     // top of its size.
     const u64 range = query.last - query.first + 1;
-    if (query.top == numbers::everyMultiplier && (from || to) && range <= maxKeptRange)
+    if (query.top == numbers::everyMultiplier && (from || to || call.isSet(Option::Part))
+        && range <= maxKeptRange)
         query.top = range;
     if (query.top == numbers::everyMultiplier && query.n > maxWholeN)
         throw UsageError{"für N über " + numbers::decimal(maxWholeN) + " braucht rangliste --top T"
@@ -87,6 +95,38 @@ void run(const Invocation &call)
                                "kommt\n",
                      numbers::decimal(query.first).c_str(),
                      numbers::decimal(query.last).c_str());
+    writeRanking(call, query, [&](const auto &visit) { ranking->forEach(visit); });
+}
+
+} // namespace
+
+numbers::RankingQuery rankingOrderOf(const Invocation &call, Wide n)
+{
+    numbers::RankingQuery query;
+    query.n = n;
+    if (const auto top = call.value(Option::Top))
+        query.top = u64(wholeNumber(*top, "T", 1, numbers::everyMultiplier));
+    if (const auto order = call.value(Option::Order))
+        query.criterion = criterionNamed(*order);
+    query.dimensions = dimensionsOf(call);
+    if (const auto generator = call.value(Option::Generator)) {
+        if (*generator == "mcg")
+            query.generator = numbers::Generator::Mcg;
+        else if (*generator == "lcg")
+            query.generator = numbers::Generator::Lcg;
+        else
+            throw UsageError{"--generator muss mcg oder lcg sein, nicht " + quoted(*generator)};
+    }
+    return query;
+}
+
+// Rang, k and every figure of each ranked multiplier, as the format writes
+// them; ranked by the figure of merit, its dimensions after the others.
+void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
+                  const std::function<void(const std::function<void(const numbers::Ranked &)> &)>
+                          &forEach)
+{
+    const Wide n = query.n;
     const Wide equidistant = numbers::equidistantSum(n);
     // Ranked by the figure of merit, its dimensions follow every other
     // figure.
@@ -117,12 +157,12 @@ void run(const Invocation &call)
     switch (call.format) {
     case Format::Csv:
         out << csvLine(keys);
-        ranking->forEach(
+        forEach(
                 [&](const numbers::Ranked &row) { out << csvLine(cells(row, Format::Csv)); });
         break;
     case Format::Json: {
         JsonArray rows(out);
-        ranking->forEach([&](const numbers::Ranked &row) {
+        forEach([&](const numbers::Ranked &row) {
             rows.add(jsonObject(keys, cells(row, Format::Json)));
         });
         rows.close();
@@ -139,22 +179,21 @@ void run(const Invocation &call)
                 columns.push_back({captionOf(*entry, dimensions)});
         }
         TextTable table(columns);
-        ranking->forEach(
+        forEach(
                 [&](const numbers::Ranked &row) { table.measure(cells(row, Format::Text)); });
         out << table.header();
-        ranking->forEach(
+        forEach(
                 [&](const numbers::Ranked &row) { out << table.line(cells(row, Format::Text)); });
         break;
     }
     }
 }
 
-} // namespace
 
 const Command ranglisteCommand{
     "rangliste", "N", 1, false, Wide(1) << 64,
     {Option::Top, Option::Order, Option::Dimensions, Option::Generator, Option::From, Option::To,
-     Option::Format},
+     Option::Part, Option::Format},
     false,
     "alle Multiplikatoren von N, der gleichmäßigste zuerst",
     "Ordnet alle zu N teilerfremden Multiplikatoren k nach einer Kennzahl, die\n"
@@ -164,7 +203,8 @@ const Command ranglisteCommand{
     "Zaremba-Index und Lückenverhältnis. Nach dem Gütemaß (--nach guete) das\n"
     "kleinste f_t über 2 bis T Dimensionen; mit --top werden Kandidaten verworfen,\n"
     "sobald ein f_t unter dem T-ten Platz liegt. --generator behält nur die\n"
-    "Multiplikatoren der längsten Periode.\n"
+    "Multiplikatoren der längsten Periode. --teil I/P rangiert nur den I-ten von\n"
+    "P gleichen Teilen; zusammenfuehren fügt die Teile zur ganzen Rangliste.\n"
     "2 ≤ N ≤ " + limitText(maxN) + "; über " + limitText(maxWholeN)
             + " nur mit --top, oder mit --von und --bis\nüber höchstens "
             + numbers::decimal(maxKeptRange) + " Multiplikatoren. Mit --von und --bis\n"

@@ -25,6 +25,7 @@ const char overviewOptions[]
           "  --dimensionen T bei kennzahlen und rangliste: der Spektraltest in 2 bis T\n"
           "                  Dimensionen\n"
           "  --generator ART bei rangliste: nur die Multiplikatoren der längsten Periode\n"
+          "  --teil I/P      bei rangliste: nur der I-te von P gleichen Teilen\n"
           "  --schritt I     bei luecken: nur der Schritt I\n"
           "  --speichen, --ausgabe DATEI, --skala S\n"
           "                  bei bild: Speichen statt Stern, die Datei, ihre Größe\n"

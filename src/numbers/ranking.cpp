@@ -221,6 +221,28 @@ void Ranking::forEach(const std::function<void(const Ranked &)> &visit) const
     m_data->runs.merge([&](const NarrowEntry &entry) { visit(ranks.next(entry)); });
 }
 
+std::vector<Ranked> rankingOf(const RankingQuery &query, std::vector<u64> multipliers)
+{
+    std::sort(multipliers.begin(), multipliers.end());
+    multipliers.erase(std::unique(multipliers.begin(), multipliers.end()), multipliers.end());
+    const FigureEntry &ranking = entryOf(query.criterion);
+    std::vector<WideEntry> entries;
+    for (u64 k : multipliers) {
+        // Each as its own: the key a ranking gives k itself, not its mirror.
+        Keys keys{};
+        if (keysOf(query, ranking, k, std::nullopt, keys))
+            entries.push_back({keys.self, k});
+    }
+    const size_t kept = size_t(std::min<u64>(query.top, entries.size()));
+    std::partial_sort(entries.begin(), entries.begin() + ptrdiff_t(kept), entries.end(),
+                      better<WideEntry>);
+    Ranks<WideEntry> ranks;
+    std::vector<Ranked> rows;
+    for (size_t i = 0; i < kept; ++i)
+        rows.push_back(ranks.next(entries[i]));
+    return rows;
+}
+
 std::vector<Ranked> ranking(const RankingQuery &query, const Progress &progress)
 {
     const Ranking ranked(query, progress);

@@ -67,6 +67,11 @@ private:
 // The whole ranking, or its top, as a list.
 std::vector<Ranked> ranking(const RankingQuery &query, const Progress &progress = {});
 
+// Given multipliers of the query's N (each coprime to N) in the ranking's
+// order, ranked among themselves, the first `top` of them: how the parts
+// of a ranking split across machines are merged into the ranking of all.
+std::vector<Ranked> rankingOf(const RankingQuery &query, std::vector<u64> multipliers);
+
 // How given multipliers of N stand among every multiplier of N, figure by
 // figure: each one's competition rank by every criterion (indexed by
 // Criterion), and the best values that any multiplier of N reaches. One pass

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/command.h"
+#include "numbers/ranking.h"
+
+#include <functional>
+
+// What rangliste and zusammenfuehren share: reading the ranking a command
+// asks for, and writing ranked rows with every figure.
+namespace cli {
+
+// The criterion, dimensions and generator of --nach, --dimensionen and
+// --generator, for N.
+numbers::RankingQuery rankingOrderOf(const Invocation &call, numbers::Wide n);
+
+void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
+                  const std::function<void(const std::function<void(const numbers::Ranked &)> &)>
+                          &forEach);
+
+} // namespace cli
