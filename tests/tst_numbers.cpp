@@ -293,6 +293,14 @@ bool sameRanking(const std::vector<numbers::Ranked> &a, const std::vector<number
     });
 }
 
+// Whether the engine's ranking is the first `top` of the sorted one.
+bool ranksAsSorted(const numbers::RankingQuery &query, const std::vector<numbers::Ranked> &sorted)
+{
+    const std::vector<numbers::Ranked> head(
+            sorted.begin(), sorted.begin() + std::min<size_t>(query.top, sorted.size()));
+    return sameRanking(numbers::ranking(query), head);
+}
+
 void TestNumbers::rankingByEveryFigureAgainstSorting()
 {
     // Every figure, the whole ranking or its top, one thread or two, the
@@ -314,11 +322,7 @@ void TestNumbers::rankingByEveryFigureAgainstSorting()
                         query.last = last;
                         query.top = top;
                         query.threads = threads;
-                        const auto ranked = numbers::ranking(query);
-                        const std::vector<numbers::Ranked> head(
-                                expected.begin(),
-                                expected.begin() + std::min<size_t>(top, expected.size()));
-                        if (!sameRanking(ranked, head))
+                        if (!ranksAsSorted(query, expected))
                             QFAIL(qPrintable(QStringLiteral("N = %1, criterion %2, k %3 … %4, "
                                                             "top %5, %6 threads")
                                                      .arg(n)
@@ -358,10 +362,7 @@ void TestNumbers::meritAndGeneratorsAgainstSorting()
                         query.dimensions = dimensions;
                         query.top = top;
                         query.threads = threads;
-                        const std::vector<numbers::Ranked> head(
-                                expected.begin(),
-                                expected.begin() + std::min<size_t>(top, expected.size()));
-                        if (!sameRanking(numbers::ranking(query), head))
+                        if (!ranksAsSorted(query, expected))
                             QFAIL(qPrintable(QStringLiteral("N = %1, criterion %2, generator %3, "
                                                             "top %4, %5 threads")
                                                      .arg(n)
