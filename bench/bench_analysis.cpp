@@ -6,9 +6,14 @@
 // windows beside the main one closed (0), the ranking open (1), and the
 // ranking and "Drei Abstände" open (2). The counter vs_closed is the ratio
 // to the closed ones measured in the same run; the goal is at most 1.5.
+// And one picture of "Drei Abstände" at the last step of N = 100000, as
+// the circle (0) and as the sunflower (1), against a full repaint of the
+// main window (counter vs_repaint).
 
 #include "formcontrols.h"
 #include "app/application.h"
+#include "gaps/gapcircle.h"
+#include "gaps/threegapswindow.h"
 #include "ranking/rankingwindow.h"
 #include "app/form1.h"
 #include "platform/messagebox.h"
@@ -17,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPainter>
 
 #include <chrono>
 
@@ -101,7 +107,30 @@ void nScrollEventAt200(benchmark::State &state)
         state.counters["vs_closed"] = total / double(state.iterations()) / closed;
 }
 
+void gapsPictureAt100000(benchmark::State &state)
+{
+    const auto form = shownWindow();
+    const double floor = fullRepaint(*form);
+    ThreeGapsWindow gaps;
+    gaps.resize(900, 680);
+    gaps.show();
+    gaps.showAnalysed(100000, 61803);
+    gaps.setStep(99999);
+    gaps.circle().setView(state.range(0) ? GapCircle::View::Sunflower : GapCircle::View::Circle);
+    QImage image(gaps.circle().size(), QImage::Format_RGB32);
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        QPainter painter(&image);
+        gaps.circle().paint(painter, image.size());
+        painter.end();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    state.counters["vs_repaint"] = total / double(state.iterations()) / floor;
+}
+
 } // namespace
 
+BENCHMARK(gapsPictureAt100000)->ArgName("sunflower")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(analysisAt200)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(nScrollEventAt200)->ArgName("open")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -169,12 +169,27 @@ void GapCircle::paintCircle(QPainter &painter, QSizeF size) const
         painter.drawArc(ringAt(r), int(std::lround(16 * start)), int(std::lround(16 * span)));
     };
 
-    // The arcs, thick and without caps, so they meet at the markers.
+    // The arcs, thick and without caps, so they meet at the markers. Arcs of
+    // one colour in a row are drawn as one, and an arc shorter than a pixel
+    // joins the one before it: at N = 100000 a picture is a few thousand
+    // strokes, not a hundred thousand.
     const std::vector<GapArc> arcs = gapArcs(m_n, m_k, m_step);
+    std::optional<GapArc> run;
+    const auto drawRun = [&] {
+        painter.setPen(QPen(run->colour, ring.arcWidth, Qt::SolidLine, Qt::FlatCap));
+        drawArc(ring.radius, run->from, run->length);
+    };
     for (const GapArc &arc : arcs) {
-        painter.setPen(QPen(arc.colour, ring.arcWidth, Qt::SolidLine, Qt::FlatCap));
-        drawArc(ring.radius, arc.from, arc.length);
+        if (run && (arc.colour == run->colour || arc.length * ring.spacing < 1)) {
+            run->length += arc.length;
+            continue;
+        }
+        if (run)
+            drawRun();
+        run = arc;
     }
+    if (run)
+        drawRun();
 
     // Every position a small mark just outside while they stand apart,
     // numbered while there is room; a small N has the gaps' lengths on
@@ -206,26 +221,29 @@ void GapCircle::paintCircle(QPainter &painter, QSizeF size) const
         }
     }
 
-    // The occupied positions: white dots no wider than a third of the
-    // spacing, or radial ticks where that is too small for a dot.
-    numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
-    std::vector<int> occupied{0};
-    for (int i = 1; i <= m_step; ++i) {
-        steps.advance();
-        occupied.push_back(int(steps.position()));
-    }
+    // The occupied positions, the starts of the arcs: white dots no wider
+    // than a third of the spacing, or radial ticks where that is too small
+    // for a dot, one a pixel at most.
     const double inner = ring.radius - ring.arcWidth / 2, outer = ring.radius + ring.arcWidth / 2;
     if (ring.ticks) {
         painter.setPen(QPen(markerColour, 1, Qt::SolidLine, Qt::FlatCap));
-        for (int p : occupied)
-            painter.drawLine(point(p, inner - 2), point(p, outer + 2));
+        double drawn = -1;
+        for (const GapArc &arc : arcs) {
+            if (drawn >= 0 && (arc.from - drawn) * ring.spacing < 1)
+                continue;
+            painter.drawLine(point(arc.from, inner - 2), point(arc.from, outer + 2));
+            drawn = arc.from;
+        }
     } else {
         painter.setPen(QPen(markerColour, std::min(1.5, ring.markerReach / 3)));
         painter.setBrush(Qt::white);
-        for (int p : occupied)
-            painter.drawEllipse(point(p, ring.radius), ring.markerReach, ring.markerReach);
+        for (const GapArc &arc : arcs)
+            painter.drawEllipse(point(arc.from, ring.radius), ring.markerReach, ring.markerReach);
         painter.setBrush(Qt::NoBrush);
     }
+    numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
+    for (int i = 1; i <= m_step; ++i)
+        steps.advance();
 
     // The newest position, and the gap it split into its two distances:
     // a bracket outside the ring from one neighbour to the other, and a
@@ -245,8 +263,30 @@ void GapCircle::paintSunflower(QPainter &painter, QSizeF size) const
     const double radius = 0.45 * std::min(size.width(), size.height());
     const auto place = [&](int i) { return centre + radius * seedPoint(m_n, m_k, i, m_step); };
 
-    // One spiral of each family through the outermost seed: every q-th
-    // seed back to the centre.
+    // The seeds, sized to the spacing at the rim; seeds of a pixel or two as
+    // points in one stroke, a dense head as single pixels, so its texture
+    // shows.
+    const double spacing = 0.3 * radius / std::sqrt(double(std::max(m_step, 1)));
+    const double dot = std::clamp(spacing, 1.0, 9.0);
+    if (dot < 1.5) {
+        QPolygonF seeds;
+        seeds.reserve(m_step);
+        for (int i = 0; i < m_step; ++i)
+            seeds << place(i);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(markerColour, spacing < 0.75 ? 1 : 2, Qt::SolidLine, Qt::SquareCap));
+        painter.drawPoints(seeds);
+        painter.restore();
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(markerColour);
+    for (int i = 0; dot >= 1.5 && i < m_step; ++i)
+        painter.drawEllipse(place(i), dot, dot);
+    painter.setBrush(Qt::NoBrush);
+
+    // Over them, lightly, one spiral of each family through the outermost
+    // seed: every q-th seed back to the centre.
     const Parastichies families = parastichies(m_n, m_k, m_step);
     int colour = 0;
     for (const std::optional<int> &q : {families.first, families.second}) {
@@ -260,12 +300,8 @@ void GapCircle::paintSunflower(QPainter &painter, QSizeF size) const
         painter.drawPath(spiral);
     }
 
-    // The seeds, sized to the spacing at the rim, the newest in red.
-    const double dot = std::clamp(0.3 * radius / std::sqrt(double(std::max(m_step, 1))), 1.0, 9.0);
+    // The newest seed in red.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(markerColour);
-    for (int i = 0; i < m_step; ++i)
-        painter.drawEllipse(place(i), dot, dot);
     painter.setBrush(gapcolours::newest);
     painter.drawEllipse(place(m_step), 1.4 * dot, 1.4 * dot);
     painter.setBrush(Qt::NoBrush);
