@@ -118,6 +118,7 @@ private slots:
     void playerReachesTheLastStepAndStops();
     void keyboardAlone();
     void followsAnalysesOnly();
+    void opensAtTheAnalysisNotTheScrollBars();
     void ownInputAndGoldenMultipliers_data();
     void ownInputAndGoldenMultipliers();
     void savesItsCircle();
@@ -308,6 +309,27 @@ void TestGaps::followsAnalysesOnly()
     emit form->rankingWindow()->multiplierChosen(50, 21);
     QCOMPARE(gaps->n(), 50);
     QCOMPARE(gaps->k(), 21);
+}
+
+void TestGaps::opensAtTheAnalysisNotTheScrollBars()
+{
+    // N moved below k by its scroll bar after the analysis: the window
+    // opens at the pair analysed, and any pair it is handed is one that
+    // occupies every position, so every ratio is finite.
+    const auto form = startZyklar();
+    analyse(*form, 40, 9);
+    ui::HScroll1(*form)->setValue(5);
+    ThreeGapsWindow *gaps = openGaps(*form);
+    QCOMPARE(gaps->n(), 40);
+    QCOMPARE(gaps->k(), 9);
+    for (const auto &[n, k] : {std::pair{5, 8}, {12, 12}, {12, 8}, {1, 1}, {7, 0}}) {
+        gaps->showAnalysed(n, k);
+        QVERIFY(gaps->n() >= 2 && gaps->k() >= 1 && gaps->k() < gaps->n());
+        QCOMPARE(std::gcd(gaps->n(), gaps->k()), 1);
+        for (double ratio : gaps->plot().ratios())
+            QVERIFY(std::isfinite(ratio) && ratio >= 1);
+        gaps->plot().grab(); // paints, and ends
+    }
 }
 
 void TestGaps::ownInputAndGoldenMultipliers_data()

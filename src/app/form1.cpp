@@ -183,6 +183,9 @@ void Form1::Command2_Click()
 // a row chosen in the ranking.
 void Form1::analysisDone(bool completed, bool chosen)
 {
+    // The pair analysed, which the scroll bars do not move.
+    m_analysedN = m_selection.n;
+    m_analysedK = m_selection.k;
     if (completed) {
         m_completedN = m_selection.n;
         m_completedK = m_selection.k;
@@ -219,10 +222,11 @@ void Form1::cmdDreiAbstaende_Click()
         });
     }
     // Before the first analysis N and k are still unset.
-    if (m_selection.k > 0)
-        m_gaps->showAnalysed(m_selection.n, m_selection.k);
+    // The last analysis, whatever the scroll bars show since.
+    if (m_analysedK > 0)
+        m_gaps->showAnalysed(m_analysedN, m_analysedK);
     else
-        m_gaps->showAnalysed(m_selection.n > 0 ? m_selection.n : ui.HScroll1->value(), 1);
+        m_gaps->showAnalysed(ui.HScroll1->value(), 1);
     showBeside(*m_gaps);
     m_gaps->raise();
     m_gaps->activateWindow();

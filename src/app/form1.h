@@ -92,6 +92,8 @@ private:
     void reportSaveFailure(const QString &path, const QString &reason);
     int m_completedN = 0;
     int m_completedK = 0;
+    int m_analysedN = 0; // the last analysis, completed or not
+    int m_analysedK = 0;
     QAction *m_saveResults = nullptr; // enabled once an analysis has completed
     QString m_saveFolder;
     bool m_settingsWritable = false;

@@ -173,7 +173,7 @@ void RatioPlot::paintEvent(QPaintEvent *)
     // colour, the largest ratio; and both axes' titles.
     axes.drawFrame(p, palette());
     const double largest = where.top;
-    for (double decade = 1; decade <= where.scaleTop; decade *= 10) {
+    for (double decade = 1; decade <= where.scaleTop && decade < 1e300; decade *= 10) {
         for (double tick : {decade, 2 * decade, 5 * decade}) {
             if (tick <= where.scaleTop && std::abs(where.y(tick) - where.y(largest)) >= line)
                 axes.drawValueLabel(p, where.y(tick), tickText(tick), true);

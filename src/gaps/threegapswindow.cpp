@@ -254,6 +254,12 @@ void ThreeGapsWindow::chooseGolden(double divisor)
 // A new pair starts at step 1; the player stops.
 void ThreeGapsWindow::showPair(int n, int k)
 {
+    // Only a pair that occupies every position: 2 ≤ N, 1 ≤ k < N, coprime.
+    n = std::clamp(n, 2, maxN);
+    const core::Cancelled pair
+            = core::cancelDivisor(numbers::Wide(n), numbers::Wide(std::max(k, 1) % n));
+    n = std::max(int(pair.n), 2);
+    k = std::max(int(pair.k), 1);
     m_nBox->setText(QString::number(n));
     m_kBox->setText(QString::number(k));
     if (n == m_n && k == m_k)
