@@ -70,11 +70,13 @@ inline bool keysOf(const RankingQuery &query, const FigureEntry &ranking, u64 k,
     Measures m;
     if (!measure(query.n, k, m))
         return false;
-    keys.self = keyOf(ranking, m);
+    keys.self = keys.mirror = keyOf(ranking, m);
     // The mirror's occupation is this one seen in a mirror: every figure is
     // the same but the largest partial quotient.
-    m.largest = m.mirrorLargest;
-    keys.mirror = keyOf(ranking, m);
+    if (m.largest != m.mirrorLargest) {
+        m.largest = m.mirrorLargest;
+        keys.mirror = keyOf(ranking, m);
+    }
     return true;
 }
 
@@ -92,11 +94,15 @@ void scoreCandidates(const RankingQuery &query, unsigned threads, const Progress
 {
     const FigureEntry &ranking = entryOf(query.criterion);
     const PeriodFilter period(query.n, query.generator);
+    const bool filtered = query.generator != Generator::Any;
     const u64 last = query.last ? query.last : u64(query.n - 1);
     forEachCandidate(query.n, query.first, last, threads, progress,
                      [&](unsigned thread, u64 k, bool mirrorToo) {
-                         const bool self = period.keeps(k);
-                         const bool mirror = mirrorToo && period.keeps(u64(query.n - k));
+                         // Without a generator coprimality is the figures'
+                         // own check: no gcd of its own per candidate.
+                         const bool self = !filtered || period.keeps(k);
+                         const bool mirror
+                                 = mirrorToo && (!filtered || period.keeps(u64(query.n - k)));
                          Keys keys{};
                          if (!(self || mirror) || !keysOf(query, ranking, k, bar(thread), keys))
                              return;
