@@ -13,7 +13,7 @@
 
 #include "numbers/figures.h"
 #include "numbers/ranking.h"
-#include "numbers/spectral.h"
+#include "numbers/lattice.h"
 
 #include <benchmark/benchmark.h>
 
@@ -149,12 +149,12 @@ void meritRankingAt2To64(benchmark::State &state)
     state.counters["vs_euclid_pass"] = each / floor;
 }
 
-void spectralNu2At2To64(benchmark::State &state)
+void latticeNu2At2To64(benchmark::State &state)
 {
     const int t = int(state.range(0));
     u64 k = meritFirst;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(numbers::spectralNu2(numbers::Wide(1) << 64, k, t));
+        benchmark::DoNotOptimize(numbers::latticeNu2(numbers::Wide(1) << 64, k, t));
         k += 2;
     }
 }
@@ -166,6 +166,6 @@ BENCHMARK(equidistantSum1e18)->Unit(benchmark::kMillisecond);
 BENCHMARK(euclidFloor)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(figuresAt2To64)->Unit(benchmark::kNanosecond);
 BENCHMARK(meritRankingAt2To64)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
-BENCHMARK(spectralNu2At2To64)->ArgName("t")->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
+BENCHMARK(latticeNu2At2To64)->ArgName("t")->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
 BENCHMARK(rankingTop10)->ArgName("every_figure")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
         ->UseRealTime()->Iterations(3);

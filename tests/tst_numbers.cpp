@@ -6,7 +6,7 @@
 #include "numbers/ranking.h"
 #include "numbers/period.h"
 #include "numbers/runs.h"
-#include "numbers/spectral.h"
+#include "numbers/lattice.h"
 #include "numbers/spread.h"
 #include "recordwalk.h"
 
@@ -263,9 +263,9 @@ std::vector<numbers::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion,
         case numbers::Criterion::Largest: candidates.push_back({k, 1, largest}); break;
         case numbers::Criterion::Merit: {
             // Every dimension in full, with no pruning.
-            u64 merit = numbers::spectralFigure(numbers::spectralNu2(n, k, 2), n, 2);
+            u64 merit = numbers::latticeFigure(numbers::latticeNu2(n, k, 2), n, 2);
             for (int t = 3; t <= dimensions; ++t)
-                merit = std::min(merit, numbers::spectralFigure(numbers::spectralNu2(n, k, t), n, t));
+                merit = std::min(merit, numbers::latticeFigure(numbers::latticeNu2(n, k, t), n, t));
             candidates.push_back({k, merit, 1});
             break;
         }

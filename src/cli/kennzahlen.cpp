@@ -5,7 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/progress.h"
-#include "numbers/spectral.h"
+#include "numbers/lattice.h"
 
 #include <cstdio>
 #include <map>

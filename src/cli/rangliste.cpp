@@ -5,7 +5,7 @@
 #include "cli/command.h"
 #include "cli/progress.h"
 #include "cli/rangliste.h"
-#include "numbers/spectral.h"
+#include "numbers/lattice.h"
 
 namespace cli {
 

@@ -52,7 +52,7 @@ struct Figures : Measures {
     u64 share = 0; // ten-thousandths of the equidistant sum
     std::vector<Wide> quotients;
     u64 f2 = 0; // ten-thousandths
-    // The spectral test in 3 … `dimensions` dimensions (spectral.h), where
+    // The spectral test in 3 … `dimensions` dimensions (lattice.h), where
     // asked for: ν_t² and f_t indexed by t, and the figure of merit M_T, the
     // smallest f_t over t = 2 … T.
     int dimensions = 2;

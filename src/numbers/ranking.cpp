@@ -34,7 +34,7 @@ bool meritKeyOf(const RankingQuery &query, u64 k, const std::optional<Key<Wide>>
     if (below(merit))
         return false;
     for (int t = 3; t <= query.dimensions; ++t) {
-        merit = std::min(merit, spectralFigure(spectralNu2(query.n, k, t), query.n, t));
+        merit = std::min(merit, latticeFigure(latticeNu2(query.n, k, t), query.n, t));
         if (below(merit))
             return false;
     }

@@ -2,7 +2,7 @@
 
 #include "numbers/order.h"
 #include "numbers/period.h"
-#include "numbers/spectral.h"
+#include "numbers/lattice.h"
 
 #include <array>
 #include <functional>

@@ -1,10 +1,10 @@
-// The spectral test in 2 to 8 dimensions and the period filters, against
-// brute force for every small N and against the two-dimensional test that
-// Euclid's algorithm gives, for N up to 2^64.
+// The lattice of t successive values in 2 to 8 dimensions and the period
+// filters, against brute force for every small N and against the
+// two-dimensional figures that Euclid's algorithm gives, for N up to 2^64.
 
 #include "numbers/figures.h"
 #include "numbers/period.h"
-#include "numbers/spectral.h"
+#include "numbers/lattice.h"
 
 #include <QTest>
 
@@ -70,7 +70,7 @@ u64 lcgPeriod(u64 n, u64 k)
 
 } // namespace
 
-class TestSpectral : public QObject
+class TestLattice : public QObject
 {
     Q_OBJECT
 private slots:
@@ -83,7 +83,7 @@ private slots:
     void factorsUpTo2To64();
 };
 
-void TestSpectral::everyPairAgainstBruteForce()
+void TestLattice::everyPairAgainstBruteForce()
 {
     // t = 2 and 3 for every pair up to N = 120, t = 4 up to N = 60.
     for (u64 n = 2; n <= 120; ++n) {
@@ -91,14 +91,14 @@ void TestSpectral::everyPairAgainstBruteForce()
             if (std::gcd(n, k) != 1)
                 continue;
             for (int t = 2; t <= (n <= 60 ? 4 : 3); ++t) {
-                if (numbers::spectralNu2(n, k, t) != bruteNu2(n, k, t))
+                if (numbers::latticeNu2(n, k, t) != bruteNu2(n, k, t))
                     QFAIL(qPrintable(QStringLiteral("N = %1, k = %2, t = %3").arg(n).arg(k).arg(t)));
             }
         }
     }
 }
 
-void TestSpectral::twoDimensionsAsEuclidGivesThem()
+void TestLattice::twoDimensionsAsEuclidGivesThem()
 {
     // For t = 2 the lattice is the pairs' own, which one Euclid pass on
     // (N, k) measures: an independent model, for N up to 2^64.
@@ -110,15 +110,15 @@ void TestSpectral::twoDimensionsAsEuclidGivesThem()
             k = k % u64(n - 1) + 1;
         numbers::Measures m;
         QVERIFY(numbers::measure(n, k, m));
-        QCOMPARE(numbers::spectralNu2(n, k, 2), m.nu2);
-        QCOMPARE(numbers::spectralFigure(m.nu2, n, 2), numbers::spectralTenThousandths(m.nu2, n));
+        QCOMPARE(numbers::latticeNu2(n, k, 2), m.nu2);
+        QCOMPARE(numbers::latticeFigure(m.nu2, n, 2), numbers::spectralTenThousandths(m.nu2, n));
         // Every dimension's figure stays within Hermite's bound.
         for (int t = 3; t <= 8; ++t)
-            QVERIFY(numbers::spectralFigure(numbers::spectralNu2(n, k, t), n, t) <= 10000);
+            QVERIFY(numbers::latticeFigure(numbers::latticeNu2(n, k, t), n, t) <= 10000);
     }
 }
 
-void TestSpectral::minstdDimensionByDimension_data()
+void TestLattice::minstdDimensionByDimension_data()
 {
     QTest::addColumn<u64>("k");
     QTest::addColumn<QList<u64>>("nu2");
@@ -136,20 +136,20 @@ void TestSpectral::minstdDimensionByDimension_data()
                            << QList<u64>{7836, 9205, 8516, 7318, 7667, 6628, 6502};
 }
 
-void TestSpectral::minstdDimensionByDimension()
+void TestLattice::minstdDimensionByDimension()
 {
     QFETCH(u64, k);
     QFETCH(QList<u64>, nu2);
     QFETCH(QList<u64>, figures);
     const Wide n = (Wide(1) << 31) - 1;
-    const auto all = numbers::spectralNu2UpTo(n, k, 8);
+    const auto all = numbers::latticeNu2UpTo(n, k, 8);
     for (int t = 2; t <= 8; ++t) {
         QCOMPARE(u64(all[size_t(t)]), nu2[t - 2]);
-        QCOMPARE(numbers::spectralFigure(all[size_t(t)], n, t), figures[t - 2]);
+        QCOMPARE(numbers::latticeFigure(all[size_t(t)], n, t), figures[t - 2]);
     }
 }
 
-void TestSpectral::periodFiltersAgainstSimulation()
+void TestLattice::periodFiltersAgainstSimulation()
 {
     for (u64 n = 2; n <= 400; ++n) {
         const numbers::PeriodFilter mcg(n, numbers::Generator::Mcg);
@@ -172,7 +172,7 @@ void TestSpectral::periodFiltersAgainstSimulation()
     }
 }
 
-void TestSpectral::factorsUpTo2To64_data()
+void TestLattice::factorsUpTo2To64_data()
 {
     QTest::addColumn<QString>("n");
     QTest::addColumn<QString>("factors");
@@ -187,7 +187,7 @@ void TestSpectral::factorsUpTo2To64_data()
                                           << "4294967279·4294967291";
 }
 
-void TestSpectral::factorsUpTo2To64()
+void TestLattice::factorsUpTo2To64()
 {
     QFETCH(QString, n);
     QFETCH(QString, factors);
@@ -209,5 +209,5 @@ void TestSpectral::factorsUpTo2To64()
     QVERIFY(product == value);
 }
 
-QTEST_GUILESS_MAIN(TestSpectral)
-#include "tst_spectral.moc"
+QTEST_GUILESS_MAIN(TestLattice)
+#include "tst_lattice.moc"

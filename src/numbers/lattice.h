@@ -4,7 +4,7 @@
 
 #include <array>
 
-// The spectral test in t dimensions, t = 2 … 8: how the t-tuples of
+// The lattice of t successive values, t = 2 … 8: how the t-tuples of
 // successive values of the generator x → k·x mod N lie on parallel
 // hyperplanes. Exact integers; no Qt.
 namespace numbers {
@@ -23,18 +23,18 @@ inline constexpr int maxDimension = 8;
 // shortest vector found by exact enumeration (fplll, proved); the vector is
 // then confirmed in exact integers: it satisfies the congruence, and its
 // length is computed from its integer coordinates.
-Wide spectralNu2(Wide n, u64 k, int t);
+Wide latticeNu2(Wide n, u64 k, int t);
 
 // ν_t² for t = 2 … upTo, indexed by t.
-std::array<Wide, maxDimension + 1> spectralNu2UpTo(Wide n, u64 k, int upTo);
+std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo);
 
 // f_t = ν_t / (γ_t^(1/2) · N^(1/t)) in ten-thousandths, rounded half up,
 // with the Hermite constants γ_t^t = 4/3, 2, 4, 8, 64/3, 64, 256 for
 // t = 2 … 8: 1 (10000) is the most a lattice of N points per unit volume
 // can reach. Exact: decided by comparing integers.
-u64 spectralFigure(Wide nu2, Wide n, int t);
+u64 latticeFigure(Wide nu2, Wide n, int t);
 
-// The figures of the spectral test in 3 … upTo dimensions added to those
+// The lattice figures of 3 … upTo dimensions added to those
 // of one multiplier, and the figure of merit M_upTo = min f_t, t = 2 … upTo.
 void addDimensions(Figures &figures, int upTo);
 

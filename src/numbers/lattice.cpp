@@ -1,4 +1,4 @@
-#include "numbers/spectral.h"
+#include "numbers/lattice.h"
 
 #include <fplll.h>
 #include <gmp.h>
@@ -43,7 +43,7 @@ constexpr Hermite hermite[maxDimension + 1] = {{0, 1},  {0, 1},  {4, 3},  {2, 1}
 
 } // namespace
 
-Wide spectralNu2(Wide n, u64 k, int t)
+Wide latticeNu2(Wide n, u64 k, int t)
 {
     if (t < minDimension || t > maxDimension)
         throw std::invalid_argument("dimension out of 2 … 8");
@@ -83,11 +83,11 @@ Wide spectralNu2(Wide n, u64 k, int t)
     return length.wide();
 }
 
-std::array<Wide, maxDimension + 1> spectralNu2UpTo(Wide n, u64 k, int upTo)
+std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo)
 {
     std::array<Wide, maxDimension + 1> nu2{};
     for (int t = minDimension; t <= upTo; ++t)
-        nu2[size_t(t)] = spectralNu2(n, k, t);
+        nu2[size_t(t)] = latticeNu2(n, k, t);
     return nu2;
 }
 
@@ -95,7 +95,7 @@ std::array<Wide, maxDimension + 1> spectralNu2UpTo(Wide n, u64 k, int upTo)
 // ten-thousandths is F = ⌊(R + 1)/2⌋ with R = ⌊2·10⁴·f_t⌋, the largest R
 // with R^(2t) · γ_t^t · N² ≤ (2·10⁴)^(2t) · ν_t^(2t); R ≤ 2·10⁴ since
 // f_t ≤ 1 (Hermite).
-u64 spectralFigure(Wide nu2, Wide n, int t)
+u64 latticeFigure(Wide nu2, Wide n, int t)
 {
     const Hermite gamma = hermite[size_t(t)];
     Big lattice(nu2), density(n), scale, candidate;
@@ -125,8 +125,8 @@ void addDimensions(Figures &f, int upTo)
     f.ft[2] = f.f2;
     f.merit = f.f2;
     for (int t = 3; t <= upTo; ++t) {
-        f.nu2t[size_t(t)] = spectralNu2(f.n, f.k, t);
-        f.ft[size_t(t)] = spectralFigure(f.nu2t[size_t(t)], f.n, t);
+        f.nu2t[size_t(t)] = latticeNu2(f.n, f.k, t);
+        f.ft[size_t(t)] = latticeFigure(f.nu2t[size_t(t)], f.n, t);
         f.merit = std::min(f.merit, f.ft[size_t(t)]);
     }
 }
