@@ -1,5 +1,7 @@
 #include "cli/format.h"
 
+#include "numbers/lattice.h"
+
 #include <algorithm>
 
 namespace cli {
@@ -14,24 +16,6 @@ size_t displayWidth(std::string_view text)
 }
 
 } // namespace
-
-std::vector<const numbers::FigureEntry *> dimensionColumns(int dimensions, Format format)
-{
-    std::vector<const numbers::FigureEntry *> columns;
-    for (const numbers::FigureEntry *entry : numbers::dimensionFigures(dimensions)) {
-        if (format != Format::Text || entry->inText)
-            columns.push_back(entry);
-    }
-    return columns;
-}
-
-std::string captionOf(const numbers::FigureEntry &entry, int dimensions)
-{
-    static const char *const subscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈"};
-    if (entry.figure == Figure::Merit)
-        return entry.caption + std::string(subscripts[dimensions]);
-    return entry.caption;
-}
 
 Output &Output::operator<<(std::string_view text)
 {
@@ -127,6 +111,52 @@ std::string TextTable::line(const std::vector<std::string> &cells) const
             text += "  ";
     }
     return text + '\n';
+}
+
+std::vector<const numbers::FigureEntry *> FigureColumns::entries(Format format) const
+{
+    std::vector<const numbers::FigureEntry *> shown;
+    if (euclid) {
+        for (const numbers::FigureEntry &entry : numbers::everyFigure())
+            shown.push_back(&entry);
+    }
+    if (dimensions >= numbers::minDimension) {
+        for (const numbers::FigureEntry *entry : numbers::dimensionFigures(dimensions)) {
+            if (format != Format::Text || entry->inText)
+                shown.push_back(entry);
+        }
+    }
+    return shown;
+}
+
+std::vector<TextTable::Column> FigureColumns::captions() const
+{
+    static const char *const subscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈"};
+    std::vector<TextTable::Column> columns;
+    for (const numbers::FigureEntry *entry : entries(Format::Text)) {
+        std::string caption = entry->caption;
+        if (entry->figure == Figure::Merit)
+            caption += subscripts[dimensions];
+        columns.push_back({caption, entry->figure == Figure::Fraction});
+    }
+    return columns;
+}
+
+std::vector<std::string> FigureColumns::keys() const
+{
+    std::vector<std::string> keys;
+    for (const numbers::FigureEntry *entry : entries(Format::Csv))
+        keys.emplace_back(entry->key);
+    return keys;
+}
+
+std::vector<std::string> FigureColumns::values(const numbers::Figures &figures,
+                                               Format format) const
+{
+    std::vector<std::string> values;
+    for (const numbers::FigureEntry *entry : entries(format))
+        values.push_back(valueOf(entry->figure, figures, format));
+    return values;
 }
 
 } // namespace cli

@@ -38,12 +38,6 @@ private:
 inline constexpr Figure sumFigures[] = {Figure::Sum, Figure::Share, Figure::Fraction,
                                         Figure::Largest};
 
-// The spectral test past two dimensions and the figure of merit M_T, for
-// the columns after every other; text leaves out ν_t².
-std::vector<const numbers::FigureEntry *> dimensionColumns(int dimensions, Format format);
-// A figure's caption in text; the figure of merit names its T: "Gütemaß M₈".
-std::string captionOf(const numbers::FigureEntry &entry, int dimensions);
-
 // "key":value
 std::string jsonMember(std::string_view key, std::string_view value);
 // {"key":value,…} of keys and values in the same order.
@@ -86,6 +80,22 @@ public:
 private:
     std::vector<Column> m_columns;
     std::vector<size_t> m_widths;
+};
+
+// Columns of figures, as the commands write them: every figure of the
+// Euclid pass, and the lattice figures of 3 … `dimensions` dimensions with
+// the figure of merit M_T after them where dimensions is 2 or more. Text
+// leaves out ν_t², and names M's T: "Gütemaß M₈".
+struct FigureColumns {
+    bool euclid = true;
+    int dimensions = 0;
+
+    std::vector<TextTable::Column> captions() const;
+    std::vector<std::string> keys() const;
+    std::vector<std::string> values(const numbers::Figures &figures, Format format) const;
+
+private:
+    std::vector<const numbers::FigureEntry *> entries(Format format) const;
 };
 
 } // namespace cli

@@ -57,12 +57,24 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
     }
 }
 
-std::vector<std::string> figureCells(const numbers::Figures &f, Format format)
+// N, k and the figures of the columns asked for.
+std::vector<std::string> figureCells(const numbers::Figures &f, const FigureColumns &columns,
+                                     Format format)
 {
     std::vector<std::string> cells{numbers::decimal(f.n), std::to_string(f.k)};
-    for (const numbers::FigureEntry &entry : numbers::everyFigure())
-        cells.push_back(valueOf(entry.figure, f, format));
+    const std::vector<std::string> values = columns.values(f, format);
+    cells.insert(cells.end(), values.begin(), values.end());
     return cells;
+}
+
+// The text table's columns: N, k, every figure and the lattice figures.
+std::vector<TextTable::Column> textColumns(int dimensions)
+{
+    std::vector<TextTable::Column> columns{{"N"}, {"k"}};
+    const std::vector<TextTable::Column> captions
+            = FigureColumns{.dimensions = dimensions}.captions();
+    columns.insert(columns.end(), captions.begin(), captions.end());
+    return columns;
 }
 
 // The rank and best value of each figure that has them, in the machine
@@ -82,19 +94,12 @@ std::vector<std::string> standingCells(const Row &row, Format format)
 void writeText(const Invocation &call, const std::vector<Row> &rows, bool standing,
                int dimensions)
 {
-    std::vector<TextTable::Column> columns{{"N"}, {"k"}};
-    for (const numbers::FigureEntry &entry : numbers::everyFigure())
-        columns.push_back({entry.caption, entry.figure == Figure::Fraction});
-    const auto extra = dimensionColumns(dimensions, Format::Text);
-    for (const numbers::FigureEntry *entry : extra)
-        columns.push_back({captionOf(*entry, dimensions)});
     // Under each multiplier its ranks, and after the last one of an N the
     // best values of that N.
+    const FigureColumns figures{.dimensions = dimensions};
     std::vector<std::vector<std::string>> lines;
     for (size_t i = 0; i < rows.size(); ++i) {
-        lines.push_back(figureCells(rows[i].figures, Format::Text));
-        for (const numbers::FigureEntry *entry : extra)
-            lines.back().push_back(valueOf(entry->figure, rows[i].figures, Format::Text));
+        lines.push_back(figureCells(rows[i].figures, figures, Format::Text));
         if (!standing)
             continue;
         std::vector<std::string> ranks{"Rang", ""}, best{"Bestwert", ""};
@@ -110,7 +115,7 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
         if (i + 1 == rows.size() || rows[i + 1].figures.n != rows[i].figures.n)
             lines.push_back(best);
     }
-    TextTable table(columns);
+    TextTable table(textColumns(dimensions));
     for (const auto &line : lines)
         table.measure(line);
     call.out << table.header();
@@ -127,11 +132,10 @@ void runFromInput(const Invocation &call)
         throw UsageError{"--rang braucht die K als Argumente, nicht von der Standardeingabe"};
     const int dimensions = dimensionsOf(call);
     nOf(call); // N is checked before anything is read
+    const FigureColumns figures{.dimensions = dimensions};
     std::vector<std::string> keys{"n", "k"};
-    for (const numbers::FigureEntry &entry : numbers::everyFigure())
-        keys.emplace_back(entry.key);
-    for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Csv))
-        keys.emplace_back(entry->key);
+    const std::vector<std::string> figureKeys = figures.keys();
+    keys.insert(keys.end(), figureKeys.begin(), figureKeys.end());
     // Per N after a common divisor is cancelled: at most the divisors of N.
     std::map<Wide, Wide> equidistant;
     const auto cells = [&](std::string_view k, Format format) {
@@ -141,22 +145,14 @@ void runFromInput(const Invocation &call)
             sum->second = numbers::equidistantSum(m.n);
         numbers::Figures f = numbers::figures(m.n, m.k, sum->second);
         numbers::addDimensions(f, dimensions);
-        std::vector<std::string> row = figureCells(f, format);
-        for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, format))
-            row.push_back(valueOf(entry->figure, f, format));
-        return row;
+        return figureCells(f, figures, format);
     };
 
     std::optional<JsonArray> objects;
     std::optional<TextTable> table;
     std::vector<std::vector<std::string>> first; // a text table's measure
     const auto startTable = [&] {
-        std::vector<TextTable::Column> columns{{"N"}, {"k"}};
-        for (const numbers::FigureEntry &entry : numbers::everyFigure())
-            columns.push_back({entry.caption, entry.figure == Figure::Fraction});
-        for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Text))
-            columns.push_back({captionOf(*entry, dimensions)});
-        table.emplace(columns);
+        table.emplace(textColumns(dimensions));
         for (const auto &row : first)
             table->measure(row);
         call.out << table->header();
@@ -227,9 +223,13 @@ void run(const Invocation &call)
     for (Row &row : rows)
         numbers::addDimensions(row.figures, dimensions);
 
+    // Machine formats: N, k, every figure, the standing, the lattice.
+    const FigureColumns euclid, lattice{.euclid = false, .dimensions = dimensions};
     std::vector<std::string> keys{"n", "k"};
-    for (const numbers::FigureEntry &entry : numbers::everyFigure())
-        keys.emplace_back(entry.key);
+    const auto add = [](std::vector<std::string> &to, const std::vector<std::string> &more) {
+        to.insert(to.end(), more.begin(), more.end());
+    };
+    add(keys, euclid.keys());
     if (standing) {
         for (const numbers::FigureEntry &entry : numbers::everyFigure()) {
             if (entry.rankedBy) {
@@ -238,16 +238,12 @@ void run(const Invocation &call)
             }
         }
     }
-    for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Csv))
-        keys.emplace_back(entry->key);
+    add(keys, lattice.keys());
     const auto values = [&](const Row &row, Format format) {
-        std::vector<std::string> cells = figureCells(row.figures, format);
-        if (standing) {
-            const std::vector<std::string> more = standingCells(row, format);
-            cells.insert(cells.end(), more.begin(), more.end());
-        }
-        for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, format))
-            cells.push_back(valueOf(entry->figure, row.figures, format));
+        std::vector<std::string> cells = figureCells(row.figures, euclid, format);
+        if (standing)
+            add(cells, standingCells(row, format));
+        add(cells, lattice.values(row.figures, format));
         return cells;
     };
 

@@ -130,28 +130,21 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
     const Wide equidistant = numbers::equidistantSum(n);
     // Ranked by the figure of merit, its dimensions follow every other
     // figure.
-    const int dimensions
-            = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0;
+    const FigureColumns figures{
+            .dimensions = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0};
     // Rang, k and every figure, as the format writes them.
     const auto cells = [&](const numbers::Ranked &row, Format format) {
         numbers::Figures f = numbers::figures(n, row.k, equidistant);
+        if (figures.dimensions)
+            numbers::addDimensions(f, figures.dimensions);
         std::vector<std::string> cells{std::to_string(row.rank), std::to_string(row.k)};
-        for (const numbers::FigureEntry &entry : numbers::everyFigure())
-            cells.push_back(valueOf(entry.figure, f, format));
-        if (dimensions) {
-            numbers::addDimensions(f, dimensions);
-            for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, format))
-                cells.push_back(valueOf(entry->figure, f, format));
-        }
+        const std::vector<std::string> values = figures.values(f, format);
+        cells.insert(cells.end(), values.begin(), values.end());
         return cells;
     };
     std::vector<std::string> keys{"rang", "k"};
-    for (const numbers::FigureEntry &entry : numbers::everyFigure())
-        keys.emplace_back(entry.key);
-    if (dimensions) {
-        for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Csv))
-            keys.emplace_back(entry->key);
-    }
+    const std::vector<std::string> figureKeys = figures.keys();
+    keys.insert(keys.end(), figureKeys.begin(), figureKeys.end());
 
     Output &out = call.out;
     switch (call.format) {
@@ -172,12 +165,8 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
     case Format::Text: {
         // Two passes, the widths first, so no row is kept in memory.
         std::vector<TextTable::Column> columns{{"Rang"}, {"k"}};
-        for (const numbers::FigureEntry &entry : numbers::everyFigure())
-            columns.push_back({entry.caption, entry.figure == Figure::Fraction});
-        if (dimensions) {
-            for (const numbers::FigureEntry *entry : dimensionColumns(dimensions, Format::Text))
-                columns.push_back({captionOf(*entry, dimensions)});
-        }
+        const std::vector<TextTable::Column> captions = figures.captions();
+        columns.insert(columns.end(), captions.begin(), captions.end());
         TextTable table(columns);
         forEach(
                 [&](const numbers::Ranked &row) { table.measure(cells(row, Format::Text)); });
@@ -188,7 +177,6 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
     }
     }
 }
-
 
 const Command ranglisteCommand{
     "rangliste", "N", 1, false, Wide(1) << 64,

@@ -91,11 +91,11 @@ double readNumber(QStringView text)
     return value;
 }
 
-ReducedInput reduceInput(double nRead, double kRead)
+ReducedInput reduceInput(double nRead, double kRead, int largestN)
 {
     double n = roundHalfEven(nRead);
-    if (n > maxN)
-        n = maxN;
+    if (n > largestN)
+        n = largestN;
     if (n < minN)
         n = minN;
 

@@ -35,7 +35,7 @@ QString divisorMessage(numbers::Wide divisor);
 
 // The reduction as data.
 struct ReducedInput {
-    double clampedN;  // rounded, then clamped to 2 … 200
+    double clampedN;  // rounded, then clamped to 2 … 200 (or the largest N asked for)
     double clampedK;  // rounded, raised to 1, and taken mod N when above N
     int divisor;      // the common divisor g of clampedN and clampedK
     int n;            // clampedN / g, at least 2
@@ -46,6 +46,8 @@ struct ReducedInput {
 // divisor is always taken of whole numbers. A multiplier that is a multiple
 // of N has N itself as the common divisor, and the analysis then runs with
 // N = 2, k = 1.
-ReducedInput reduceInput(double nRead, double kRead);
+// The window "Drei Abstände" reduces its own N and k by the same rule, up
+// to a larger N.
+ReducedInput reduceInput(double nRead, double kRead, int largestN = maxN);
 
 } // namespace core

@@ -36,7 +36,7 @@ struct RatioPlot::Layout {
     drawing::PlotAxes axes;
     drawing::LogScale scale;
     double scaleTop; // the top of the y axis
-    double top;      // the largest ratio
+    double largest;  // the largest ratio
     int steps;
 
     double x(double step) const
@@ -172,7 +172,7 @@ void RatioPlot::paintEvent(QPaintEvent *)
     // The frame, the values 1, 2, 5, 10, 20, 50, … and, in the curve's
     // colour, the largest ratio; and both axes' titles.
     axes.drawFrame(p, palette());
-    const double largest = where.top;
+    const double largest = where.largest;
     for (double decade = 1; decade <= where.scaleTop && decade < 1e300; decade *= 10) {
         for (double tick : {decade, 2 * decade, 5 * decade}) {
             if (tick <= where.scaleTop && std::abs(where.y(tick) - where.y(largest)) >= line)

@@ -39,6 +39,25 @@ QString lengthText(const numbers::GapLength &gap)
     return QStringLiteral("%1 (%2×)").arg(qulonglong(gap.length)).arg(qulonglong(gap.count));
 }
 
+// "Schritt 7: 3 (2×), 5 (4×), 8 (2×)"
+QString legendOf(const numbers::Gaps &gaps, int step)
+{
+    QStringList lengths;
+    for (int g = 0; g < gaps.size; ++g)
+        lengths << lengthText(gaps.lengths[size_t(g)]);
+    return QStringLiteral("Schritt %1: %2").arg(step).arg(lengths.join(QStringLiteral(", ")));
+}
+
+// The newest position lies b after its neighbour behind and f before the
+// one ahead (the running minima): it split a gap of b + f into b and f.
+QString splitOf(const numbers::Occupation &steps)
+{
+    return QStringLiteral("geteilt: %1 = %2 + %3")
+            .arg(qulonglong(steps.backward() + steps.forward()))
+            .arg(qulonglong(steps.backward()))
+            .arg(qulonglong(steps.forward()));
+}
+
 constexpr int defaultSpeed = 5;
 
 } // namespace
@@ -224,42 +243,32 @@ void ThreeGapsWindow::showAnalysed(int n, int k)
 // cancelled; what is shown is written back.
 void ThreeGapsWindow::analyseOwnInput()
 {
-    const double n = std::clamp(std::round(core::readNumber(m_nBox->text())), 2.0, double(maxN));
-    double k = std::max(1.0, std::round(core::readNumber(m_kBox->text())));
-    if (k > n)
-        k = std::fmod(k, n);
-    const core::Cancelled pair = core::cancelDivisor(numbers::Wide(n), numbers::Wide(k));
-    showPair(std::max(int(pair.n), 2), std::max(int(pair.k), 1));
-    m_nBox->setText(QString::number(m_n));
-    m_kBox->setText(QString::number(m_k));
+    showPair(core::readNumber(m_nBox->text()), core::readNumber(m_kBox->text()));
 }
 
 // k the nearest whole number to N/divisor that is coprime with N.
 void ThreeGapsWindow::chooseGolden(double divisor)
 {
-    analyseOwnInput(); // N as the box has it
-    const double target = m_n / divisor;
+    const int n = core::reduceInput(core::readNumber(m_nBox->text()), 1, maxN).n;
+    const double target = n / divisor;
     int best = 1;
-    double distance = m_n;
-    for (int k = 1; k < m_n; ++k) {
-        if (std::abs(k - target) < distance && std::gcd(k, m_n) == 1) {
+    double distance = n;
+    for (int k = 1; k < n; ++k) {
+        if (std::abs(k - target) < distance && std::gcd(k, n) == 1) {
             best = k;
             distance = std::abs(k - target);
         }
     }
-    m_kBox->setText(QString::number(best));
-    analyseOwnInput();
+    showPair(n, best);
 }
 
-// A new pair starts at step 1; the player stops.
-void ThreeGapsWindow::showPair(int n, int k)
+// A new pair starts at step 1; the player stops. Whatever it is handed is
+// reduced by the main window's rule, up to N = 100000, to a pair that
+// occupies every position: 2 ≤ N, 1 ≤ k < N, coprime. The boxes show it.
+void ThreeGapsWindow::showPair(double nRead, double kRead)
 {
-    // Only a pair that occupies every position: 2 ≤ N, 1 ≤ k < N, coprime.
-    n = std::clamp(n, 2, maxN);
-    const core::Cancelled pair
-            = core::cancelDivisor(numbers::Wide(n), numbers::Wide(std::max(k, 1) % n));
-    n = std::max(int(pair.n), 2);
-    k = std::max(int(pair.k), 1);
+    const core::ReducedInput pair = core::reduceInput(nRead, kRead, maxN);
+    const int n = pair.n, k = pair.k;
     m_nBox->setText(QString::number(n));
     m_kBox->setText(QString::number(k));
     if (n == m_n && k == m_k)
@@ -288,7 +297,8 @@ void ThreeGapsWindow::stepChanged(int step)
     m_circle->setPicture(m_n, m_k, step);
     m_plot->setStep(step);
     // The legend in the arcs' colours, the shortest length first.
-    const numbers::Gaps gaps = numbers::gapsOf(occupationAtStep());
+    const numbers::Occupation steps = occupationAtStep();
+    const numbers::Gaps gaps = numbers::gapsOf(steps);
     QStringList lengths;
     for (int g = 0; g < gaps.size; ++g) {
         const numbers::GapLength &gap = gaps.lengths[size_t(g)];
@@ -304,31 +314,21 @@ void ThreeGapsWindow::stepChanged(int step)
                            "und die Lücke, die sie geteilt hat.</p>")
                     .arg(step)
                     .arg(lengths.join(QStringLiteral(", ")), gapcolours::newest.name(),
-                         splitText())
+                         splitOf(steps))
                     .arg(m_n)
                     .arg(m_k));
-    m_legend->setAccessibleName(legendText() + QStringLiteral("; ") + splitText());
+    m_legend->setAccessibleName(legendOf(gaps, step) + QStringLiteral("; ") + splitOf(steps));
     m_spirals->setText(m_circle->view() == GapCircle::View::Sunflower ? spiralText() : QString());
 }
 
 QString ThreeGapsWindow::legendText() const
 {
-    const numbers::Gaps gaps = numbers::gapsOf(occupationAtStep());
-    QStringList lengths;
-    for (int g = 0; g < gaps.size; ++g)
-        lengths << lengthText(gaps.lengths[size_t(g)]);
-    return QStringLiteral("Schritt %1: %2").arg(step()).arg(lengths.join(QStringLiteral(", ")));
+    return legendOf(numbers::gapsOf(occupationAtStep()), step());
 }
 
-// The newest position lies b after its neighbour behind and f before the
-// one ahead (the running minima): it split a gap of b + f into b and f.
 QString ThreeGapsWindow::splitText() const
 {
-    const numbers::Occupation steps = occupationAtStep();
-    return QStringLiteral("geteilt: %1 = %2 + %3")
-            .arg(qulonglong(steps.backward() + steps.forward()))
-            .arg(qulonglong(steps.backward()))
-            .arg(qulonglong(steps.forward()));
+    return splitOf(occupationAtStep());
 }
 
 QString ThreeGapsWindow::spiralText() const

@@ -73,7 +73,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    void showPair(int n, int k);
+    void showPair(double nRead, double kRead);
     void analyseOwnInput();
     void chooseGolden(double divisor);
     numbers::Occupation occupationAtStep() const;
