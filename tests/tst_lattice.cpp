@@ -5,6 +5,7 @@
 #include "numbers/figures.h"
 #include "numbers/period.h"
 #include "numbers/lattice.h"
+#include "numbers/reduction.h"
 
 #include <QTest>
 
@@ -76,6 +77,9 @@ class TestLattice : public QObject
 private slots:
     void everyPairAgainstBruteForce();
     void twoDimensionsAsEuclidGivesThem();
+    void machineIntegersAgainstFplll();
+    void figuresAtTheRoundingEdge_data();
+    void figuresAtTheRoundingEdge();
     void minstdDimensionByDimension_data();
     void minstdDimensionByDimension();
     void periodFiltersAgainstSimulation();
@@ -116,6 +120,71 @@ void TestLattice::twoDimensionsAsEuclidGivesThem()
         for (int t = 3; t <= 8; ++t)
             QVERIFY(numbers::latticeFigure(numbers::latticeNu2(n, k, t), n, t) <= 10000);
     }
+}
+
+void TestLattice::machineIntegersAgainstFplll()
+{
+    // The machine-integer reduction against fplll's arbitrary precision, in
+    // every dimension, for N of every size up to its limit: random k, and
+    // the k whose lattices hold very short vectors beside very long ones.
+    std::mt19937_64 random(60);
+    int pairs = 0;
+    for (int bits = 2; bits <= 60; ++bits) {
+        const Wide top = Wide(1) << bits;
+        const Wide sizes[] = {top, top - 1, top / 2 + 1 + random() % u64(top / 2)};
+        for (const Wide n : sizes) {
+            std::vector<u64> ks{1, u64(n - 1), 2, u64(n - 2), 3, u64(random() % u64(n))};
+            for (int i = 0; i < 4; ++i)
+                ks.push_back(u64(random() % u64(n)));
+            for (const u64 k : ks) {
+                if (k == 0 || k >= n || numbers::gcd(n, k) != 1)
+                    continue;
+                std::array<Wide, 9> own{};
+                const bool done = numbers::smallLatticeNu2(n, k, 8, [&own](int t, Wide nu2) {
+                    own[size_t(t)] = nu2;
+                    return true;
+                });
+                if (!done)
+                    QFAIL(qPrintable(QStringLiteral("gave up at N = %1, k = %2").arg(u64(n)).arg(k)));
+                for (int t = 2; t <= 8; ++t) {
+                    if (own[size_t(t)] != numbers::latticeNu2Arbitrary(n, k, t))
+                        QFAIL(qPrintable(QStringLiteral("N = %1, k = %2, t = %3").arg(u64(n)).arg(k).arg(t)));
+                }
+                ++pairs;
+            }
+        }
+    }
+    QVERIFY(pairs > 1000);
+}
+
+void TestLattice::figuresAtTheRoundingEdge_data()
+{
+    QTest::addColumn<Wide>("nu2");
+    QTest::addColumn<Wide>("n");
+    QTest::addColumn<int>("t");
+    QTest::addColumn<u64>("figure");
+    // f₄ = ν₄ / (2N)^(1/4) with N = 8 · 20000⁴ and ν₄ = 4938 is 0,12345
+    // exactly, half a ten-thousandth: it rounds up, and one less in ν₄²
+    // rounds down. f₈ = ν₈ / (√2 · N^(1/8)) is 1 at N = 2^16, ν₈² = 32.
+    const Wide n4 = Wide(8) * 20000 * 20000 * 20000 * 20000;
+    QTest::newRow("f4 half") << Wide(4938 * 4938) << n4 << 4 << u64(1235);
+    QTest::newRow("f4 below half") << Wide(4938 * 4938 - 1) << n4 << 4 << u64(1234);
+    QTest::newRow("f4 above half") << Wide(4938 * 4938 + 1) << n4 << 4 << u64(1235);
+    QTest::newRow("f8 one") << Wide(32) << Wide(65536) << 8 << u64(10000);
+    // f₃ = ν₃ / (2^(1/6) · N^(1/3)) with N = 2 · (2·10⁶)³ and ν₃² = 20000
+    // is 0,00005.
+    const Wide n3 = Wide(2) * 2000000 * 2000000 * 2000000;
+    QTest::newRow("f3 half near 2^64") << Wide(20000) << n3 << 3 << u64(1);
+    QTest::newRow("f3 below half near 2^64") << Wide(19999) << n3 << 3 << u64(0);
+}
+
+void TestLattice::figuresAtTheRoundingEdge()
+{
+    QFETCH(Wide, nu2);
+    QFETCH(Wide, n);
+    QFETCH(int, t);
+    QFETCH(u64, figure);
+    QCOMPARE(numbers::latticeFigure(nu2, n, t), figure);
 }
 
 void TestLattice::minstdDimensionByDimension_data()

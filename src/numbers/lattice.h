@@ -3,6 +3,7 @@
 #include "numbers/figures.h"
 
 #include <array>
+#include <functional>
 
 // The lattice of t successive values, t = 2 … 8: how the t-tuples of
 // successive values of the generator x → k·x mod N lie on parallel
@@ -20,10 +21,20 @@ inline constexpr int maxDimension = 8;
 // For 2 ≤ N ≤ 2^64, 1 ≤ k < N coprime with N, and 2 ≤ t ≤ 8.
 //
 // The dual basis (N, 0, …), (−k^i mod N, e_i) is reduced by LLL and its
-// shortest vector found by exact enumeration (fplll, proved); the vector is
-// then confirmed in exact integers: it satisfies the congruence, and its
-// length is computed from its integer coordinates.
+// shortest vector found by enumeration; the vector is confirmed in exact
+// integers: it satisfies the congruence, and its length is computed from
+// its integer coordinates. Up to N = 2^60 in machine integers
+// (reduction.h), above it in arbitrary precision.
 Wide latticeNu2(Wide n, u64 k, int t);
+
+// Calls more(t, ν_t²) for t = 2, 3, … upTo while it returns true: one
+// reduction serves every dimension, and a caller that stops early pays
+// for no higher one.
+void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more);
+
+// ν_t² by fplll: LLL over GMP integers and its proved enumeration. The way
+// above 2^60, and the independent model in tests below it.
+Wide latticeNu2Arbitrary(Wide n, u64 k, int t);
 
 // ν_t² for t = 2 … upTo, indexed by t.
 std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo);

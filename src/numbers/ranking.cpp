@@ -33,8 +33,12 @@ bool meritKeyOf(const RankingQuery &query, u64 k, const std::optional<Key<Wide>>
     u64 merit = spectralTenThousandths(m.nu2, query.n);
     if (below(merit))
         return false;
-    for (int t = 3; t <= query.dimensions; ++t) {
-        merit = std::min(merit, latticeFigure(latticeNu2(query.n, k, t), query.n, t));
+    if (query.dimensions > 2) {
+        eachLatticeNu2(query.n, k, query.dimensions, [&](int t, Wide nu2) {
+            if (t > 2)
+                merit = std::min(merit, latticeFigure(nu2, query.n, t));
+            return !below(merit);
+        });
         if (below(merit))
             return false;
     }

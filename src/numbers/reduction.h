@@ -1,0 +1,34 @@
+#pragma once
+
+#include "numbers/spread.h"
+
+#include <functional>
+
+// The shortest vectors of the lattices of t successive values, t = 2, 3, …,
+// in machine integers: the engine's quick way for N up to 2^60. Internal to
+// numbers; lattice.h is the interface.
+namespace numbers {
+
+// Largest N that smallLatticeNu2 takes.
+inline constexpr Wide smallLatticeLimit = Wide(1) << 60;
+
+// Calls more(t, ν_t²) for t = 2, 3, … upTo while it returns true.
+//
+// One LLL reduction (δ = 0.99) of the basis (N, 0, …), (−k^i mod N, e_i)
+// of the lattice of T = upTo dimensions serves every t: rows are taken in
+// one at a time, so when the reduction first reaches row t, rows 0 … t − 1
+// are a reduced basis of the lattice of t dimensions. Its shortest vector
+// is then found by enumeration (Schnorr and Euchner), every candidate's
+// length computed from its integer coordinates.
+//
+// The basis stays in exact 64-bit integers and its Gram matrix in exact
+// 128-bit ones; only the Gram–Schmidt coefficients are doubles, recomputed
+// from the exact Gram matrix after every change of a row (as in Nguyen and
+// Stehlé's L²), and the enumeration's radius has room for their rounding.
+//
+// Returns false, with nothing or only some dimensions reported, should an
+// integer leave its range or the reduction not settle; the caller then
+// asks an arbitrary-precision reduction for the rest.
+bool smallLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more);
+
+} // namespace numbers
