@@ -704,12 +704,12 @@ void TestGaps::scatterPlotsTheChosenFigure()
     QVERIFY(scatter->toolTipAt(QPointF(-50, -50)).isEmpty());
     auto *order = ranking->findChild<QComboBox *>("cboRangfolge");
     const QString expected[] = {"Anteil", "Spektraltest f₂", "Zaremba", "Lückenverhältnis",
-                                "größter Teilnenner"};
+                                "größter Teilnenner", "Gütemaß M₈"};
     for (int choice = 0; choice < order->count(); ++choice) {
         order->setCurrentIndex(choice);
         QCOMPARE(scatter->figure(), expected[choice]);
     }
-    QVERIFY(scatter->toolTipAt(scatter->placeOf(8)).startsWith(QStringLiteral("k = 8: größter Teilnenner ")));
+    QVERIFY(scatter->toolTipAt(scatter->placeOf(8)).startsWith(QStringLiteral("k = 8: Gütemaß M₈ ")));
 }
 
 QTEST_MAIN(TestGaps)

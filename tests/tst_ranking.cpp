@@ -5,6 +5,7 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
+#include "numbers/lattice.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
 #include "ranking/rankingmodel.h"
@@ -53,6 +54,20 @@ int viewRowOf(const QTableView &view, int k)
     return shownMultipliers(view).indexOf(k);
 }
 
+// f_t in ten-thousandths from fplll's reduction, and M₈, the least of them.
+numbers::u64 figure(numbers::u64 n, numbers::u64 k, int t)
+{
+    return numbers::latticeFigure(numbers::latticeNu2Arbitrary(n, k, t), n, t);
+}
+
+numbers::u64 merit(numbers::u64 n, numbers::u64 k)
+{
+    numbers::u64 least = figure(n, k, 2);
+    for (int t = 3; t <= 8; ++t)
+        least = std::min(least, figure(n, k, t));
+    return least;
+}
+
 } // namespace
 
 class TestRanking : public QObject
@@ -67,6 +82,7 @@ private slots:
     void everyRowIsTheEnginesFigures();
     void sortsByEveryColumn();
     void rankedByTheChosenFigure();
+    void everyDimensionBesideTheSteps();
     void enterAnalysesTheRow();
     void doubleClickAnalysesTheRow();
     void singleStepQuestionsStillAsk();
@@ -94,7 +110,7 @@ void TestRanking::extrasOpensTheRankingOfN()
         headers << view->model()->headerData(c, Qt::Horizontal).toString();
     QCOMPARE(headers, QStringList({"Rang", "k", "Summe", "Anteil", "Kettenbruch",
                                    "größter Teilnenner", "Spektraltest f₂", "Zaremba",
-                                   "Lückenverhältnis"}));
+                                   "Lückenverhältnis", "Gütemaß M₈"}));
     QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(!(view->model()->flags(view->model()->index(0, 0)) & Qt::ItemIsEditable));
 
@@ -107,7 +123,7 @@ void TestRanking::extrasOpensTheRankingOfN()
     for (int column = 0; column < RankingModel::columns(); ++column)
         first << cell(0, column);
     QCOMPARE(first, QStringList({"1", "8", "38", "0,7755", "[0; 2, 1, 1, 1, 2]", "2", "0,8616",
-                                 "8", "3,0000"}));
+                                 "8", "3,0000", "0,4567"}));
     QCOMPARE(cell(1, 0), QStringLiteral("1")); // its mirror 13 shares the rank
     QCOMPARE(cell(2, 0), QStringLiteral("3"));
     QCOMPARE(ranking->currentMultiplier(), 8);
@@ -241,6 +257,7 @@ void TestRanking::everyRowIsTheEnginesFigures()
             decimals(f.f2),
             QString::number(f.zaremba),
             decimals(numbers::tenThousandths(f.gapRatio)),
+            decimals(merit(200, f.k)),
         };
         QStringList shown;
         for (int column = 0; column < RankingModel::columns(); ++column)
@@ -268,10 +285,11 @@ void TestRanking::sortsByEveryColumn()
         QSet<int> digits;
         for (int row = 0; row < view.model()->rowCount(); ++row)
             digits << int(QString::number(int(valueAt(row, column))).size());
-        // The share and f₂ are decimals below 1: one digit before the point.
+        // The share, f₂ and M₈ are decimals below 1: one digit before the point.
         const numbers::FigureEntry *figure = RankingModel::figureAt(column);
         if (!figure || (figure->figure != numbers::Figure::Share
-                        && figure->figure != numbers::Figure::F2))
+                        && figure->figure != numbers::Figure::F2
+                        && figure->figure != numbers::Figure::Merit))
             QVERIFY2(digits.size() >= 2, qPrintable(QString::number(column)));
         for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
             view.sortByColumn(column, order);
@@ -295,12 +313,13 @@ void TestRanking::rankedByTheChosenFigure()
             ranking->table().model()->index(viewRowOf(ranking->table(), 23), 0));
     auto *order = ranking->findChild<QComboBox *>("cboRangfolge");
     QVERIFY(order);
-    QCOMPARE(order->count(), 5);
+    QCOMPARE(order->count(), 6);
+    QCOMPARE(order->itemText(5), QStringLiteral("Gütemaß M₈"));
     const numbers::Criterion criteria[] = {numbers::Criterion::Sum, numbers::Criterion::Spectral,
                                            numbers::Criterion::Zaremba,
                                            numbers::Criterion::GapRatio,
-                                           numbers::Criterion::Largest};
-    for (int choice : {3, 1, 4, 2, 0}) {
+                                           numbers::Criterion::Largest, numbers::Criterion::Merit};
+    for (int choice : {3, 5, 1, 4, 2, 0}) {
         order->setCurrentIndex(choice);
         numbers::RankingQuery query;
         query.n = 60;
@@ -315,6 +334,34 @@ void TestRanking::rankedByTheChosenFigure()
         QCOMPARE(shownMultipliers(ranking->table()), expectedKs);
         QCOMPARE(ranks, expectedRanks);
         QCOMPARE(ranking->currentMultiplier(), 23);
+    }
+}
+
+void TestRanking::everyDimensionBesideTheSteps()
+{
+    // The current multiplier's f₂ … f₈ and M₈ stand beside its steps, the
+    // worst dimension in bold; they follow the current row.
+    const auto form = startZyklar();
+    ui::HScroll1(*form)->setValue(200);
+    RankingWindow *ranking = openRanking(*form);
+    auto *label = ranking->findChild<QLabel *>("lblDimensionen");
+    QVERIFY(label);
+    for (int k : {77, 3, 199}) {
+        ranking->table().setCurrentIndex(
+                ranking->table().model()->index(viewRowOf(ranking->table(), k), 0));
+        const QString text = label->text();
+        QVERIFY(text.contains(QStringLiteral("k = %1<").arg(k)));
+        const auto decimal = [](numbers::u64 value) {
+            return QString::fromStdString(numbers::fourDecimals(value, ','));
+        };
+        const numbers::u64 least = merit(200, numbers::u64(k));
+        for (int t = 2; t <= 8; ++t) {
+            const numbers::u64 f = figure(200, numbers::u64(k), t);
+            const QString cell = f == least ? QStringLiteral("<b>%1</b>") : QStringLiteral(">%1<");
+            QVERIFY2(text.contains(cell.arg(decimal(f))), qPrintable(text));
+        }
+        QVERIFY(text.contains(QStringLiteral("<b>Gütemaß M₈</b></td><td align=\"right\"><b>%1</b>")
+                                      .arg(decimal(least))));
     }
 }
 

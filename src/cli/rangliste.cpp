@@ -25,7 +25,7 @@ numbers::Criterion criterionNamed(const std::string &name)
         return *criterion;
     // "summe, spektral, zaremba, verhaeltnis, teilnenner und guete"
     std::string keys;
-    const auto criteria = std::span(numbers::commandLineCriteria);
+    const auto criteria = std::span(numbers::rankingCriteria);
     for (size_t i = 0; i < criteria.size(); ++i) {
         if (i > 0)
             keys += i + 1 == criteria.size() ? " und " : ", ";

@@ -53,10 +53,11 @@ const FigureEntry catalogue[] = {
     {.figure = Figure::F6, .key = "f6", .caption = "f₆", .dimension = 6},
     {.figure = Figure::F7, .key = "f7", .caption = "f₇", .dimension = 7},
     {.figure = Figure::F8, .key = "f8", .caption = "f₈", .dimension = 8},
-    // Its dimension is T, whichever T was asked for.
-    {.figure = Figure::Merit, .key = "guete", .caption = "Gütemaß M", .rankedBy = Criterion::Merit,
-     .sortKey = "guete", .choice = "Gütemaß M₈", .first = "das größte Gütemaß zuerst",
-     .largerIsBetter = true},
+    // Its dimension is T, whichever T was asked for; the window's is 8.
+    {.figure = Figure::Merit, .key = "guete", .caption = "Gütemaß M", .column = "Gütemaß M₈",
+     .widest = "0,0000", .rankedBy = Criterion::Merit, .sortKey = "guete",
+     .choice = "Gütemaß M₈", .first = "das größte Gütemaß zuerst", .largerIsBetter = true,
+     .number = [](const Figures &f) { return Ratio{f.merit, 1}; }},
 };
 
 // The Euclid pass's figures come first in the catalogue.
@@ -121,7 +122,7 @@ Ratio numberOf(const FigureEntry &entry, const Figures &figures)
 
 std::optional<Criterion> criterionNamed(std::string_view sortKey)
 {
-    for (Criterion criterion : commandLineCriteria) {
+    for (Criterion criterion : rankingCriteria) {
         if (sortKey == entryOf(criterion).sortKey)
             return criterion;
     }

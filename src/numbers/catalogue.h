@@ -20,17 +20,18 @@ enum class Figure {
     Nu3, Nu4, Nu5, Nu6, Nu7, Nu8, F3, F4, F5, F6, F7, F8, Merit
 };
 
-// What a ranking orders by, in the order the tools offer the choices. The
+// What a ranking orders by, in the order the tools offer the choices
+// (rankingCriteria: the ranking window's cboRangfolge and `--nach`). The
 // figures of the Euclid pass rank every multiplier at the cost of one pass
-// (everyCriterion: the window, standings); the figure of merit M_T takes a
-// lattice reduction per dimension and ranks on the command line.
+// and make the standings (everyCriterion); the figure of merit M_T takes a
+// lattice reduction per dimension.
 enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest, Merit };
 inline constexpr Criterion everyCriterion[] = {Criterion::Sum, Criterion::Spectral,
                                                Criterion::Zaremba, Criterion::GapRatio,
                                                Criterion::Largest};
-inline constexpr Criterion commandLineCriteria[] = {
-        Criterion::Sum,      Criterion::Spectral, Criterion::Zaremba,
-        Criterion::GapRatio, Criterion::Largest,  Criterion::Merit};
+inline constexpr Criterion rankingCriteria[] = {Criterion::Sum,      Criterion::Spectral,
+                                                Criterion::Zaremba,  Criterion::GapRatio,
+                                                Criterion::Largest,  Criterion::Merit};
 
 // The formats a figure is written in: text for reading, with a decimal
 // comma; CSV and JSON for machines, with a point, never localised.

@@ -1,10 +1,13 @@
 #include "ranking/rankingmodel.h"
 
+#include "numbers/lattice.h"
+
 namespace {
 
 using numbers::u64;
 
-// The figures with a column, in the catalogue's order, after Rang and k.
+// The figures with a column, in the catalogue's order, after Rang and k:
+// those of the Euclid pass, then the figure of merit M₈.
 const std::vector<const numbers::FigureEntry *> &shownFigures()
 {
     static const std::vector<const numbers::FigureEntry *> shown = [] {
@@ -13,6 +16,7 @@ const std::vector<const numbers::FigureEntry *> &shownFigures()
             if (entry.column)
                 entries.push_back(&entry);
         }
+        entries.push_back(&numbers::entryOf(numbers::Figure::Merit));
         return entries;
     }();
     return shown;
@@ -77,6 +81,7 @@ void RankingModel::rank()
     for (const numbers::Ranked &entry : ranked) {
         m_rowOfK[entry.k] = int(m_rows.size());
         Row row{entry.rank, numbers::figures(u64(m_n), entry.k, equidistant), {}};
+        numbers::addDimensions(row.figures, numbers::maxDimension);
         row.texts = {QString::number(entry.rank), QString::number(entry.k)};
         for (const numbers::FigureEntry *shown : shownFigures())
             row.texts.push_back(QString::fromStdString(

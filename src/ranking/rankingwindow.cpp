@@ -4,6 +4,8 @@
 #include "ranking/scatterplot.h"
 #include "ranking/stepplot.h"
 
+#include "numbers/lattice.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -91,7 +93,7 @@ RankingWindow::RankingWindow(QWidget *parent)
 
     m_order = new QComboBox(this);
     m_order->setObjectName(QStringLiteral("cboRangfolge"));
-    for (numbers::Criterion criterion : numbers::everyCriterion)
+    for (numbers::Criterion criterion : numbers::rankingCriteria)
         m_order->addItem(QString::fromUtf8(numbers::entryOf(criterion).choice));
     auto *orderLabel = new QLabel(QStringLiteral("Rangfolge &nach:"), this);
     orderLabel->setBuddy(m_order);
@@ -139,6 +141,11 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_plot = new StepPlot(this);
     m_plot->setObjectName(QStringLiteral("picVerlauf"));
     m_plot->setAccessibleName(QStringLiteral("Verlauf der Minimalabstände"));
+    m_dimensions = new QLabel(this);
+    m_dimensions->setObjectName(QStringLiteral("lblDimensionen"));
+    m_dimensions->setAccessibleName(QStringLiteral("Spektraltest in 2 bis 8 Dimensionen"));
+    m_dimensions->setTextFormat(Qt::RichText);
+    m_dimensions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scatter = new ScatterPlot(this);
     m_scatter->setObjectName(QStringLiteral("picStreuung"));
     m_scatter->setAccessibleName(QStringLiteral("Kennzahl aller Multiplikatoren über k/N"));
@@ -153,9 +160,10 @@ RankingWindow::RankingWindow(QWidget *parent)
     layout->addWidget(m_view, 3);
     auto *plots = new QHBoxLayout;
     plots->addWidget(m_plot, 3);
+    plots->addWidget(m_dimensions);
     plots->addWidget(m_scatter, 2);
     layout->addLayout(plots, 2);
-    resize(980, 680);
+    resize(1060, 680);
 
     m_settle.setSingleShot(true);
     m_settle.setInterval(100);
@@ -172,10 +180,7 @@ RankingWindow::RankingWindow(QWidget *parent)
             emit multiplierChosen(m_model->n(), k);
     });
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                m_plot->setSeries(m_model->n(), multiplierAt(current));
-                m_scatter->setChosen(multiplierAt(current));
-            });
+            [this](const QModelIndex &current) { showChosen(multiplierAt(current)); });
     connect(m_scatter, &ScatterPlot::clicked, this, &RankingWindow::selectMultiplier);
     connect(m_scatter, &ScatterPlot::activated, this,
             [this](int k) { emit multiplierChosen(m_model->n(), k); });
@@ -209,7 +214,7 @@ void RankingWindow::showN(int n)
 void RankingWindow::rankBy(int choice)
 {
     const int k = currentMultiplier();
-    m_model->setCriterion(numbers::everyCriterion[choice]);
+    m_model->setCriterion(numbers::rankingCriteria[choice]);
     m_view->sortByColumn(RankingModel::Rank, Qt::AscendingOrder);
     describe();
     plotEveryMultiplier();
@@ -292,6 +297,35 @@ void RankingWindow::selectMultiplier(int k)
     m_view->selectionModel()->setCurrentIndex(
             index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_view->scrollTo(index);
-    m_plot->setSeries(m_model->n(), multiplierAt(index));
-    m_scatter->setChosen(multiplierAt(index));
+    showChosen(multiplierAt(index));
+}
+
+// The chosen multiplier in the plots, and its figure in every dimension
+// beside its steps: f₂ … f₈ and their least, M₈, which the worst dimension
+// decides.
+void RankingWindow::showChosen(int k)
+{
+    m_plot->setSeries(m_model->n(), k);
+    m_scatter->setChosen(k);
+    const int row = m_model->rowOf(k);
+    if (row < 0) {
+        m_dimensions->clear();
+        return;
+    }
+    const numbers::Figures &f = m_model->figuresAt(row);
+    QString text = QStringLiteral("<table cellspacing=\"2\"><tr><th colspan=\"2\">k = %1</th></tr>")
+                           .arg(k);
+    const auto line = [&](numbers::Figure figure, const char *caption, bool worst) {
+        const QString value = QString::fromStdString(numbers::valueOf(figure, f, numbers::Format::Text));
+        text += (worst ? QStringLiteral("<tr><td><b>%1</b></td><td align=\"right\"><b>%2</b></td></tr>")
+                       : QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>"))
+                        .arg(QString::fromUtf8(caption), value);
+    };
+    for (int t = numbers::minDimension; t <= numbers::maxDimension; ++t) {
+        const numbers::Figure figure = t == 2 ? numbers::Figure::F2
+                                              : numbers::Figure(int(numbers::Figure::F3) + t - 3);
+        line(figure, numbers::entryOf(figure).caption, f.ft[size_t(t)] == f.merit);
+    }
+    line(numbers::Figure::Merit, numbers::entryOf(numbers::Figure::Merit).column, true);
+    m_dimensions->setText(text + QStringLiteral("</table>"));
 }

@@ -16,7 +16,8 @@ class StepPlot;
 // ranked by the figure chosen in cboRangfolge (the gap sum at first), in a
 // sortable read-only table (grdRangliste), and under it the chosen
 // multiplier's minimal distances against the equidistant row (picVerlauf)
-// and every multiplier's share over k/N (picStreuung). Activating a row or
+// with its f₂ … f₈ beside them (lblDimensionen), and every multiplier's
+// figure over k/N (picStreuung). Activating a row or
 // a point asks for that multiplier's analysis in the main window.
 class RankingWindow : public QWidget
 {
@@ -46,6 +47,7 @@ signals:
 
 private:
     void selectMultiplier(int k);
+    void showChosen(int k);
     int multiplierAt(const QModelIndex &viewIndex) const;
     void rankBy(int choice);
     void describe();
@@ -58,6 +60,7 @@ private:
     QSortFilterProxyModel *m_proxy;
     StepPlot *m_plot;
     ScatterPlot *m_scatter;
+    QLabel *m_dimensions;
     int m_analysedN = 0;
     int m_analysedK = 0;
     int m_followedN = 0;
