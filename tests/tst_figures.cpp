@@ -202,7 +202,7 @@ void TestFigures::workedExamples()
     QFETCH(QString, f2);
     QFETCH(u64, zaremba);
     QFETCH(QString, gapRatio);
-    const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
+    const numbers::Figures f = numbers::figures(n, k, numbers::EquidistantRow(n));
     QCOMPARE(text(f.sum), sum);
     QCOMPARE(decimal(f.share), share);
     QCOMPARE(QString::fromStdString(numbers::continuedFractionText(f.quotients)), fraction);
@@ -299,7 +299,7 @@ void TestFigures::modulusTwoTo64()
     QCOMPARE(numbers::divisorSum(twoTo64) - numbers::divisorSum(twoTo64 - 1), Wide(65));
 
     // k = 1: one partial quotient of 2^64 itself, the gaps 1 and 2^64 − 1.
-    const numbers::Figures one = numbers::figures(twoTo64, 1, numbers::equidistantSum(twoTo64));
+    const numbers::Figures one = numbers::figures(twoTo64, 1, numbers::EquidistantRow(twoTo64));
     QCOMPARE(text(one.largest), QStringLiteral("18446744073709551616"));
     QCOMPARE(one.sum, twoTo64 - 1);
     QCOMPARE(one.nu2, Wide(2));
@@ -401,7 +401,7 @@ void TestFigures::generatorsPeopleUse()
     QFETCH(u64, k);
     QFETCH(QString, nu2);
     QFETCH(QString, f2);
-    const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
+    const numbers::Figures f = numbers::figures(n, k, numbers::EquidistantRow(n));
     QCOMPARE(text(f.nu2), nu2);
     QCOMPARE(decimal(f.f2), f2);
 }

@@ -89,6 +89,7 @@ private slots:
     void commonDivisorIsRefused();
     void equidistantRow();
     void shareAndFractionTexts();
+    void sharesFromTheBoundedRow();
     void rankingByEveryFigureAgainstSorting();
     void meritAndGeneratorsAgainstSorting();
     void twoThreadsPastOneBlockOfWork();
@@ -215,6 +216,34 @@ void TestNumbers::equidistantRow()
     const u64 big = 1'000'000'000'000'000'000;
     const double estimate = 1e18 * (std::log(1e18) + 2 * 0.5772156649 - 1);
     QVERIFY(std::abs(double(numbers::divisorSum(big)) - estimate) < 1e10);
+}
+
+void TestNumbers::sharesFromTheBoundedRow()
+{
+    // Above 2^40 the row is known within Dirichlet's bound; every share
+    // must still be the exact one. Random sums are decided by the interval
+    // alone; sums at a rounding edge, E·(2j + 1)/20000 and one either side,
+    // need the row itself, and get it.
+    std::mt19937_64 random(40);
+    std::vector<Wide> sizes{(Wide(1) << 40), (Wide(1) << 64), (Wide(1) << 64) - 59};
+    for (int bits = 41; bits <= 62; bits += 3)
+        sizes.push_back((Wide(1) << bits) + random() % (u64(1) << bits));
+    for (const Wide n : sizes) {
+        const Wide exact = numbers::equidistantSum(n);
+        const numbers::EquidistantRow quick(n);
+        for (int i = 0; i < 200; ++i) {
+            const Wide sum = Wide(random()) * random() % exact;
+            QCOMPARE(quick.share(sum), numbers::shareTenThousandths(sum, exact));
+        }
+        QVERIFY(!quick.exact() || n == Wide(1) << 40);
+        const numbers::EquidistantRow row(n);
+        for (u64 j : {u64(3877), u64(0), u64(9999)}) {
+            const Wide edge = (exact * (2 * j + 1) + 19999) / 20000;
+            for (const Wide sum : {edge, edge - 1, edge + 1})
+                QCOMPARE(row.share(sum), numbers::shareTenThousandths(sum, exact));
+            QVERIFY(row.exact());
+        }
+    }
 }
 
 void TestNumbers::shareAndFractionTexts()

@@ -241,7 +241,7 @@ void TestRanking::everyRowIsTheEnginesFigures()
     query.n = 200;
     const std::vector<numbers::Ranked> ranked = numbers::ranking(query);
     QCOMPARE(view.rowCount(), int(ranked.size()));
-    const numbers::Wide equidistant = numbers::equidistantSum(200);
+    const numbers::EquidistantRow equidistant(200);
     for (int row = 0; row < view.rowCount(); ++row) {
         const numbers::Figures f = numbers::figures(200, ranked[size_t(row)].k, equidistant);
         const auto decimals = [](numbers::Wide tenThousandths) {

@@ -31,7 +31,7 @@ void run(const Invocation &call)
     case Format::Text: writeBoxes(call.out, n, k); break;
     case Format::Csv: call.out << core::stepsCsv(n, k); break;
     case Format::Json: {
-        const numbers::Figures f = numbers::figures(n, k, numbers::equidistantSum(n));
+        const numbers::Figures f = numbers::figures(n, k, numbers::EquidistantRow(n));
         std::vector<std::string> keys{"n", "k"}, values{std::to_string(n), std::to_string(k)};
         for (Figure figure : sumFigures) {
             keys.emplace_back(numbers::entryOf(figure).key);

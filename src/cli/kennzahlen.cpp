@@ -43,11 +43,11 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
         const ProgressLine progress(call.err, "Rang unter allen Multiplikatoren von N = "
                                                       + numbers::decimal(n));
         const numbers::Standing standing = numbers::standing(n, multipliers, progress.progress());
-        const Wide equidistant = numbers::equidistantSum(n);
+        const numbers::EquidistantRow equidistant(n);
         std::array<numbers::Figures, std::size(numbers::everyCriterion)> best;
         for (size_t c = 0; c < best.size(); ++c) {
             static_cast<numbers::Measures &>(best[c]) = standing.best[c];
-            best[c].share = numbers::shareTenThousandths(best[c].sum, equidistant);
+            best[c].share = equidistant.share(best[c].sum);
             best[c].f2 = numbers::spectralTenThousandths(best[c].nu2, n);
         }
         for (size_t j = 0; j < indices.size(); ++j) {
@@ -137,13 +137,11 @@ void runFromInput(const Invocation &call)
     const std::vector<std::string> figureKeys = figures.keys();
     keys.insert(keys.end(), figureKeys.begin(), figureKeys.end());
     // Per N after a common divisor is cancelled: at most the divisors of N.
-    std::map<Wide, Wide> equidistant;
+    std::map<Wide, numbers::EquidistantRow> equidistant;
     const auto cells = [&](std::string_view k, Format format) {
         const Multiplier m = multiplierOf(call, k);
-        auto [sum, fresh] = equidistant.try_emplace(m.n);
-        if (fresh)
-            sum->second = numbers::equidistantSum(m.n);
-        numbers::Figures f = numbers::figures(m.n, m.k, sum->second);
+        const auto row = equidistant.try_emplace(m.n, m.n).first;
+        numbers::Figures f = numbers::figures(m.n, m.k, row->second);
         numbers::addDimensions(f, dimensions);
         return figureCells(f, figures, format);
     };
@@ -209,13 +207,12 @@ void run(const Invocation &call)
         throw UsageError{"--rang braucht N ≤ " + numbers::decimal(maxStandingN) + ", nicht "
                          + call.arguments[0]};
     std::vector<Row> rows;
-    std::map<Wide, Wide> equidistant; // per N, after a common divisor is cancelled
+    // Per N after a common divisor is cancelled.
+    std::map<Wide, numbers::EquidistantRow> equidistant;
     for (size_t i = 1; i < call.arguments.size(); ++i) {
         const Multiplier m = multiplierOf(call, i);
-        auto [sum, fresh] = equidistant.try_emplace(m.n);
-        if (fresh)
-            sum->second = numbers::equidistantSum(m.n);
-        rows.push_back({numbers::figures(m.n, m.k, sum->second), {}, {}});
+        const auto row = equidistant.try_emplace(m.n, m.n).first;
+        rows.push_back({numbers::figures(m.n, m.k, row->second), {}, {}});
     }
     if (standing)
         addStanding(rows, call);

@@ -127,7 +127,7 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
                           &forEach)
 {
     const Wide n = query.n;
-    const Wide equidistant = numbers::equidistantSum(n);
+    const numbers::EquidistantRow equidistant(n);
     // Ranked by the figure of merit, its dimensions follow every other
     // figure.
     const FigureColumns figures{

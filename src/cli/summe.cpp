@@ -10,7 +10,7 @@ namespace {
 void run(const Invocation &call)
 {
     const Multiplier m = multiplierOf(call);
-    const numbers::Figures f = numbers::figures(m.n, m.k, numbers::equidistantSum(m.n));
+    const numbers::Figures f = numbers::figures(m.n, m.k, numbers::EquidistantRow(m.n));
     const std::string nText = numbers::decimal(m.n), kText = std::to_string(m.k);
 
     Output &out = call.out;

@@ -170,13 +170,13 @@ u64 spectralTenThousandths(Wide nu2, Wide n)
     return (low + 1) / 2;
 }
 
-Figures figures(Wide n, u64 k, Wide equidistant)
+Figures figures(Wide n, u64 k, const EquidistantRow &equidistant)
 {
     Figures result;
     measure(n, k, result);
     result.n = n;
     result.k = k;
-    result.share = shareTenThousandths(result.sum, equidistant);
+    result.share = equidistant.share(result.sum);
     result.quotients = continuedFraction(k, n);
     result.f2 = spectralTenThousandths(result.nu2, n);
     return result;

@@ -61,8 +61,8 @@ struct Figures : Measures {
     u64 merit = 0;
 };
 
-// For N and k coprime, 1 ≤ k < N ≤ 2^64; the equidistant sum of N is
-// passed in, so a ranking computes it once.
-Figures figures(Wide n, u64 k, Wide equidistant);
+// For N and k coprime, 1 ≤ k < N ≤ 2^64; the equidistant row of N is
+// passed in, so a ranking makes it once.
+Figures figures(Wide n, u64 k, const EquidistantRow &equidistant);
 
 } // namespace numbers

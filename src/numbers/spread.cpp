@@ -151,6 +151,31 @@ Wide equidistantSum(Wide n)
     return divisorSum(n) - n; // without j = 1
 }
 
+EquidistantRow::EquidistantRow(Wide n) : m_n(n)
+{
+    if (n < Wide(1) << 40) {
+        m_low = m_high = equidistantSum(n);
+        return;
+    }
+    // N·(ln N + 2γ − 1) in long double, good to a few units in 2^−60 of
+    // itself; 2^−50 of it and √N more make room for that and for Δ(N).
+    constexpr long double euler = 0.577215664901532860606512090082402431L;
+    const long double x = (long double)n;
+    const long double main = x * (std::log(x) + 2 * euler - 1);
+    const long double room = std::sqrt(x) + main * 0x1p-50L + 16;
+    m_low = Wide(main - room) - n;
+    m_high = Wide(main + room) + 1 - n;
+}
+
+u64 EquidistantRow::share(Wide sum) const
+{
+    const u64 least = shareTenThousandths(sum, m_high);
+    if (least == shareTenThousandths(sum, m_low))
+        return least;
+    m_low = m_high = equidistantSum(m_n);
+    return shareTenThousandths(sum, m_low);
+}
+
 u64 shareTenThousandths(Wide sum, Wide equidistant)
 {
     return u64((sum * 20000 + equidistant) / (2 * equidistant));

@@ -85,6 +85,27 @@ Wide divisorSum(Wide n);
 // up: 8261 stands for 0.8261. Exact, with no floating point.
 u64 shareTenThousandths(Wide sum, Wide equidistant);
 
+// The equidistant row of one N as the denominator of shares. Exact below
+// 2^40, where it costs a few thousand steps. Above, Dirichlet's formula
+// Σ ⌊N/j⌋ = N·(ln N + 2γ − 1) + Δ(N), with |Δ(N)| ≤ 0.961·√N for N ≥ 1
+// (Berkane, Bordellès and Ramaré, Math. Comp. 81, 2012), puts it in an
+// interval about 2·√N wide: relative 10⁻¹¹ at 2^64, which decides a share's
+// four decimals unless it lies that close to a rounding edge. Only then is
+// the row summed, once. Not for sharing between threads.
+class EquidistantRow
+{
+public:
+    explicit EquidistantRow(Wide n);
+    // shareTenThousandths(sum, equidistantSum(N)), exactly.
+    u64 share(Wide sum) const;
+    // Whether the row has been summed exactly.
+    bool exact() const { return m_low == m_high; }
+
+private:
+    Wide m_n;
+    mutable Wide m_low, m_high; // the row lies in [m_low, m_high]
+};
+
 // A number given in ten-thousandths with its four decimals and the given
 // separator: 8261 → "0.8261", 26180 → "2.6180".
 std::string fourDecimals(Wide tenThousandths, char separator = '.');

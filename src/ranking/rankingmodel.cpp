@@ -68,7 +68,7 @@ void RankingModel::setCriterion(numbers::Criterion criterion)
 void RankingModel::rank()
 {
     beginResetModel();
-    const numbers::Wide equidistant = numbers::equidistantSum(u64(m_n));
+    const numbers::EquidistantRow equidistant{u64(m_n)};
     // The window's N is small: one thread is quicker than starting two.
     numbers::RankingQuery query;
     query.n = u64(m_n);
