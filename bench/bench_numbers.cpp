@@ -179,6 +179,28 @@ void latticeNu2At2To64(benchmark::State &state)
     }
 }
 
+// ν₂² … ν₈² of one multiplier of 2^32, the size of the exhaustive searches,
+// by the machine-integer reduction, against fplll's for the same k.
+void everyDimensionAt2To32(benchmark::State &state)
+{
+    const numbers::Wide n = numbers::Wide(1) << 32;
+    double fplll = 0;
+    for (u64 k = 1000001; k < 1000001 + 2 * 50; k += 2) {
+        fplll += seconds([n, k] {
+            for (int t = 2; t <= 8; ++t)
+                benchmark::DoNotOptimize(numbers::latticeNu2Arbitrary(n, k, t));
+        });
+    }
+    fplll /= 50;
+    u64 k = 1000001;
+    double total = 0;
+    for (auto _ : state) {
+        total += seconds([n, k] { benchmark::DoNotOptimize(numbers::latticeNu2UpTo(n, k, 8)); });
+        k += 2;
+    }
+    state.counters["vs_fplll"] = total / double(state.iterations()) / fplll;
+}
+
 } // namespace
 
 BENCHMARK(sumNear1e18)->Unit(benchmark::kNanosecond);
@@ -188,5 +210,6 @@ BENCHMARK(euclidFloor)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(figuresAt2To64)->Unit(benchmark::kNanosecond);
 BENCHMARK(meritRankingAt2To64)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 BENCHMARK(latticeNu2At2To64)->ArgName("t")->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
+BENCHMARK(everyDimensionAt2To32)->Unit(benchmark::kMicrosecond);
 BENCHMARK(rankingTop10)->ArgName("every_figure")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
         ->UseRealTime()->Iterations(3);

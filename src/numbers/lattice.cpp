@@ -104,6 +104,8 @@ void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)
 
 Wide latticeNu2(Wide n, u64 k, int t)
 {
+    if (n > smallLatticeLimit)
+        return latticeNu2Arbitrary(n, k, t); // this dimension's reduction only
     Wide last = 0;
     eachLatticeNu2(n, k, t, [&last](int, Wide nu2) {
         last = nu2;
