@@ -91,8 +91,7 @@ void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)
     if (upTo < minDimension || upTo > maxDimension)
         throw std::invalid_argument("dimension out of 2 … 8");
     int done = minDimension - 1;
-    if (n <= smallLatticeLimit
-        && smallLatticeNu2(n, k, upTo, [&](int t, Wide nu2) {
+    if (machineLatticeNu2(n, k, upTo, [&](int t, Wide nu2) {
                done = t;
                return more(t, nu2);
            }))
@@ -104,8 +103,6 @@ void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)
 
 Wide latticeNu2(Wide n, u64 k, int t)
 {
-    if (n > smallLatticeLimit)
-        return latticeNu2Arbitrary(n, k, t); // this dimension's reduction only
     Wide last = 0;
     eachLatticeNu2(n, k, t, [&last](int, Wide nu2) {
         last = nu2;

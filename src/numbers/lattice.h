@@ -23,8 +23,8 @@ inline constexpr int maxDimension = 8;
 // The dual basis (N, 0, …), (−k^i mod N, e_i) is reduced by LLL and its
 // shortest vector found by enumeration; the vector is confirmed in exact
 // integers: it satisfies the congruence, and its length is computed from
-// its integer coordinates. Up to N = 2^60 in machine integers
-// (reduction.h), above it in arbitrary precision.
+// its integer coordinates. In machine integers (reduction.h), and in
+// arbitrary precision where a number would leave them.
 Wide latticeNu2(Wide n, u64 k, int t);
 
 // Calls more(t, ν_t²) for t = 2, 3, … upTo while it returns true: one
@@ -33,7 +33,7 @@ Wide latticeNu2(Wide n, u64 k, int t);
 void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more);
 
 // ν_t² by fplll: LLL over GMP integers and its proved enumeration. The way
-// above 2^60, and the independent model in tests below it.
+// where machine integers do not reach, and the independent model in tests.
 Wide latticeNu2Arbitrary(Wide n, u64 k, int t);
 
 // ν_t² for t = 2 … upTo, indexed by t.

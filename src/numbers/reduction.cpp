@@ -15,14 +15,17 @@ constexpr int most = 8;
 constexpr double delta = 0.99; // Lovász
 constexpr double eta = 0.51;   // size-reduced: every |μ| ≤ η
 constexpr int patience = 20000; // LLL steps before the reduction is given up
-// Entries stay below 3·2^60, so a Gram entry, eight products, stays below
-// 72·2^120 < 2^127; the plane's entries start at most N ≤ 2^60, whose
-// squares' sums fit too.
-constexpr i64 entryLimit = i64(3) << 60;
 // The enumeration's radius is the shortest length found, widened for the
 // rounding of the Gram–Schmidt doubles: far above their error, far below
 // the gap between two integers at any length it meets.
 constexpr double widening = 1 + 1e-9;
+
+// a + b·c, false where it leaves 128 bits.
+bool addProduct(i128 &a, i128 b, i128 c)
+{
+    i128 product;
+    return !__builtin_mul_overflow(b, c, &product) && !__builtin_add_overflow(a, product, &a);
+}
 
 class Reduction
 {
@@ -30,23 +33,21 @@ public:
     Reduction(Wide n, u64 k, int dimensions) : n_(n), k_(k), d_(dimensions)
     {
         Wide power = 1;
-        b_[0][0] = i64(n);
         for (int i = 1; i < d_; ++i) {
             power = power * k % n;
-            // −k^i mod N, its representative nearest 0.
-            b_[i][0] = power <= n / 2 ? -i64(power) : i64(n - power);
+            // −k^i mod N, its representative nearest 0: |x| ≤ N/2 ≤ 2^63.
+            b_[i][0] = power <= n / 2 ? i64(-i128(power)) : i64(n - power);
             b_[i][i] = 1;
         }
-        // Rows come into play one at a time; until then their Gram row is
-        // not needed, and the rows in play are zero past their own number.
-        active_ = 2;
-        lagrange();
-        gram(0);
-        gram(1);
     }
 
     bool run(const std::function<bool(int, Wide)> &more)
     {
+        // Rows come into play one at a time; until then their Gram row is
+        // not needed, and the rows in play are zero past their own number.
+        active_ = 2;
+        if (!lagrange() || !gram(0) || !gram(1))
+            return false;
         gso(0);
         gso(1);
         int next = 2; // the next dimension to report
@@ -60,7 +61,8 @@ public:
                     return true;
                 ++next;
                 active_ = k + 1;
-                gram(k);
+                if (!gram(k))
+                    return false;
             }
             if (steps == patience || !sizeReduce(k))
                 return false;
@@ -77,41 +79,71 @@ public:
     }
 
 private:
-    // Rows 0 and 1 reduced in the plane by Lagrange (Gauss): subtract from
-    // the longer row the nearest multiple of the shorter, until the shorter
-    // is no longer shorter. It is Euclid's algorithm on N and k, in exact
-    // integers, and leaves the shortest vector first.
-    void lagrange()
+    // Rows 0 and 1, (N, 0) and (x, 1), reduced in the plane by Lagrange
+    // (Gauss): subtract from the longer row the nearest multiple of the
+    // shorter, until the shorter is no longer shorter. It is Euclid's
+    // algorithm on N and k in exact integers, and leaves the shortest vector
+    // first. False where a number leaves 128 bits or the result 64: only
+    // for k or N − k very much smaller than N, as k = 1 at N = 2^64.
+    bool lagrange()
     {
-        i128 u[2] = {b_[0][0], 0}, v[2] = {b_[1][0], 1};
-        const auto dot = [](const i128 *a, const i128 *b) { return a[0] * b[0] + a[1] * b[1]; };
-        if (dot(v, v) < dot(u, u))
-            std::swap(u, v);
+        // The first step by a division: ⟨u, v⟩ = x·N ≤ 2^127 fits 128 bits
+        // only unsigned, and |v|² = N² may not fit at all.
+        const i128 x = b_[1][0];
+        const Wide size = Wide(x < 0 ? -x : x), squared = size * size + 1;
+        const Wide product = size * n_;
+        Wide q = product / squared;
+        if (2 * (product % squared) >= squared)
+            ++q;
+        i128 u[2] = {x, 1};
+        i128 v[2] = {i128(n_) - i128(q * size), x < 0 ? i128(q) : -i128(q)};
+        const auto dot = [](const i128 *a, const i128 *b, i128 &result) {
+            result = 0;
+            return addProduct(result, a[0], b[0]) && addProduct(result, a[1], b[1]);
+        };
         for (;;) {
-            // v −= q·u, q the integer nearest ⟨u, v⟩ / |u|².
-            const i128 num = dot(u, v), den = dot(u, u);
-            const i128 q = (num >= 0 ? (2 * num + den) / (2 * den) : -((-2 * num + den) / (2 * den)));
-            v[0] -= q * u[0];
-            v[1] -= q * u[1];
-            if (dot(v, v) >= dot(u, u))
+            i128 uu, vv, uv;
+            if (!dot(u, u, uu) || !dot(v, v, vv))
+                return false;
+            if (vv < uu) {
+                std::swap(u, v);
+                std::swap(uu, vv);
+            }
+            if (!dot(u, v, uv))
+                return false;
+            // v −= q·u, q the integer nearest ⟨u, v⟩ / |u|², a half rounded
+            // toward 0: rounded away, v and v − u would take turns for ever.
+            const i128 size = uv >= 0 ? uv : -uv, rest = size % uu;
+            i128 step = size / uu + (rest > uu - rest ? 1 : 0);
+            if (step == 0)
                 break;
-            std::swap(u, v);
+            if (uv < 0)
+                step = -step;
+            if (!addProduct(v[0], -step, u[0]) || !addProduct(v[1], -step, u[1]))
+                return false;
         }
         for (int c = 0; c < 2; ++c) {
+            if (u[c] > INT64_MAX || u[c] < -INT64_MAX || v[c] > INT64_MAX || v[c] < -INT64_MAX)
+                return false;
             b_[0][c] = i64(u[c]);
             b_[1][c] = i64(v[c]);
         }
+        return true;
     }
 
-    // Row and column i of the Gram matrix among the rows in play, exactly.
-    void gram(int i)
+    // Row and column i of the Gram matrix among the rows in play, exactly;
+    // false where an entry leaves 128 bits.
+    bool gram(int i)
     {
         for (int j = 0; j < active_; ++j) {
             i128 s = 0;
-            for (int c = 0; c < active_; ++c)
-                s += i128(b_[i][c]) * b_[j][c];
+            for (int c = 0; c < active_; ++c) {
+                if (!addProduct(s, b_[i][c], b_[j][c]))
+                    return false;
+            }
             g_[i][j] = g_[j][i] = s;
         }
+        return true;
     }
 
     // Row i of the Gram–Schmidt coefficients, from the exact Gram matrix
@@ -152,7 +184,8 @@ private:
             }
             if (!changed)
                 return true;
-            gram(k);
+            if (!gram(k))
+                return false;
         }
         return false;
     }
@@ -162,8 +195,7 @@ private:
         for (int c = 0; c < active_; ++c) {
             i64 product, entry;
             if (__builtin_mul_overflow(x, b_[j][c], &product)
-                || __builtin_sub_overflow(b_[k][c], product, &entry) || entry > entryLimit
-                || entry < -entryLimit)
+                || __builtin_sub_overflow(b_[k][c], product, &entry) || entry == INT64_MIN)
                 return false;
             b_[k][c] = entry;
         }
@@ -273,9 +305,9 @@ private:
 
 } // namespace
 
-bool smallLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more)
+bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more)
 {
-    if (n > smallLatticeLimit || upTo < 2 || upTo > most)
+    if (n > Wide(1) << 64 || upTo < 2 || upTo > most)
         return false;
     return Reduction(n, k, upTo).run(more);
 }

@@ -5,12 +5,9 @@
 #include <functional>
 
 // The shortest vectors of the lattices of t successive values, t = 2, 3, …,
-// in machine integers: the engine's quick way for N up to 2^60. Internal to
-// numbers; lattice.h is the interface.
+// in machine integers: the engine's quick way for every N up to 2^64.
+// Internal to numbers; lattice.h is the interface.
 namespace numbers {
-
-// Largest N that smallLatticeNu2 takes.
-inline constexpr Wide smallLatticeLimit = Wide(1) << 60;
 
 // Calls more(t, ν_t²) for t = 2, 3, … upTo while it returns true.
 //
@@ -22,13 +19,15 @@ inline constexpr Wide smallLatticeLimit = Wide(1) << 60;
 // length computed from its integer coordinates.
 //
 // The basis stays in exact 64-bit integers and its Gram matrix in exact
-// 128-bit ones; only the Gram–Schmidt coefficients are doubles, recomputed
-// from the exact Gram matrix after every change of a row (as in Nguyen and
-// Stehlé's L²), and the enumeration's radius has room for their rounding.
+// 128-bit ones (the plane's first reduction, Euclid's, in 128 bits); only
+// the Gram–Schmidt coefficients are doubles, recomputed from the exact Gram
+// matrix after every change of a row (as in Nguyen and Stehlé's L²), and
+// the enumeration's radius has room for their rounding.
 //
 // Returns false, with nothing or only some dimensions reported, should an
-// integer leave its range or the reduction not settle; the caller then
-// asks an arbitrary-precision reduction for the rest.
-bool smallLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more);
+// integer leave its range (k or N − k very much smaller than N, as k = 1
+// at N = 2^64) or the reduction not settle; the caller then asks an
+// arbitrary-precision reduction for the rest.
+bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more);
 
 } // namespace numbers
