@@ -6,9 +6,13 @@
 // sum, is shared by the mirror, and keeps to its bounds (ν₂² at most Hermite's
 // 2N/√3 and at most 1 + k², ρ at most k and N − k, a gap ratio of at least
 // 1); the continued fraction evaluates back to k/N; and a pair with a common
-// divisor is refused.
+// divisor is refused. The lattices of t successive values: ν₂² as Euclid
+// measures it, ν_t² never growing with t (the lattice of t − 1 dimensions
+// lies in that of t), f_t within Hermite's bound; and a share from the
+// bounded equidistant row is the exact one.
 
 #include "numbers/figures.h"
+#include "numbers/lattice.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -79,6 +83,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (n < (Wide(1) << 40))
         check(sum <= numbers::equidistantSum(n));
+    else if (n < (Wide(1) << 48))
+        check(numbers::EquidistantRow(n).share(sum)
+              == numbers::shareTenThousandths(sum, numbers::equidistantSum(n)));
+
+    Wide previous = 0;
+    numbers::eachLatticeNu2(n, k, 8, [&](int t, Wide nu2) {
+        check(nu2 >= 1 && numbers::latticeFigure(nu2, n, t) <= 10000);
+        check(t == 2 ? nu2 == m.nu2 : nu2 <= previous);
+        previous = nu2;
+        return true;
+    });
     if (n <= 50'000) {
         numbers::Occupation steps(u64(n), k);
         Wide stepped = 0;
