@@ -81,14 +81,29 @@ void RankingModel::rank()
     for (const numbers::Ranked &entry : ranked) {
         m_rowOfK[entry.k] = int(m_rows.size());
         Row row{entry.rank, numbers::figures(u64(m_n), entry.k, equidistant), {}};
-        numbers::addDimensions(row.figures, numbers::maxDimension);
         row.texts = {QString::number(entry.rank), QString::number(entry.k)};
         for (const numbers::FigureEntry *shown : shownFigures())
-            row.texts.push_back(QString::fromStdString(
-                    numbers::valueOf(shown->figure, row.figures, numbers::Format::Text)));
+            row.texts.push_back(shown->figure == numbers::Figure::Merit
+                                        ? QString()
+                                        : QString::fromStdString(numbers::valueOf(
+                                                  shown->figure, row.figures,
+                                                  numbers::Format::Text)));
         m_rows.push_back(std::move(row));
     }
     endResetModel();
+}
+
+const numbers::Figures &RankingModel::figuresAt(int row) const
+{
+    const Row &entry = m_rows[size_t(row)];
+    if (!entry.reduced) {
+        numbers::addDimensions(entry.figures, numbers::maxDimension);
+        const numbers::Figure merit = numbers::Figure::Merit;
+        entry.texts[size_t(columnOf(merit))] = QString::fromStdString(
+                numbers::valueOf(merit, entry.figures, numbers::Format::Text));
+        entry.reduced = true;
+    }
+    return entry.figures;
 }
 
 int RankingModel::rowOf(int k) const
@@ -112,6 +127,8 @@ QVariant RankingModel::data(const QModelIndex &index, int role) const
         return {};
     const Row &row = m_rows[size_t(index.row())];
     const numbers::FigureEntry *figure = figureAt(index.column());
+    if (figure && figure->figure == numbers::Figure::Merit)
+        figuresAt(index.row());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(figure && figure->figure == numbers::Figure::Fraction
                                            ? Qt::AlignLeft | Qt::AlignVCenter

@@ -37,7 +37,12 @@ public:
     // The row of multiplier k, or −1 when k is not coprime to N.
     int rowOf(int k) const;
     int multiplierAt(int row) const { return int(m_rows[size_t(row)].figures.k); }
-    const numbers::Figures &figuresAt(int row) const { return m_rows[size_t(row)].figures; }
+    // Every figure of a row. The lattices of 3 … 8 dimensions are reduced
+    // when first asked for, here or by the cells of the M₈ column, so that
+    // following N costs only the rows on show.
+    const numbers::Figures &figuresAt(int row) const;
+    // The figures of the Euclid pass alone, without reducing.
+    const numbers::Figures &euclidFiguresAt(int row) const { return m_rows[size_t(row)].figures; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -50,8 +55,9 @@ private:
 
     struct Row {
         numbers::u64 rank;
-        numbers::Figures figures;
-        std::vector<QString> texts; // every column's, laid out once
+        mutable numbers::Figures figures;
+        mutable std::vector<QString> texts; // every column's, laid out once
+        mutable bool reduced = false;       // the dimensions are there
     };
     int m_n = 0;
     numbers::Criterion m_criterion = numbers::Criterion::Sum;

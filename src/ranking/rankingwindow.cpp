@@ -246,7 +246,9 @@ void RankingWindow::plotEveryMultiplier()
         const int row = m_model->rowOf(k);
         if (row < 0)
             continue;
-        const numbers::Figures &f = m_model->figuresAt(row);
+        const numbers::Figures &f = figure.figure == numbers::Figure::Merit
+                ? m_model->figuresAt(row)
+                : m_model->euclidFiguresAt(row);
         const QString value = QString::fromStdString(
                 numbers::valueOf(figure.figure, f, numbers::Format::Csv));
         points.push_back({k, value.toDouble(),
