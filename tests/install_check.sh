@@ -24,6 +24,16 @@ for file in bin/zyklar \
 done
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop"
 grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml"
+# A German and an English name and summary: German where no locale asks for
+# English, as the program chooses; AppStream's untranslated text is English.
+for key in 'GenericName=' 'GenericName\[en\]=' 'Comment=' 'Comment\[en\]='; do
+    grep -q "^$key." "$prefix/share/applications/$id.desktop" \
+        || { echo "FAIL: the desktop entry has no $key"; exit 1; }
+done
+for tag in '<summary>' '<summary xml:lang="de">' '<p xml:lang="de">'; do
+    grep -qF "$tag" "$prefix/share/metainfo/$id.metainfo.xml" \
+        || { echo "FAIL: the metainfo has no $tag"; exit 1; }
+done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
