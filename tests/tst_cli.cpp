@@ -59,6 +59,8 @@ private slots:
     void partsMergeIntoTheWhole();
     void notationsAreTheSameNumber_data();
     void notationsAreTheSameNumber();
+    void englishNamesAreTheSameCommands_data();
+    void englishNamesAreTheSameCommands();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
@@ -451,6 +453,37 @@ void TestCli::notationsAreTheSameNumber()
     QCOMPARE(command(QStringList{"summe", "2^64+1", "3"}).status, 2);
     QCOMPARE(command(QStringList{"summe", "2^3-9", "3"}).status, 2);
     QCOMPARE(command(QStringList{"summe", "2^1000", "3"}).status, 2);
+}
+
+void TestCli::englishNamesAreTheSameCommands_data()
+{
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("analyse") << "analyse 21 8" << "analyze 21 8";
+    QTest::newRow("rangliste") << "rangliste 60 --top 4" << "rank 60 --top 4";
+    QTest::newRow("summe") << "summe 2^64 12345" << "sum 2^64 12345";
+    QTest::newRow("kennzahlen") << "kennzahlen 65536 40503 --rang" << "figures 65536 40503 --rang";
+    QTest::newRow("luecken") << "luecken 21 8 --format csv" << "gaps 21 8 --format csv";
+    QTest::newRow("help") << "rangliste --help" << "rank --help";
+    const char *keys[][2] = {{"summe", "sum"},          {"spektral", "spectral"},
+                             {"zaremba", "zaremba"},    {"verhaeltnis", "ratio"},
+                             {"teilnenner", "quotient"}, {"guete", "merit"}};
+    for (const auto &key : keys)
+        QTest::newRow(key[0]) << QStringLiteral("rangliste 200 --top 5 --nach %1").arg(key[0])
+                              << QStringLiteral("rank 200 --top 5 --nach %1").arg(key[1]);
+}
+
+void TestCli::englishNamesAreTheSameCommands()
+{
+    // Each command and ranking has an English name beside its German one,
+    // which does exactly the same.
+    QFETCH(QString, german);
+    QFETCH(QString, english);
+    const Run inGerman = command(german), inEnglish = command(english);
+    QCOMPARE(inGerman.status, 0);
+    QCOMPARE(inEnglish.status, 0);
+    QCOMPARE(inEnglish.out, inGerman.out);
+    QCOMPARE(inEnglish.err, inGerman.err);
 }
 
 QTEST_MAIN(TestCli)

@@ -62,6 +62,7 @@ const Command analyseCommand{
     "und zeigt, was das Fenster nach „Analyse“ zeigt: die Folge, die Abstände zu\n"
     "beiden Nachbarn, die Minimalabstände, die Summe und die Permutation.\n"
     "{N}.\n",
-    run};
+    run,
+    "analyze"};
 
 } // namespace cli

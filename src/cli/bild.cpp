@@ -54,6 +54,7 @@ const Command bildCommand{
     "Zeichnet das Bild der Analyse von N und K, wie es das Fenster zeigt, als Stern\n"
     "oder mit Speichen, in eine Datei: PNG, SVG (Vektoren) oder PDF, nach der\n"
     "Endung des Namens. {N}.\n",
-    run};
+    run,
+    "picture"};
 
 } // namespace cli

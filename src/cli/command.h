@@ -55,6 +55,7 @@ struct Command {
     const char *summary;   // its line in the overview
     std::string help;      // its paragraph; "{N}" stands for the range of N
     void (*run)(const Invocation &call);
+    const char *englishName; // the same command for those who read English: "rank"
 
     bool takes(Option option) const;
     std::string usage() const;

@@ -275,6 +275,7 @@ const Command kennzahlenCommand{
     "(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.\n"
     "Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,\n"
     "und jede Zeile wird geschrieben, sobald sie gelesen ist. {N}.\n",
-    run};
+    run,
+    "figures"};
 
 } // namespace cli

@@ -97,6 +97,7 @@ const Command lueckenCommand{
     "den Kreis in Lücken von höchstens drei Längen (Drei-Abstände-Satz): die\n"
     "kurze, die lange und, wenn es sie gibt, eine mittlere, jede mit der Zahl\n"
     "ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.\n",
-    run};
+    run,
+    "gaps"};
 
 } // namespace cli

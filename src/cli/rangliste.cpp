@@ -197,6 +197,7 @@ const Command ranglisteCommand{
             + " nur mit --top, oder mit --von und --bis\nüber höchstens "
             + numbers::decimal(maxKeptRange) + " Multiplikatoren. Mit --von und --bis\n"
     "{N}, wenn dazwischen höchstens " + limitText(maxCandidates) + " Multiplikatoren liegen.\n",
-    run};
+    run,
+    "rank"};
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "numbers/catalogue.h"
 #include "numbers/temporaryfile.h"
 #include "drawing/savefile.h"
 
@@ -48,7 +49,17 @@ std::string overview()
         table.measure(row);
     for (const auto &row : rows)
         text += "  " + table.line(row);
-    return text + '\n' + overviewOptions;
+    // "Auch auf Englisch: analyze, rank, …; --nach sum, spectral, …"
+    text += "\nAuch auf Englisch:";
+    for (const Command *command : everyCommand())
+        text += std::string(command == everyCommand().front() ? " " : ", ") + command->englishName;
+    text += ";\n  --nach";
+    for (numbers::Criterion criterion : numbers::rankingCriteria) {
+        const numbers::FigureEntry &entry = numbers::entryOf(criterion);
+        text += std::string(criterion == numbers::rankingCriteria[0] ? " " : ", ")
+                + (entry.englishKey ? entry.englishKey : entry.sortKey);
+    }
+    return text + "\n\n" + overviewOptions;
 }
 
 std::string padded(std::string text, size_t width)
@@ -143,7 +154,8 @@ Parsed parse(const QStringList &arguments)
         const QString name = positional.takeFirst();
         const auto named = std::find_if(everyCommand().begin(), everyCommand().end(),
                                         [&](const Command *c) {
-                                            return name == QLatin1String(c->name);
+                                            return name == QLatin1String(c->name)
+                                                    || name == QLatin1String(c->englishName);
                                         });
         if (named == everyCommand().end())
             throw UsageError{"unbekannter Befehl " + quoted(name.toStdString())

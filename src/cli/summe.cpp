@@ -44,6 +44,7 @@ const Command summeCommand{
     "Summe, Anteil und Kettenbruch eines Multiplikators",
     "Summe, Anteil, Kettenbruch und größter Teilnenner eines Multiplikators,\n"
     "in geschlossener Form je Teilnenner des Kettenbruchs. {N}.\n",
-    run};
+    run,
+    "sum"};
 
 } // namespace cli

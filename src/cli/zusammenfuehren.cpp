@@ -67,6 +67,7 @@ const Command zusammenfuehrenCommand{
     "dieselben Ränge und dieselben ersten T Plätze wie ein Lauf über alle\n"
     "Kandidaten. --nach und --dimensionen wie bei den Teilen, --top höchstens\n"
     "wie bei ihnen. {N}.\n",
-    run};
+    run,
+    "merge"};
 
 } // namespace cli

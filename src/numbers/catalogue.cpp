@@ -12,7 +12,7 @@ namespace {
 // the rankings of the sum and of ν₂², whose order they share at one N.
 const FigureEntry catalogue[] = {
     {.figure = Figure::Sum, .key = "summe", .caption = "Summe", .column = "Summe",
-     .rankedBy = Criterion::Sum, .sortKey = "summe", .choice = "Summe",
+     .rankedBy = Criterion::Sum, .sortKey = "summe", .englishKey = "sum", .choice = "Summe",
      .first = "die größte Summe der Minimalabstände zuerst", .largerIsBetter = true,
      .ranked = [](const Measures &m) { return Ratio{m.sum, 1}; }},
     {.figure = Figure::Share, .key = "anteil", .caption = "Anteil", .column = "Anteil",
@@ -23,12 +23,12 @@ const FigureEntry catalogue[] = {
      .number = [](const Figures &f) { return Ratio{f.k, 1}; }},
     {.figure = Figure::Largest, .key = "groesster_teilnenner", .caption = "größter Teilnenner",
      .column = "größter Teilnenner", .widest = "200", .rankedBy = Criterion::Largest,
-     .sortKey = "teilnenner", .choice = "größter Teilnenner",
+     .sortKey = "teilnenner", .englishKey = "quotient", .choice = "größter Teilnenner",
      .first = "der kleinste größte Teilnenner zuerst", .largerIsBetter = false,
      .ranked = [](const Measures &m) { return Ratio{m.largest, 1}; }},
     {.figure = Figure::Nu2, .key = "nu2_quadrat", .caption = "ν₂²",
-     .rankedBy = Criterion::Spectral, .sortKey = "spektral", .choice = "Spektraltest",
-     .first = "der beste Spektraltest zuerst", .largerIsBetter = true,
+     .rankedBy = Criterion::Spectral, .sortKey = "spektral", .englishKey = "spectral",
+     .choice = "Spektraltest", .first = "der beste Spektraltest zuerst", .largerIsBetter = true,
      .ranked = [](const Measures &m) { return Ratio{m.nu2, 1}; }},
     {.figure = Figure::F2, .key = "f2", .caption = "f₂", .column = "Spektraltest f₂",
      .widest = "0,0000", .rankedBy = Criterion::Spectral},
@@ -38,7 +38,7 @@ const FigureEntry catalogue[] = {
      .largerIsBetter = true, .ranked = [](const Measures &m) { return Ratio{m.zaremba, 1}; }},
     {.figure = Figure::GapRatio, .key = "lueckenverhaeltnis", .caption = "Lückenverhältnis",
      .column = "Lückenverhältnis", .widest = "0,0000", .rankedBy = Criterion::GapRatio,
-     .sortKey = "verhaeltnis", .choice = "Lückenverhältnis",
+     .sortKey = "verhaeltnis", .englishKey = "ratio", .choice = "Lückenverhältnis",
      .first = "das kleinste Lückenverhältnis zuerst", .largerIsBetter = false,
      .ranked = [](const Measures &m) { return m.gapRatio; }},
     {.figure = Figure::Nu3, .key = "nu3_quadrat", .caption = "ν₃²", .dimension = 3, .inText = false},
@@ -55,7 +55,7 @@ const FigureEntry catalogue[] = {
     {.figure = Figure::F8, .key = "f8", .caption = "f₈", .dimension = 8},
     // Its dimension is T, whichever T was asked for; the window's is 8.
     {.figure = Figure::Merit, .key = "guete", .caption = "Gütemaß M", .column = "Gütemaß M₈",
-     .widest = "0,0000", .rankedBy = Criterion::Merit, .sortKey = "guete",
+     .widest = "0,0000", .rankedBy = Criterion::Merit, .sortKey = "guete", .englishKey = "merit",
      .choice = "Gütemaß M₈", .first = "das größte Gütemaß zuerst", .largerIsBetter = true,
      .number = [](const Figures &f) { return Ratio{f.merit, 1}; }},
 };
@@ -123,7 +123,8 @@ Ratio numberOf(const FigureEntry &entry, const Figures &figures)
 std::optional<Criterion> criterionNamed(std::string_view sortKey)
 {
     for (Criterion criterion : rankingCriteria) {
-        if (sortKey == entryOf(criterion).sortKey)
+        const FigureEntry &entry = entryOf(criterion);
+        if (sortKey == entry.sortKey || (entry.englishKey && sortKey == entry.englishKey))
             return criterion;
     }
     return std::nullopt;

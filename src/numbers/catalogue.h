@@ -48,6 +48,7 @@ struct FigureEntry {
     std::optional<Criterion> rankedBy = std::nullopt;
     // Set on the one figure that names its ranking:
     const char *sortKey = nullptr; // `--nach`
+    const char *englishKey = nullptr; // the same in English: "spectral"
     const char *choice = nullptr;  // the ranking window's choice
     const char *first = nullptr;   // how the ranking window says which comes first
     bool largerIsBetter = true;
@@ -79,7 +80,7 @@ std::vector<const FigureEntry *> dimensionFigures(int upTo);
 const FigureEntry &entryOf(Figure figure);
 // The figure that names a ranking.
 const FigureEntry &entryOf(Criterion criterion);
-// The ranking a `--nach` key names.
+// The ranking a `--nach` key names, in German or English.
 std::optional<Criterion> criterionNamed(std::string_view sortKey);
 
 // The figure's value as the format writes it: four decimals with a comma in
