@@ -12,7 +12,7 @@ const OptionDescription options[] = {
      "die Rangfolge: summe (Vorgabe), spektral, zaremba,\nverhaeltnis, teilnenner oder guete"},
     {Option::From, "von", "K1", "[--von K1]", "nur Multiplikatoren ab K1"},
     {Option::To, "bis", "K2", "[--bis K2]", "nur Multiplikatoren bis K2"},
-    {Option::Part, "teil", "I/P", "[--teil I/P]",
+    {Option::Shard, "teil", "I/P", "[--teil I/P]",
      "nur der I-te von P gleichen Teilen der Kandidaten,\nzum Verteilen auf mehrere Rechner"},
     {Option::Standing, "rang", nullptr, "[--rang]",
      "dazu je Kennzahl der Rang unter allen Multiplikatoren\n"

@@ -27,7 +27,7 @@ struct Failure {
 };
 
 enum class Option {
-    Top, Order, From, To, Part, Standing, Dimensions, Generator, Step, Format, Spokes, Output,
+    Top, Order, From, To, Shard, Standing, Dimensions, Generator, Step, Format, Spokes, Output,
     Scale
 };
 

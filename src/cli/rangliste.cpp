@@ -51,7 +51,7 @@ numbers::RankingQuery queryOf(const Invocation &call)
     // One of P equal parts of the candidates, for rankings spread over
     // machines: contiguous stretches of k, whose rankings merge into the
     // whole one (zusammenfuehren).
-    if (const auto part = call.value(Option::Part)) {
+    if (const auto part = call.value(Option::Shard)) {
         const size_t slash = part->find('/');
         const Wide parts = slash == std::string::npos
                 ? 0
@@ -71,7 +71,7 @@ numbers::RankingQuery queryOf(const Invocation &call)
     // A range small enough to keep needs no top: it is kept whole, as a
     // top of its size.
     const u64 range = query.last - query.first + 1;
-    if (query.top == numbers::everyMultiplier && (from || to || call.isSet(Option::Part))
+    if (query.top == numbers::everyMultiplier && (from || to || call.isSet(Option::Shard))
         && range <= maxKeptRange)
         query.top = range;
     if (query.top == numbers::everyMultiplier && query.n > maxWholeN)
@@ -181,7 +181,7 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
 const Command ranglisteCommand{
     "rangliste", "N", 1, false, Wide(1) << 64,
     {Option::Top, Option::Order, Option::Dimensions, Option::Generator, Option::From, Option::To,
-     Option::Part, Option::Format},
+     Option::Shard, Option::Format},
     false,
     "alle Multiplikatoren von N, der gleichmäßigste zuerst",
     "Ordnet alle zu N teilerfremden Multiplikatoren k nach einer Kennzahl, die\n"

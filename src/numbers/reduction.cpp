@@ -218,16 +218,13 @@ private:
     bool shortest(int t, Wide &nu2)
     {
         t_ = t;
-        best_ = Wide(g_[0][0]);
-        bestRow_ = 0;
+        int shortestRow = 0;
         for (int i = 1; i < t; ++i) {
-            if (Wide(g_[i][i]) < best_) {
-                best_ = Wide(g_[i][i]);
-                bestRow_ = i;
-            }
+            if (g_[i][i] < g_[shortestRow][shortestRow])
+                shortestRow = i;
         }
-        for (int c = 0; c < t; ++c)
-            bestVector_[c] = b_[bestRow_][c];
+        best_ = Wide(g_[shortestRow][shortestRow]);
+        std::copy(b_[shortestRow], b_[shortestRow] + t, bestVector_);
         bound_ = double(best_) * widening;
         search(t - 1, 0, true);
 
@@ -299,7 +296,6 @@ private:
     i64 x_[most]{};
     double bound_ = 0;
     Wide best_ = 0;
-    int bestRow_ = 0;
     i128 bestVector_[most]{};
 };
 
