@@ -313,7 +313,13 @@ void TestWindow::menuInventory()
     QCOMPARE(extras, QStringList({"cmdRangliste=Rangliste…=Ctrl+R",
                                   "cmdDreiAbstaende=Drei Abstände…=Ctrl+D",
                                   "cmdBildSpeichern=Bild speichern…=Ctrl+S",
-                                  "cmdErgebnisseSpeichern=Ergebnisse speichern…="}));
+                                  "cmdErgebnisseSpeichern=Ergebnisse speichern…=",
+                                  "mnuSprache=Sprache / Language="}));
+    QStringList languages;
+    for (QAction *action : form.findChild<QMenu *>("mnuSprache")->actions())
+        languages << action->objectName() + '=' + action->text();
+    QCOMPARE(languages, QStringList({"mnuSpracheUmgebung=wie die Arbeitsumgebung",
+                                     "mnuSpracheDeutsch=Deutsch", "mnuSpracheEnglisch=English"}));
 }
 
 void TestWindow::startUpShowsTheWindowLaidOut()

@@ -1,4 +1,5 @@
 #include "analysis/analysis.h"
+#include "language/language.h"
 
 #include "core/drawing.h"
 #include "core/geometry.h"
@@ -114,8 +115,8 @@ bool Analysis::runOccupation()
 bool confirmStep(QWidget *window, int i)
 {
     const platform::Answer answer = platform::messageBox(
-            window, {numberText(i) + QStringLiteral(". Schritt, weiter?"),
-                     QStringLiteral("Einzelschritt"), platform::Message::Buttons::YesNo,
+            window, {language::translate("analysis", "%1. Schritt, weiter?").arg(numberText(i)),
+                     language::translate("Form1", "Einzelschritt"), platform::Message::Buttons::YesNo,
                      platform::Message::Icon::None});
     return answer != platform::Answer::No;
 }

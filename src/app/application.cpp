@@ -5,27 +5,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QStyleFactory>
-#include <QTranslator>
 
 namespace {
-
-// Qt's own German texts (the text boxes' context menus, standard dialogs),
-// where Debian's qt6-translations-l10n has installed them; without them the
-// program runs unchanged.
-void loadGermanQtTexts()
-{
-    if (qApp->findChild<QTranslator *>(QStringLiteral("qtGerman")))
-        return;
-    auto *translator = new QTranslator(qApp);
-    translator->setObjectName(QStringLiteral("qtGerman"));
-    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
 
 // Screen readers call the pictures images, the plots charts and the
 // windows beside the main one windows; as plain widgets they would be a
@@ -58,7 +40,9 @@ std::unique_ptr<Form1> startZyklar()
     // No display name: the window system would append it to every title
     // ("Einzelschritt — Zyklar"); each window names itself.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZYKLAR_APP_ID));
-    loadGermanQtTexts();
+    // The language chosen in the menu, else the locale's.
+    language::use(storedLanguage().value_or(
+            language::fromEnvironment(language::processEnvironment())));
     static const bool drawingsDescribed = (QAccessible::installFactory(accessibleDrawing), true);
     Q_UNUSED(drawingsDescribed);
     // One look on every desktop, and one that honours the buttons' face

@@ -3,6 +3,7 @@
 #include "core/picture.h"
 #include "core/texts.h"
 #include "drawing/units.h"
+#include "language/language.h"
 #include "platform/geometry.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
@@ -34,7 +35,7 @@ struct Design {
     const char *name;
     Kind kind;
     const char *container;
-    QString text;
+    const char *text; // translated; %1 and %2 name the captions of the minima and the gaps
     int left, top, width, height;
     FontSpec font;
     QColor background, foreground;
@@ -60,7 +61,7 @@ const TextBox::Style singleLine{false, Bars::None, false};
 const TextBox::Style centredLine{false, Bars::None, true};
 const TextBox::Style noText{};
 
-const QString clearTip = QStringLiteral("Inhalt löschen");
+const char clearTip[] = QT_TRANSLATE_NOOP("Form1", "Inhalt löschen");
 
 // clang-format off
 const Design designs[] = {
@@ -71,31 +72,31 @@ const Design designs[] = {
     {"Command1",   Kind::Button,  "window", "x", 12300, 75, 465, 285, serif14, lightBlue, none, noText, 22},
     {"txtAbs",     Kind::TextBox, "window", "", 150, 75, 1365, 9090, windowFont, silver, none, {true, Bars::Both}, 18},
     {"Picture1",   Kind::Picture, "window", "", 7725, 75, 5040, 4740, serif8, navy, none, noText, 15},
-    {"Option2",    Kind::Option,  "Picture1", "Speiche", 0, 4425, 840, 240, serif8, navy, optionText, noText, 21},
-    {"Option1",    Kind::Option,  "Picture1", "Stern", 0, 4200, 840, 240, serif8, navy, optionText, noText, 20, 0, 0, 1},
+    {"Option2",    Kind::Option,  "Picture1", QT_TRANSLATE_NOOP("Form1", "Speiche"), 0, 4425, 840, 240, serif8, navy, optionText, noText, 21},
+    {"Option1",    Kind::Option,  "Picture1", QT_TRANSLATE_NOOP("Form1", "Stern"), 0, 4200, 840, 240, serif8, navy, optionText, noText, 20, 0, 0, 1},
     {"Command4",   Kind::Button,  "window", "x", 12450, 4875, 390, 285, serif14, lightBlue, none, noText, 14},
     {"txtAbstand", Kind::TextBox, "window", "", 1725, 5175, 11115, 1515, columns, pale, navy, {true, Bars::Both}, 12},
     {"txtFolge",   Kind::TextBox, "window", "", 1725, 4125, 5640, 690, serif10, silver, darkGrey, {true, Bars::Horizontal}, 9},
     {"Command3",   Kind::Button,  "window", "x", 12300, 7050, 465, 285, serif14, lightBlue, none, noText, 8},
     {"txtAusgabe", Kind::TextBox, "window", "", 1725, 7875, 11040, 1290, columns, silver, none, {true, Bars::Both}, 6},
-    {"Frame1",     Kind::Frame,   "window", "Eingabe", 1725, 900, 5640, 2640, windowFont, none, none, noText, -1},
+    {"Frame1",     Kind::Frame,   "window", QT_TRANSLATE_NOOP("Form1", "Eingabe"), 1725, 900, 5640, 2640, windowFont, none, none, noText, -1},
     {"HScroll2",   Kind::ScrollBar, "Frame1", "", 2175, 750, 840, 240, windowFont, none, none, noText, 23, 1, 200, 8},
     {"HScroll1",   Kind::ScrollBar, "Frame1", "", 825, 750, 840, 240, windowFont, none, none, noText, 19, 2, 200, 21},
-    {"Check1",     Kind::CheckBox, "Frame1", "Einzelschritt", 3825, 675, 1365, 315, serif10, none, none, noText, 16},
-    {"Command2",   Kind::Button,  "Frame1", "Analyse", 3825, 375, 1365, 315, windowFont, none, none, noText, 7},
+    {"Check1",     Kind::CheckBox, "Frame1", QT_TRANSLATE_NOOP("Form1", "Einzelschritt"), 3825, 675, 1365, 315, serif10, none, none, noText, 16},
+    {"Command2",   Kind::Button,  "Frame1", QT_TRANSLATE_NOOP("Form1", "Analyse"), 3825, 375, 1365, 315, windowFont, none, none, noText, 7},
     {"txtk",       Kind::TextBox, "Frame1", "8", 2175, 375, 840, 390, inputFont, inputYellow, none, centredLine, 5},
     {"txtN",       Kind::TextBox, "Frame1", "21", 825, 375, 840, 390, inputFont, inputYellow, none, centredLine, 4},
-    {"Label9",     Kind::Label,   "Frame1", "Funktion: Die Partialfolgen von A(k) = m*k modulo N werden analysiert. "
+    {"Label9",     Kind::Label,   "Frame1", QT_TRANSLATE_NOOP("Form1", "Funktion: Die Partialfolgen von A(k) = m*k modulo N werden analysiert. "
                                             "Der Minimalabstand des neu hinzugekommenen Folgengliedes zu seinen direkten "
-                                            "Nachbarn wird angegeben.", 375, 1275, 4815, 1215, serif10, none, captionBlue, noText, -1},
+                                            "Nachbarn wird angegeben."), 375, 1275, 4815, 1215, serif10, none, captionBlue, noText, -1},
     {"Label3",     Kind::Label,   "Frame1", "k=", 1800, 375, 390, 390, serif14, none, none, noText, -1},
     {"Label2",     Kind::Label,   "Frame1", "N=", 375, 375, 390, 390, serif14, none, none, noText, -1},
-    {"Label8",     Kind::Label,   "window", caption::minimal + QStringLiteral("    (") + caption::gaps
-                                            + QStringLiteral(": links am Bildrand; Extremfolge bei aquidistanter Teilung: Kopfzeile)"),
+    {"Label8",     Kind::Label,   "window", QT_TRANSLATE_NOOP("Form1", "%1    (%2: links am Bildrand; Extremfolge bei aquidistanter Teilung: Kopfzeile)"),
+                                           
                                             1725, 4875, 6990, 315, windowFont, none, captionBlue, noText, -1},
     {"Label7",     Kind::Label,   "window", caption::permutation, 1725, 7125, 6165, 315, windowFont, none, captionBlue, noText, -1},
     {"Label6",     Kind::Label,   "window", caption::sequence, 1800, 3825, 915, 240, windowFont, none, captionBlue, noText, -1},
-    {"Label1",     Kind::Label,   "window", "Zyklar-Analysator", 1725, 75, 5940, 690, serif24, none, none, noText, -1},
+    {"Label1",     Kind::Label,   "window", QT_TRANSLATE_NOOP("Form1", "Zyklar-Analysator"), 1725, 75, 5940, 690, serif24, none, none, noText, -1},
 };
 // clang-format on
 
@@ -103,30 +104,43 @@ const Design designs[] = {
 // labels, frame and captioned buttons are read by their captions.
 struct Spoken {
     const char *name;
-    const char *accessibleName;
+    const char *accessibleName; // translated, as the description
     const char *description;
 };
 
 const Spoken spoken[] = {
-    {"txtSchub2", "Spaltenkopf k: Summe", ""},
-    {"txtSumme", "k: Summe", "Je Analyse der Multiplikator k und die Summe der Minimalabstände"},
-    {"txtSchub", "Kopfzeile Extremfolge",
-     "N durch j abgerundet: der Abstand bei äquidistanter Teilung in j Teile"},
-    {"txtKopf", "Kopfzeile 1 bis N", "Die Nummern der Positionen, eine je Spalte"},
-    {"Command1", "Bild löschen", "Inhalt löschen"},
-    {"txtAbs", "Abstände zu den Nachbarn",
-     "Je Schritt der Abstand zum nächsten belegten Nachbarn rückwärts und vorwärts"},
-    {"Picture1", "Kreis der Positionen", "Die Analyse als Stern oder mit Speichen gezeichnet"},
-    {"Command4", "Minimalabstände löschen", "Inhalt löschen"},
-    {"txtAbstand", "Folge der Minimalabstände", "Je Analyse eine Zeile; die erste Spalte ist N"},
-    {"txtFolge", "Die Folge", "Die Positionen in der Reihenfolge ihrer Belegung"},
-    {"Command3", "Permutation löschen", "Inhalt löschen"},
-    {"txtAusgabe", "Reihenfolge der Felderbelegung / Permutation",
-     "Je Position der Schritt, in dem sie belegt wurde"},
-    {"HScroll2", "k einstellen", "Der Multiplikator, 1 bis 200"},
-    {"HScroll1", "N einstellen", "Die Anzahl der Positionen, 2 bis 200"},
-    {"txtk", "k=", "Der Multiplikator"},
-    {"txtN", "N=", "Die Anzahl der Positionen auf dem Kreis"},
+    {"txtSchub2", QT_TRANSLATE_NOOP("Form1", "Spaltenkopf k: Summe"), ""},
+    {"txtSumme", QT_TRANSLATE_NOOP("Form1", "k: Summe"),
+     QT_TRANSLATE_NOOP("Form1",
+                       "Je Analyse der Multiplikator k und die Summe der Minimalabstände")},
+    {"txtSchub", QT_TRANSLATE_NOOP("Form1", "Kopfzeile Extremfolge"),
+     QT_TRANSLATE_NOOP("Form1", "N durch j abgerundet: der Abstand bei äquidistanter Teilung in "
+                                "j Teile")},
+    {"txtKopf", QT_TRANSLATE_NOOP("Form1", "Kopfzeile 1 bis N"),
+     QT_TRANSLATE_NOOP("Form1", "Die Nummern der Positionen, eine je Spalte")},
+    {"Command1", QT_TRANSLATE_NOOP("Form1", "Bild löschen"),
+     QT_TRANSLATE_NOOP("Form1", "Inhalt löschen")},
+    {"txtAbs", QT_TRANSLATE_NOOP("Form1", "Abstände zu den Nachbarn"),
+     QT_TRANSLATE_NOOP("Form1", "Je Schritt der Abstand zum nächsten belegten Nachbarn rückwärts "
+                                "und vorwärts")},
+    {"Picture1", QT_TRANSLATE_NOOP("Form1", "Kreis der Positionen"),
+     QT_TRANSLATE_NOOP("Form1", "Die Analyse als Stern oder mit Speichen gezeichnet")},
+    {"Command4", QT_TRANSLATE_NOOP("Form1", "Minimalabstände löschen"),
+     QT_TRANSLATE_NOOP("Form1", "Inhalt löschen")},
+    {"txtAbstand", QT_TRANSLATE_NOOP("Form1", "Folge der Minimalabstände"),
+     QT_TRANSLATE_NOOP("Form1", "Je Analyse eine Zeile; die erste Spalte ist N")},
+    {"txtFolge", QT_TRANSLATE_NOOP("Form1", "Die Folge"),
+     QT_TRANSLATE_NOOP("Form1", "Die Positionen in der Reihenfolge ihrer Belegung")},
+    {"Command3", QT_TRANSLATE_NOOP("Form1", "Permutation löschen"),
+     QT_TRANSLATE_NOOP("Form1", "Inhalt löschen")},
+    {"txtAusgabe", QT_TRANSLATE_NOOP("Form1", "Reihenfolge der Felderbelegung / Permutation"),
+     QT_TRANSLATE_NOOP("Form1", "Je Position der Schritt, in dem sie belegt wurde")},
+    {"HScroll2", QT_TRANSLATE_NOOP("Form1", "k einstellen"),
+     QT_TRANSLATE_NOOP("Form1", "Der Multiplikator, 1 bis 200")},
+    {"HScroll1", QT_TRANSLATE_NOOP("Form1", "N einstellen"),
+     QT_TRANSLATE_NOOP("Form1", "Die Anzahl der Positionen, 2 bis 200")},
+    {"txtk", "k=", QT_TRANSLATE_NOOP("Form1", "Der Multiplikator")},
+    {"txtN", "N=", QT_TRANSLATE_NOOP("Form1", "Die Anzahl der Positionen auf dem Kreis")},
 };
 
 QFont fontFor(const FontSpec &face)
@@ -139,9 +153,23 @@ QFont fontFor(const FontSpec &face)
     return drawing::makeFont({standard.family(), standard.pointSizeF(), false, false});
 }
 
+QString tr(const char *text)
+{
+    return language::translate("Form1", text);
+}
+
+// The control's caption or contents in the current language.
+QString textOf(const Design &design)
+{
+    const QString text = tr(design.text);
+    if (!text.contains(u"%1"))
+        return text;
+    return text.arg(tr(caption::minimal), tr(caption::gaps));
+}
+
 QWidget *createControl(const Design &design, QWidget *container)
 {
-    const QString &text = design.text;
+    const QString text = textOf(design);
     switch (design.kind) {
     case Kind::TextBox: {
         auto *box = new TextBox(design.textStyle, container);
@@ -151,7 +179,7 @@ QWidget *createControl(const Design &design, QWidget *container)
     case Kind::Button: {
         auto *button = new QPushButton(text, container);
         if (text == u"x")
-            button->setToolTip(clearTip);
+            button->setToolTip(tr(clearTip));
         return button;
     }
     case Kind::Picture: {
@@ -213,8 +241,8 @@ Form1Controls createControls(QWidget &client)
         for (QWidget *target : {control, control->focusProxy()}) {
             if (!target)
                 continue;
-            target->setAccessibleName(QString::fromUtf8(entry.accessibleName));
-            target->setAccessibleDescription(QString::fromUtf8(entry.description));
+            target->setAccessibleName(tr(entry.accessibleName));
+            target->setAccessibleDescription(tr(entry.description));
         }
     }
 

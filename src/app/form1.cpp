@@ -16,6 +16,7 @@
 #include "ranking/rankingwindow.h"
 
 #include <QCheckBox>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>
@@ -61,8 +62,8 @@ void Form1::createMenu()
         const char *name;
         const char *caption;
     };
-    static const Menu size{"dmdGroesse", "Größe"};
-    static const Menu extras{"mnuExtras", "Extras"};
+    static const Menu size{"dmdGroesse", QT_TR_NOOP("Größe")};
+    static const Menu extras{"mnuExtras", QT_TR_NOOP("Extras")};
     struct Item {
         const char *name;
         const char *caption;
@@ -71,25 +72,25 @@ void Form1::createMenu()
         QKeySequence shortcut = {};
     };
     static const Item items[] = {
-        {"cmdEnde", "Programm beenden", nullptr, &Form1::cmdEnde_Click},
-        {"cmdBildschirm", "Bildschirm", &size, &Form1::cmdBildschirm_Click},
-        {"cmdgroesser", "kleiner", &size, &Form1::cmdgroesser_Click},
-        {"cmdkleiner", "größer", &size, &Form1::cmdkleiner_Click},
-        {"cmdclear", "Alles löschen", nullptr, &Form1::cmdclear_Click},
+        {"cmdEnde", QT_TR_NOOP("Programm beenden"), nullptr, &Form1::cmdEnde_Click},
+        {"cmdBildschirm", QT_TR_NOOP("Bildschirm"), &size, &Form1::cmdBildschirm_Click},
+        {"cmdgroesser", QT_TR_NOOP("kleiner"), &size, &Form1::cmdgroesser_Click},
+        {"cmdkleiner", QT_TR_NOOP("größer"), &size, &Form1::cmdkleiner_Click},
+        {"cmdclear", QT_TR_NOOP("Alles löschen"), nullptr, &Form1::cmdclear_Click},
         {"cmdCopy", "copyright", nullptr, &Form1::cmdCopy_Click},
-        {"cmdRangliste", "Rangliste…", &extras, &Form1::cmdRangliste_Click,
+        {"cmdRangliste", QT_TR_NOOP("Rangliste…"), &extras, &Form1::cmdRangliste_Click,
          QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"cmdDreiAbstaende", "Drei Abstände…", &extras, &Form1::cmdDreiAbstaende_Click,
-         QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {"cmdBildSpeichern", "Bild speichern…", &extras, &Form1::cmdBildSpeichern_Click,
-         QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"cmdErgebnisseSpeichern", "Ergebnisse speichern…", &extras,
+        {"cmdDreiAbstaende", QT_TR_NOOP("Drei Abstände…"), &extras,
+         &Form1::cmdDreiAbstaende_Click, QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"cmdBildSpeichern", QT_TR_NOOP("Bild speichern…"), &extras,
+         &Form1::cmdBildSpeichern_Click, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"cmdErgebnisseSpeichern", QT_TR_NOOP("Ergebnisse speichern…"), &extras,
          &Form1::cmdErgebnisseSpeichern_Click},
     };
 
     QHash<const Menu *, QMenu *> menus;
     for (const Item &item : items) {
-        auto *action = new QAction(QString::fromUtf8(item.caption), this);
+        auto *action = new QAction(tr(item.caption), this);
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, item.handler);
@@ -99,15 +100,46 @@ void Form1::createMenu()
         }
         QMenu *&menu = menus[item.menu];
         if (!menu) {
-            menu = menuBar()->addMenu(QString::fromUtf8(item.menu->caption));
+            menu = menuBar()->addMenu(tr(item.menu->caption));
             menu->setObjectName(QLatin1String(item.menu->name));
             menu->menuAction()->setObjectName(QLatin1String(item.menu->name));
         }
         menu->addAction(action);
     }
+    createLanguageMenu(*menus[&extras]);
     // Until an analysis has completed there are no results to save.
     m_saveResults = findChild<QAction *>(QStringLiteral("cmdErgebnisseSpeichern"));
     m_saveResults->setEnabled(false);
+}
+
+// "Sprache / Language" in both languages, so whoever cannot read the one
+// the windows speak still finds it; each language in its own.
+void Form1::createLanguageMenu(QMenu &extras)
+{
+    QMenu *menu = extras.addMenu(QStringLiteral("Sprache / Language"));
+    menu->setObjectName(QStringLiteral("mnuSprache"));
+    menu->menuAction()->setObjectName(QStringLiteral("mnuSprache"));
+    struct Choice {
+        const char *name;
+        QString caption;
+        std::optional<language::Language> language;
+    };
+    const Choice choices[] = {
+        {"mnuSpracheUmgebung", tr("wie die Arbeitsumgebung"), std::nullopt},
+        {"mnuSpracheDeutsch", QStringLiteral("Deutsch"), language::Language::German},
+        {"mnuSpracheEnglisch", QStringLiteral("English"), language::Language::English},
+    };
+    auto *group = new QActionGroup(menu);
+    const std::optional<language::Language> stored = storedLanguage();
+    for (const Choice &choice : choices) {
+        QAction *action = menu->addAction(choice.caption);
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setChecked(stored == choice.language);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, chosen = choice.language] { chooseLanguage(chosen); });
+    }
 }
 
 void Form1::connectEvents()
@@ -316,9 +348,8 @@ void Form1::cmdclear_Click()
 
 void Form1::cmdCopy_Click()
 {
-    platform::messageBox(this, {QStringLiteral("Zyklar – der Zyklus-Analysator, "
-                                               "Arbeitsgruppe Zahlentheorie"),
-                                QStringLiteral("Programmiert von"), platform::Message::Buttons::Ok,
+    platform::messageBox(this, {tr("Zyklar – der Zyklus-Analysator, Arbeitsgruppe Zahlentheorie"),
+                                tr("Programmiert von"), platform::Message::Buttons::Ok,
                                 platform::Message::Icon::Information});
 }
 

@@ -3,9 +3,12 @@
 #include "app/controls.h"
 #include "circle/positioncircle.h"
 
+#include "language/language.h"
+
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 namespace drawing {
 struct Drawing;
@@ -15,6 +18,10 @@ class ThreeGapsWindow;
 namespace analysis {
 class Analysis;
 }
+
+// The language of the windows chosen in the menu and kept in the settings;
+// none where the windows follow the locale.
+std::optional<language::Language> storedLanguage();
 
 // Zyklar's one window. It owns every control (each carries its name as its
 // object name, by which tests find it), the menu, the window-level variables and the wiring from
@@ -50,6 +57,9 @@ public:
     void cmdDreiAbstaende_Click();
     void cmdBildSpeichern_Click();
     void cmdErgebnisseSpeichern_Click();
+    // "Sprache / Language": German, English, or the locale's, from the next
+    // start on.
+    void chooseLanguage(std::optional<language::Language> chosen);
 
     // Window-level variables.
     double zoomFactor = 1.0;
@@ -70,6 +80,7 @@ protected:
 
 private:
     void createMenu();
+    void createLanguageMenu(QMenu &extras);
     void connectEvents();
     void analyseMultiplier(int n, int k);
     void analysisDone(bool completed, bool chosen);

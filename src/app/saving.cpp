@@ -1,5 +1,6 @@
 // Keeping what the window shows: the picture as PNG, SVG or PDF, and the
-// last completed analysis as CSV.
+// last completed analysis as CSV; and what Zyklar keeps between runs, the
+// folder of the last save and the language of the windows.
 
 #include "app/form1.h"
 
@@ -7,6 +8,7 @@
 #include "drawing/canvas.h"
 #include "drawing/picturefile.h"
 #include "drawing/savefile.h"
+#include "language/language.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
@@ -30,11 +32,11 @@ struct PictureKind {
     qreal scale;
 };
 const PictureKind pictureKinds[] = {
-    {"PNG-Bild, vierfache Größe (*.png)", PictureType::Png, 4},
-    {"PNG-Bild, doppelte Größe (*.png)", PictureType::Png, 2},
-    {"PNG-Bild, Bildschirmgröße (*.png)", PictureType::Png, 1},
-    {"SVG-Vektorgrafik (*.svg)", PictureType::Svg, 1},
-    {"PDF-Dokument (*.pdf)", PictureType::Pdf, 1},
+    {QT_TRANSLATE_NOOP("Form1", "PNG-Bild, vierfache Größe (*.png)"), PictureType::Png, 4},
+    {QT_TRANSLATE_NOOP("Form1", "PNG-Bild, doppelte Größe (*.png)"), PictureType::Png, 2},
+    {QT_TRANSLATE_NOOP("Form1", "PNG-Bild, Bildschirmgröße (*.png)"), PictureType::Png, 1},
+    {QT_TRANSLATE_NOOP("Form1", "SVG-Vektorgrafik (*.svg)"), PictureType::Svg, 1},
+    {QT_TRANSLATE_NOOP("Form1", "PDF-Dokument (*.pdf)"), PictureType::Pdf, 1},
 };
 
 // Zyklar's settings: ~/.config/zyklar/zyklar.ini, or where XDG_CONFIG_HOME
@@ -46,8 +48,47 @@ std::unique_ptr<QSettings> settings()
 }
 
 const QString saveFolderKey = QStringLiteral("speichern/ordner");
+const QString languageKey = QStringLiteral("sprache");
 
 } // namespace
+
+std::optional<language::Language> storedLanguage()
+{
+    return language::named(settings()->value(languageKey).toString());
+}
+
+// The language chosen in the menu, for the next start: the windows are
+// made in one language and stay in it.
+void Form1::chooseLanguage(std::optional<language::Language> chosen)
+{
+    if (!m_settingsWritable) {
+        platform::messageBox(this, {QStringLiteral("Die Einstellungen lassen sich nicht speichern; "
+                                                   "die Sprache bleibt, wie sie ist.\n"
+                                                   "The settings cannot be saved; the language "
+                                                   "stays as it is."),
+                                    QString(), platform::Message::Buttons::Ok,
+                                    platform::Message::Icon::Warning});
+        return;
+    }
+    if (chosen)
+        settings()->setValue(languageKey, language::code(*chosen));
+    else
+        settings()->remove(languageKey);
+    const language::Language next
+            = chosen.value_or(language::fromEnvironment(language::processEnvironment()));
+    if (next == language::current())
+        return;
+    // Said in both languages: whoever chose one may not read the other.
+    platform::messageBox(this, {next == language::Language::English
+                                        ? QStringLiteral("Zyklar spricht ab dem nächsten Start "
+                                                         "Englisch.\nZyklar will speak English "
+                                                         "from its next start.")
+                                        : QStringLiteral("Zyklar spricht ab dem nächsten Start "
+                                                         "Deutsch.\nZyklar will speak German "
+                                                         "from its next start."),
+                                QString(), platform::Message::Buttons::Ok,
+                                platform::Message::Icon::Information});
+}
 
 // The folder of the last save, from an earlier run too; the home folder
 // when there is none, or it is gone, or the settings cannot be read. Only
@@ -82,7 +123,7 @@ QString Form1::proposedName(const QString &suffix) const
 
 void Form1::reportSaveFailure(const QString &path, const QString &reason)
 {
-    platform::messageBox(this, {QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\n%2.")
+    platform::messageBox(this, {tr("Die Datei „%1“ wurde nicht gespeichert.\n%2.")
                                         .arg(QDir::toNativeSeparators(path), reason),
                                 QString(), platform::Message::Buttons::Ok,
                                 platform::Message::Icon::Warning});
@@ -102,9 +143,9 @@ void Form1::savePicture(const drawing::Drawing &drawing, const QString &proposed
 {
     QStringList filters;
     for (const PictureKind &kind : pictureKinds)
-        filters << QString::fromUtf8(kind.filter);
+        filters << tr(kind.filter);
     const platform::SaveAnswer answer = platform::askSaveFile(
-            this, {QStringLiteral("Bild speichern"), m_saveFolder, proposedName, filters});
+            this, {tr("Bild speichern"), m_saveFolder, proposedName, filters});
     if (answer.path.isEmpty())
         return;
     rememberSaveFolder(answer.path);
@@ -114,7 +155,7 @@ void Form1::savePicture(const drawing::Drawing &drawing, const QString &proposed
     const std::optional<PictureType> type = drawing::pictureTypeOf(answer.path);
     if (!type) {
         reportSaveFailure(answer.path,
-                          QStringLiteral("Bilder speichert Zyklar als PNG, SVG oder PDF"));
+                          tr("Bilder speichert Zyklar als PNG, SVG oder PDF"));
         return;
     }
     const bool pngFilter = answer.filter >= 0 && answer.filter < int(std::size(pictureKinds))
@@ -133,8 +174,7 @@ void Form1::cmdErgebnisseSpeichern_Click()
         return;
     const QString name = QStringLiteral("zyklar-N%1-k%2.csv").arg(m_completedN).arg(m_completedK);
     const platform::SaveAnswer answer = platform::askSaveFile(
-            this, {QStringLiteral("Ergebnisse speichern"), m_saveFolder, name,
-                   {QStringLiteral("CSV-Tabelle (*.csv)")}});
+            this, {tr("Ergebnisse speichern"), m_saveFolder, name, {tr("CSV-Tabelle (*.csv)")}});
     if (answer.path.isEmpty())
         return;
     rememberSaveFolder(answer.path);

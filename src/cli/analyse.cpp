@@ -16,11 +16,12 @@ void writeBoxes(Output &out, u64 n, u64 k)
 {
     const core::Texts texts = core::analysisTexts(n, k, core::columnWidth(n), QStringLiteral("\n"));
     namespace caption = core::caption;
-    out << caption::sequence << '\n' << texts.sequence.toStdString() << "\n\n";
-    out << caption::gaps << '\n' << texts.gaps.toStdString() << '\n';
-    out << caption::minimal << '\n' << texts.minimal.toStdString() << '\n';
-    out << caption::sums << '\n' << texts.sums.toStdString() << '\n';
-    out << caption::permutation << '\n' << texts.permutation.toStdString();
+    const auto heading = [](const char *caption) { return caption::text(caption).toStdString(); };
+    out << heading(caption::sequence) << '\n' << texts.sequence.toStdString() << "\n\n";
+    out << heading(caption::gaps) << '\n' << texts.gaps.toStdString() << '\n';
+    out << heading(caption::minimal) << '\n' << texts.minimal.toStdString() << '\n';
+    out << heading(caption::sums) << '\n' << texts.sums.toStdString() << '\n';
+    out << heading(caption::permutation) << '\n' << texts.permutation.toStdString();
 }
 
 void run(const Invocation &call)
@@ -57,11 +58,12 @@ void run(const Invocation &call)
 
 const Command analyseCommand{
     "analyse", "N K", 2, false, 1'000'000, {Option::Format}, false,
-    "die Belegung von N Positionen mit dem Multiplikator K",
+    QT_TRANSLATE_NOOP("cli", "die Belegung von N Positionen mit dem Multiplikator K"),
+    QT_TRANSLATE_NOOP("cli",
     "Belegt N Positionen auf dem Kreis mit dem Multiplikator K, Schritt für Schritt,\n"
     "und zeigt, was das Fenster nach „Analyse“ zeigt: die Folge, die Abstände zu\n"
     "beiden Nachbarn, die Minimalabstände, die Summe und die Permutation.\n"
-    "{N}.\n",
+    "{N}.\n"),
     run,
     "analyze"};
 

@@ -120,15 +120,16 @@ std::optional<Wide> readNumber(std::string_view text, Wide modulus)
 
 UsageError notANumber(std::string_view name, std::string_view text)
 {
-    return UsageError{std::string(name) + " muss eine ganze Zahl sein (dezimal, 0x… oder "
-                      "2^e±c), nicht " + quoted(text)};
+    return UsageError{say(translate("cli", "%1 muss eine ganze Zahl sein (dezimal, 0x… oder "
+                                           "2^e±c), nicht %2"),
+                          {std::string(name), quoted(text)})};
 }
 
 } // namespace
 
 std::string quoted(std::string_view text)
 {
-    return "„" + std::string(text) + "“";
+    return say(translate("cli", "„%1“"), {std::string(text)});
 }
 
 std::string limitText(Wide limit)
@@ -154,11 +155,12 @@ Wide wholeNumber(std::string_view text, const char *name, Wide min, Wide max)
         throw notANumber(name, text);
     const Wide value = *read;
     if (value < min && max == numbers::everyMultiplier)
-        throw UsageError{std::string(name) + " muss mindestens " + numbers::decimal(min)
-                         + " sein, nicht " + std::string(text)};
+        throw UsageError{say(translate("cli", "%1 muss mindestens %2 sein, nicht %3"),
+                             {name, numbers::decimal(min), std::string(text)})};
     if (value < min || value > max)
-        throw UsageError{std::string(name) + " muss zwischen " + numbers::decimal(min) + " und "
-                         + numbers::decimal(max) + " liegen, nicht " + std::string(text)};
+        throw UsageError{say(translate("cli", "%1 muss zwischen %2 und %3 liegen, nicht %4"),
+                             {name, numbers::decimal(min), numbers::decimal(max),
+                              std::string(text)})};
     return value;
 }
 
@@ -180,14 +182,16 @@ Multiplier multiplierOf(const Invocation &call, std::string_view kText)
         throw notANumber("K", kText);
     const Wide k = *read;
     if (k == 0)
-        throw UsageError{"K darf kein Vielfaches von N sein: dann bliebe jeder Schritt auf "
-                         "Position 1"};
+        throw UsageError{say(translate("cli", "K darf kein Vielfaches von N sein: dann bliebe jeder "
+                                              "Schritt auf Position 1"))};
     const core::Cancelled cancelled = core::cancelDivisor(n, k);
     if (cancelled.divisor != 1)
-        std::fprintf(call.err, "zyklar: %s: N = %s, K = %s wird zu N = %s, K = %s\n",
-                     core::divisorMessage(cancelled.divisor).toUtf8().constData(),
-                     numbers::decimal(n).c_str(), std::string(kText).c_str(),
-                     numbers::decimal(cancelled.n).c_str(), numbers::decimal(cancelled.k).c_str());
+        std::fprintf(call.err, "zyklar: %s\n",
+                     say(translate("cli", "%1: N = %2, K = %3 wird zu N = %4, K = %5"),
+                         {core::divisorMessage(cancelled.divisor).toStdString(),
+                          numbers::decimal(n), std::string(kText), numbers::decimal(cancelled.n),
+                          numbers::decimal(cancelled.k)})
+                             .c_str());
     return {cancelled.n, u64(cancelled.k)};
 }
 

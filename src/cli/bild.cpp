@@ -18,17 +18,19 @@ void run(const Invocation &call)
 {
     const std::optional<std::string> file = call.value(Option::Output);
     if (!file)
-        throw UsageError{"bild braucht --ausgabe DATEI (.png, .svg oder .pdf)"};
+        throw UsageError{say(translate("cli", "bild braucht --ausgabe DATEI (.png, .svg oder .pdf)"))};
     const QString path = QString::fromLocal8Bit(file->c_str());
     const std::optional<drawing::PictureType> type = drawing::pictureTypeOf(path);
     if (!type)
-        throw UsageError{quoted(*file) + ": Bilder schreibt zyklar als .png, .svg oder .pdf"};
+        throw UsageError{say(translate("cli", "%1: Bilder schreibt zyklar als .png, .svg oder .pdf"),
+                             {quoted(*file)})};
     qreal scale = 4;
     if (const std::optional<std::string> chosen = call.value(Option::Scale)) {
         if (*type != drawing::PictureType::Png)
-            throw UsageError{"--skala gilt nur für PNG-Bilder"};
+            throw UsageError{say(translate("cli", "--skala gilt nur für PNG-Bilder"))};
         if (*chosen != "1" && *chosen != "2" && *chosen != "4")
-            throw UsageError{"--skala muss 1, 2 oder 4 sein, nicht " + quoted(*chosen)};
+            throw UsageError{say(translate("cli", "--skala muss 1, 2 oder 4 sein, nicht %1"),
+                                 {quoted(*chosen)})};
         scale = std::stoi(*chosen);
     }
     const Multiplier m = multiplierOf(call);
@@ -43,17 +45,19 @@ void run(const Invocation &call)
     const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(int(m.n)).arg(m.k);
     const QString failure = drawing::savePicture(canvas.drawing(), path, *type, scale, title);
     if (!failure.isEmpty())
-        throw Failure{quoted(*file) + " wurde nicht geschrieben: " + failure.toStdString()};
+        throw Failure{say(translate("cli", "%1 wurde nicht geschrieben: %2"),
+                          {quoted(*file), failure.toStdString()})};
 }
 
 } // namespace
 
 const Command bildCommand{
     "bild", "N K", 2, false, 1000, {Option::Spokes, Option::Output, Option::Scale}, true,
-    "das Bild einer Analyse als PNG, SVG oder PDF",
+    QT_TRANSLATE_NOOP("cli", "das Bild einer Analyse als PNG, SVG oder PDF"),
+    QT_TRANSLATE_NOOP("cli",
     "Zeichnet das Bild der Analyse von N und K, wie es das Fenster zeigt, als Stern\n"
     "oder mit Speichen, in eine Datei: PNG, SVG (Vektoren) oder PDF, nach der\n"
-    "Endung des Namens. {N}.\n",
+    "Endung des Namens. {N}.\n"),
     run,
     "picture"};
 

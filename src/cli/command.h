@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/format.h"
+#include "language/language.h"
 
 #include <cstdio>
 #include <map>
@@ -13,6 +14,13 @@
 // usage line, the help, the limits of N and the error messages all read
 // this description.
 namespace cli {
+
+using language::translate;
+
+// A message in the command line's language: the translated text with %1,
+// %2 … filled in, in one pass, so nothing filled in is read for more:
+//   say(translate("cli", "unbekanntes Format %1"), {quoted(name)})
+std::string say(const QString &message, const std::vector<std::string> &arguments = {});
 
 // A mistake in the arguments: one line on standard error, exit status 2,
 // nothing on standard output.
@@ -28,16 +36,19 @@ struct Failure {
 
 enum class Option {
     Top, Order, From, To, Shard, Standing, Dimensions, Generator, Step, Format, Spokes, Output,
-    Scale
+    Scale,
+    Language // every command's, and --help's
 };
 
-// An option as the parser, the usage line and the help know it.
+// An option as the parser, the usage line and the help know it. The name
+// and the usage line stay German in both languages, so a command reads the
+// same everywhere; the help is translated.
 struct OptionDescription {
     Option option;
     const char *name;  // after the two dashes
     const char *value; // its placeholder; nullptr for a flag
     const char *usage; // in the usage line: "[--top T]"
-    const char *help;  // the help's line, continued lines indented
+    const char *help;  // the help's line, continued lines indented (translated)
 };
 const OptionDescription &descriptionOf(Option option);
 std::span<const OptionDescription> everyOption();
@@ -52,11 +63,15 @@ struct Command {
     numbers::Wide maxN;    // 2 ≤ N ≤ maxN
     std::vector<Option> options;
     bool needsGui;         // draws text, so main() makes a GUI application first
-    const char *summary;   // its line in the overview
-    std::string help;      // its paragraph; "{N}" stands for the range of N
+    const char *summary;   // its line in the overview (translated)
+    // Its paragraph (translated); "{N}" stands for the range of N, %1, %2 …
+    // for the helpValues.
+    const char *help;
     void (*run)(const Invocation &call);
     const char *englishName; // the same command for those who read English: "rank"
+    std::vector<std::string> helpValues = {};
 
+    // Whether the command takes the option; --sprache every command takes.
     bool takes(Option option) const;
     std::string usage() const;
 };

@@ -1,5 +1,7 @@
 #include "cli/format.h"
 
+#include "language/language.h"
+
 #include "numbers/lattice.h"
 
 #include <algorithm>
@@ -134,7 +136,7 @@ std::vector<TextTable::Column> FigureColumns::captions() const
     static const char *const subscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈"};
     std::vector<TextTable::Column> columns;
     for (const numbers::FigureEntry *entry : entries(Format::Text)) {
-        std::string caption = entry->caption;
+        std::string caption = language::translate("numbers", entry->caption).toStdString();
         if (entry->figure == Figure::Merit)
             caption += subscripts[dimensions];
         columns.push_back({caption, entry->figure == Figure::Fraction});

@@ -40,8 +40,9 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
         std::vector<u64> multipliers;
         for (size_t i : indices)
             multipliers.push_back(rows[i].figures.k);
-        const ProgressLine progress(call.err, "Rang unter allen Multiplikatoren von N = "
-                                                      + numbers::decimal(n));
+        const ProgressLine progress(
+                call.err, say(translate("cli", "Rang unter allen Multiplikatoren von N = %1"),
+                              {numbers::decimal(n)}));
         const numbers::Standing standing = numbers::standing(n, multipliers, progress.progress());
         const numbers::EquidistantRow equidistant(n);
         std::array<numbers::Figures, std::size(numbers::everyCriterion)> best;
@@ -102,7 +103,8 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
         lines.push_back(figureCells(rows[i].figures, figures, Format::Text));
         if (!standing)
             continue;
-        std::vector<std::string> ranks{"Rang", ""}, best{"Bestwert", ""};
+        std::vector<std::string> ranks{say(translate("cli", "Rang")), ""},
+                best{say(translate("cli", "Bestwert")), ""};
         for (const numbers::FigureEntry &entry : numbers::everyFigure()) {
             const auto criterion = entry.rankedBy;
             ranks.push_back(criterion ? std::to_string(rows[i].ranks[size_t(*criterion)]) : "");
@@ -129,7 +131,8 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
 void runFromInput(const Invocation &call)
 {
     if (call.isSet(Option::Standing))
-        throw UsageError{"--rang braucht die K als Argumente, nicht von der Standardeingabe"};
+        throw UsageError{say(translate("cli", "--rang braucht die K als Argumente, nicht von der "
+                                              "Standardeingabe"))};
     const int dimensions = dimensionsOf(call);
     nOf(call); // N is checked before anything is read
     const FigureColumns figures{.dimensions = dimensions};
@@ -204,8 +207,8 @@ void run(const Invocation &call)
     }
     const bool standing = call.isSet(Option::Standing);
     if (standing && nOf(call) > maxStandingN)
-        throw UsageError{"--rang braucht N ≤ " + numbers::decimal(maxStandingN) + ", nicht "
-                         + call.arguments[0]};
+        throw UsageError{say(translate("cli", "--rang braucht N ≤ %1, nicht %2"),
+                             {numbers::decimal(maxStandingN), call.arguments[0]})};
     std::vector<Row> rows;
     // Per N after a common divisor is cancelled.
     std::map<Wide, numbers::EquidistantRow> equidistant;
@@ -267,14 +270,15 @@ void run(const Invocation &call)
 const Command kennzahlenCommand{
     "kennzahlen", "N K [K …]", 2, true, Wide(1) << 64,
     {Option::Standing, Option::Dimensions, Option::Format}, false,
-    "jede Kennzahl eines oder mehrerer Multiplikatoren",
+    QT_TRANSLATE_NOOP("cli", "jede Kennzahl eines oder mehrerer Multiplikatoren"),
+    QT_TRANSLATE_NOOP("cli",
     "Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:\n"
     "die Summe der Minimalabstände und ihr Anteil, der Kettenbruch von K/N und\n"
     "sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index\n"
     "und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen\n"
     "(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.\n"
     "Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,\n"
-    "und jede Zeile wird geschrieben, sobald sie gelesen ist. {N}.\n",
+    "und jede Zeile wird geschrieben, sobald sie gelesen ist. {N}.\n"),
     run,
     "figures"};
 

@@ -14,8 +14,11 @@ using numbers::u64;
 
 const std::vector<std::string> keys{"schritt",       "kurz", "anzahl_kurz", "mittel",
                                    "anzahl_mittel", "lang", "anzahl_lang", "verhaeltnis"};
-const char *const captions[] = {"Schritt", "kurz", "Anzahl", "mittel",
-                                "Anzahl",  "lang", "Anzahl", "Verhältnis"};
+const char *const captions[] = {
+    QT_TRANSLATE_NOOP("cli", "Schritt"), QT_TRANSLATE_NOOP("cli", "kurz"),
+    QT_TRANSLATE_NOOP("cli", "Anzahl"),  QT_TRANSLATE_NOOP("cli", "mittel"),
+    QT_TRANSLATE_NOOP("cli", "Anzahl"),  QT_TRANSLATE_NOOP("cli", "lang"),
+    QT_TRANSLATE_NOOP("cli", "Anzahl"),  QT_TRANSLATE_NOOP("cli", "Verhältnis")};
 
 // One step's row. With two lengths the middle is empty; with one (after the
 // last step every gap is 1) it is both the shortest and the longest.
@@ -76,7 +79,7 @@ void run(const Invocation &call)
     case Format::Text: {
         std::vector<TextTable::Column> columns;
         for (const char *caption : captions)
-            columns.push_back({caption});
+            columns.push_back({say(translate("cli", caption))});
         TextTable table(columns);
         forEachStep(n, k, only,
                     [&](const auto &steps) { table.measure(cells(steps, Format::Text)); });
@@ -92,11 +95,12 @@ void run(const Invocation &call)
 
 const Command lueckenCommand{
     "luecken", "N K", 2, false, 1'000'000, {Option::Step, Option::Format}, false,
-    "die Lücken zwischen den belegten Positionen, Schritt für Schritt",
+    QT_TRANSLATE_NOOP("cli", "die Lücken zwischen den belegten Positionen, Schritt für Schritt"),
+    QT_TRANSLATE_NOOP("cli",
     "Nach jedem Schritt i = 1 … N−1 teilen die belegten Positionen 0, K, 2K, …\n"
     "den Kreis in Lücken von höchstens drei Längen (Drei-Abstände-Satz): die\n"
     "kurze, die lange und, wenn es sie gibt, eine mittlere, jede mit der Zahl\n"
-    "ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.\n",
+    "ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.\n"),
     run,
     "gaps"};
 

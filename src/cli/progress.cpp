@@ -1,5 +1,7 @@
 #include "cli/progress.h"
 
+#include "cli/command.h"
+
 #include <unistd.h>
 
 namespace cli {
@@ -19,8 +21,13 @@ std::string duration(double seconds)
 
 } // namespace
 
+// The texts are translated here, on the command's thread, not in the
+// engine's threads that report.
 ProgressLine::ProgressLine(std::FILE *err, std::string what)
-    : m_err(err), m_what(std::move(what)), m_started(std::chrono::steady_clock::now())
+    : m_err(err),
+      m_what(std::move(what)),
+      m_remaining(translate("cli", ", noch etwa %1")),
+      m_started(std::chrono::steady_clock::now())
 {
     if (isatty(fileno(err)))
         m_progress = [this](double done) { show(done); };
@@ -40,7 +47,7 @@ void ProgressLine::show(double done)
         return;
     std::string line = "\r" + m_what + ": " + std::to_string(int(done * 100)) + " %";
     if (done > 0.01)
-        line += ", noch etwa " + duration(elapsed * (1 - done) / done);
+        line += say(m_remaining, {duration(elapsed * (1 - done) / done)});
     std::fputs((line + "\033[K").c_str(), m_err);
     std::fflush(m_err);
     m_shown = true;

@@ -2,6 +2,8 @@
 
 #include "numbers/ranking.h"
 
+#include <QString>
+
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -29,6 +31,7 @@ private:
 
     std::FILE *m_err;
     std::string m_what;
+    QString m_remaining;
     std::chrono::steady_clock::time_point m_started;
     bool m_shown = false;
     numbers::Progress m_progress;

@@ -26,12 +26,11 @@ numbers::Criterion criterionNamed(const std::string &name)
     // "summe, spektral, zaremba, verhaeltnis, teilnenner und guete"
     std::string keys;
     const auto criteria = std::span(numbers::rankingCriteria);
-    for (size_t i = 0; i < criteria.size(); ++i) {
-        if (i > 0)
-            keys += i + 1 == criteria.size() ? " und " : ", ";
-        keys += numbers::entryOf(criteria[i]).sortKey;
-    }
-    throw UsageError{"unbekannte Kennzahl " + quoted(name) + "; möglich sind " + keys};
+    for (size_t i = 0; i + 1 < criteria.size(); ++i)
+        keys += (i > 0 ? ", " : "") + std::string(numbers::entryOf(criteria[i]).sortKey);
+    keys = say(translate("cli", "%1 und %2"), {keys, numbers::entryOf(criteria.back()).sortKey});
+    throw UsageError{say(translate("cli", "unbekannte Kennzahl %1; möglich sind %2"),
+                         {quoted(name), keys})};
 }
 
 // The query the arguments ask for, within the limits: N ≤ 2^32, or up to
@@ -41,13 +40,15 @@ numbers::RankingQuery queryOf(const Invocation &call)
     numbers::RankingQuery query = rankingOrderOf(call, nOf(call));
     const auto from = call.value(Option::From), to = call.value(Option::To);
     if (!from && !to && query.n > maxN)
-        throw UsageError{"N muss ohne --von und --bis zwischen 2 und " + numbers::decimal(maxN)
-                         + " liegen, nicht " + call.arguments[0]};
+        throw UsageError{say(translate("cli", "N muss ohne --von und --bis zwischen 2 und %1 "
+                                              "liegen, nicht %2"),
+                             {numbers::decimal(maxN), call.arguments[0]})};
     query.first = from ? u64(wholeNumber(*from, "K1", 1, query.n - 1)) : 1;
     query.last = to ? u64(wholeNumber(*to, "K2", query.first, query.n - 1)) : u64(query.n - 1);
     if (query.last - query.first >= maxCandidates)
-        throw UsageError{"von K1 bis K2 dürfen höchstens " + std::to_string(maxCandidates)
-                         + " Multiplikatoren liegen"};
+        throw UsageError{say(translate("cli", "von K1 bis K2 dürfen höchstens %1 Multiplikatoren "
+                                              "liegen"),
+                             {std::to_string(maxCandidates)})};
     // One of P equal parts of the candidates, for rankings spread over
     // machines: contiguous stretches of k, whose rankings merge into the
     // whole one (zusammenfuehren).
@@ -58,13 +59,15 @@ numbers::RankingQuery queryOf(const Invocation &call)
                 : wholeNumber(std::string_view(*part).substr(slash + 1), "--teil", 1,
                               numbers::everyMultiplier);
         if (slash == std::string::npos)
-            throw UsageError{"--teil braucht I/P, etwa 2/8, nicht " + quoted(*part)};
+            throw UsageError{say(translate("cli", "--teil braucht I/P, etwa 2/8, nicht %1"),
+                                 {quoted(*part)})};
         const Wide index = wholeNumber(std::string_view(*part).substr(0, slash), "--teil", 1, parts);
         const Wide count = Wide(query.last) - query.first + 1;
         const Wide from = query.first + count * (index - 1) / parts;
         const Wide to = query.first + count * index / parts; // one past
         if (from == to)
-            throw UsageError{"--teil " + *part + ": so viele Teile hat der Bereich nicht"};
+            throw UsageError{say(translate("cli", "--teil %1: so viele Teile hat der Bereich nicht"),
+                                 {*part})};
         query.first = u64(from);
         query.last = u64(to - 1);
     }
@@ -75,9 +78,9 @@ numbers::RankingQuery queryOf(const Invocation &call)
         && range <= maxKeptRange)
         query.top = range;
     if (query.top == numbers::everyMultiplier && query.n > maxWholeN)
-        throw UsageError{"für N über " + numbers::decimal(maxWholeN) + " braucht rangliste --top T"
-                         " oder --von und --bis mit höchstens " + numbers::decimal(maxKeptRange)
-                         + " Multiplikatoren"};
+        throw UsageError{say(translate("cli", "für N über %1 braucht rangliste --top T oder --von "
+                                              "und --bis mit höchstens %2 Multiplikatoren"),
+                             {numbers::decimal(maxWholeN), numbers::decimal(maxKeptRange)})};
     return query;
 }
 
@@ -87,14 +90,16 @@ void run(const Invocation &call)
     const Wide n = query.n;
     std::optional<numbers::Ranking> ranking;
     {
-        const ProgressLine progress(call.err, "Rangliste für N = " + numbers::decimal(n));
+        const ProgressLine progress(
+                call.err, say(translate("cli", "Rangliste für N = %1"), {numbers::decimal(n)}));
         ranking.emplace(query, progress.progress());
     }
     if (ranking->size() == 0)
-        std::fprintf(call.err, "zyklar: von %s bis %s liegt kein Multiplikator, der in Frage "
-                               "kommt\n",
-                     numbers::decimal(query.first).c_str(),
-                     numbers::decimal(query.last).c_str());
+        std::fprintf(call.err, "zyklar: %s\n",
+                     say(translate("cli", "von %1 bis %2 liegt kein Multiplikator, der in Frage "
+                                          "kommt"),
+                         {numbers::decimal(query.first), numbers::decimal(query.last)})
+                             .c_str());
     writeRanking(call, query, [&](const auto &visit) { ranking->forEach(visit); });
 }
 
@@ -115,7 +120,8 @@ numbers::RankingQuery rankingOrderOf(const Invocation &call, Wide n)
         else if (*generator == "lcg")
             query.generator = numbers::Generator::Lcg;
         else
-            throw UsageError{"--generator muss mcg oder lcg sein, nicht " + quoted(*generator)};
+            throw UsageError{say(translate("cli", "--generator muss mcg oder lcg sein, nicht %1"),
+                                 {quoted(*generator)})};
     }
     return query;
 }
@@ -164,7 +170,7 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
     }
     case Format::Text: {
         // Two passes, the widths first, so no row is kept in memory.
-        std::vector<TextTable::Column> columns{{"Rang"}, {"k"}};
+        std::vector<TextTable::Column> columns{{say(translate("cli", "Rang"))}, {"k"}};
         const std::vector<TextTable::Column> captions = figures.captions();
         columns.insert(columns.end(), captions.begin(), captions.end());
         TextTable table(columns);
@@ -183,7 +189,8 @@ const Command ranglisteCommand{
     {Option::Top, Option::Order, Option::Dimensions, Option::Generator, Option::From, Option::To,
      Option::Shard, Option::Format},
     false,
-    "alle Multiplikatoren von N, der gleichmäßigste zuerst",
+    QT_TRANSLATE_NOOP("cli", "alle Multiplikatoren von N, der gleichmäßigste zuerst"),
+    QT_TRANSLATE_NOOP("cli",
     "Ordnet alle zu N teilerfremden Multiplikatoren k nach einer Kennzahl, die\n"
     "beste zuerst; gleiche Werte teilen sich den Rang, bei gleichem Wert kommt\n"
     "das kleinere k zuerst. Vorgabe ist die Summe der Minimalabstände. Dazu\n"
@@ -193,11 +200,12 @@ const Command ranglisteCommand{
     "sobald ein f_t unter dem T-ten Platz liegt. --generator behält nur die\n"
     "Multiplikatoren der längsten Periode. --teil I/P rangiert nur den I-ten von\n"
     "P gleichen Teilen; zusammenfuehren fügt die Teile zur ganzen Rangliste.\n"
-    "2 ≤ N ≤ " + limitText(maxN) + "; über " + limitText(maxWholeN)
-            + " nur mit --top, oder mit --von und --bis\nüber höchstens "
-            + numbers::decimal(maxKeptRange) + " Multiplikatoren. Mit --von und --bis\n"
-    "{N}, wenn dazwischen höchstens " + limitText(maxCandidates) + " Multiplikatoren liegen.\n",
+    "2 ≤ N ≤ %1; über %2 nur mit --top, oder mit --von und --bis\nüber höchstens "
+    "%3 Multiplikatoren. Mit --von und --bis\n"
+    "{N}, wenn dazwischen höchstens %4 Multiplikatoren liegen.\n"),
     run,
-    "rank"};
+    "rank",
+    {limitText(maxN), limitText(maxWholeN), numbers::decimal(maxKeptRange),
+     limitText(maxCandidates)}};
 
 } // namespace cli

@@ -16,50 +16,55 @@ namespace cli {
 
 namespace {
 
-const char overviewOptions[]
-        = "Optionen:\n"
-          "  --format F      text (Vorgabe), csv oder json\n"
-          "  --top T, --nach KENNZAHL, --von K1, --bis K2\n"
-          "                  bei rangliste: nur die ersten T Plätze, die Rangfolge,\n"
-          "                  nur die Multiplikatoren von K1 bis K2\n"
-          "  --rang          bei kennzahlen: je Kennzahl Rang und bester Wert\n"
-          "  --dimensionen T bei kennzahlen und rangliste: der Spektraltest in 2 bis T\n"
-          "                  Dimensionen\n"
-          "  --generator ART bei rangliste: nur die Multiplikatoren der längsten Periode\n"
-          "  --teil I/P      bei rangliste: nur der I-te von P gleichen Teilen\n"
-          "  --schritt I     bei luecken: nur der Schritt I\n"
-          "  --speichen, --ausgabe DATEI, --skala S\n"
-          "                  bei bild: Speichen statt Stern, die Datei, ihre Größe\n"
-          "  -h, --help      diese Hilfe; nach einem Befehl dessen Hilfe\n"
-          "  --version       die Version\n"
-          "\n"
-          "K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird\n"
-          "herausgekürzt. Zahlen sind ganz und ohne Vorzeichen: dezimal,\n"
-          "hexadezimal (0x9E3779B97F4A7C15) oder als 2^e, 2^e-c, 2^e+c (2^31-1).\n";
+const char overviewOptions[] = QT_TRANSLATE_NOOP(
+        "cli",
+        "Optionen:\n"
+        "  --format F      text (Vorgabe), csv oder json\n"
+        "  --top T, --nach KENNZAHL, --von K1, --bis K2\n"
+        "                  bei rangliste: nur die ersten T Plätze, die Rangfolge,\n"
+        "                  nur die Multiplikatoren von K1 bis K2\n"
+        "  --rang          bei kennzahlen: je Kennzahl Rang und bester Wert\n"
+        "  --dimensionen T bei kennzahlen und rangliste: der Spektraltest in 2 bis T\n"
+        "                  Dimensionen\n"
+        "  --generator ART bei rangliste: nur die Multiplikatoren der längsten Periode\n"
+        "  --teil I/P      bei rangliste: nur der I-te von P gleichen Teilen\n"
+        "  --schritt I     bei luecken: nur der Schritt I\n"
+        "  --speichen, --ausgabe DATEI, --skala S\n"
+        "                  bei bild: Speichen statt Stern, die Datei, ihre Größe\n"
+        "  --sprache S     de (Deutsch) oder en (Englisch) statt der Sprache der\n"
+        "                  Umgebung\n"
+        "  -h, --help      diese Hilfe; nach einem Befehl dessen Hilfe\n"
+        "  --version       die Version\n"
+        "\n"
+        "K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird\n"
+        "herausgekürzt. Zahlen sind ganz und ohne Vorzeichen: dezimal,\n"
+        "hexadezimal (0x9E3779B97F4A7C15) oder als 2^e, 2^e-c, 2^e+c (2^31-1).\n");
 
 std::string overview()
 {
-    std::string text = "Aufruf: zyklar [BEFEHL ARGUMENTE… [OPTIONEN]]\n"
-                       "Ohne Argumente öffnet zyklar sein Fenster.\n\nBefehle:\n";
+    std::string text = say(translate("cli", "Aufruf: zyklar [BEFEHL ARGUMENTE… [OPTIONEN]]\n"
+                                            "Ohne Argumente öffnet zyklar sein Fenster.\n\n"
+                                            "Befehle:\n"));
     TextTable table({{"", true}, {"", true}});
     std::vector<std::vector<std::string>> rows;
     for (const Command *command : everyCommand())
-        rows.push_back({command->name + std::string(" ") + command->arguments, command->summary});
+        rows.push_back({command->name + std::string(" ") + command->arguments,
+                        say(translate("cli", command->summary))});
     for (const auto &row : rows)
         table.measure(row);
     for (const auto &row : rows)
         text += "  " + table.line(row);
     // "Auch auf Englisch: analyze, rank, …; --nach sum, spectral, …"
-    text += "\nAuch auf Englisch:";
+    std::string commands, keys;
     for (const Command *command : everyCommand())
-        text += std::string(command == everyCommand().front() ? " " : ", ") + command->englishName;
-    text += ";\n  --nach";
+        commands += std::string(command == everyCommand().front() ? "" : ", ") + command->englishName;
     for (numbers::Criterion criterion : numbers::rankingCriteria) {
         const numbers::FigureEntry &entry = numbers::entryOf(criterion);
-        text += std::string(criterion == numbers::rankingCriteria[0] ? " " : ", ")
+        keys += std::string(criterion == numbers::rankingCriteria[0] ? "" : ", ")
                 + (entry.englishKey ? entry.englishKey : entry.sortKey);
     }
-    return text + "\n\n" + overviewOptions;
+    text += say(translate("cli", "\nAuch auf Englisch: %1;\n  --nach %2\n\n"), {commands, keys});
+    return text + say(translate("cli", overviewOptions));
 }
 
 std::string padded(std::string text, size_t width)
@@ -69,16 +74,16 @@ std::string padded(std::string text, size_t width)
 
 std::string helpOf(const Command &command)
 {
-    std::string help = command.help;
+    std::string help = say(translate("cli", command.help), command.helpValues);
     const size_t range = help.find("{N}");
     if (range != std::string::npos)
         help.replace(range, 3, "2 ≤ N ≤ " + limitText(command.maxN));
-    std::string text = "Aufruf: " + command.usage() + "\n\n" + help + '\n';
+    std::string text = say(translate("cli", "Aufruf: %1"), {command.usage()}) + "\n\n" + help + '\n';
     for (Option option : command.options) {
         const OptionDescription &described = descriptionOf(option);
         const std::string line = std::string("--") + described.name
                 + (described.value ? std::string(" ") + described.value : "");
-        std::string lines = described.help;
+        std::string lines = say(translate("cli", described.help));
         for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 20)
             lines.insert(at + 1, std::string(19, ' '));
         text += "  " + padded(line, 17) + lines + '\n';
@@ -94,7 +99,8 @@ Format formatNamed(const std::string &name)
         return Format::Csv;
     if (name == "json")
         return Format::Json;
-    throw UsageError{"unbekanntes Format " + quoted(name) + "; möglich sind text, csv und json"};
+    throw UsageError{say(translate("cli", "unbekanntes Format %1; möglich sind text, csv und json"),
+                         {quoted(name)})};
 }
 
 // The arguments as the parser reads them, before any number is.
@@ -113,8 +119,9 @@ Parsed parse(const QStringList &arguments)
         const QString &argument = arguments[i];
         if (argument.size() > 1 && (argument[0] == u'-' || argument[0] == u'+')
             && argument[1].isDigit())
-            throw UsageError{quoted(argument.toStdString())
-                             + " ist keine ganze Dezimalzahl: Zahlen haben kein Vorzeichen"};
+            throw UsageError{say(translate("cli", "%1 ist keine ganze Dezimalzahl: Zahlen haben kein "
+                                                  "Vorzeichen"),
+                                 {quoted(argument.toStdString())})};
     }
 
     // An option that takes a value, with none after it: at the end, or
@@ -123,8 +130,8 @@ Parsed parse(const QStringList &arguments)
         for (const OptionDescription &described : everyOption()) {
             if (described.value && arguments[i] == QLatin1String("--") + QLatin1String(described.name)
                 && (i + 1 == arguments.size() || arguments[i + 1].startsWith(u'-')))
-                throw UsageError{std::string("--") + described.name + " braucht einen Wert: --"
-                                 + described.name + ' ' + described.value};
+                throw UsageError{say(translate("cli", "--%1 braucht einen Wert: --%1 %2"),
+                                     {described.name, described.value})};
         }
     }
 
@@ -139,11 +146,12 @@ Parsed parse(const QStringList &arguments)
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString name = parser.unknownOptionNames().first();
-            throw UsageError{"unbekannte Option "
-                             + quoted((name.size() == 1 ? "-" : "--") + name.toStdString())
-                             + "; die Optionen zeigt „zyklar --help“"};
+            throw UsageError{say(translate("cli", "unbekannte Option %1; die Optionen zeigt "
+                                                  "„zyklar --help“"),
+                                 {quoted((name.size() == 1 ? "-" : "--") + name.toStdString())})};
         }
-        throw UsageError{"einer Option fehlt ihr Wert, etwa --format F oder --top T"};
+        throw UsageError{
+                say(translate("cli", "einer Option fehlt ihr Wert, etwa --format F oder --top T"))};
     }
 
     Parsed parsed;
@@ -158,8 +166,9 @@ Parsed parse(const QStringList &arguments)
                                                     || name == QLatin1String(c->englishName);
                                         });
         if (named == everyCommand().end())
-            throw UsageError{"unbekannter Befehl " + quoted(name.toStdString())
-                             + "; die Befehle zeigt „zyklar --help“"};
+            throw UsageError{say(translate("cli", "unbekannter Befehl %1; die Befehle zeigt "
+                                                  "„zyklar --help“"),
+                                 {quoted(name.toStdString())})};
         parsed.command = *named;
     }
     for (const QString &argument : positional)
@@ -180,22 +189,22 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
                    : parsed.command ? helpOf(*parsed.command)
                                     : overview());
         if (!output.finish())
-            throw Failure{"die Hilfe ließ sich nicht vollständig schreiben"};
+            throw Failure{say(translate("cli", "die Hilfe ließ sich nicht vollständig schreiben"))};
         return exitOk;
     }
     if (!parsed.command)
-        throw UsageError{"kein Befehl angegeben; die Befehle zeigt „zyklar --help“"};
+        throw UsageError{
+                say(translate("cli", "kein Befehl angegeben; die Befehle zeigt „zyklar --help“"))};
 
     const Command &command = *parsed.command;
-    const std::string usage = "; Aufruf: " + command.usage();
     if (int(parsed.arguments.size()) < command.argumentCount)
-        throw UsageError{"zu wenige Argumente" + usage};
+        throw UsageError{say(translate("cli", "zu wenige Argumente; Aufruf: %1"), {command.usage()})};
     if (int(parsed.arguments.size()) > command.argumentCount && !command.moreArguments)
-        throw UsageError{"zu viele Argumente" + usage};
+        throw UsageError{say(translate("cli", "zu viele Argumente; Aufruf: %1"), {command.usage()})};
     for (const auto &[option, value] : parsed.options) {
         if (!command.takes(option))
-            throw UsageError{std::string("--") + descriptionOf(option).name + " gilt nicht für "
-                             + command.name + usage};
+            throw UsageError{say(translate("cli", "--%1 gilt nicht für %2; Aufruf: %3"),
+                                 {descriptionOf(option).name, command.name, command.usage()})};
     }
 
     Output output(out);
@@ -210,12 +219,12 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
     } catch (const std::system_error &error) {
         // Temporary files of a large ranking.
         output.finish();
-        throw Failure{"Zwischendateien in " + quoted(numbers::TemporaryFile::folder())
-                      + " ließen sich nicht schreiben: "
-                      + drawing::reasonFor(error.code().value()).toStdString()};
+        throw Failure{say(translate("cli", "Zwischendateien in %1 ließen sich nicht schreiben: %2"),
+                          {quoted(numbers::TemporaryFile::folder()),
+                           drawing::reasonFor(error.code().value()).toStdString()})};
     }
     if (!output.finish())
-        throw Failure{"die Ergebnisse ließen sich nicht vollständig schreiben"};
+        throw Failure{say(translate("cli", "die Ergebnisse ließen sich nicht vollständig schreiben"))};
     return exitOk;
 }
 
@@ -227,12 +236,36 @@ QStringList argumentList(int argc, char *argv[])
     return arguments;
 }
 
+// The language of this call: --sprache's, or the locale's. Chosen before
+// anything else is read, so a mistake in the arguments is told in it too.
+void chooseLanguage(const QStringList &arguments)
+{
+    language::use(language::fromEnvironment(language::processEnvironment()));
+    const QString option = QStringLiteral("--sprache");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString code;
+        if (arguments[i] == option && i + 1 < arguments.size())
+            code = arguments[i + 1];
+        else if (arguments[i].startsWith(option + u'='))
+            code = arguments[i].mid(option.size() + 1);
+        else
+            continue;
+        const std::optional<language::Language> chosen = language::named(code);
+        if (!chosen)
+            throw UsageError{say(translate("cli", "--sprache muss de oder en sein, nicht %1"),
+                                 {quoted(code.toStdString())})};
+        language::use(*chosen);
+    }
+}
+
 } // namespace
 
 int run(int argc, char *argv[], std::FILE *out, std::FILE *err)
 {
     try {
-        return runParsed(parse(argumentList(argc, argv)), out, err);
+        const QStringList arguments = argumentList(argc, argv);
+        chooseLanguage(arguments);
+        return runParsed(parse(arguments), out, err);
     } catch (const UsageError &error) {
         std::fprintf(err, "zyklar: %s\n", error.message.c_str());
         return exitUsage;

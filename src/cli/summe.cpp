@@ -18,7 +18,7 @@ void run(const Invocation &call)
     case Format::Text:
         out << "N = " + nText + ", k = " + kText + '\n';
         for (Figure figure : sumFigures)
-            out << numbers::entryOf(figure).caption + std::string(": ")
+            out << say(translate("numbers", numbers::entryOf(figure).caption)) + ": "
                             + valueOf(figure, f, Format::Text) + '\n';
         break;
     case Format::Csv:
@@ -41,9 +41,10 @@ void run(const Invocation &call)
 
 const Command summeCommand{
     "summe", "N K", 2, false, numbers::Wide(1) << 64, {Option::Format}, false,
-    "Summe, Anteil und Kettenbruch eines Multiplikators",
+    QT_TRANSLATE_NOOP("cli", "Summe, Anteil und Kettenbruch eines Multiplikators"),
+    QT_TRANSLATE_NOOP("cli",
     "Summe, Anteil, Kettenbruch und größter Teilnenner eines Multiplikators,\n"
-    "in geschlossener Form je Teilnenner des Kettenbruchs. {N}.\n",
+    "in geschlossener Form je Teilnenner des Kettenbruchs. {N}.\n"),
     run,
     "sum"};
 

@@ -21,11 +21,13 @@ std::vector<u64> multipliersIn(const std::string &path, Wide n)
 {
     QFile file(QString::fromLocal8Bit(path.c_str()));
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure{cli::quoted(path) + " ließ sich nicht lesen"};
+        throw Failure{say(translate("cli", "%1 ließ sich nicht lesen"), {cli::quoted(path)})};
     std::vector<u64> multipliers;
     const QByteArray header = file.readLine().trimmed();
     if (!header.startsWith("rang,k,"))
-        throw UsageError{cli::quoted(path) + " ist keine Rangliste als CSV (rangliste --format csv)"};
+        throw UsageError{say(translate("cli", "%1 ist keine Rangliste als CSV (rangliste --format "
+                                              "csv)"),
+                             {cli::quoted(path)})};
     while (!file.atEnd()) {
         const QByteArray line = file.readLine().trimmed();
         if (line.isEmpty())
@@ -34,8 +36,8 @@ std::vector<u64> multipliersIn(const std::string &path, Wide n)
         bool ok = fields.size() > 2;
         const u64 k = ok ? fields[1].toULongLong(&ok) : 0;
         if (!ok || k == 0 || Wide(k) >= n)
-            throw UsageError{cli::quoted(path) + ": die Zeile " + cli::quoted(line.left(40).toStdString())
-                             + " hat kein k von N"};
+            throw UsageError{say(translate("cli", "%1: die Zeile %2 hat kein k von N"),
+                                 {cli::quoted(path), cli::quoted(line.left(40).toStdString())})};
         multipliers.push_back(k);
     }
     return multipliers;
@@ -61,12 +63,13 @@ void run(const Invocation &call)
 const Command zusammenfuehrenCommand{
     "zusammenfuehren", "N DATEI [DATEI …]", 2, true, Wide(1) << 64,
     {Option::Top, Option::Order, Option::Dimensions, Option::Format}, false,
-    "Teile einer Rangliste zu einer zusammenfügen",
+    QT_TRANSLATE_NOOP("cli", "Teile einer Rangliste zu einer zusammenfügen"),
+    QT_TRANSLATE_NOOP("cli",
     "Fügt die Teile einer Rangliste, jeder von \"rangliste N --teil I/P --format csv\"\n"
     "in eine Datei geschrieben, zur Rangliste aller zusammen: dieselbe Ordnung,\n"
     "dieselben Ränge und dieselben ersten T Plätze wie ein Lauf über alle\n"
     "Kandidaten. --nach und --dimensionen wie bei den Teilen, --top höchstens\n"
-    "wie bei ihnen. {N}.\n",
+    "wie bei ihnen. {N}.\n"),
     run,
     "merge"};
 

@@ -1,5 +1,7 @@
 #include "core/input.h"
 
+#include "language/language.h"
+
 #include "core/numbertext.h"
 #include "numbers/spread.h"
 
@@ -119,7 +121,7 @@ Cancelled cancelDivisor(numbers::Wide n, numbers::Wide k)
 
 QString divisorMessage(numbers::Wide divisor)
 {
-    return QStringLiteral("Der gemeinsame Teiler %1 wird herausgekürzt")
+    return language::translate("core", "Der gemeinsame Teiler %1 wird herausgekürzt")
             .arg(QString::fromStdString(numbers::decimal(divisor)));
 }
 

@@ -1,10 +1,16 @@
 #include "core/texts.h"
 
 #include "core/numbertext.h"
+#include "language/language.h"
 
 namespace core {
 
 using numbers::u64;
+
+QString caption::text(const char *caption)
+{
+    return language::translate("Form1", caption);
+}
 
 int columnWidth(u64 n)
 {

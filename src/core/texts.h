@@ -14,13 +14,17 @@
 namespace core {
 
 // The captions of the five result boxes, as the window labels them and the
-// command line heads them.
+// command line heads them; translated where they are shown, in the
+// window's context (Form1).
 namespace caption {
-inline constexpr char sequence[] = "Die Folge";
-inline constexpr char gaps[] = "getrennt nach rechtem und linkem Nachbarn";
-inline constexpr char minimal[] = "Folge der Minimalabstände";
-inline constexpr char sums[] = "  k:  Summe";
-inline constexpr char permutation[] = "Reihenfolge der Felderbelegung / Permutation";
+inline constexpr char sequence[] = QT_TRANSLATE_NOOP("Form1", "Die Folge");
+inline constexpr char gaps[] = QT_TRANSLATE_NOOP("Form1", "getrennt nach rechtem und linkem Nachbarn");
+inline constexpr char minimal[] = QT_TRANSLATE_NOOP("Form1", "Folge der Minimalabstände");
+inline constexpr char sums[] = QT_TRANSLATE_NOOP("Form1", "  k:  Summe");
+inline constexpr char permutation[]
+        = QT_TRANSLATE_NOOP("Form1", "Reihenfolge der Felderbelegung / Permutation");
+// One of them in the current language.
+QString text(const char *caption);
 } // namespace caption
 
 // Up to 999 positions the window's three-character columns; beyond, columns

@@ -1,4 +1,5 @@
 #include "drawing/picturefile.h"
+#include "language/language.h"
 
 #include "drawing/canvas.h"
 #include "drawing/savefile.h"
@@ -50,7 +51,7 @@ bool writeSvg(const Drawing &drawing, QIODevice &device, const QString &title)
     svg.setSize(drawing.size);
     svg.setViewBox(QRect(QPoint(0, 0), drawing.size));
     svg.setTitle(title);
-    svg.setDescription(QStringLiteral("Gezeichnet von Zyklar"));
+    svg.setDescription(language::translate("drawing", "Gezeichnet von Zyklar"));
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
@@ -94,7 +95,7 @@ QString savePicture(const Drawing &drawing, const QString &path, PictureType typ
     case PictureType::Pdf: made = writePdf(drawing, buffer, title); break;
     }
     if (!made)
-        return QStringLiteral("Das Bild ließ sich nicht erzeugen");
+        return language::translate("drawing", "Das Bild ließ sich nicht erzeugen");
     return saveFile(path, [&bytes](QIODevice &device) {
         return device.write(bytes) == bytes.size();
     });

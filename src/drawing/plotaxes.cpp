@@ -1,4 +1,5 @@
 #include "drawing/plotaxes.h"
+#include "language/language.h"
 
 #include <QPainter>
 #include <QPalette>
@@ -35,11 +36,16 @@ void PlotAxes::drawValueLabel(QPainter &painter, double y, const QString &text, 
                      Qt::AlignRight | Qt::AlignVCenter, text);
 }
 
+QString stepText(int step)
+{
+    return language::translate("drawing", "Schritt %1").arg(step);
+}
+
 void PlotAxes::drawStepRange(QPainter &painter, int steps) const
 {
     const QRectF under(m_area.left(), m_area.bottom() + 2, m_area.width(), m_line);
-    painter.drawText(under, Qt::AlignLeft, QStringLiteral("Schritt 1"));
-    painter.drawText(under, Qt::AlignRight, QStringLiteral("Schritt %1").arg(steps));
+    painter.drawText(under, Qt::AlignLeft, stepText(1));
+    painter.drawText(under, Qt::AlignRight, stepText(steps));
 }
 
 std::vector<int> placeLabels(const std::vector<AxisLabel> &labels, int rows)

@@ -11,6 +11,9 @@ class QPalette;
 
 namespace drawing {
 
+// "Schritt 7", as a plot labels a step, in the current language.
+QString stepText(int step);
+
 // The frame of a plot over the steps of an occupation: the plot area inside
 // a widget, with the values' labels in a margin at the left, lines of text
 // above and below, and the first and last step named under the area. The

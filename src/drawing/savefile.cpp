@@ -1,4 +1,5 @@
 #include "drawing/savefile.h"
+#include "language/language.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,15 +16,15 @@ QString reasonFor(int error, const QString &systemText)
 {
     switch (error) {
     case EACCES:
-    case EPERM: return QStringLiteral("Keine Berechtigung, dort zu schreiben");
-    case EROFS: return QStringLiteral("Der Datenträger ist schreibgeschützt");
+    case EPERM: return language::translate("drawing", "Keine Berechtigung, dort zu schreiben");
+    case EROFS: return language::translate("drawing", "Der Datenträger ist schreibgeschützt");
     case ENOSPC:
-    case EDQUOT: return QStringLiteral("Der Datenträger ist voll");
-    case ENOENT: return QStringLiteral("Den Ordner gibt es nicht");
-    case EISDIR: return QStringLiteral("Unter diesem Namen gibt es einen Ordner");
-    case ENAMETOOLONG: return QStringLiteral("Der Name ist zu lang");
+    case EDQUOT: return language::translate("drawing", "Der Datenträger ist voll");
+    case ENOENT: return language::translate("drawing", "Den Ordner gibt es nicht");
+    case EISDIR: return language::translate("drawing", "Unter diesem Namen gibt es einen Ordner");
+    case ENAMETOOLONG: return language::translate("drawing", "Der Name ist zu lang");
     default:
-        return QStringLiteral("Fehler beim Schreiben (%1)")
+        return language::translate("drawing", "Fehler beim Schreiben (%1)")
                 .arg(systemText.isEmpty() ? qt_error_string(error) : systemText);
     }
 }
@@ -77,7 +78,7 @@ QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &wr
         return reasonFor(EISDIR, {});
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("Den Ordner „%1“ gibt es nicht")
+        return language::translate("drawing", "Den Ordner „%1“ gibt es nicht")
                 .arg(QDir::toNativeSeparators(folder.filePath()));
 
     const QByteArray folderName = QFile::encodeName(folder.absoluteFilePath());

@@ -1,6 +1,7 @@
 #include "gaps/ratioplot.h"
 
 #include "drawing/plotaxes.h"
+#include "language/language.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,7 +27,7 @@ QString tickText(double value)
         if (text.endsWith(u'.'))
             text.chop(1);
     }
-    return text.replace(u'.', u',');
+    return language::localDecimal(text);
 }
 
 } // namespace
@@ -104,8 +105,8 @@ void RatioPlot::setSeries(int n, int k)
         m_marks = numbers::newShortestGaps(numbers::u64(n), numbers::u64(k));
         m_stretches = numbers::quotientStretches(numbers::u64(n), numbers::u64(k));
     }
-    setAccessibleDescription(QStringLiteral("Verhältnis der längsten zur kürzesten Lücke je "
-                                            "Schritt, N = %1, k = %2")
+    setAccessibleDescription(tr("Verhältnis der längsten zur kürzesten Lücke je Schritt, N = %1, "
+                                "k = %2")
                                      .arg(n)
                                      .arg(k));
     update();
@@ -183,10 +184,10 @@ void RatioPlot::paintEvent(QPaintEvent *)
     axes.drawValueLabel(p, where.y(largest), tickText(largest), true);
     p.setPen(palette().color(QPalette::Text));
     axes.drawStepRange(p, where.steps);
-    axes.drawAxisTitles(p, QStringLiteral("Schritt"), QStringLiteral("Verhältnis (log.)"));
+    axes.drawAxisTitles(p, tr("Schritt"), tr("Verhältnis (log.)"));
     p.drawText(QRectF(area.left(), 0, area.width(), 1.4 * line), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("längste / kürzeste Lücke je Schritt, k = %1, N = %2; über jeder "
-                              "Strecke ihr Teilnenner, punktiert eine neue kürzeste Lücke")
+               tr("längste / kürzeste Lücke je Schritt, k = %1, N = %2; über jeder Strecke ihr "
+                  "Teilnenner, punktiert eine neue kürzeste Lücke")
                        .arg(m_k)
                        .arg(m_n));
 
@@ -201,15 +202,10 @@ void RatioPlot::paintEvent(QPaintEvent *)
                 {x, metrics.horizontalAdvance(QString::number(qulonglong(mark.step))) + 6});
     }
     // The step range's own labels stand at both ends.
-    stepLabels.insert(stepLabels.begin(),
-                      {{area.left() + metrics.horizontalAdvance(QStringLiteral("Schritt 1")) / 2,
-                        metrics.horizontalAdvance(QStringLiteral("Schritt 1")) + 6},
-                       {area.right()
-                                - metrics.horizontalAdvance(
-                                          QStringLiteral("Schritt %1").arg(where.steps))
-                                        / 2,
-                        metrics.horizontalAdvance(QStringLiteral("Schritt %1").arg(where.steps))
-                                + 6}});
+    const double first = metrics.horizontalAdvance(drawing::stepText(1));
+    const double last = metrics.horizontalAdvance(drawing::stepText(where.steps));
+    stepLabels.insert(stepLabels.begin(), {{area.left() + first / 2, first + 6},
+                                           {area.right() - last / 2, last + 6}});
     const std::vector<int> stepRows = drawing::placeLabels(stepLabels, 1);
     p.setPen(markColour);
     for (size_t i = 2; i < stepLabels.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "core/input.h"
 #include "drawing/canvas.h"
+#include "language/language.h"
 #include "gaps/gapcircle.h"
 #include "gaps/ratioplot.h"
 
@@ -45,14 +46,16 @@ QString legendOf(const numbers::Gaps &gaps, int step)
     QStringList lengths;
     for (int g = 0; g < gaps.size; ++g)
         lengths << lengthText(gaps.lengths[size_t(g)]);
-    return QStringLiteral("Schritt %1: %2").arg(step).arg(lengths.join(QStringLiteral(", ")));
+    return language::translate("ThreeGapsWindow", "Schritt %1: %2")
+            .arg(step)
+            .arg(lengths.join(QStringLiteral(", ")));
 }
 
 // The newest position lies b after its neighbour behind and f before the
 // one ahead (the running minima): it split a gap of b + f into b and f.
 QString splitOf(const numbers::Occupation &steps)
 {
-    return QStringLiteral("geteilt: %1 = %2 + %3")
+    return language::translate("ThreeGapsWindow", "geteilt: %1 = %2 + %3")
             .arg(qulonglong(steps.backward() + steps.forward()))
             .arg(qulonglong(steps.backward()))
             .arg(qulonglong(steps.forward()));
@@ -66,14 +69,14 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmAbstaende"));
-    setWindowTitle(QStringLiteral("Drei Abstände"));
-    setAccessibleName(QStringLiteral("Drei Abstände"));
+    setWindowTitle(tr("Drei Abstände"));
+    setAccessibleName(tr("Drei Abstände"));
     // Closing the main window ends the program even while this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
 
     m_circle = new GapCircle(this);
     m_circle->setObjectName(QStringLiteral("picAbstaende"));
-    m_circle->setAccessibleName(QStringLiteral("Kreis mit den Lücken des Schritts"));
+    m_circle->setAccessibleName(tr("Kreis mit den Lücken des Schritts"));
 
     // The window's own N and k.
     m_nBox = new QLineEdit(this);
@@ -88,21 +91,21 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     nLabel->setBuddy(m_nBox);
     auto *kLabel = new QLabel(QStringLiteral("&k ="), this);
     kLabel->setBuddy(m_kBox);
-    QPushButton *analyse = button(QStringLiteral("Zeigen"), "cmdAbstaendeAnalyse", this);
+    QPushButton *analyse = button(tr("Zeigen"), "cmdAbstaendeAnalyse", this);
     analyse->setAccessibleDescription(
-            QStringLiteral("Zeigt N und k dieses Fensters, N bis 100000"));
+            tr("Zeigt N und k dieses Fensters, N bis 100000"));
     QPushButton *golden = button(QStringLiteral("k ≈ N/φ"), "cmdGoldenerSchnitt", this);
     golden->setAccessibleDescription(
-            QStringLiteral("k wird die nächste zu N teilerfremde Zahl bei N/φ"));
+            tr("k wird die nächste zu N teilerfremde Zahl bei N/φ"));
     QPushButton *golden2 = button(QStringLiteral("k ≈ N/φ²"), "cmdGoldenerSchnitt2", this);
     golden2->setAccessibleDescription(
-            QStringLiteral("k wird die nächste zu N teilerfremde Zahl bei N/φ²"));
+            tr("k wird die nächste zu N teilerfremde Zahl bei N/φ²"));
 
     // The two views of the same steps.
-    m_circleView = new QRadioButton(QStringLiteral("&Kreis"), this);
+    m_circleView = new QRadioButton(tr("&Kreis"), this);
     m_circleView->setObjectName(QStringLiteral("optKreis"));
     m_circleView->setChecked(true);
-    m_sunflowerView = new QRadioButton(QStringLiteral("S&onnenblume"), this);
+    m_sunflowerView = new QRadioButton(tr("S&onnenblume"), this);
     m_sunflowerView->setObjectName(QStringLiteral("optSonnenblume"));
     auto *views = new QButtonGroup(this);
     for (QRadioButton *view : {m_circleView, m_sunflowerView}) {
@@ -120,21 +123,21 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
 
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("sldSchritt"));
-    m_slider->setAccessibleName(QStringLiteral("Schritt"));
+    m_slider->setAccessibleName(tr("Schritt"));
     m_slider->setAccessibleDescription(
-            QStringLiteral("Pfeiltasten: ein Schritt weiter oder zurück; Leertaste: abspielen"));
+            tr("Pfeiltasten: ein Schritt weiter oder zurück; Leertaste: abspielen"));
     m_slider->setSingleStep(1);
     m_slider->setPageStep(10);
     m_slider->setFocusPolicy(Qt::StrongFocus);
     m_slider->installEventFilter(this);
-    auto *sliderLabel = new QLabel(QStringLiteral("&Schritt:"), this);
+    auto *sliderLabel = new QLabel(tr("&Schritt:"), this);
     sliderLabel->setBuddy(m_slider);
 
-    m_play = button(QStringLiteral("Abspielen"), "cmdAbspielen", this);
-    m_save = button(QStringLiteral("Bild speichern…"), "cmdAbstaendeSpeichern", this);
+    m_play = button(tr("Abspielen"), "cmdAbspielen", this);
+    m_save = button(tr("Bild speichern…"), "cmdAbstaendeSpeichern", this);
     m_speed = new QSlider(Qt::Horizontal, this);
     m_speed->setObjectName(QStringLiteral("sldTempo"));
-    m_speed->setAccessibleName(QStringLiteral("Tempo in Schritten je Sekunde"));
+    m_speed->setAccessibleName(tr("Tempo in Schritten je Sekunde"));
     m_speed->setRange(1, 20);
     m_speed->setValue(defaultSpeed);
     auto *speedLabel = new QLabel(this);
@@ -142,7 +145,7 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
 
     m_plot = new RatioPlot(this);
     m_plot->setObjectName(QStringLiteral("picVerhaeltnis"));
-    m_plot->setAccessibleName(QStringLiteral("Lückenverhältnis je Schritt"));
+    m_plot->setAccessibleName(tr("Lückenverhältnis je Schritt"));
 
     auto *input = new QHBoxLayout;
     for (QWidget *widget : std::initializer_list<QWidget *>{nLabel, m_nBox, kLabel, m_kBox,
@@ -191,7 +194,7 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     resize(900, 680);
 
     const auto showSpeed = [this, speedLabel] {
-        speedLabel->setText(QStringLiteral("&Tempo: %1/s").arg(speed()));
+        speedLabel->setText(tr("&Tempo: %1/s").arg(speed()));
         m_player.setInterval(1000 / speed());
     };
     showSpeed();
@@ -306,17 +309,16 @@ void ThreeGapsWindow::stepChanged(int step)
                            .arg(gapcolours::of(gaps, gap.length).name(), lengthText(gap));
     }
     m_legend->setText(
-            QStringLiteral("<p style=\"font-size:large\">Schritt %1: %2</p>"
-                           "<p style=\"color:%3\">%4</p>"
-                           "<p>N = %5, k = %6. Die Lücken zwischen benachbarten belegten "
-                           "Positionen haben höchstens drei Längen; die kürzeste ist blau, "
-                           "die längste schwarz, eine mittlere orange. Rot: die neue Position "
-                           "und die Lücke, die sie geteilt hat.</p>")
-                    .arg(step)
-                    .arg(lengths.join(QStringLiteral(", ")), gapcolours::newest.name(),
-                         splitOf(steps))
-                    .arg(m_n)
-                    .arg(m_k));
+            QStringLiteral("<p style=\"font-size:large\">%1</p><p style=\"color:%2\">%3</p>"
+                           "<p>%4</p>")
+                    .arg(tr("Schritt %1: %2").arg(step).arg(lengths.join(QStringLiteral(", "))),
+                         gapcolours::newest.name(), splitOf(steps),
+                         tr("N = %1, k = %2. Die Lücken zwischen benachbarten belegten Positionen "
+                            "haben höchstens drei Längen; die kürzeste ist blau, die längste "
+                            "schwarz, eine mittlere orange. Rot: die neue Position und die Lücke, "
+                            "die sie geteilt hat.")
+                                 .arg(m_n)
+                                 .arg(m_k)));
     m_legend->setAccessibleName(legendOf(gaps, step) + QStringLiteral("; ") + splitOf(steps));
     m_spirals->setText(m_circle->view() == GapCircle::View::Sunflower ? spiralText() : QString());
 }
@@ -335,17 +337,17 @@ QString ThreeGapsWindow::spiralText() const
 {
     const Parastichies families = parastichies(m_n, m_k, step());
     if (families.second)
-        return QStringLiteral("Spiralen: %1 und %2").arg(*families.first).arg(*families.second);
+        return tr("Spiralen: %1 und %2").arg(*families.first).arg(*families.second);
     if (families.first)
-        return QStringLiteral("Spiralen: %1").arg(*families.first);
-    return QStringLiteral("Spiralen: noch keine");
+        return tr("Spiralen: %1").arg(*families.first);
+    return tr("Spiralen: noch keine");
 }
 
 void ThreeGapsWindow::togglePlaying()
 {
     if (playing()) {
         m_player.stop();
-        m_play->setText(QStringLiteral("Abspielen"));
+        m_play->setText(tr("Abspielen"));
         return;
     }
     if (step() >= m_n - 1)
@@ -353,7 +355,7 @@ void ThreeGapsWindow::togglePlaying()
     if (step() >= m_n - 1)
         return; // N = 2 has a single step
     m_player.start();
-    m_play->setText(QStringLiteral("Anhalten"));
+    m_play->setText(tr("Anhalten"));
 }
 
 // Space on the slider starts and stops the player, as on its button.
@@ -412,15 +414,14 @@ drawing::Drawing ThreeGapsWindow::drawing() const
 
 QString ThreeGapsWindow::proposedName() const
 {
-    const QString view
-            = m_circle->view() == GapCircle::View::Sunflower ? QStringLiteral("sonnenblume")
-                                                             : QStringLiteral("abstaende");
-    return QStringLiteral("zyklar-%1-N%2-k%3-schritt%4.png").arg(view).arg(m_n).arg(m_k).arg(step());
+    const QString view = m_circle->view() == GapCircle::View::Sunflower ? tr("sonnenblume")
+                                                                        : tr("abstaende");
+    return tr("zyklar-%1-N%2-k%3-schritt%4.png").arg(view).arg(m_n).arg(m_k).arg(step());
 }
 
 QString ThreeGapsWindow::title() const
 {
-    return QStringLiteral("Zyklar, drei Abstände: N = %1, k = %2, Schritt %3")
+    return tr("Zyklar, drei Abstände: N = %1, k = %2, Schritt %3")
             .arg(m_n)
             .arg(m_k)
             .arg(step());

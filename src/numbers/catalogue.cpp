@@ -1,6 +1,7 @@
 #include "numbers/catalogue.h"
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 
 namespace numbers {
@@ -11,42 +12,57 @@ namespace {
 // ranking carries its key, choice and direction; the share and f₂ stand in
 // the rankings of the sum and of ν₂², whose order they share at one N.
 const FigureEntry catalogue[] = {
-    {.figure = Figure::Sum, .key = "summe", .caption = "Summe", .column = "Summe",
-     .rankedBy = Criterion::Sum, .sortKey = "summe", .englishKey = "sum", .choice = "Summe",
-     .first = "die größte Summe der Minimalabstände zuerst", .largerIsBetter = true,
-     .ranked = [](const Measures &m) { return Ratio{m.sum, 1}; }},
-    {.figure = Figure::Share, .key = "anteil", .caption = "Anteil", .column = "Anteil",
-     .rankedBy = Criterion::Sum,
+    {.figure = Figure::Sum, .key = "summe", .caption = ZYKLAR_TEXT("numbers", "Summe"),
+     .column = ZYKLAR_TEXT("numbers", "Summe"), .rankedBy = Criterion::Sum, .sortKey = "summe",
+     .englishKey = "sum", .choice = ZYKLAR_TEXT("numbers", "Summe"),
+     .first = ZYKLAR_TEXT("numbers", "die größte Summe der Minimalabstände zuerst"),
+     .largerIsBetter = true, .ranked = [](const Measures &m) { return Ratio{m.sum, 1}; }},
+    {.figure = Figure::Share, .key = "anteil", .caption = ZYKLAR_TEXT("numbers", "Anteil"),
+     .column = ZYKLAR_TEXT("numbers", "Anteil"), .rankedBy = Criterion::Sum,
      .number = [](const Figures &f) { return Ratio{f.share, 1}; }},
-    {.figure = Figure::Fraction, .key = "kettenbruch", .caption = "Kettenbruch",
-     .column = "Kettenbruch", .widest = "[0; 1, 1, 1, 1, 1, 1, 1, 1, 1, 2]",
+    {.figure = Figure::Fraction, .key = "kettenbruch",
+     .caption = ZYKLAR_TEXT("numbers", "Kettenbruch"),
+     .column = ZYKLAR_TEXT("numbers", "Kettenbruch"), .widest = "[0; 1, 1, 1, 1, 1, 1, 1, 1, 1, 2]",
      .number = [](const Figures &f) { return Ratio{f.k, 1}; }},
-    {.figure = Figure::Largest, .key = "groesster_teilnenner", .caption = "größter Teilnenner",
-     .column = "größter Teilnenner", .widest = "200", .rankedBy = Criterion::Largest,
-     .sortKey = "teilnenner", .englishKey = "quotient", .choice = "größter Teilnenner",
-     .first = "der kleinste größte Teilnenner zuerst", .largerIsBetter = false,
-     .ranked = [](const Measures &m) { return Ratio{m.largest, 1}; }},
-    {.figure = Figure::Nu2, .key = "nu2_quadrat", .caption = "ν₂²",
-     .rankedBy = Criterion::Spectral, .sortKey = "spektral", .englishKey = "spectral",
-     .choice = "Spektraltest", .first = "der beste Spektraltest zuerst", .largerIsBetter = true,
+    {.figure = Figure::Largest, .key = "groesster_teilnenner",
+     .caption = ZYKLAR_TEXT("numbers", "größter Teilnenner"),
+     .column = ZYKLAR_TEXT("numbers", "größter Teilnenner"), .widest = "200",
+     .rankedBy = Criterion::Largest, .sortKey = "teilnenner", .englishKey = "quotient",
+     .choice = ZYKLAR_TEXT("numbers", "größter Teilnenner"),
+     .first = ZYKLAR_TEXT("numbers", "der kleinste größte Teilnenner zuerst"),
+     .largerIsBetter = false, .ranked = [](const Measures &m) { return Ratio{m.largest, 1}; }},
+    {.figure = Figure::Nu2, .key = "nu2_quadrat", .caption = "ν₂²", .rankedBy = Criterion::Spectral,
+     .sortKey = "spektral", .englishKey = "spectral",
+     .choice = ZYKLAR_TEXT("numbers", "Spektraltest"),
+     .first = ZYKLAR_TEXT("numbers", "der beste Spektraltest zuerst"), .largerIsBetter = true,
      .ranked = [](const Measures &m) { return Ratio{m.nu2, 1}; }},
-    {.figure = Figure::F2, .key = "f2", .caption = "f₂", .column = "Spektraltest f₂",
-     .widest = "0,0000", .rankedBy = Criterion::Spectral},
+    {.figure = Figure::F2, .key = "f2", .caption = "f₂",
+     .column = ZYKLAR_TEXT("numbers", "Spektraltest f₂"), .widest = "0,0000",
+     .rankedBy = Criterion::Spectral},
     {.figure = Figure::Zaremba, .key = "zaremba", .caption = "Zaremba", .column = "Zaremba",
      .widest = "200", .rankedBy = Criterion::Zaremba, .sortKey = "zaremba",
-     .choice = "Zaremba-Index", .first = "der größte Zaremba-Index zuerst",
-     .largerIsBetter = true, .ranked = [](const Measures &m) { return Ratio{m.zaremba, 1}; }},
-    {.figure = Figure::GapRatio, .key = "lueckenverhaeltnis", .caption = "Lückenverhältnis",
-     .column = "Lückenverhältnis", .widest = "0,0000", .rankedBy = Criterion::GapRatio,
-     .sortKey = "verhaeltnis", .englishKey = "ratio", .choice = "Lückenverhältnis",
-     .first = "das kleinste Lückenverhältnis zuerst", .largerIsBetter = false,
-     .ranked = [](const Measures &m) { return m.gapRatio; }},
-    {.figure = Figure::Nu3, .key = "nu3_quadrat", .caption = "ν₃²", .dimension = 3, .inText = false},
-    {.figure = Figure::Nu4, .key = "nu4_quadrat", .caption = "ν₄²", .dimension = 4, .inText = false},
-    {.figure = Figure::Nu5, .key = "nu5_quadrat", .caption = "ν₅²", .dimension = 5, .inText = false},
-    {.figure = Figure::Nu6, .key = "nu6_quadrat", .caption = "ν₆²", .dimension = 6, .inText = false},
-    {.figure = Figure::Nu7, .key = "nu7_quadrat", .caption = "ν₇²", .dimension = 7, .inText = false},
-    {.figure = Figure::Nu8, .key = "nu8_quadrat", .caption = "ν₈²", .dimension = 8, .inText = false},
+     .choice = ZYKLAR_TEXT("numbers", "Zaremba-Index"),
+     .first = ZYKLAR_TEXT("numbers", "der größte Zaremba-Index zuerst"), .largerIsBetter = true,
+     .ranked = [](const Measures &m) { return Ratio{m.zaremba, 1}; }},
+    {.figure = Figure::GapRatio, .key = "lueckenverhaeltnis",
+     .caption = ZYKLAR_TEXT("numbers", "Lückenverhältnis"),
+     .column = ZYKLAR_TEXT("numbers", "Lückenverhältnis"), .widest = "0,0000",
+     .rankedBy = Criterion::GapRatio, .sortKey = "verhaeltnis", .englishKey = "ratio",
+     .choice = ZYKLAR_TEXT("numbers", "Lückenverhältnis"),
+     .first = ZYKLAR_TEXT("numbers", "das kleinste Lückenverhältnis zuerst"),
+     .largerIsBetter = false, .ranked = [](const Measures &m) { return m.gapRatio; }},
+    {.figure = Figure::Nu3, .key = "nu3_quadrat", .caption = "ν₃²", .dimension = 3,
+     .inText = false},
+    {.figure = Figure::Nu4, .key = "nu4_quadrat", .caption = "ν₄²", .dimension = 4,
+     .inText = false},
+    {.figure = Figure::Nu5, .key = "nu5_quadrat", .caption = "ν₅²", .dimension = 5,
+     .inText = false},
+    {.figure = Figure::Nu6, .key = "nu6_quadrat", .caption = "ν₆²", .dimension = 6,
+     .inText = false},
+    {.figure = Figure::Nu7, .key = "nu7_quadrat", .caption = "ν₇²", .dimension = 7,
+     .inText = false},
+    {.figure = Figure::Nu8, .key = "nu8_quadrat", .caption = "ν₈²", .dimension = 8,
+     .inText = false},
     {.figure = Figure::F3, .key = "f3", .caption = "f₃", .dimension = 3},
     {.figure = Figure::F4, .key = "f4", .caption = "f₄", .dimension = 4},
     {.figure = Figure::F5, .key = "f5", .caption = "f₅", .dimension = 5},
@@ -54,11 +70,15 @@ const FigureEntry catalogue[] = {
     {.figure = Figure::F7, .key = "f7", .caption = "f₇", .dimension = 7},
     {.figure = Figure::F8, .key = "f8", .caption = "f₈", .dimension = 8},
     // Its dimension is T, whichever T was asked for; the window's is 8.
-    {.figure = Figure::Merit, .key = "guete", .caption = "Gütemaß M", .column = "Gütemaß M₈",
-     .widest = "0,0000", .rankedBy = Criterion::Merit, .sortKey = "guete", .englishKey = "merit",
-     .choice = "Gütemaß M₈", .first = "das größte Gütemaß zuerst", .largerIsBetter = true,
+    {.figure = Figure::Merit, .key = "guete", .caption = ZYKLAR_TEXT("numbers", "Gütemaß M"),
+     .column = ZYKLAR_TEXT("numbers", "Gütemaß M₈"), .widest = "0,0000",
+     .rankedBy = Criterion::Merit, .sortKey = "guete", .englishKey = "merit",
+     .choice = ZYKLAR_TEXT("numbers", "Gütemaß M₈"),
+     .first = ZYKLAR_TEXT("numbers", "das größte Gütemaß zuerst"), .largerIsBetter = true,
      .number = [](const Figures &f) { return Ratio{f.merit, 1}; }},
 };
+
+std::atomic<char> textDecimalPoint{','};
 
 // The Euclid pass's figures come first in the catalogue.
 constexpr size_t euclidFigures = size_t(Figure::Nu3);
@@ -130,9 +150,14 @@ std::optional<Criterion> criterionNamed(std::string_view sortKey)
     return std::nullopt;
 }
 
+void setTextDecimalPoint(char point)
+{
+    textDecimalPoint = point;
+}
+
 std::string decimalOf(Wide tenThousandths, Format format)
 {
-    return fourDecimals(tenThousandths, format == Format::Text ? ',' : '.');
+    return fourDecimals(tenThousandths, format == Format::Text ? textDecimalPoint.load() : '.');
 }
 
 std::string valueOf(Figure figure, const Figures &f, Format format)

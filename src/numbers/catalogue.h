@@ -6,6 +6,10 @@
 #include <span>
 #include <string>
 
+// A text the program shows translated: its German source here, marked for
+// Qt Linguist; the layers with Qt translate it where they show it.
+#define ZYKLAR_TEXT(context, text) text
+
 // Every figure of a multiplier described once: how the tools name it (the
 // ranking window's column, the text tables' caption, the CSV and JSON
 // field), how it is written, and, for a figure that ranks, its `--nach` key,
@@ -33,9 +37,14 @@ inline constexpr Criterion rankingCriteria[] = {Criterion::Sum,      Criterion::
                                                 Criterion::Zaremba,  Criterion::GapRatio,
                                                 Criterion::Largest,  Criterion::Merit};
 
-// The formats a figure is written in: text for reading, with a decimal
-// comma; CSV and JSON for machines, with a point, never localised.
+// The formats a figure is written in: text for reading, with the decimal
+// point of the language; CSV and JSON for machines, with a point, never
+// localised.
 enum class Format { Text, Csv, Json };
+
+// The decimal point of text: a comma, German's, until the language sets a
+// point. One for the process, set before any thread writes.
+void setTextDecimalPoint(char point);
 
 struct FigureEntry {
     Figure figure;
@@ -83,13 +92,13 @@ const FigureEntry &entryOf(Criterion criterion);
 // The ranking a `--nach` key names, in German or English.
 std::optional<Criterion> criterionNamed(std::string_view sortKey);
 
-// The figure's value as the format writes it: four decimals with a comma in
-// text and a point in CSV and JSON; the continued fraction quoted in CSV and
+// The figure's value as the format writes it: four decimals with the
+// text's decimal point in text and a point in CSV and JSON; the continued fraction quoted in CSV and
 // an array in JSON.
 std::string valueOf(Figure figure, const Figures &figures, Format format);
 
-// A decimal given in ten-thousandths: "0,7755" in text, "0.7755" in CSV and
-// JSON.
+// A decimal given in ten-thousandths: "0,7755" in German text, "0.7755" in
+// English text, CSV and JSON.
 std::string decimalOf(Wide tenThousandths, Format format);
 
 } // namespace numbers

@@ -1,5 +1,7 @@
 #include "platform/filedialog.h"
 
+#include "language/language.h"
+
 #include <QFileDialog>
 #include <QRegularExpression>
 
@@ -21,18 +23,20 @@ SaveAnswer askSaveFile(QWidget *parent, const SaveQuestion &question)
     if (answerer())
         return answerer()(question);
 
-    // Qt's own dialog, so every caption can be German whatever the desktop.
+    // Qt's own dialog, so every caption is in Zyklar's language whatever the
+    // desktop's.
     QFileDialog dialog(parent, question.title, question.folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(question.filters);
     dialog.selectFile(question.proposedName);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    using language::translate;
+    dialog.setLabelText(QFileDialog::LookIn, translate("platform", "Suchen in:"));
+    dialog.setLabelText(QFileDialog::FileName, translate("platform", "Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType, translate("platform", "Dateityp:"));
+    dialog.setLabelText(QFileDialog::Accept, translate("platform", "Speichern"));
+    dialog.setLabelText(QFileDialog::Reject, translate("platform", "Abbrechen"));
     // The chosen filter's extension for a name typed without one.
     const auto suffixOf = [](const QString &filter) {
         const QRegularExpressionMatch match

@@ -1,5 +1,7 @@
 #include "platform/messagebox.h"
 
+#include "language/language.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -30,12 +32,15 @@ Answer messageBox(QWidget *parent, const Message &message)
     case Message::Icon::Warning: box.setIcon(QMessageBox::Warning); break;
     }
     if (message.buttons == Message::Buttons::Ok) {
-        box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+        box.setDefaultButton(
+                box.addButton(language::translate("platform", "OK"), QMessageBox::AcceptRole));
         box.exec();
         return Answer::Ok;
     }
-    QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton *yes
+            = box.addButton(language::translate("platform", "Ja"), QMessageBox::YesRole);
+    QPushButton *no
+            = box.addButton(language::translate("platform", "Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == no ? Answer::No : Answer::Yes;

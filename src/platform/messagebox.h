@@ -8,9 +8,9 @@ class QWidget;
 
 namespace platform {
 
-// The modal message box of the forms runtime: German buttons, "Ja" the
-// default of a Ja/Nein question, and the program's title when the box has
-// none of its own.
+// The modal message box of the forms runtime: buttons in Zyklar's language
+// ("Ja" and "Nein", or "Yes" and "No"), yes the default of a question, and
+// the program's title when the box has none of its own.
 struct Message {
     enum class Buttons { Ok, YesNo };
     enum class Icon { None, Information, Warning };

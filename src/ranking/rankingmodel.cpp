@@ -1,5 +1,6 @@
 #include "ranking/rankingmodel.h"
 
+#include "language/language.h"
 #include "numbers/lattice.h"
 
 namespace {
@@ -152,6 +153,6 @@ QVariant RankingModel::headerData(int section, Qt::Orientation orientation, int 
         || section >= columns())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (const numbers::FigureEntry *figure = figureAt(section))
-        return QString::fromUtf8(figure->column);
-    return section == Rank ? QStringLiteral("Rang") : QStringLiteral("k");
+        return language::translate("numbers", figure->column);
+    return section == Rank ? tr("Rang") : QStringLiteral("k");
 }

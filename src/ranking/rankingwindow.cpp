@@ -4,6 +4,7 @@
 #include "ranking/scatterplot.h"
 #include "ranking/stepplot.h"
 
+#include "language/language.h"
 #include "numbers/lattice.h"
 
 #include <QApplication>
@@ -81,23 +82,23 @@ RankingWindow::RankingWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmRangliste"));
-    setWindowTitle(QStringLiteral("Rangliste"));
-    setAccessibleName(QStringLiteral("Rangliste"));
+    setWindowTitle(tr("Rangliste"));
+    setAccessibleName(tr("Rangliste"));
     // Closing the main window ends the program even while this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
 
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("lblRangliste"));
-    m_caption->setAccessibleName(QStringLiteral("Erläuterung der Rangliste"));
+    m_caption->setAccessibleName(tr("Erläuterung der Rangliste"));
     m_caption->setWordWrap(true);
 
     m_order = new QComboBox(this);
     m_order->setObjectName(QStringLiteral("cboRangfolge"));
     for (numbers::Criterion criterion : numbers::rankingCriteria)
-        m_order->addItem(QString::fromUtf8(numbers::entryOf(criterion).choice));
-    auto *orderLabel = new QLabel(QStringLiteral("Rangfolge &nach:"), this);
+        m_order->addItem(language::translate("numbers", numbers::entryOf(criterion).choice));
+    auto *orderLabel = new QLabel(tr("Rangfolge &nach:"), this);
     orderLabel->setBuddy(m_order);
-    m_order->setAccessibleName(QStringLiteral("Rangfolge nach"));
+    m_order->setAccessibleName(tr("Rangfolge nach"));
 
     m_model = new RankingModel(this);
     m_proxy = new QSortFilterProxyModel(this);
@@ -106,9 +107,9 @@ RankingWindow::RankingWindow(QWidget *parent)
 
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("grdRangliste"));
-    m_view->setAccessibleName(QStringLiteral("Rangliste der Multiplikatoren"));
+    m_view->setAccessibleName(tr("Rangliste der Multiplikatoren"));
     m_view->setAccessibleDescription(
-            QStringLiteral("Doppelklick oder Eingabetaste analysiert den Multiplikator der Zeile"));
+            tr("Doppelklick oder Eingabetaste analysiert den Multiplikator der Zeile"));
     m_view->setModel(m_proxy);
     m_view->setItemDelegate(new CachedTextDelegate(m_view));
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -140,15 +141,15 @@ RankingWindow::RankingWindow(QWidget *parent)
 
     m_plot = new StepPlot(this);
     m_plot->setObjectName(QStringLiteral("picVerlauf"));
-    m_plot->setAccessibleName(QStringLiteral("Verlauf der Minimalabstände"));
+    m_plot->setAccessibleName(tr("Verlauf der Minimalabstände"));
     m_dimensions = new QLabel(this);
     m_dimensions->setObjectName(QStringLiteral("lblDimensionen"));
-    m_dimensions->setAccessibleName(QStringLiteral("Spektraltest in 2 bis 8 Dimensionen"));
+    m_dimensions->setAccessibleName(tr("Spektraltest in 2 bis 8 Dimensionen"));
     m_dimensions->setTextFormat(Qt::RichText);
     m_dimensions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scatter = new ScatterPlot(this);
     m_scatter->setObjectName(QStringLiteral("picStreuung"));
-    m_scatter->setAccessibleName(QStringLiteral("Kennzahl aller Multiplikatoren über k/N"));
+    m_scatter->setAccessibleName(tr("Kennzahl aller Multiplikatoren über k/N"));
 
     auto *choice = new QHBoxLayout;
     choice->addWidget(orderLabel);
@@ -256,17 +257,18 @@ void RankingWindow::plotEveryMultiplier()
                                   numbers::valueOf(figure.figure, f, numbers::Format::Text))});
     }
     m_scatter->setPoints(m_model->n(), std::move(points),
-                         QString::fromUtf8(figure.column ? figure.column : figure.caption));
+                         language::translate("numbers",
+                                             figure.column ? figure.column : figure.caption));
 }
 
 void RankingWindow::describe()
 {
-    m_caption->setText(QStringLiteral("N = %1: %2 teilerfremde Multiplikatoren, %3. Doppelklick "
-                                      "oder Eingabetaste analysiert eine Zeile im Hauptfenster.")
+    m_caption->setText(tr("N = %1: %2 teilerfremde Multiplikatoren, %3. Doppelklick oder "
+                          "Eingabetaste analysiert eine Zeile im Hauptfenster.")
                                .arg(m_model->n())
                                .arg(m_model->rowCount())
-                               .arg(QString::fromUtf8(
-                                       numbers::entryOf(m_model->criterion()).first)));
+                               .arg(language::translate(
+                                       "numbers", numbers::entryOf(m_model->criterion()).first)));
 }
 
 void RankingWindow::followN(int n)
@@ -321,7 +323,7 @@ void RankingWindow::showChosen(int k)
         const QString value = QString::fromStdString(numbers::valueOf(figure, f, numbers::Format::Text));
         text += (worst ? QStringLiteral("<tr><td><b>%1</b></td><td align=\"right\"><b>%2</b></td></tr>")
                        : QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>"))
-                        .arg(QString::fromUtf8(caption), value);
+                        .arg(language::translate("numbers", caption), value);
     };
     for (int t = numbers::minDimension; t <= numbers::maxDimension; ++t) {
         const numbers::Figure figure = t == 2 ? numbers::Figure::F2

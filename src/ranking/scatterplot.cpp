@@ -1,6 +1,7 @@
 #include "ranking/scatterplot.h"
 
 #include "drawing/plotaxes.h"
+#include "language/language.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -40,10 +41,11 @@ static double roundStep(double range)
     return 10 * power;
 }
 
-// A value on the axis with a decimal comma, no more decimals than needed.
+// A value on the axis with the language's decimal point, no more decimals
+// than needed.
 static QString valueText(double value)
 {
-    return QString::number(value, 'g', 6).replace(u'.', u',');
+    return language::localDecimal(QString::number(value, 'g', 6));
 }
 
 void ScatterPlot::setPoints(int n, std::vector<Point> points, const QString &figure)
@@ -63,9 +65,8 @@ void ScatterPlot::setPoints(int n, std::vector<Point> points, const QString &fig
         m_low = std::floor(low->value / step) * step;
         m_high = std::max(m_low + step, std::ceil(high->value / step) * step);
     }
-    setAccessibleDescription(QStringLiteral("%1 jedes Multiplikators über k/N, N = %2; "
-                                            "Pfeiltasten wählen den Nachbarn, Eingabetaste "
-                                            "analysiert")
+    setAccessibleDescription(tr("%1 jedes Multiplikators über k/N, N = %2; Pfeiltasten wählen "
+                                "den Nachbarn, Eingabetaste analysiert")
                                      .arg(figure)
                                      .arg(n));
     update();
@@ -151,7 +152,7 @@ void ScatterPlot::paintEvent(QPaintEvent *)
     p.drawRect(a);
     p.setPen(palette().color(QPalette::Text));
     p.drawText(QRectF(0, 0, width(), 1.4 * metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("%1 (senkrecht) über k/N, N = %2").arg(m_figure).arg(m_n));
+               tr("%1 (senkrecht) über k/N, N = %2").arg(m_figure).arg(m_n));
     for (double value : {m_low, m_high}) {
         const double y = a.bottom() - (value - m_low) / (m_high - m_low) * a.height();
         p.drawText(QRectF(0, y - metrics.height(), a.left() - 4, 2 * metrics.height()),
@@ -161,9 +162,10 @@ void ScatterPlot::paintEvent(QPaintEvent *)
     // dashed; a label that finds no room there stands just inside the
     // area.
     const QString ends[] = {QStringLiteral("0"), QStringLiteral("k/N = 1")};
+    using language::localDecimal;
     const std::pair<double, QString> golden[] = {
-        {1 / std::numbers::phi / std::numbers::phi, QStringLiteral("1/φ² ≈ 0,382")},
-        {1 / std::numbers::phi, QStringLiteral("1/φ ≈ 0,618")}};
+        {1 / std::numbers::phi / std::numbers::phi, localDecimal(QStringLiteral("1/φ² ≈ 0.382"))},
+        {1 / std::numbers::phi, localDecimal(QStringLiteral("1/φ ≈ 0.618"))}};
     std::vector<drawing::AxisLabel> labels{
         {a.left() + metrics.horizontalAdvance(ends[0]) / 2.0,
          double(metrics.horizontalAdvance(ends[0]))},

@@ -37,11 +37,11 @@ void StepPlot::setSeries(int n, int k)
             m_equidistant.push_back(n / (i + 1));
         }
     }
-    setAccessibleDescription(k > 0 ? QStringLiteral("Minimalabstände von k = %1 gegen die "
-                                                    "gleichverteilte Folge, N = %2")
-                                             .arg(k)
-                                             .arg(n)
-                                   : QString());
+    setAccessibleDescription(
+            k > 0 ? tr("Minimalabstände von k = %1 gegen die gleichverteilte Folge, N = %2")
+                            .arg(k)
+                            .arg(n)
+                  : QString());
     update();
 }
 
@@ -51,7 +51,7 @@ void StepPlot::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     if (m_minimal.empty()) {
         p.setPen(palette().color(QPalette::PlaceholderText));
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Keine Zeile gewählt"));
+        p.drawText(rect(), Qt::AlignCenter, tr("Keine Zeile gewählt"));
         return;
     }
 
@@ -73,7 +73,7 @@ void StepPlot::paintEvent(QPaintEvent *)
     axes.drawStepRange(p, steps);
     // Ticks at the powers of ten that stand clear of the last step's label.
     const double lastLabel
-            = area.right() - metrics.horizontalAdvance(QStringLiteral("Schritt 0000"));
+            = area.right() - metrics.horizontalAdvance(drawing::stepText(8888));
     for (int tick = 10; xOf(tick) < lastLabel; tick *= 10) {
         const double x = xOf(tick);
         p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
@@ -98,8 +98,8 @@ void StepPlot::paintEvent(QPaintEvent *)
 
     // The legend above the plot.
     const QString legend[] = {
-        QStringLiteral("Minimalabstand je Schritt, k = %1").arg(m_k),
-        QStringLiteral("gleichverteilt: ⌊N/(i+1)⌋, N = %1").arg(m_n),
+        tr("Minimalabstand je Schritt, k = %1").arg(m_k),
+        tr("gleichverteilt: ⌊N/(i+1)⌋, N = %1").arg(m_n),
     };
     const QColor colours[] = {minimalColour, equidistantColour};
     double x = area.left();
