@@ -17,7 +17,8 @@ const QColor markColour(120, 120, 120);
 const QColor stepColour(200, 0, 0);
 constexpr double phi = std::numbers::phi;
 
-// "66" or "2,6180": a tick value with at most two decimals, a decimal comma.
+// "66" or "2,62": a tick value with at most two decimals and the language's
+// decimal point.
 QString tickText(double value)
 {
     QString text = QString::number(value, 'f', value < 10 ? 2 : value < 100 ? 1 : 0);
@@ -222,8 +223,10 @@ void RatioPlot::paintEvent(QPaintEvent *)
 
     // φ and φ², dashed, each named where its label crosses nothing: the
     // first place from the right where no stair passes through the label.
-    for (const auto &[value, name] : {std::pair{phi, QStringLiteral("φ ≈ 1,618")},
-                                      std::pair{phi * phi, QStringLiteral("φ² ≈ 2,618")}}) {
+    using language::localDecimal;
+    for (const auto &[value, name] :
+         {std::pair{phi, localDecimal(QStringLiteral("φ ≈ 1.618"))},
+          std::pair{phi * phi, localDecimal(QStringLiteral("φ² ≈ 2.618"))}}) {
         const double y = where.y(value);
         p.setPen(QPen(goldenColour, 1, Qt::DashLine));
         p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
