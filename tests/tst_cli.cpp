@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/form1.h"
+#include "cli/command.h"
 #include "formcontrols.h"
 #include "testsupport.h"
 
@@ -12,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,6 +63,7 @@ private slots:
     void notationsAreTheSameNumber();
     void englishNamesAreTheSameCommands_data();
     void englishNamesAreTheSameCommands();
+    void manualsAreInStep();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
@@ -484,6 +487,50 @@ void TestCli::englishNamesAreTheSameCommands()
     QCOMPARE(inEnglish.status, 0);
     QCOMPARE(inEnglish.out, inGerman.out);
     QCOMPARE(inEnglish.err, inGerman.err);
+}
+
+void TestCli::manualsAreInStep()
+{
+    // The English page and the German one: the same commands and options,
+    // the ones the program has, and sections, entries and examples that
+    // pair up one to one.
+    struct Page {
+        QString text;
+        QSet<QString> commands, options;
+    };
+    const auto read = [](const char *name) {
+        QFile file(QStringLiteral(ZYKLAR_MANUALS "/%1").arg(QLatin1String(name)));
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("no manual page %s", name);
+        Page page{QString::fromUtf8(file.readAll()), {}, {}};
+        static const QRegularExpression command(QStringLiteral("^\\.B zyklar (\\w+)$"),
+                                                QRegularExpression::MultilineOption);
+        static const QRegularExpression option(QStringLiteral("\\\\-\\\\-([a-z]+)"));
+        for (const auto &match : command.globalMatch(page.text))
+            page.commands << match.captured(1);
+        for (const auto &match : option.globalMatch(page.text))
+            page.options << match.captured(1);
+        return page;
+    };
+    const Page english = read("zyklar.1"), german = read("zyklar.de.1");
+    QCOMPARE(english.commands, german.commands);
+    QCOMPARE(english.options, german.options);
+    for (const char *macro : {"\n.SH ", "\n.TP", "\n.EX", "\n.RS", "\n.BR ", "\n.BI "})
+        QVERIFY2(english.text.count(QLatin1String(macro)) == german.text.count(QLatin1String(macro)),
+                 macro);
+
+    QSet<QString> commands;
+    for (const cli::Command *command : cli::everyCommand()) {
+        commands << QLatin1String(command->name);
+        for (const Page *page : {&english, &german})
+            QVERIFY2(page->text.contains(QStringLiteral(".BR %1 ").arg(command->englishName))
+                             || page->text.contains(QStringLiteral(".B %1\n").arg(command->englishName)),
+                     command->englishName);
+    }
+    QCOMPARE(german.commands, commands);
+    for (const cli::OptionDescription &option : cli::everyOption())
+        QVERIFY2(german.options.contains(QLatin1String(option.name)), option.name);
+    QVERIFY(german.options.contains("help") && german.options.contains("version"));
 }
 
 QTEST_MAIN(TestCli)
