@@ -2,8 +2,9 @@
 """Zyklar on a real desktop, driven only from outside its process.
 
 Runs inside desktop_session.sh (Xvfb, openbox, an AT-SPI bus) while the real
-program runs, as one of two sessions: "desktop" (geometry, keyboard, window
-titles) or "accessibility" (the tree of both windows). Key presses and mouse clicks go through xdotool; what the
+program runs, as one of three sessions: "desktop" (geometry, keyboard, window
+titles), "accessibility" (the tree of both windows) or "english" (the same
+program under an English locale). Key presses and mouse clicks go through xdotool; what the
 program shows is read back over AT-SPI (the accessibility tree, focus,
 values, texts) and from the X server (window titles and geometry).
 Prints one line per check and closes with "N passed, M failed".
@@ -305,6 +306,48 @@ def desktop(main_window, x_window):
           all(" — " not in t and " - " not in t for t in titles()), titles())
 
 
+def english(main_window, x_window):
+    """Under an English locale every window, menu and message speaks English,
+    laid out as in German."""
+    geometry = settled(lambda: outer_geometry(x_window), (0, 0) + SCREEN)
+    check("outer geometry is the screen", geometry == (0, 0) + SCREEN, geometry)
+    controls = [("push button", "Analyze"), ("check box", "Single step"),
+                ("radio button", "Star"), ("radio button", "Spoke"),
+                ("scroll bar", "Set N"), ("text", "Sequence of minimal distances"),
+                ("label", "Zyklar Analyzer"), ("menu item", "Quit"), ("menu item", "Size"),
+                ("menu item", "Ranking…"), ("menu item", "Three gaps…"),
+                ("menu item", "Sprache / Language")]
+    missing = [c for c in controls if find(main_window, *c) is None]
+    check("the main window's controls in English", not missing, missing)
+
+    run("xdotool", "windowactivate", "--sync", x_window)
+    key("ctrl+r")
+    ranking = wait_for(lambda: top_window("Ranking"))
+    check("ranking window title", wait_for(lambda: window_with_title("Ranking")), titles())
+    missing = [c for c in (("table", "Ranking of the multipliers"),
+                           ("label", "Explanation of the ranking"),
+                           ("chart", "Course of the minimal distances"),
+                           ("table column header", "Rank"),
+                           ("table column header", "Largest partial quotient"))
+               if ranking is None or find(ranking, *c) is None]
+    check("the ranking window's controls in English", not missing, missing)
+
+    run("xdotool", "windowactivate", "--sync", x_window)
+    key("ctrl+d")
+    check("the window of the three gaps", wait_for(lambda: window_with_title("Three gaps")),
+          titles())
+
+    run("xdotool", "windowactivate", "--sync", x_window)
+    click(find(main_window, "check box", "Single step"))
+    click(find(main_window, "push button", "Analyze"))
+    check("single-step question title", wait_for(lambda: window_with_title("Single step")),
+          titles())
+    question = wait_for(lambda: find(top_window("Single step"), "push button", "Yes"))
+    check("the question's buttons are Yes and No",
+          question is not None and find(top_window("Single step"), "push button", "No") is not None)
+    key("Escape")
+
+
 def main(session):
     if not wait_for(lambda: top_window("Zyklar"), 20):
         check("the window appears on the accessibility bus", False, "no window named Zyklar")
@@ -314,7 +357,7 @@ def main(session):
 
 if __name__ == "__main__":
     try:
-        main(accessibility if sys.argv[1:] == ["accessibility"] else desktop)
+        main({"accessibility": accessibility, "english": english}.get(sys.argv[1], desktop))
     except Exception as error:  # a crash of the driver is a failed check
         check("the session ran to its end", False, repr(error))
     failed = results.count(False)

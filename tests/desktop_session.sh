@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # The real program on a real X11 desktop: Xvfb at 1024x768, the openbox
 # window manager and an AT-SPI accessibility bus on a session bus of its
-# own. desktop_session.py drives it from outside and reads it back.
-# Usage: desktop_session.sh PROGRAM desktop|accessibility
+# own. desktop_session.py drives it from outside and reads it back. The
+# program runs in German, or in English for the session "english", with
+# settings of its own.
+# Usage: desktop_session.sh PROGRAM desktop|accessibility|english
 set -euo pipefail
 program=$(realpath "$1")
 session=$2
 driver=$(dirname "$(realpath "$0")")/desktop_session.py
+locale=C.UTF-8
+[ "$session" = english ] && locale=en_US.UTF-8
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+export XDG_CONFIG_HOME=$config LANGUAGE= LC_ALL= LC_MESSAGES= LANG=$locale
 
-exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
+xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
     set -euo pipefail
     openbox --sm-disable >/dev/null 2>&1 &
     wm=$!
