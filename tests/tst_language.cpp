@@ -288,6 +288,10 @@ void TestLanguage::everyWindowInEnglish()
     ui::txtk(*form)->setText(QStringLiteral("6"));
     ui::Command2(*form)->click();
     QCOMPARE(answers.asked.last().text, QStringLiteral("The common divisor 3 is cancelled"));
+    ui::Check1(*form)->setChecked(true);
+    ui::Command2(*form)->click();
+    QCOMPARE(answers.asked.last().title, QStringLiteral("Single step"));
+    QCOMPARE(answers.asked.last().text, QStringLiteral("Step 6, go on?"));
     QMultiMap<QString, QString> texts;
     for (const QWidget *window : {static_cast<QWidget *>(form.get()),
                                   static_cast<QWidget *>(form->rankingWindow()),

@@ -464,7 +464,8 @@
     <name>analysis</name>
     <message>
         <source>%1. Schritt, weiter?</source>
-        <translation>Step %1, go on?</translation>
+        <extracomment>%1 is the step number with a blank before it, as the window writes numbers.</extracomment>
+        <translation>Step%1, go on?</translation>
     </message>
 </context>
 <context>

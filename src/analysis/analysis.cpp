@@ -114,10 +114,11 @@ bool Analysis::runOccupation()
 
 bool confirmStep(QWidget *window, int i)
 {
+    //: %1 is the step number with a blank before it, as the window writes numbers.
+    const QString question = language::translate("analysis", "%1. Schritt, weiter?");
     const platform::Answer answer = platform::messageBox(
-            window, {language::translate("analysis", "%1. Schritt, weiter?").arg(numberText(i)),
-                     language::translate("Form1", "Einzelschritt"), platform::Message::Buttons::YesNo,
-                     platform::Message::Icon::None});
+            window, {question.arg(numberText(i)), language::translate("Form1", "Einzelschritt"),
+                     platform::Message::Buttons::YesNo, platform::Message::Icon::None});
     return answer != platform::Answer::No;
 }
 
