@@ -129,6 +129,7 @@ private slots:
     void everyCommandInBothLanguages_data();
     void everyCommandInBothLanguages();
     void sprachePassesOnlyDeOrEn();
+    void messagesTakeWhatWasWrittenAsItStands();
     void everyWindowInEnglish();
     void mainWindowIsLaidOutAlikeInBoth();
     void menuChoiceHoldsFromTheNextStart();
@@ -274,6 +275,18 @@ void TestLanguage::sprachePassesOnlyDeOrEn()
     QVERIFY(testsupport::runCommand("summe 21 8").out.contains("Anteil: 0,7755\n"));
     QVERIFY(testsupport::runCommand("summe 21 8 --sprache de --format csv")
                     .out.endsWith(",0.7755,\"[0; 2, 1, 1, 1, 2]\",2\n"));
+}
+
+void TestLanguage::messagesTakeWhatWasWrittenAsItStands()
+{
+    // What the user wrote goes into a message as it stands; its own %1 and
+    // %2 are never read as the message's placeholders.
+    QCOMPARE(testsupport::runCommand("rangliste 21 --nach %2%1").err,
+             QStringLiteral("zyklar: unbekannte Kennzahl „%2%1“; möglich sind summe, spektral, "
+                            "zaremba, verhaeltnis, teilnenner und guete\n"));
+    QCOMPARE(testsupport::runCommand("summe %1 8 --sprache en").err,
+             QStringLiteral("zyklar: N must be a whole number (decimal, 0x… or 2^e±c), not "
+                            "‘%1’\n"));
 }
 
 void TestLanguage::everyWindowInEnglish()
