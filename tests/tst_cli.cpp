@@ -516,7 +516,8 @@ void TestCli::manualsAreInStep()
     QCOMPARE(english.commands, german.commands);
     QCOMPARE(english.options, german.options);
     for (const char *macro : {"\n.SH ", "\n.TP", "\n.EX", "\n.RS", "\n.BR ", "\n.BI "})
-        QVERIFY2(english.text.count(QLatin1String(macro)) == german.text.count(QLatin1String(macro)),
+        QVERIFY2(english.text.count(QLatin1String(macro))
+                         == german.text.count(QLatin1String(macro)),
                  macro);
 
     QSet<QString> commands;
@@ -524,7 +525,8 @@ void TestCli::manualsAreInStep()
         commands << QLatin1String(command->name);
         for (const Page *page : {&english, &german})
             QVERIFY2(page->text.contains(QStringLiteral(".BR %1 ").arg(command->englishName))
-                             || page->text.contains(QStringLiteral(".B %1\n").arg(command->englishName)),
+                             || page->text.contains(
+                                     QStringLiteral(".B %1\n").arg(command->englishName)),
                      command->englishName);
     }
     QCOMPARE(german.commands, commands);

@@ -251,8 +251,8 @@ void TestLanguage::everyCommandInBothLanguages()
     QCOMPARE(localeEnglish.out, en.out);
     QCOMPARE(localeEnglish.err, en.err);
 
-    QVERIFY2(germanIn(en.out).isEmpty(), qPrintable(germanIn(en.out) + QStringLiteral(" in\n") + en.out));
-    QVERIFY2(germanIn(en.err).isEmpty(), qPrintable(germanIn(en.err) + QStringLiteral(" in\n") + en.err));
+    for (const QString &text : {en.out, en.err})
+        QVERIFY2(germanIn(text).isEmpty(), qPrintable(germanIn(text) + u'\n' + text));
     if (machine)
         QCOMPARE(en.out, german.out);
     else if (!germanIn(german.out + german.err).isEmpty())

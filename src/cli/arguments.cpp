@@ -182,8 +182,8 @@ Multiplier multiplierOf(const Invocation &call, std::string_view kText)
         throw notANumber("K", kText);
     const Wide k = *read;
     if (k == 0)
-        throw UsageError{say(translate("cli", "K darf kein Vielfaches von N sein: dann bliebe jeder "
-                                              "Schritt auf Position 1"))};
+        throw UsageError{say(translate("cli", "K darf kein Vielfaches von N sein: dann bliebe "
+                                              "jeder Schritt auf Position 1"))};
     const core::Cancelled cancelled = core::cancelDivisor(n, k);
     if (cancelled.divisor != 1)
         std::fprintf(call.err, "zyklar: %s\n",

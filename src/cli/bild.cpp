@@ -18,12 +18,14 @@ void run(const Invocation &call)
 {
     const std::optional<std::string> file = call.value(Option::Output);
     if (!file)
-        throw UsageError{say(translate("cli", "bild braucht --ausgabe DATEI (.png, .svg oder .pdf)"))};
+        throw UsageError{
+                say(translate("cli", "bild braucht --ausgabe DATEI (.png, .svg oder .pdf)"))};
     const QString path = QString::fromLocal8Bit(file->c_str());
     const std::optional<drawing::PictureType> type = drawing::pictureTypeOf(path);
     if (!type)
-        throw UsageError{say(translate("cli", "%1: Bilder schreibt zyklar als .png, .svg oder .pdf"),
-                             {quoted(*file)})};
+        throw UsageError{
+                say(translate("cli", "%1: Bilder schreibt zyklar als .png, .svg oder .pdf"),
+                    {quoted(*file)})};
     qreal scale = 4;
     if (const std::optional<std::string> chosen = call.value(Option::Scale)) {
         if (*type != drawing::PictureType::Png)

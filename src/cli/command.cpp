@@ -11,7 +11,8 @@ const OptionDescription options[] = {
     {Option::Order, "nach", "KENNZAHL", "[--nach KENNZAHL]",
      QT_TRANSLATE_NOOP("cli", "die Rangfolge: summe (Vorgabe), spektral, zaremba,\n"
                               "verhaeltnis, teilnenner oder guete")},
-    {Option::From, "von", "K1", "[--von K1]", QT_TRANSLATE_NOOP("cli", "nur Multiplikatoren ab K1")},
+    {Option::From, "von", "K1", "[--von K1]",
+     QT_TRANSLATE_NOOP("cli", "nur Multiplikatoren ab K1")},
     {Option::To, "bis", "K2", "[--bis K2]", QT_TRANSLATE_NOOP("cli", "nur Multiplikatoren bis K2")},
     {Option::Shard, "teil", "I/P", "[--teil I/P]",
      QT_TRANSLATE_NOOP("cli", "nur der I-te von P gleichen Teilen der Kandidaten,\n"
@@ -20,7 +21,8 @@ const OptionDescription options[] = {
      QT_TRANSLATE_NOOP("cli", "dazu je Kennzahl der Rang unter allen Multiplikatoren\n"
                               "von N und ihr bester Wert (N ≤ 2^32)")},
     {Option::Dimensions, "dimensionen", "T", "[--dimensionen T]",
-     QT_TRANSLATE_NOOP("cli", "der Spektraltest in 2 bis T Dimensionen, T von 2\nbis 8 (Vorgabe 8)")},
+     QT_TRANSLATE_NOOP("cli", "der Spektraltest in 2 bis T Dimensionen, T von 2\n"
+                              "bis 8 (Vorgabe 8)")},
     {Option::Generator, "generator", "ART", "[--generator mcg|lcg]",
      QT_TRANSLATE_NOOP("cli", "nur die Multiplikatoren der längsten Periode: mcg für\n"
                               "x → k·x mod N, lcg für x → k·x + c mod N")},

@@ -66,8 +66,9 @@ numbers::RankingQuery queryOf(const Invocation &call)
         const Wide from = query.first + count * (index - 1) / parts;
         const Wide to = query.first + count * index / parts; // one past
         if (from == to)
-            throw UsageError{say(translate("cli", "--teil %1: so viele Teile hat der Bereich nicht"),
-                                 {*part})};
+            throw UsageError{
+                    say(translate("cli", "--teil %1: so viele Teile hat der Bereich nicht"),
+                        {*part})};
         query.first = u64(from);
         query.last = u64(to - 1);
     }

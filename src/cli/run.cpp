@@ -57,7 +57,8 @@ std::string overview()
     // "Auch auf Englisch: analyze, rank, …; --nach sum, spectral, …"
     std::string commands, keys;
     for (const Command *command : everyCommand())
-        commands += std::string(command == everyCommand().front() ? "" : ", ") + command->englishName;
+        commands += std::string(command == everyCommand().front() ? "" : ", ")
+                + command->englishName;
     for (numbers::Criterion criterion : numbers::rankingCriteria) {
         const numbers::FigureEntry &entry = numbers::entryOf(criterion);
         keys += std::string(criterion == numbers::rankingCriteria[0] ? "" : ", ")
@@ -78,7 +79,8 @@ std::string helpOf(const Command &command)
     const size_t range = help.find("{N}");
     if (range != std::string::npos)
         help.replace(range, 3, "2 ≤ N ≤ " + limitText(command.maxN));
-    std::string text = say(translate("cli", "Aufruf: %1"), {command.usage()}) + "\n\n" + help + '\n';
+    std::string text
+            = say(translate("cli", "Aufruf: %1"), {command.usage()}) + "\n\n" + help + '\n';
     for (Option option : command.options) {
         const OptionDescription &described = descriptionOf(option);
         const std::string line = std::string("--") + described.name
@@ -119,8 +121,8 @@ Parsed parse(const QStringList &arguments)
         const QString &argument = arguments[i];
         if (argument.size() > 1 && (argument[0] == u'-' || argument[0] == u'+')
             && argument[1].isDigit())
-            throw UsageError{say(translate("cli", "%1 ist keine ganze Dezimalzahl: Zahlen haben kein "
-                                                  "Vorzeichen"),
+            throw UsageError{say(translate("cli", "%1 ist keine ganze Dezimalzahl: Zahlen haben "
+                                                  "kein Vorzeichen"),
                                  {quoted(argument.toStdString())})};
     }
 
@@ -198,9 +200,11 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
 
     const Command &command = *parsed.command;
     if (int(parsed.arguments.size()) < command.argumentCount)
-        throw UsageError{say(translate("cli", "zu wenige Argumente; Aufruf: %1"), {command.usage()})};
+        throw UsageError{
+                say(translate("cli", "zu wenige Argumente; Aufruf: %1"), {command.usage()})};
     if (int(parsed.arguments.size()) > command.argumentCount && !command.moreArguments)
-        throw UsageError{say(translate("cli", "zu viele Argumente; Aufruf: %1"), {command.usage()})};
+        throw UsageError{
+                say(translate("cli", "zu viele Argumente; Aufruf: %1"), {command.usage()})};
     for (const auto &[option, value] : parsed.options) {
         if (!command.takes(option))
             throw UsageError{say(translate("cli", "--%1 gilt nicht für %2; Aufruf: %3"),
@@ -224,7 +228,8 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
                            drawing::reasonFor(error.code().value()).toStdString()})};
     }
     if (!output.finish())
-        throw Failure{say(translate("cli", "die Ergebnisse ließen sich nicht vollständig schreiben"))};
+        throw Failure{
+                say(translate("cli", "die Ergebnisse ließen sich nicht vollständig schreiben"))};
     return exitOk;
 }
 

@@ -18,7 +18,8 @@ namespace core {
 // window's context (Form1).
 namespace caption {
 inline constexpr char sequence[] = QT_TRANSLATE_NOOP("Form1", "Die Folge");
-inline constexpr char gaps[] = QT_TRANSLATE_NOOP("Form1", "getrennt nach rechtem und linkem Nachbarn");
+inline constexpr char gaps[]
+        = QT_TRANSLATE_NOOP("Form1", "getrennt nach rechtem und linkem Nachbarn");
 inline constexpr char minimal[] = QT_TRANSLATE_NOOP("Form1", "Folge der Minimalabstände");
 inline constexpr char sums[] = QT_TRANSLATE_NOOP("Form1", "  k:  Summe");
 inline constexpr char permutation[]

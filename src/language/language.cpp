@@ -33,7 +33,8 @@ QTranslator *qtGerman()
     static QTranslator *translator = [] {
         auto *loaded = new QTranslator;
         if (!loaded->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             delete loaded;
             return static_cast<QTranslator *>(nullptr);
         }

@@ -93,8 +93,8 @@ const FigureEntry &entryOf(Criterion criterion);
 std::optional<Criterion> criterionNamed(std::string_view sortKey);
 
 // The figure's value as the format writes it: four decimals with the
-// text's decimal point in text and a point in CSV and JSON; the continued fraction quoted in CSV and
-// an array in JSON.
+// text's decimal point in text and a point in CSV and JSON; the continued
+// fraction quoted in CSV and an array in JSON.
 std::string valueOf(Figure figure, const Figures &figures, Format format);
 
 // A decimal given in ten-thousandths: "0,7755" in German text, "0.7755" in
