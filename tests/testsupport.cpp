@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "cli/run.h"
+#include "language/language.h"
 #include "platform/picturebox.h"
 #include "platform/screen.h"
 #include "drawing/units.h"
@@ -216,6 +217,38 @@ Run runCommand(const QStringList &arguments)
 Run runCommand(const QString &arguments)
 {
     return runCommand(arguments.split(u' ', Qt::SkipEmptyParts));
+}
+
+QString germanIn(const QString &text)
+{
+    static const char *const marks[] = {"ä",       "ö",      "ü",      "Ä",      "Ö",
+                                        "Ü",       "ß",      "„",      " der ",  " die ",
+                                        " das ",   " und ",  " nicht ", " ist ", " mit ",
+                                        " für ",   " oder ", " ein ",  " wird ", " je ",
+                                        "Schritt", "Summe",  "Rang ",  "Anteil"};
+    for (const char *mark : marks) {
+        if (text.contains(QString::fromUtf8(mark)))
+            return QString::fromUtf8(mark);
+    }
+    return {};
+}
+
+static const char *const localeVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+
+Locale::Locale(const QByteArray &lang)
+{
+    for (const char *name : localeVariables)
+        m_saved << qgetenv(name);
+    for (const char *name : localeVariables)
+        qunsetenv(name);
+    qputenv("LANG", lang);
+}
+
+Locale::~Locale()
+{
+    for (qsizetype i = 0; i < m_saved.size(); ++i)
+        qputenv(localeVariables[i], m_saved[i]);
+    language::use(language::Language::German);
 }
 
 } // namespace testsupport

@@ -93,6 +93,23 @@ Run runWithoutDisplay(const QString &program, const QStringList &arguments,
 Run runCommand(const QStringList &arguments);
 Run runCommand(const QString &arguments);
 
+// The first letter or word of a text that only German has ("ä", " und ",
+// "Summe"), or nothing: an English text has none. Command and option names
+// (rangliste, --nach) are the same in both languages and are none of them.
+QString germanIn(const QString &text);
+
+// The locale's four variables set for a test's scope, restored after it,
+// and German in use again.
+class Locale
+{
+public:
+    explicit Locale(const QByteArray &lang);
+    ~Locale();
+
+private:
+    QList<QByteArray> m_saved;
+};
+
 // Whether any pixel within `radius` of `at` is near the expected colour.
 bool colourAround(const QImage &image, QPoint at, QColor expected, int radius = 1,
                   int tolerance = 8);

@@ -175,10 +175,17 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("manual_luecken") << "luecken 21 8 --schritt 7 --format csv" << 0;
     QTest::newRow("manual_2p16_rang") << "kennzahlen 65536 40503 --rang" << 0;
     QTest::newRow("manual_near_golden_2p64") << "rangliste 18446744073709551616 --von 11400714819323188485 --bis 11400714819323208485 --nach spektral --top 5" << 0;
+    QTest::newRow("help_zusammenfuehren") << "zusammenfuehren --help" << 0;
+    QTest::newRow("error_teil_past_the_range") << "rangliste 21 --teil 1/30" << 2;
+    QTest::newRow("error_rang_from_input") << "kennzahlen 21 - --rang" << 2;
+    QTest::newRow("error_no_part_file") << "zusammenfuehren 21 /nonexistent/teil1.csv" << 1;
 }
 
 void TestCli::recordedOutputs()
 {
+    // Each invocation in German, as the C locale gives it and as
+    // --sprache de asks for it, and in English, as --sprache en asks for it
+    // and as an English locale gives it.
     QFETCH(QString, arguments);
     QFETCH(int, status);
     const QString name = QString::fromLatin1(QTest::currentDataTag());
@@ -186,11 +193,33 @@ void TestCli::recordedOutputs()
     QCOMPARE(run.out, recorded(name, "out"));
     QCOMPARE(run.err, recorded(name, "err"));
     QCOMPARE(run.status, status);
-    // A usage error is one German line on standard error and nothing else.
+    const QStringList words = arguments.split(u' ', Qt::SkipEmptyParts);
+    const Run german = command(QStringList{"--sprache", "de"} + words);
+    const Run english = command(QStringList{"--sprache=en"} + words);
+    Run localeEnglish;
+    {
+        const testsupport::Locale locale("en_US.UTF-8");
+        localeEnglish = command(words);
+    }
+    QCOMPARE(german.out, run.out);
+    QCOMPARE(german.err, run.err);
+    QCOMPARE(localeEnglish.out, english.out);
+    QCOMPARE(localeEnglish.err, english.err);
+    QCOMPARE(english.status, status);
+
+    // English has no German left; CSV and JSON are the same in both.
+    for (const QString &text : {english.out, english.err})
+        QVERIFY2(testsupport::germanIn(text).isEmpty(),
+                 qPrintable(testsupport::germanIn(text) + u'\n' + text));
+    if (arguments.contains(QStringLiteral("csv")) || arguments.contains(QStringLiteral("json")))
+        QCOMPARE(english.out, run.out);
+    // A usage error is one line on standard error and nothing else.
     if (status == 2) {
-        QVERIFY(run.out.isEmpty());
-        QVERIFY(run.err.startsWith(QStringLiteral("zyklar: ")));
-        QCOMPARE(run.err.count(u'\n'), 1);
+        for (const Run *each : {&run, &english}) {
+            QVERIFY(each->out.isEmpty());
+            QVERIFY(each->err.startsWith(QStringLiteral("zyklar: ")));
+            QCOMPARE(each->err.count(u'\n'), 1);
+        }
     }
 }
 

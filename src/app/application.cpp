@@ -41,8 +41,7 @@ std::unique_ptr<Form1> startZyklar()
     // ("Einzelschritt — Zyklar"); each window names itself.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZYKLAR_APP_ID));
     // The language chosen in the menu, else the locale's.
-    language::use(storedLanguage().value_or(
-            language::fromEnvironment(language::processEnvironment())));
+    language::use(storedLanguage().value_or(language::ofLocale()));
     static const bool drawingsDescribed = (QAccessible::installFactory(accessibleDrawing), true);
     Q_UNUSED(drawingsDescribed);
     // One look on every desktop, and one that honours the buttons' face

@@ -74,8 +74,7 @@ void Form1::chooseLanguage(std::optional<language::Language> chosen)
         settings()->setValue(languageKey, language::code(*chosen));
     else
         settings()->remove(languageKey);
-    const language::Language next
-            = chosen.value_or(language::fromEnvironment(language::processEnvironment()));
+    const language::Language next = chosen.value_or(language::ofLocale());
     if (next == language::current())
         return;
     // Said in both languages: whoever chose one may not read the other.

@@ -245,7 +245,7 @@ QStringList argumentList(int argc, char *argv[])
 // anything else is read, so a mistake in the arguments is told in it too.
 void chooseLanguage(const QStringList &arguments)
 {
-    language::use(language::fromEnvironment(language::processEnvironment()));
+    language::use(language::ofLocale());
     const QString option = QStringLiteral("--sprache");
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString code;

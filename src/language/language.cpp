@@ -54,11 +54,6 @@ QString languageOf(const QString &locale)
 
 } // namespace
 
-Environment processEnvironment()
-{
-    return {qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
-            qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG")};
-}
 
 Language fromEnvironment(const Environment &environment)
 {
@@ -83,6 +78,12 @@ Language fromEnvironment(const Environment &environment)
             return Language::German;
     }
     return Language::German;
+}
+
+Language ofLocale()
+{
+    return fromEnvironment({qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
+                            qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG")});
 }
 
 std::optional<Language> named(QStringView code)

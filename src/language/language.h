@@ -20,7 +20,6 @@ struct Environment {
     QString messages; // LC_MESSAGES
     QString lang;     // LANG
 };
-Environment processEnvironment();
 
 // The language a locale asks for, the way GNU programs choose theirs: the
 // locale is the first of LC_ALL, LC_MESSAGES and LANG that is set; C and
@@ -28,6 +27,8 @@ Environment processEnvironment();
 // otherwise LANGUAGE's entries are tried in order, then the locale itself.
 // English for English, German for every other language.
 Language fromEnvironment(const Environment &environment);
+// The same for this process's environment.
+Language ofLocale();
 
 // "de" and "en", as `--sprache` and the settings write them.
 std::optional<Language> named(QStringView code);
