@@ -81,6 +81,7 @@ private slots:
     void sortsByNumbers();
     void everyRowIsTheEnginesFigures();
     void sortsByEveryColumn();
+    void meritColumnSortsExactly();
     void rankedByTheChosenFigure();
     void everyDimensionBesideTheSteps();
     void enterAnalysesTheRow();
@@ -300,6 +301,28 @@ void TestRanking::sortsByEveryColumn()
             }
         }
     }
+}
+
+void TestRanking::meritColumnSortsExactly()
+{
+    // Sorted by its M₈ column, best first, the rows stand in the order of
+    // the ranking by M₈, which is exact; equal values may stand either way.
+    const auto form = startZyklar();
+    ui::HScroll1(*form)->setValue(200);
+    RankingWindow *ranking = openRanking(*form);
+    QTableView &view = ranking->table();
+    numbers::RankingQuery query;
+    query.n = 200;
+    query.criterion = numbers::Criterion::Merit;
+    QHash<int, int> rankOf;
+    for (const numbers::Ranked &row : numbers::ranking(query))
+        rankOf[int(row.k)] = int(row.rank);
+    const int column = RankingModel::columnOf(numbers::Figure::Merit);
+    view.sortByColumn(column, Qt::DescendingOrder);
+    const QList<int> shown = shownMultipliers(view);
+    QCOMPARE(shown.size(), rankOf.size());
+    for (int row = 1; row < shown.size(); ++row)
+        QVERIFY2(rankOf[shown[row - 1]] <= rankOf[shown[row]], qPrintable(QString::number(row)));
 }
 
 void TestRanking::rankedByTheChosenFigure()

@@ -54,11 +54,14 @@ struct Figures : Measures {
     u64 f2 = 0; // ten-thousandths
     // The spectral test in 3 … `dimensions` dimensions (lattice.h), where
     // asked for: ν_t² and f_t indexed by t, and the figure of merit M_T, the
-    // smallest f_t over t = 2 … T.
+    // smallest f_t over t = 2 … T, reached in dimension meritDimension
+    // (the lowest one where two are equal). merit is rounded for showing;
+    // ν² of meritDimension is its exact value.
     int dimensions = 2;
     std::array<Wide, 9> nu2t{};
     std::array<u64, 9> ft{};
     u64 merit = 0;
+    int meritDimension = 2;
 };
 
 // For N and k coprime, 1 ≤ k < N ≤ 2^64; the equidistant row of N is

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <stdexcept>
 
 namespace numbers {
@@ -158,19 +159,90 @@ u64 latticeFigure(Wide nu2, Wide n, int t)
     return (low + 1) / 2;
 }
 
+SpectralOrder::SpectralOrder(Wide n)
+    : m_n(n)
+{
+    const double logN = std::log(double(n));
+    for (int t = minDimension; t <= maxDimension; ++t) {
+        const Hermite gamma = hermite[size_t(t)];
+        const double logGamma = std::log(double(gamma.num) / double(gamma.den));
+        m_offset[size_t(t)] = (logGamma + 2 * logN) / (2 * t);
+    }
+}
+
+int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
+{
+    if (a == b)
+        return nu2a < nu2b ? -1 : nu2a > nu2b ? 1 : 0;
+    const double apart = (std::log(double(nu2a)) / 2 - m_offset[size_t(a)])
+            - (std::log(double(nu2b)) / 2 - m_offset[size_t(b)]);
+    if (std::abs(apart) > 1e-9)
+        return apart < 0 ? -1 : 1;
+
+    // f_a^(2L) against f_b^(2L), both sides multiplied out.
+    const int l = std::lcm(a, b);
+    const auto side = [&](Wide nu2, int t, int other, Big &value) {
+        const Hermite own = hermite[size_t(t)], theirs = hermite[size_t(other)];
+        Big factor(nu2);
+        mpz_pow_ui(value.value, factor.value, unsigned(l));
+        mpz_ui_pow_ui(factor.value, own.den, unsigned(l / t));
+        mpz_mul(value.value, value.value, factor.value);
+        mpz_ui_pow_ui(factor.value, theirs.num, unsigned(l / other));
+        mpz_mul(value.value, value.value, factor.value);
+        Big density(m_n);
+        mpz_pow_ui(density.value, density.value, unsigned(2 * l / other));
+        mpz_mul(value.value, value.value, density.value);
+    };
+    Big left, right;
+    side(nu2a, a, b, left);
+    side(nu2b, b, a, right);
+    const int order = mpz_cmp(left.value, right.value);
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+Wide SpectralOrder::least(int t, Wide nu2b, int b) const
+{
+    if (t == b)
+        return nu2b;
+    // f_t = f_b at ν_t² = ν_b² · e^(2·(offset_t − offset_b)), within 10⁻¹²
+    // of it; the integers around it decide by bisection.
+    const double estimate
+            = double(nu2b) * std::exp(2 * (m_offset[size_t(t)] - m_offset[size_t(b)]));
+    const auto reaches = [&](Wide nu2) { return compare(nu2, t, nu2b, b) >= 0; };
+    Wide low = Wide(std::max(1.0, estimate * (1 - 1e-12))); // below, or 1
+    Wide high = Wide(estimate * (1 + 1e-12)) + 1;           // reaches
+    while (low > 1 && reaches(low))
+        low /= 2;
+    while (!reaches(high))
+        high *= 2;
+    if (reaches(low))
+        return low;
+    while (high - low > 1) {
+        const Wide middle = low + (high - low) / 2;
+        (reaches(middle) ? high : low) = middle;
+    }
+    return high;
+}
+
 void addDimensions(Figures &f, int upTo)
 {
     f.dimensions = upTo;
     f.nu2t[2] = f.nu2;
     f.ft[2] = f.f2;
     f.merit = f.f2;
+    f.meritDimension = 2;
     if (upTo < 3)
         return;
-    eachLatticeNu2(f.n, f.k, upTo, [&f](int t, Wide nu2) {
+    const SpectralOrder order(f.n);
+    eachLatticeNu2(f.n, f.k, upTo, [&](int t, Wide nu2) {
         if (t > 2) {
             f.nu2t[size_t(t)] = nu2;
             f.ft[size_t(t)] = latticeFigure(nu2, f.n, t);
-            f.merit = std::min(f.merit, f.ft[size_t(t)]);
+            const size_t worst = size_t(f.meritDimension);
+            if (order.compare(nu2, t, f.nu2t[worst], f.meritDimension) < 0) {
+                f.meritDimension = t;
+                f.merit = f.ft[size_t(t)];
+            }
         }
         return true;
     });

@@ -45,8 +45,33 @@ std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo);
 // can reach. Exact: decided by comparing integers.
 u64 latticeFigure(Wide nu2, Wide n, int t);
 
-// The lattice figures of 3 … upTo dimensions added to those
-// of one multiplier, and the figure of merit M_upTo = min f_t, t = 2 … upTo.
+// The spectral figures f_t of one N, of any dimensions, in exact order. With
+// γ_t^t = p_t/q_t and L = lcm(a, b), f_a > f_b exactly when f_a^(2L) > f_b^(2L):
+//   (ν_a²)^L · q_a^(L/a) · p_b^(L/b) · N^(2L/b)  >  (ν_b²)^L · q_b^(L/b) · p_a^(L/a) · N^(2L/a).
+// In one dimension that is ν_a² > ν_b². Across dimensions the logarithms
+// ln f_t = ½·ln ν_t² − (ln γ_t^t + 2·ln N)/(2t) decide where they lie
+// more than 10⁻⁹ apart (their rounding is below 10⁻¹³), and the integers
+// above, in GMP, where they come closer; so values that round to the same
+// four decimals are still told apart, and only equal values are equal.
+class SpectralOrder
+{
+public:
+    explicit SpectralOrder(Wide n);
+    // −1, 0 or 1 as f_a of ν_a² is below, equal to or above f_b of ν_b².
+    int compare(Wide nu2a, int a, Wide nu2b, int b) const;
+    // The least ν_t² whose f_t reaches f_b of ν_b²: since f_t grows with
+    // ν_t², a lattice falls below f_b in dimension t exactly when its ν_t²
+    // is less, which a search can then ask in integers alone.
+    Wide least(int t, Wide nu2b, int b) const;
+
+private:
+    Wide m_n;
+    std::array<double, maxDimension + 1> m_offset{}; // (ln γ_t^t + 2·ln N)/(2t)
+};
+
+// The lattice figures of 3 … upTo dimensions added to those of one
+// multiplier, and the figure of merit M_upTo = min f_t, t = 2 … upTo, with
+// the dimension where it is reached, decided exactly.
 void addDimensions(Figures &figures, int upTo);
 
 } // namespace numbers

@@ -5,6 +5,8 @@
 #include "numbers/scan.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -17,41 +19,55 @@ struct Keys {
     Key<Wide> self, mirror;
 };
 
-// The figure of merit M_T = min f_t, as a key. A top ranking passes the
-// worst key it keeps: a multiplier whose f_t for some t already falls below
-// it cannot get in, whatever its higher dimensions, and is dropped there.
-// f₂ comes from the Euclid pass; only what survives it is reduced.
-bool meritKeyOf(const RankingQuery &query, u64 k, const std::optional<Key<Wide>> &bar,
-                Key<Wide> &key)
+// The worst entry of a full top, by the figure of merit: its key, and in
+// each dimension t the least ν_t² whose f_t reaches it. A candidate whose
+// ν_t² falls short in some dimension has M_T below the key, whatever its
+// other dimensions, and cannot get in: one comparison of integers a
+// dimension.
+struct Bar {
+    Key<Wide> key;
+    std::array<Wide, maxDimension + 1> least{};
+};
+
+// The figure of merit M_T = min f_t, as a key: the worst dimension's f_t,
+// found exactly. A candidate below the bar is dropped in the first
+// dimension that shows it; f₂ comes from the Euclid pass, and only what
+// survives it is reduced.
+bool meritOf(const RankingQuery &query, const Order &order, u64 k, const Bar *bar,
+             Key<Wide> &key)
 {
     Measures m;
     if (!measure(query.n, k, m))
         return false;
-    const auto below = [&bar](u64 figure) {
-        return bar && greater(*bar, Key<Wide>{figure, 1});
-    };
-    u64 merit = spectralTenThousandths(m.nu2, query.n);
-    if (below(merit))
+    std::array<Wide, maxDimension + 1> nu2{};
+    nu2[2] = m.nu2;
+    if (bar && m.nu2 < bar->least[2])
         return false;
+    bool below = false;
     if (query.dimensions > 2) {
-        eachLatticeNu2(query.n, k, query.dimensions, [&](int t, Wide nu2) {
-            if (t > 2)
-                merit = std::min(merit, latticeFigure(nu2, query.n, t));
-            return !below(merit);
+        eachLatticeNu2(query.n, k, query.dimensions, [&](int t, Wide value) {
+            nu2[size_t(t)] = value;
+            below = bar && value < bar->least[size_t(t)];
+            return !below;
         });
-        if (below(merit))
-            return false;
     }
-    key = {merit, 1};
+    if (below)
+        return false;
+    key = {nu2[2], 2};
+    for (int t = 3; t <= query.dimensions; ++t) {
+        const Key<Wide> here{nu2[size_t(t)], Wide(t)};
+        if (order.greater(key, here))
+            key = here;
+    }
     return true;
 }
 
-inline bool keysOf(const RankingQuery &query, const FigureEntry &ranking, u64 k,
-                   const std::optional<Key<Wide>> &bar, Keys &keys)
+inline bool keysOf(const RankingQuery &query, const Order &order, const FigureEntry &ranking,
+                   u64 k, const Bar *bar, Keys &keys)
 {
     if (query.criterion == Criterion::Merit) {
         // k, its mirror and its inverse share every dimension's figures.
-        if (!meritKeyOf(query, k, bar, keys.self))
+        if (!meritOf(query, order, k, bar, keys.self))
             return false;
         keys.mirror = keys.self;
         return true;
@@ -90,11 +106,12 @@ inline bool keysOf(const RankingQuery &query, const FigureEntry &ranking, u64 k,
 // was not kept neither is the mirror, and it is not offered.
 //
 // With a generator, only the multipliers of the longest period are
-// candidates; k and its mirror are judged apart. bar(thread) is the worst
-// key the thread keeps, once it keeps all it may.
-template <typename Offer, typename Bar>
-void scoreCandidates(const RankingQuery &query, unsigned threads, const Progress &progress,
-                     const Offer &offer, const Bar &bar)
+// candidates; k and its mirror are judged apart. barOf(thread) is the
+// worst entry the thread keeps by the figure of merit, once it keeps all it
+// may.
+template <typename Offer, typename BarOf>
+void scoreCandidates(const RankingQuery &query, const Order &order, unsigned threads,
+                     const Progress &progress, const Offer &offer, const BarOf &barOf)
 {
     const FigureEntry &ranking = entryOf(query.criterion);
     const PeriodFilter period(query.n, query.generator);
@@ -108,10 +125,11 @@ void scoreCandidates(const RankingQuery &query, unsigned threads, const Progress
                          const bool mirror
                                  = mirrorToo && (!filtered || period.keeps(u64(query.n - k)));
                          Keys keys{};
-                         if (!(self || mirror) || !keysOf(query, ranking, k, bar(thread), keys))
+                         if (!(self || mirror)
+                             || !keysOf(query, order, ranking, k, barOf(thread), keys))
                              return;
                          const bool kept = self && offer(thread, keys.self, k);
-                         if (mirror && (kept || !self || !equal(keys.self, keys.mirror)))
+                         if (mirror && (kept || !self || !order.equal(keys.self, keys.mirror)))
                              offer(thread, keys.mirror, u64(query.n - k));
                      });
 }
@@ -122,8 +140,8 @@ void scoreCandidates(const RankingQuery &query, unsigned threads, const Progress
 class Best
 {
 public:
-    explicit Best(u64 limit)
-        : m_limit(limit)
+    Best(u64 limit, const Order &order)
+        : m_limit(limit), m_order(order)
     {
     }
 
@@ -132,34 +150,52 @@ public:
     {
         if (m_entries.size() < m_limit) {
             m_entries.push_back(entry);
-            std::push_heap(m_entries.begin(), m_entries.end(), better<WideEntry>);
+            std::push_heap(m_entries.begin(), m_entries.end(), std::cref(m_order));
+            setBar();
             return true;
         }
-        if (!better(entry, m_entries.front()))
+        if (!m_order(entry, m_entries.front()))
             return false;
-        std::pop_heap(m_entries.begin(), m_entries.end(), better<WideEntry>);
+        std::pop_heap(m_entries.begin(), m_entries.end(), std::cref(m_order));
         m_entries.back() = entry;
-        std::push_heap(m_entries.begin(), m_entries.end(), better<WideEntry>);
+        std::push_heap(m_entries.begin(), m_entries.end(), std::cref(m_order));
+        setBar();
         return true;
     }
 
     std::vector<WideEntry> &entries() { return m_entries; }
-    // The worst key kept, once as many are kept as may be.
-    std::optional<Key<Wide>> bar() const
-    {
-        if (m_entries.size() < m_limit)
-            return std::nullopt;
-        return m_entries.front().key;
-    }
+    // The worst entry kept, by the figure of merit, once as many are kept
+    // as may be; for the other figures none.
+    const Bar *bar() const { return m_bar ? &*m_bar : nullptr; }
 
 private:
+    void setBar()
+    {
+        const SpectralOrder *spectral = m_order.spectral();
+        if (!spectral || m_entries.size() < m_limit)
+            return;
+        const Key<Wide> &worst = m_entries.front().key;
+        if (m_bar && m_order.equal(m_bar->key, worst))
+            return;
+        m_bar.emplace(Bar{worst, {}});
+        for (int t = minDimension; t <= maxDimension; ++t)
+            m_bar->least[size_t(t)] = spectral->least(t, worst.num, int(worst.den));
+    }
+
     u64 m_limit;
+    const Order &m_order;
     std::vector<WideEntry> m_entries;
+    std::optional<Bar> m_bar;
 };
 
 } // namespace
 
 struct Ranking::Data {
+    explicit Data(const RankingQuery &query)
+        : order(query.n, query.criterion), runs(order)
+    {
+    }
+    Order order;
     std::vector<Ranked> top; // a top ranking, ranked
     bool whole = false;
     SortedRuns runs;         // a whole ranking, merged when read
@@ -167,21 +203,22 @@ struct Ranking::Data {
 };
 
 Ranking::Ranking(const RankingQuery &query, const Progress &progress)
-    : m_data(std::make_unique<Data>())
+    : m_data(std::make_unique<Data>(query))
 {
+    const Order &order = m_data->order;
     const unsigned threads = threadCount(query.threads);
     if (query.top != everyMultiplier) {
-        std::vector<Best> bests(threads, Best(query.top));
+        std::vector<Best> bests(threads, Best(query.top, order));
         scoreCandidates(
-                query, threads, progress,
+                query, order, threads, progress,
                 [&](unsigned t, const Key<Wide> &key, u64 k) { return bests[t].offer({key, k}); },
                 [&](unsigned t) { return bests[t].bar(); });
         std::vector<WideEntry> all;
         for (Best &best : bests)
             all.insert(all.end(), best.entries().begin(), best.entries().end());
         const size_t kept = size_t(std::min<u64>(query.top, all.size()));
-        std::partial_sort(all.begin(), all.begin() + ptrdiff_t(kept), all.end(), better<WideEntry>);
-        Ranks<WideEntry> ranks;
+        std::partial_sort(all.begin(), all.begin() + ptrdiff_t(kept), all.end(), std::cref(order));
+        Ranks<WideEntry> ranks(order);
         for (size_t i = 0; i < kept; ++i)
             m_data->top.push_back(ranks.next(all[i]));
         m_data->count = kept;
@@ -196,8 +233,8 @@ Ranking::Ranking(const RankingQuery &query, const Progress &progress)
     const size_t capacity = std::max<size_t>(1, query.memoryBudget / sizeof(NarrowEntry) / threads);
     const u64 candidates = (query.last ? query.last : u64(query.n - 1)) - query.first + 1;
     std::vector<std::vector<NarrowEntry>> buffers(threads);
-    const auto noBar = [](unsigned) { return std::optional<Key<Wide>>(); };
-    scoreCandidates(query, threads, progress, [&](unsigned t, const Key<Wide> &key, u64 k) {
+    const auto noBar = [](unsigned) { return static_cast<const Bar *>(nullptr); };
+    scoreCandidates(query, order, threads, progress, [&](unsigned t, const Key<Wide> &key, u64 k) {
         std::vector<NarrowEntry> &buffer = buffers[t];
         if (buffer.empty())
             buffer.reserve(size_t(std::min<u64>(capacity, candidates)));
@@ -227,7 +264,7 @@ void Ranking::forEach(const std::function<void(const Ranked &)> &visit) const
             visit(row);
         return;
     }
-    Ranks<NarrowEntry> ranks;
+    Ranks<NarrowEntry> ranks(m_data->order);
     m_data->runs.merge([&](const NarrowEntry &entry) { visit(ranks.next(entry)); });
 }
 
@@ -236,17 +273,18 @@ std::vector<Ranked> rankingOf(const RankingQuery &query, std::vector<u64> multip
     std::sort(multipliers.begin(), multipliers.end());
     multipliers.erase(std::unique(multipliers.begin(), multipliers.end()), multipliers.end());
     const FigureEntry &ranking = entryOf(query.criterion);
+    const Order order(query.n, query.criterion);
     std::vector<WideEntry> entries;
     for (u64 k : multipliers) {
         // Each as its own: the key a ranking gives k itself, not its mirror.
         Keys keys{};
-        if (keysOf(query, ranking, k, std::nullopt, keys))
+        if (keysOf(query, order, ranking, k, nullptr, keys))
             entries.push_back({keys.self, k});
     }
     const size_t kept = size_t(std::min<u64>(query.top, entries.size()));
     std::partial_sort(entries.begin(), entries.begin() + ptrdiff_t(kept), entries.end(),
-                      better<WideEntry>);
-    Ranks<WideEntry> ranks;
+                      std::cref(order));
+    Ranks<WideEntry> ranks(order);
     std::vector<Ranked> rows;
     for (size_t i = 0; i < kept; ++i)
         rows.push_back(ranks.next(entries[i]));

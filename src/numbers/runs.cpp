@@ -1,6 +1,7 @@
 #include "numbers/runs.h"
 
 #include <algorithm>
+#include <functional>
 #include <queue>
 
 namespace numbers {
@@ -46,7 +47,7 @@ private:
 
 void SortedRuns::add(std::vector<NarrowEntry> &entries, bool spill)
 {
-    std::sort(entries.begin(), entries.end(), better<NarrowEntry>);
+    std::sort(entries.begin(), entries.end(), std::cref(m_order));
     Run run;
     run.count = entries.size();
     if (spill) {
@@ -67,7 +68,7 @@ void SortedRuns::merge(const std::function<void(const NarrowEntry &)> &visit) co
     std::vector<Reader> readers;
     readers.reserve(m_runs.size());
     using Head = std::pair<NarrowEntry, size_t>;
-    const auto worse = [](const Head &a, const Head &b) { return better(b.first, a.first); };
+    const auto worse = [this](const Head &a, const Head &b) { return m_order(b.first, a.first); };
     std::priority_queue<Head, std::vector<Head>, decltype(worse)> heads(worse);
     for (const Run &run : m_runs) {
         readers.emplace_back(run);

@@ -16,6 +16,11 @@ namespace numbers {
 class SortedRuns
 {
 public:
+    explicit SortedRuns(const Order &order)
+        : m_order(order)
+    {
+    }
+
     // Entries read from a spilled run at a time.
     static constexpr size_t readBlock = size_t(1) << 15;
 
@@ -37,6 +42,7 @@ private:
     };
     class Reader;
 
+    const Order &m_order;
     std::mutex m_mutex;
     std::vector<Run> m_runs;
     u64 m_count = 0;

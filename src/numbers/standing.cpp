@@ -11,8 +11,11 @@ Standing standing(Wide n, const std::vector<u64> &multipliers, const Progress &p
                   unsigned threads)
 {
     std::vector<const FigureEntry *> rankings;
-    for (Criterion criterion : everyCriterion)
+    std::vector<Order> orders;
+    for (Criterion criterion : everyCriterion) {
         rankings.push_back(&entryOf(criterion));
+        orders.emplace_back(n, criterion);
+    }
     constexpr size_t criteria = std::size(everyCriterion);
     using Keys = std::array<Key<Wide>, criteria>;
     const auto keysOf = [&rankings](const Measures &m) {
@@ -34,9 +37,9 @@ Standing standing(Wide n, const std::vector<u64> &multipliers, const Progress &p
         std::vector<std::array<u64, criteria>> beaten;
         std::array<std::optional<std::pair<Key<Wide>, Measures>>, criteria> best;
 
-        void keep(size_t c, const Key<Wide> &key, const Measures &m)
+        void keep(const Order &order, size_t c, const Key<Wide> &key, const Measures &m)
         {
-            if (!best[c] || greater(key, best[c]->first))
+            if (!best[c] || order.greater(key, best[c]->first))
                 best[c] = {key, m};
         }
     };
@@ -47,10 +50,10 @@ Standing standing(Wide n, const std::vector<u64> &multipliers, const Progress &p
         const Keys keys = keysOf(m);
         for (size_t i = 0; i < given.size(); ++i) {
             for (size_t c = 0; c < criteria; ++c)
-                tally.beaten[i][c] += greater(keys[c], given[i][c]);
+                tally.beaten[i][c] += orders[c].greater(keys[c], given[i][c]);
         }
         for (size_t c = 0; c < criteria; ++c)
-            tally.keep(c, keys[c], m);
+            tally.keep(orders[c], c, keys[c], m);
     };
     forEachCandidate(n, 1, u64(n - 1), threads, progress,
                      [&](unsigned thread, u64 k, bool mirrorToo) {
@@ -74,7 +77,7 @@ Standing standing(Wide n, const std::vector<u64> &multipliers, const Progress &p
         }
         for (size_t c = 0; c < criteria; ++c) {
             if (tally.best[c])
-                all.keep(c, tally.best[c]->first, tally.best[c]->second);
+                all.keep(orders[c], c, tally.best[c]->first, tally.best[c]->second);
         }
     }
     for (auto &ranks : result.ranks) {

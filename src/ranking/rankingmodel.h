@@ -52,6 +52,9 @@ public:
 
 private:
     void rank();
+    // Where a row's M₈ stands among every row's, 0 the best, equal values
+    // alike: how its column sorts, exactly.
+    qulonglong meritPlace(int row) const;
 
     struct Row {
         numbers::u64 rank;
@@ -63,4 +66,5 @@ private:
     numbers::Criterion m_criterion = numbers::Criterion::Sum;
     std::vector<Row> m_rows;
     std::vector<int> m_rowOfK; // k → row, −1 where not coprime
+    mutable std::vector<qulonglong> m_meritPlaces; // by row, once the column sorts
 };

@@ -325,10 +325,14 @@ void RankingWindow::showChosen(int k)
                        : QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>"))
                         .arg(language::translate("numbers", caption), value);
     };
+    // Bold every dimension whose f_t is M₈ exactly.
+    const numbers::SpectralOrder order(f.n);
+    const int worst = f.meritDimension;
     for (int t = numbers::minDimension; t <= numbers::maxDimension; ++t) {
         const numbers::Figure figure = t == 2 ? numbers::Figure::F2
                                               : numbers::Figure(int(numbers::Figure::F3) + t - 3);
-        line(figure, numbers::entryOf(figure).caption, f.ft[size_t(t)] == f.merit);
+        line(figure, numbers::entryOf(figure).caption,
+             order.compare(f.nu2t[size_t(t)], t, f.nu2t[size_t(worst)], worst) == 0);
     }
     line(numbers::Figure::Merit, numbers::entryOf(numbers::Figure::Merit).column, true);
     m_dimensions->setText(text + QStringLiteral("</table>"));
