@@ -57,14 +57,17 @@ void run(const Invocation &call)
 } // namespace
 
 const Command analyseCommand{
-    "analyse", "N K", 2, false, 1'000'000, {Option::Format}, false,
-    QT_TRANSLATE_NOOP("cli", "die Belegung von N Positionen mit dem Multiplikator K"),
-    QT_TRANSLATE_NOOP("cli",
+    .name = {"analyse", "analyze"},
+    .arguments = {"N K"},
+    .argumentCount = 2,
+    .maxN = 1'000'000,
+    .options = {Option::Format},
+    .summary = QT_TRANSLATE_NOOP("cli", "die Belegung von N Positionen mit dem Multiplikator K"),
+    .help = QT_TRANSLATE_NOOP("cli",
     "Belegt N Positionen auf dem Kreis mit dem Multiplikator K, Schritt für Schritt,\n"
     "und zeigt, was das Fenster nach „Analyse“ zeigt: die Folge, die Abstände zu\n"
     "beiden Nachbarn, die Minimalabstände, die Summe und die Permutation.\n"
     "{N}.\n"),
-    run,
-    "analyze"};
+    .run = run};
 
 } // namespace cli

@@ -148,7 +148,7 @@ std::string limitText(Wide limit)
     return numbers::decimal(limit);
 }
 
-Wide wholeNumber(std::string_view text, const char *name, Wide min, Wide max)
+Wide wholeNumber(std::string_view text, const std::string &name, Wide min, Wide max)
 {
     const std::optional<Wide> read = readNumber(text, 0);
     if (!read)
@@ -198,7 +198,7 @@ Multiplier multiplierOf(const Invocation &call, std::string_view kText)
 int dimensionsOf(const Invocation &call)
 {
     if (const auto dimensions = call.value(Option::Dimensions))
-        return int(wholeNumber(*dimensions, "--dimensionen", numbers::minDimension,
+        return int(wholeNumber(*dimensions, optionName(Option::Dimensions), numbers::minDimension,
                                numbers::maxDimension));
     return numbers::maxDimension;
 }

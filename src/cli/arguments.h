@@ -19,7 +19,7 @@ std::string quoted(std::string_view text);
 std::string limitText(numbers::Wide limit);
 
 // A whole number between min and max; `name` is how the messages call it.
-numbers::Wide wholeNumber(std::string_view text, const char *name, numbers::Wide min,
+numbers::Wide wholeNumber(std::string_view text, const std::string &name, numbers::Wide min,
                           numbers::Wide max);
 
 // The command's first argument as N, within the command's range.

@@ -18,8 +18,8 @@ void run(const Invocation &call)
 {
     const std::optional<std::string> file = call.value(Option::Output);
     if (!file)
-        throw UsageError{
-                say(translate("cli", "bild braucht --ausgabe DATEI (.png, .svg oder .pdf)"))};
+        throw UsageError{say(translate("cli", "%1 braucht %2 (.png, .svg oder .pdf)"),
+                             {call.command.name.shown(), descriptionOf(Option::Output).usage()})};
     const QString path = QString::fromLocal8Bit(file->c_str());
     const std::optional<drawing::PictureType> type = drawing::pictureTypeOf(path);
     if (!type)
@@ -29,10 +29,11 @@ void run(const Invocation &call)
     qreal scale = 4;
     if (const std::optional<std::string> chosen = call.value(Option::Scale)) {
         if (*type != drawing::PictureType::Png)
-            throw UsageError{say(translate("cli", "--skala gilt nur für PNG-Bilder"))};
+            throw UsageError{say(translate("cli", "%1 gilt nur für PNG-Bilder"),
+                                 {optionName(Option::Scale)})};
         if (*chosen != "1" && *chosen != "2" && *chosen != "4")
-            throw UsageError{say(translate("cli", "--skala muss 1, 2 oder 4 sein, nicht %1"),
-                                 {quoted(*chosen)})};
+            throw UsageError{say(translate("cli", "%1 muss 1, 2 oder 4 sein, nicht %2"),
+                                 {optionName(Option::Scale), quoted(*chosen)})};
         scale = std::stoi(*chosen);
     }
     const Multiplier m = multiplierOf(call);
@@ -54,13 +55,17 @@ void run(const Invocation &call)
 } // namespace
 
 const Command bildCommand{
-    "bild", "N K", 2, false, 1000, {Option::Spokes, Option::Output, Option::Scale}, true,
-    QT_TRANSLATE_NOOP("cli", "das Bild einer Analyse als PNG, SVG oder PDF"),
-    QT_TRANSLATE_NOOP("cli",
+    .name = {"bild", "picture"},
+    .arguments = {"N K"},
+    .argumentCount = 2,
+    .maxN = 1000,
+    .options = {Option::Spokes, Option::Output, Option::Scale},
+    .needsGui = true,
+    .summary = QT_TRANSLATE_NOOP("cli", "das Bild einer Analyse als PNG, SVG oder PDF"),
+    .help = QT_TRANSLATE_NOOP("cli",
     "Zeichnet das Bild der Analyse von N und K, wie es das Fenster zeigt, als Stern\n"
     "oder mit Speichen, in eine Datei: PNG, SVG (Vektoren) oder PDF, nach der\n"
     "Endung des Namens. {N}.\n"),
-    run,
-    "picture"};
+    .run = run};
 
 } // namespace cli

@@ -7,36 +7,43 @@ namespace cli {
 namespace {
 
 const OptionDescription options[] = {
-    {Option::Top, "top", "T", "[--top T]", QT_TRANSLATE_NOOP("cli", "nur die ersten T Plätze")},
-    {Option::Order, "nach", "KENNZAHL", "[--nach KENNZAHL]",
-     QT_TRANSLATE_NOOP("cli", "die Rangfolge: summe (Vorgabe), spektral, zaremba,\n"
-                              "verhaeltnis, teilnenner oder guete")},
-    {Option::From, "von", "K1", "[--von K1]",
-     QT_TRANSLATE_NOOP("cli", "nur Multiplikatoren ab K1")},
-    {Option::To, "bis", "K2", "[--bis K2]", QT_TRANSLATE_NOOP("cli", "nur Multiplikatoren bis K2")},
-    {Option::Shard, "teil", "I/P", "[--teil I/P]",
-     QT_TRANSLATE_NOOP("cli", "nur der I-te von P gleichen Teilen der Kandidaten,\n"
-                              "zum Verteilen auf mehrere Rechner")},
-    {Option::Standing, "rang", nullptr, "[--rang]",
-     QT_TRANSLATE_NOOP("cli", "dazu je Kennzahl der Rang unter allen Multiplikatoren\n"
-                              "von N und ihr bester Wert (N ≤ 2^32)")},
-    {Option::Dimensions, "dimensionen", "T", "[--dimensionen T]",
-     QT_TRANSLATE_NOOP("cli", "der Spektraltest in 2 bis T Dimensionen, T von 2\n"
-                              "bis 8 (Vorgabe 8)")},
-    {Option::Generator, "generator", "ART", "[--generator mcg|lcg]",
-     QT_TRANSLATE_NOOP("cli", "nur die Multiplikatoren der längsten Periode: mcg für\n"
-                              "x → k·x mod N, lcg für x → k·x + c mod N")},
-    {Option::Step, "schritt", "I", "[--schritt I]", QT_TRANSLATE_NOOP("cli", "nur der Schritt I")},
-    {Option::Format, "format", "F", "[--format text|csv|json]",
-     QT_TRANSLATE_NOOP("cli", "text (Vorgabe), csv oder json")},
-    {Option::Spokes, "speichen", nullptr, "[--speichen]",
-     QT_TRANSLATE_NOOP("cli", "Speichen statt Stern")},
-    {Option::Output, "ausgabe", "DATEI", "--ausgabe DATEI",
-     QT_TRANSLATE_NOOP("cli", "die Bilddatei: .png, .svg oder .pdf")},
-    {Option::Scale, "skala", "S", "[--skala 1|2|4]",
-     QT_TRANSLATE_NOOP("cli", "ein PNG 1-, 2- oder 4-mal so groß wie am Bildschirm\n(Vorgabe 4)")},
-    {Option::Language, "sprache", "SPRACHE", "[--sprache de|en]",
-     QT_TRANSLATE_NOOP("cli", "die Sprache dieses Aufrufs: de (Deutsch) oder en\n(Englisch)")},
+    {.option = Option::Top, .name = {"top"}, .value = {"T"},
+     .help = QT_TRANSLATE_NOOP("cli", "nur die ersten T Plätze")},
+    {.option = Option::Order, .name = {"nach", "by"}, .value = {"KENNZAHL", "FIGURE"},
+     .help = QT_TRANSLATE_NOOP("cli", "die Rangfolge: summe (Vorgabe), spektral, zaremba,\n"
+                                      "verhaeltnis, teilnenner oder guete")},
+    {.option = Option::From, .name = {"von", "from"}, .value = {"K1"},
+     .help = QT_TRANSLATE_NOOP("cli", "nur Multiplikatoren ab K1")},
+    {.option = Option::To, .name = {"bis", "to"}, .value = {"K2"},
+     .help = QT_TRANSLATE_NOOP("cli", "nur Multiplikatoren bis K2")},
+    {.option = Option::Shard, .name = {"teil", "part"}, .value = {"I/P"},
+     .help = QT_TRANSLATE_NOOP("cli", "nur der I-te von P gleichen Teilen der Kandidaten,\n"
+                                      "zum Verteilen auf mehrere Rechner")},
+    {.option = Option::Standing, .name = {"rang", "rank"},
+     .help = QT_TRANSLATE_NOOP("cli", "dazu je Kennzahl der Rang unter allen Multiplikatoren\n"
+                                      "von N und ihr bester Wert (N ≤ 2^32)")},
+    {.option = Option::Dimensions, .name = {"dimensionen", "dimensions"}, .value = {"T"},
+     .help = QT_TRANSLATE_NOOP("cli", "der Spektraltest in 2 bis T Dimensionen, T von 2\n"
+                                      "bis 8 (Vorgabe 8)")},
+    {.option = Option::Generator, .name = {"generator"}, .value = {"ART", "KIND"},
+     .choices = "mcg|lcg",
+     .help = QT_TRANSLATE_NOOP("cli", "nur die Multiplikatoren der längsten Periode: mcg für\n"
+                                      "x → k·x mod N, lcg für x → k·x + c mod N")},
+    {.option = Option::Step, .name = {"schritt", "step"}, .value = {"I"},
+     .help = QT_TRANSLATE_NOOP("cli", "nur der Schritt I")},
+    {.option = Option::Format, .name = {"format"}, .value = {"F"}, .choices = "text|csv|json",
+     .help = QT_TRANSLATE_NOOP("cli", "text (Vorgabe), csv oder json")},
+    {.option = Option::Spokes, .name = {"speichen", "spokes"},
+     .help = QT_TRANSLATE_NOOP("cli", "Speichen statt Stern")},
+    {.option = Option::Output, .name = {"ausgabe", "output"}, .value = {"DATEI", "FILE"},
+     .required = true, .help = QT_TRANSLATE_NOOP("cli", "die Bilddatei: .png, .svg oder .pdf")},
+    {.option = Option::Scale, .name = {"skala", "scale"}, .value = {"S"}, .choices = "1|2|4",
+     .help = QT_TRANSLATE_NOOP("cli", "ein PNG 1-, 2- oder 4-mal so groß wie am Bildschirm\n"
+                                      "(Vorgabe 4)")},
+    {.option = Option::Language, .name = {"sprache", "lang"}, .value = {"SPRACHE", "LANGUAGE"},
+     .choices = "de|en",
+     .help = QT_TRANSLATE_NOOP("cli", "die Sprache dieses Aufrufs: de (Deutsch) oder en\n"
+                                      "(Englisch)")},
 };
 
 const Command *const commands[] = {&analyseCommand,    &ranglisteCommand, &summeCommand,
@@ -60,6 +67,22 @@ std::string say(const QString &message, const std::vector<std::string> &argument
     return text.toStdString();
 }
 
+const char *Name::shown() const
+{
+    return language::current() == language::Language::English ? inEnglish() : german;
+}
+
+std::string OptionDescription::written() const
+{
+    return std::string("--") + name.shown() + (value.german ? std::string(" ") + value.shown() : "");
+}
+
+std::string OptionDescription::usage() const
+{
+    const std::string text = choices ? std::string("--") + name.shown() + ' ' + choices : written();
+    return required ? text : '[' + text + ']';
+}
+
 const OptionDescription &descriptionOf(Option option)
 {
     return *std::find_if(std::begin(options), std::end(options),
@@ -69,6 +92,11 @@ const OptionDescription &descriptionOf(Option option)
 std::span<const OptionDescription> everyOption()
 {
     return options;
+}
+
+std::string optionName(Option option)
+{
+    return std::string("--") + descriptionOf(option).name.shown();
 }
 
 std::span<const Command *const> everyCommand()
@@ -84,9 +112,9 @@ bool Command::takes(Option option) const
 
 std::string Command::usage() const
 {
-    std::string text = std::string("zyklar ") + name + ' ' + arguments;
+    std::string text = std::string("zyklar ") + name.shown() + ' ' + arguments.shown();
     for (Option option : options)
-        text += std::string(" ") + descriptionOf(option).usage;
+        text += ' ' + descriptionOf(option).usage();
     return text;
 }
 

@@ -40,39 +40,57 @@ enum class Option {
     Language // every command's, and --help's
 };
 
-// An option as the parser, the usage line and the help know it. The name
-// and the usage line stay German in both languages, so a command reads the
-// same everywhere; the help is translated.
+// A name of the command line, German beside its English twin; the English
+// one is the German where there is none. Both are understood; the help and
+// the messages use the one of the call's language.
+struct Name {
+    const char *german;
+    const char *english = nullptr;
+
+    const char *inEnglish() const { return english ? english : german; }
+    // In the language of the call.
+    const char *shown() const;
+};
+
+// An option as the parser, the usage line and the help know it.
 struct OptionDescription {
     Option option;
-    const char *name;  // after the two dashes
-    const char *value; // its placeholder; nullptr for a flag
-    const char *usage; // in the usage line: "[--top T]"
-    const char *help;  // the help's line, continued lines indented (translated)
+    Name name;                    // after the two dashes: {"nach", "by"}
+    Name value = {};              // its placeholder: {"KENNZAHL", "FIGURE"}; none for a flag
+    const char *choices = nullptr; // the usage line names the values instead: "mcg|lcg"
+    bool required = false;         // the usage line shows it without brackets
+    const char *help = nullptr;   // the help's line, continued lines indented (translated)
+
+    // "--nach KENNZAHL", as the help lists it, in the call's language.
+    std::string written() const;
+    // "[--nach KENNZAHL]", "[--format text|csv|json]", "--ausgabe DATEI".
+    std::string usage() const;
 };
 const OptionDescription &descriptionOf(Option option);
 std::span<const OptionDescription> everyOption();
+// "--nach" or "--by", as the call's language names the option.
+std::string optionName(Option option);
 
 struct Invocation;
 
 struct Command {
-    const char *name;
-    const char *arguments; // as the usage line names them: "N K", "N K [K …]"
-    int argumentCount;     // at least; with moreArguments the last may repeat
-    bool moreArguments;
-    numbers::Wide maxN;    // 2 ≤ N ≤ maxN
+    Name name;                  // {"rangliste", "rank"}
+    Name arguments;             // as the usage line names them: {"N DATEI [DATEI …]", "N FILE [FILE …]"}
+    int argumentCount = 0;      // at least; with moreArguments the last may repeat
+    bool moreArguments = false;
+    numbers::Wide maxN = 0;     // 2 ≤ N ≤ maxN
     std::vector<Option> options;
-    bool needsGui;         // draws text, so main() makes a GUI application first
-    const char *summary;   // its line in the overview (translated)
+    bool needsGui = false;      // draws text, so main() makes a GUI application first
+    const char *summary = nullptr; // its line in the overview (translated)
     // Its paragraph (translated); "{N}" stands for the range of N, %1, %2 …
     // for the helpValues.
-    const char *help;
-    void (*run)(const Invocation &call);
-    const char *englishName; // the same command for those who read English: "rank"
+    const char *help = nullptr;
+    void (*run)(const Invocation &call) = nullptr;
     std::vector<std::string> helpValues = {};
 
     // Whether the command takes the option; --sprache every command takes.
     bool takes(Option option) const;
+    // "zyklar rangliste N [--top T] …", in the call's language.
     std::string usage() const;
 };
 

@@ -94,14 +94,17 @@ void run(const Invocation &call)
 } // namespace
 
 const Command lueckenCommand{
-    "luecken", "N K", 2, false, 1'000'000, {Option::Step, Option::Format}, false,
-    QT_TRANSLATE_NOOP("cli", "die Lücken zwischen den belegten Positionen, Schritt für Schritt"),
-    QT_TRANSLATE_NOOP("cli",
+    .name = {"luecken", "gaps"},
+    .arguments = {"N K"},
+    .argumentCount = 2,
+    .maxN = 1'000'000,
+    .options = {Option::Step, Option::Format},
+    .summary = QT_TRANSLATE_NOOP("cli", "die Lücken zwischen den belegten Positionen, Schritt für Schritt"),
+    .help = QT_TRANSLATE_NOOP("cli",
     "Nach jedem Schritt i = 1 … N−1 teilen die belegten Positionen 0, K, 2K, …\n"
     "den Kreis in Lücken von höchstens drei Längen (Drei-Abstände-Satz): die\n"
     "kurze, die lange und, wenn es sie gibt, eine mittlere, jede mit der Zahl\n"
     "ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.\n"),
-    run,
-    "gaps"};
+    .run = run};
 
 } // namespace cli

@@ -48,24 +48,39 @@ std::string overview()
     TextTable table({{"", true}, {"", true}});
     std::vector<std::vector<std::string>> rows;
     for (const Command *command : everyCommand())
-        rows.push_back({command->name + std::string(" ") + command->arguments,
+        rows.push_back({command->name.shown() + std::string(" ") + command->arguments.shown(),
                         say(translate("cli", command->summary))});
     for (const auto &row : rows)
         table.measure(row);
     for (const auto &row : rows)
         text += "  " + table.line(row);
+    // The names of the other language, which are understood as well:
     // "Auch auf Englisch: analyze, rank, …; --nach sum, spectral, …"
+    const bool english = language::current() == language::Language::English;
+    const auto other = [english](const Name &name) {
+        return english ? name.german : name.inEnglish();
+    };
     std::string commands, keys;
     for (const Command *command : everyCommand())
         commands += std::string(command == everyCommand().front() ? "" : ", ")
-                + command->englishName;
+                + other(command->name);
     for (numbers::Criterion criterion : numbers::rankingCriteria) {
         const numbers::FigureEntry &entry = numbers::entryOf(criterion);
         keys += std::string(criterion == numbers::rankingCriteria[0] ? "" : ", ")
-                + (entry.englishKey ? entry.englishKey : entry.sortKey);
+                + other({entry.sortKey, entry.englishKey});
     }
-    text += say(translate("cli", "\nAuch auf Englisch: %1;\n  --nach %2\n\n"), {commands, keys});
+    text += say(translate("cli", "\nAuch auf Englisch: %1;\n  %2 %3\n\n"),
+                {commands, optionName(Option::Order), keys});
     return text + say(translate("cli", overviewOptions));
+}
+
+// Every name of an option, German and English, as the parser takes them.
+QStringList namesOf(const OptionDescription &described)
+{
+    QStringList names{QLatin1String(described.name.german)};
+    if (described.name.english)
+        names << QLatin1String(described.name.english);
+    return names;
 }
 
 std::string padded(std::string text, size_t width)
@@ -83,8 +98,7 @@ std::string helpOf(const Command &command)
             = say(translate("cli", "Aufruf: %1"), {command.usage()}) + "\n\n" + help + '\n';
     for (Option option : command.options) {
         const OptionDescription &described = descriptionOf(option);
-        const std::string line = std::string("--") + described.name
-                + (described.value ? std::string(" ") + described.value : "");
+        const std::string line = described.written();
         std::string lines = say(translate("cli", described.help));
         for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 20)
             lines.insert(at + 1, std::string(19, ' '));
@@ -130,10 +144,11 @@ Parsed parse(const QStringList &arguments)
     // before another option (which the parser would take as its value).
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         for (const OptionDescription &described : everyOption()) {
-            if (described.value && arguments[i] == QLatin1String("--") + QLatin1String(described.name)
+            if (described.value.german && namesOf(described).contains(arguments[i].mid(2))
+                && arguments[i].startsWith(QLatin1String("--"))
                 && (i + 1 == arguments.size() || arguments[i + 1].startsWith(u'-')))
-                throw UsageError{say(translate("cli", "--%1 braucht einen Wert: --%1 %2"),
-                                     {described.name, described.value})};
+                throw UsageError{say(translate("cli", "%1 braucht einen Wert: %1 %2"),
+                                     {optionName(described.option), described.value.shown()})};
         }
     }
 
@@ -143,8 +158,8 @@ Parsed parse(const QStringList &arguments)
     parser.addOptions({help, version});
     for (const OptionDescription &described : everyOption())
         parser.addOption(QCommandLineOption(
-                QLatin1String(described.name), {},
-                described.value ? QLatin1String(described.value) : QString()));
+                namesOf(described), {},
+                described.value.german ? QLatin1String(described.value.german) : QString()));
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString name = parser.unknownOptionNames().first();
@@ -164,8 +179,8 @@ Parsed parse(const QStringList &arguments)
         const QString name = positional.takeFirst();
         const auto named = std::find_if(everyCommand().begin(), everyCommand().end(),
                                         [&](const Command *c) {
-                                            return name == QLatin1String(c->name)
-                                                    || name == QLatin1String(c->englishName);
+                                            return name == QLatin1String(c->name.german)
+                                                    || name == QLatin1String(c->name.inEnglish());
                                         });
         if (named == everyCommand().end())
             throw UsageError{say(translate("cli", "unbekannter Befehl %1; die Befehle zeigt "
@@ -176,9 +191,9 @@ Parsed parse(const QStringList &arguments)
     for (const QString &argument : positional)
         parsed.arguments.push_back(argument.toStdString());
     for (const OptionDescription &described : everyOption()) {
-        if (parser.isSet(QLatin1String(described.name)))
-            parsed.options[described.option]
-                    = parser.value(QLatin1String(described.name)).toLocal8Bit().toStdString();
+        const QString name = QLatin1String(described.name.german);
+        if (parser.isSet(name))
+            parsed.options[described.option] = parser.value(name).toLocal8Bit().toStdString();
     }
     return parsed;
 }
@@ -207,8 +222,8 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
                 say(translate("cli", "zu viele Argumente; Aufruf: %1"), {command.usage()})};
     for (const auto &[option, value] : parsed.options) {
         if (!command.takes(option))
-            throw UsageError{say(translate("cli", "--%1 gilt nicht für %2; Aufruf: %3"),
-                                 {descriptionOf(option).name, command.name, command.usage()})};
+            throw UsageError{say(translate("cli", "%1 gilt nicht für %2; Aufruf: %3"),
+                                 {optionName(option), command.name.shown(), command.usage()})};
     }
 
     Output output(out);
@@ -246,19 +261,23 @@ QStringList argumentList(int argc, char *argv[])
 void chooseLanguage(const QStringList &arguments)
 {
     language::use(language::ofLocale());
-    const QString option = QStringLiteral("--sprache");
+    const QStringList names = namesOf(descriptionOf(Option::Language));
     for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!argument.startsWith(QLatin1String("--")))
+            continue;
+        const qsizetype equals = argument.indexOf(u'=');
         QString code;
-        if (arguments[i] == option && i + 1 < arguments.size())
+        if (equals < 0 && names.contains(argument.mid(2)) && i + 1 < arguments.size())
             code = arguments[i + 1];
-        else if (arguments[i].startsWith(option + u'='))
-            code = arguments[i].mid(option.size() + 1);
+        else if (equals > 0 && names.contains(argument.mid(2, equals - 2)))
+            code = argument.mid(equals + 1);
         else
             continue;
         const std::optional<language::Language> chosen = language::named(code);
         if (!chosen)
-            throw UsageError{say(translate("cli", "--sprache muss de oder en sein, nicht %1"),
-                                 {quoted(code.toStdString())})};
+            throw UsageError{say(translate("cli", "%1 muss de oder en sein, nicht %2"),
+                                 {optionName(Option::Language), quoted(code.toStdString())})};
         language::use(*chosen);
     }
 }

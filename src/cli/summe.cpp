@@ -40,12 +40,15 @@ void run(const Invocation &call)
 } // namespace
 
 const Command summeCommand{
-    "summe", "N K", 2, false, numbers::Wide(1) << 64, {Option::Format}, false,
-    QT_TRANSLATE_NOOP("cli", "Summe, Anteil und Kettenbruch eines Multiplikators"),
-    QT_TRANSLATE_NOOP("cli",
+    .name = {"summe", "sum"},
+    .arguments = {"N K"},
+    .argumentCount = 2,
+    .maxN = numbers::Wide(1) << 64,
+    .options = {Option::Format},
+    .summary = QT_TRANSLATE_NOOP("cli", "Summe, Anteil und Kettenbruch eines Multiplikators"),
+    .help = QT_TRANSLATE_NOOP("cli",
     "Summe, Anteil, Kettenbruch und größter Teilnenner eines Multiplikators,\n"
     "in geschlossener Form je Teilnenner des Kettenbruchs. {N}.\n"),
-    run,
-    "sum"};
+    .run = run};
 
 } // namespace cli
