@@ -94,8 +94,8 @@ Run runCommand(const QStringList &arguments);
 Run runCommand(const QString &arguments);
 
 // The first letter or word of a text that only German has ("ä", " und ",
-// "Summe"), or nothing: an English text has none. Command and option names
-// (rangliste, --nach) are the same in both languages and are none of them.
+// "Summe"), or nothing: an English text has none. The names of commands
+// and options (rangliste, --nach) are not looked for here.
 QString germanIn(const QString &text);
 
 // The locale's four variables set for a test's scope, restored after it,

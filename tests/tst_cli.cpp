@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,6 +42,35 @@ QString recorded(const QString &name, const char *stream)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The first German name of a command, an option, a ranking's key or a
+// placeholder in an English text, or nothing. The overview's paragraph
+// "Also in German:" lists them on purpose and is passed over.
+QString germanNameIn(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("Also in German:.*?\n\n"),
+                                   QRegularExpression::DotMatchesEverythingOption));
+    QStringList names;
+    for (const cli::Command *command : cli::everyCommand())
+        names << QLatin1String(command->name.german);
+    for (const cli::OptionDescription &option : cli::everyOption()) {
+        if (option.name.english)
+            names << QStringLiteral("--%1").arg(QLatin1String(option.name.german));
+        if (option.value.english)
+            names << QLatin1String(option.value.german);
+    }
+    for (numbers::Criterion criterion : numbers::rankingCriteria) {
+        const numbers::FigureEntry &entry = numbers::entryOf(criterion);
+        if (entry.englishKey)
+            names << QLatin1String(entry.sortKey);
+    }
+    for (const QString &name : names) {
+        if (text.contains(QRegularExpression(
+                    QStringLiteral("(^|[^\\w-])%1(?![\\w.-])").arg(QRegularExpression::escape(name)))))
+            return name;
+    }
+    return {};
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -59,6 +89,9 @@ private slots:
     void lueckenAgainstSortedPositions();
     void partsMergeIntoTheWhole_data();
     void partsMergeIntoTheWhole();
+    void partsKeepTheirRows();
+    void mergesThatCannotGoRight_data();
+    void mergesThatCannotGoRight();
     void notationsAreTheSameNumber_data();
     void notationsAreTheSameNumber();
     void englishNamesAreTheSameCommands_data();
@@ -207,11 +240,17 @@ void TestCli::recordedOutputs()
     QCOMPARE(localeEnglish.err, english.err);
     QCOMPARE(english.status, status);
 
-    // English has no German left; CSV and JSON are the same in both.
-    for (const QString &text : {english.out, english.err})
+    // English has no German left, not even a name; CSV and JSON are the
+    // same in both.
+    const bool machine
+            = arguments.contains(QStringLiteral("csv")) || arguments.contains(QStringLiteral("json"));
+    for (const QString &text : {english.out, english.err}) {
         QVERIFY2(testsupport::germanIn(text).isEmpty(),
                  qPrintable(testsupport::germanIn(text) + u'\n' + text));
-    if (arguments.contains(QStringLiteral("csv")) || arguments.contains(QStringLiteral("json")))
+        if (!machine || &text == &english.err)
+            QVERIFY2(germanNameIn(text).isEmpty(), qPrintable(germanNameIn(text) + u'\n' + text));
+    }
+    if (machine)
         QCOMPARE(english.out, run.out);
     // A usage error is one line on standard error and nothing else.
     if (status == 2) {
@@ -453,6 +492,157 @@ void TestCli::partsMergeIntoTheWhole()
     const Run merged = command(merge);
     QCOMPARE(merged.err, QString());
     QCOMPARE(merged.out, whole.out);
+    // Without options the parts say what they were made with.
+    const Run bare = command(QStringList{"zusammenfuehren", n} << files << "--format" << "csv");
+    QCOMPARE(bare.err, QString());
+    QCOMPARE(bare.out, whole.out);
+}
+
+void TestCli::partsKeepTheirRows()
+{
+    // A part's rows are those of the ranking of its stretch, unchanged, and
+    // after them one line that a CSV reader takes for one field.
+    const Run part = command("rangliste 2^32 --von 1000 --bis 1999 --nach guete --generator lcg "
+                             "--top 4 --teil 2/3 --format csv");
+    const Run stretch = command("rangliste 2^32 --von 1333 --bis 1665 --nach guete --generator lcg "
+                                "--top 4 --format csv");
+    QCOMPARE(part.status, 0);
+    QStringList lines = part.out.split(u'\n');
+    QCOMPARE(lines.takeLast(), QString());
+    const QString closing = lines.takeLast();
+    QCOMPARE(lines.join(u'\n') + u'\n', stretch.out);
+    QCOMPARE(closing,
+             QStringLiteral("# zyklar teil=2/3 n=4294967296 nach=guete dimensionen=8 generator=lcg "
+                            "von=1000 bis=1999 top=4 zeilen=4 vollstaendig"));
+    QVERIFY(!closing.contains(u',') && !closing.contains(u'"'));
+    // Text and JSON have no closing line; they are not merged.
+    for (const char *format : {"text", "json"}) {
+        const QString options = QStringLiteral("--top 4 --teil 2/3 --format %1").arg(format);
+        QVERIFY(!command("rangliste 1000 " + options).out.contains(QStringLiteral("# zyklar")));
+    }
+}
+
+void TestCli::mergesThatCannotGoRight_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("status");
+    // What goes wrong in a distributed search, to three parts of the ranking
+    // of 1000 by M₄ of its full-period multipliers, top 5.
+    const char *refused[] = {"a part missing", "a part given twice", "a part copied",
+                             "cut short in a row", "cut short after a row", "a row lost",
+                             "a corrupted line", "k = N", "a row twice", "a row of another part",
+                             "rows out of order", "ties that are none", "a tie broken", "a whole ranking",
+                             "parts of two rankings", "parts of two splits", "an endless device",
+                             "no CSV at all", "more after the closing line", "a header of another figure"};
+    for (const char *damage : refused)
+        QTest::newRow(damage) << QString::fromLatin1(damage) << 1;
+    const char *contradicted[] = {"another N", "--nach summe", "--dimensionen 8",
+                                  "--generator mcg", "--top 6", "--by sum --lang en"};
+    for (const char *damage : contradicted)
+        QTest::newRow(damage) << QString::fromLatin1(damage) << 2;
+}
+
+void TestCli::mergesThatCannotGoRight()
+{
+    // Each refused with one line and nothing on standard output: a fault
+    // in the parts (exit 1) naming the file, or an option that contradicts
+    // them (exit 2).
+    QFETCH(QString, damage);
+    QFETCH(int, status);
+    QTemporaryDir folder;
+    const QString made = QStringLiteral("rangliste 1000 --nach guete --dimensionen 4 "
+                                        "--generator lcg --top 5 --format csv --teil %1");
+    QStringList files;
+    const auto write = [&](const QString &name, const QByteArray &text) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    };
+    for (int i = 1; i <= 3; ++i)
+        files << write(QStringLiteral("teil%1.csv").arg(i),
+                       command(made.arg(QStringLiteral("%1/3").arg(i))).out.toUtf8());
+    QFile second(files[1]);
+    QVERIFY(second.open(QIODevice::ReadOnly));
+    const QByteArray text = second.readAll();
+    QList<QByteArray> lines = text.split('\n'); // header, five rows, closing line, ""
+    QCOMPARE(lines.size(), 8);
+    const auto rowsWith = [&](int row, const QByteArray &replaced) {
+        QList<QByteArray> changed = lines;
+        changed[row] = replaced;
+        return changed.join('\n');
+    };
+    const auto k = [&](int row) { return lines[row].split(',')[1]; };
+    const auto withK = [&](int row, const QByteArray &other) {
+        QList<QByteArray> fields = lines[row].split(',');
+        fields[1] = other;
+        return fields.join(',');
+    };
+    QString named = files[1]; // the file the message names
+    QStringList merge{"zusammenfuehren", "1000"};
+    if (damage == "a part missing") {
+        files.removeAt(2);
+        named.clear();
+    } else if (damage == "a part given twice") {
+        files << files[1];
+    } else if (damage == "a part copied") {
+        files << write("kopie.csv", text);
+        named = "kopie.csv";
+    } else if (damage == "cut short in a row") {
+        files[1] = write("teil2.csv", text.left(text.indexOf(lines[5]) + 20));
+    } else if (damage == "cut short after a row") {
+        files[1] = write("teil2.csv", text.left(text.indexOf(lines[6])));
+    } else if (damage == "a row lost") {
+        files[1] = write("teil2.csv", QByteArray(text).replace(lines[3] + '\n', ""));
+    } else if (damage == "a corrupted line") {
+        files[1] = write("teil2.csv", rowsWith(3, "2,42921,1"));
+    } else if (damage == "k = N") {
+        files[1] = write("teil2.csv", rowsWith(1, withK(1, "1000")));
+    } else if (damage == "a row twice") {
+        files[1] = write("teil2.csv", rowsWith(5, lines[4]));
+    } else if (damage == "a row of another part") {
+        files[1] = write("teil2.csv", rowsWith(5, withK(5, "5")));
+    } else if (damage == "rows out of order") {
+        QList<QByteArray> changed = lines;
+        changed[1] = withK(1, k(2));
+        changed[2] = withK(2, k(1));
+        files[1] = write("teil2.csv", changed.join('\n'));
+    } else if (damage == "ties that are none") {
+        files[1] = write("teil2.csv", rowsWith(3, "1" + lines[3].mid(lines[3].indexOf(','))));
+    } else if (damage == "a tie broken") {
+        files[1] = write("teil2.csv", rowsWith(2, "2" + lines[2].mid(lines[2].indexOf(','))));
+    } else if (damage == "a whole ranking") {
+        files[1] = write("teil2.csv", command(made.section(u' ', 0, -3)).out.toUtf8());
+    } else if (damage == "parts of two rankings") {
+        files[2] = write("teil3.csv", command(QString(made).replace("4 ", "5 ").arg("3/3")).out.toUtf8());
+        named = files[0];
+    } else if (damage == "parts of two splits") {
+        files[2] = write("teil3.csv", command(made.arg("3/4")).out.toUtf8());
+        named = files[0];
+    } else if (damage == "an endless device") {
+        files[1] = named = "/dev/zero";
+    } else if (damage == "no CSV at all") {
+        files[1] = named = QCoreApplication::applicationFilePath();
+    } else if (damage == "more after the closing line") {
+        files[1] = write("teil2.csv", text + "1,7,\n");
+    } else if (damage == "a header of another figure") {
+        files[1] = write("teil2.csv", rowsWith(0, QByteArray(lines[0]).replace(",guete", "")));
+    } else if (damage == "another N") {
+        merge[1] = "999";
+    } else if (damage == "--by sum --lang en") {
+        merge[0] = "merge";
+        merge << "--by" << "sum" << "--lang" << "en";
+    } else {
+        merge << damage.split(u' ');
+    }
+    if (status == 2)
+        named.clear();
+    const Run run = command(merge + files);
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.startsWith("zyklar: ") && run.err.count(u'\n') == 1, qPrintable(run.err));
+    if (!named.isEmpty())
+        QVERIFY2(run.err.contains(QFileInfo(named).fileName()), qPrintable(run.err));
 }
 
 void TestCli::notationsAreTheSameNumber_data()
@@ -542,25 +732,32 @@ void TestCli::manualsAreInStep()
         return page;
     };
     const Page english = read("zyklar.1"), german = read("zyklar.de.1");
-    QCOMPARE(english.commands, german.commands);
     QCOMPARE(english.options, german.options);
     for (const char *macro : {"\n.SH ", "\n.TP", "\n.EX", "\n.RS", "\n.BR ", "\n.BI "})
         QVERIFY2(english.text.count(QLatin1String(macro))
                          == german.text.count(QLatin1String(macro)),
                  macro);
 
-    QSet<QString> commands;
+    // Each page names the commands in its language first, and the other
+    // language's names too; every option both ways.
+    QSet<QString> germanNames, englishNames;
     for (const cli::Command *command : cli::everyCommand()) {
-        commands << QLatin1String(command->name);
-        for (const Page *page : {&english, &german})
-            QVERIFY2(page->text.contains(QStringLiteral(".BR %1 ").arg(command->englishName))
-                             || page->text.contains(
-                                     QStringLiteral(".B %1\n").arg(command->englishName)),
-                     command->englishName);
+        germanNames << QLatin1String(command->name.german);
+        englishNames << QLatin1String(command->name.inEnglish());
+        for (const Page *page : {&english, &german}) {
+            for (const char *name : {command->name.german, command->name.inEnglish()})
+                QVERIFY2(page->text.contains(QRegularExpression(
+                                 QStringLiteral("\\n\\.(BR %1 |B %1\\n|BI \"%1 \")")
+                                         .arg(QLatin1String(name)))),
+                         name);
+        }
     }
-    QCOMPARE(german.commands, commands);
-    for (const cli::OptionDescription &option : cli::everyOption())
-        QVERIFY2(german.options.contains(QLatin1String(option.name)), option.name);
+    QCOMPARE(german.commands, germanNames);
+    QCOMPARE(english.commands, englishNames);
+    for (const cli::OptionDescription &option : cli::everyOption()) {
+        for (const char *name : {option.name.german, option.name.inEnglish()})
+            QVERIFY2(german.options.contains(QLatin1String(name)), name);
+    }
     QVERIFY(german.options.contains("help") && german.options.contains("version"));
 }
 

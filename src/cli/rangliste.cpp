@@ -3,6 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/part.h"
 #include "cli/progress.h"
 #include "cli/rangliste.h"
 #include "numbers/lattice.h"
@@ -23,26 +24,39 @@ numbers::Criterion criterionNamed(const std::string &name)
 {
     if (const auto criterion = numbers::criterionNamed(name))
         return *criterion;
-    // "summe, spektral, zaremba, verhaeltnis, teilnenner und guete"
+    // "summe, spektral, zaremba, verhaeltnis, teilnenner und guete", in the
+    // language of the call.
+    const auto key = [](numbers::Criterion criterion) {
+        const numbers::FigureEntry &entry = numbers::entryOf(criterion);
+        return std::string(Name{entry.sortKey, entry.englishKey}.shown());
+    };
     std::string keys;
     const auto criteria = std::span(numbers::rankingCriteria);
     for (size_t i = 0; i + 1 < criteria.size(); ++i)
-        keys += (i > 0 ? ", " : "") + std::string(numbers::entryOf(criteria[i]).sortKey);
-    keys = say(translate("cli", "%1 und %2"), {keys, numbers::entryOf(criteria.back()).sortKey});
+        keys += (i > 0 ? ", " : "") + key(criteria[i]);
+    keys = say(translate("cli", "%1 und %2"), {keys, key(criteria.back())});
     throw UsageError{say(translate("cli", "unbekannte Kennzahl %1; möglich sind %2"),
                          {quoted(name), keys})};
 }
 
 // The query the arguments ask for, within the limits: N ≤ 2^32, or up to
-// 2^64 for a range of at most 2^32 multipliers; N above 10^9 only with a top.
-numbers::RankingQuery queryOf(const Invocation &call)
+// 2^64 for a range of at most 2^32 multipliers; N above 10^9 only with a
+// top. With --teil, the part it asks for.
+struct Search {
+    numbers::RankingQuery query;
+    std::optional<Part> part;
+};
+
+Search searchOf(const Invocation &call)
 {
-    numbers::RankingQuery query = rankingOrderOf(call, nOf(call));
+    Search search{rankingOrderOf(call, nOf(call)), std::nullopt};
+    numbers::RankingQuery &query = search.query;
     const auto from = call.value(Option::From), to = call.value(Option::To);
     if (!from && !to && query.n > maxN)
-        throw UsageError{say(translate("cli", "N muss ohne --von und --bis zwischen 2 und %1 "
-                                              "liegen, nicht %2"),
-                             {numbers::decimal(maxN), call.arguments[0]})};
+        throw UsageError{say(translate("cli", "N muss ohne %1 und %2 zwischen 2 und %3 liegen, "
+                                              "nicht %4"),
+                             {optionName(Option::From), optionName(Option::To),
+                              numbers::decimal(maxN), call.arguments[0]})};
     query.first = from ? u64(wholeNumber(*from, "K1", 1, query.n - 1)) : 1;
     query.last = to ? u64(wholeNumber(*to, "K2", query.first, query.n - 1)) : u64(query.n - 1);
     if (query.last - query.first >= maxCandidates)
@@ -52,42 +66,52 @@ numbers::RankingQuery queryOf(const Invocation &call)
     // One of P equal parts of the candidates, for rankings spread over
     // machines: contiguous stretches of k, whose rankings merge into the
     // whole one (zusammenfuehren).
-    if (const auto part = call.value(Option::Shard)) {
-        const size_t slash = part->find('/');
-        const Wide parts = slash == std::string::npos
-                ? 0
-                : wholeNumber(std::string_view(*part).substr(slash + 1), "--teil", 1,
-                              numbers::everyMultiplier);
+    if (const auto shard = call.value(Option::Shard)) {
+        const std::string name = optionName(Option::Shard);
+        const size_t slash = shard->find('/');
         if (slash == std::string::npos)
-            throw UsageError{say(translate("cli", "--teil braucht I/P, etwa 2/8, nicht %1"),
-                                 {quoted(*part)})};
-        const Wide index = wholeNumber(std::string_view(*part).substr(0, slash), "--teil", 1, parts);
-        const Wide count = Wide(query.last) - query.first + 1;
-        const Wide from = query.first + count * (index - 1) / parts;
-        const Wide to = query.first + count * index / parts; // one past
-        if (from == to)
+            throw UsageError{say(translate("cli", "%1 braucht I/P, etwa 2/8, nicht %2"),
+                                 {name, quoted(*shard)})};
+        Part part;
+        part.n = query.n;
+        part.criterion = query.criterion;
+        part.dimensions = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0;
+        part.generator = query.generator;
+        part.first = query.first;
+        part.last = query.last;
+        part.parts = u64(wholeNumber(std::string_view(*shard).substr(slash + 1), name, 1,
+                                     numbers::everyMultiplier));
+        part.index = u64(wholeNumber(std::string_view(*shard).substr(0, slash), name, 1,
+                                     part.parts));
+        if (call.isSet(Option::Top))
+            part.top = query.top;
+        std::tie(query.first, query.last) = part.stretch();
+        if (query.first > query.last)
             throw UsageError{
-                    say(translate("cli", "--teil %1: so viele Teile hat der Bereich nicht"),
-                        {*part})};
-        query.first = u64(from);
-        query.last = u64(to - 1);
+                    say(translate("cli", "%1 %2: so viele Teile hat der Bereich nicht"),
+                        {name, *shard})};
+        search.part = part;
     }
     // A range small enough to keep needs no top: it is kept whole, as a
     // top of its size.
     const u64 range = query.last - query.first + 1;
-    if (query.top == numbers::everyMultiplier && (from || to || call.isSet(Option::Shard))
+    if (query.top == numbers::everyMultiplier && (from || to || search.part)
         && range <= maxKeptRange)
         query.top = range;
     if (query.top == numbers::everyMultiplier && query.n > maxWholeN)
-        throw UsageError{say(translate("cli", "für N über %1 braucht rangliste --top T oder --von "
-                                              "und --bis mit höchstens %2 Multiplikatoren"),
-                             {numbers::decimal(maxWholeN), numbers::decimal(maxKeptRange)})};
-    return query;
+        throw UsageError{say(translate("cli", "für N über %1 braucht %2 %3 oder %4 und %5 mit "
+                                              "höchstens %6 Multiplikatoren"),
+                             {numbers::decimal(maxWholeN), call.command.name.shown(),
+                              descriptionOf(Option::Top).written(),
+                              optionName(Option::From), optionName(Option::To),
+                              numbers::decimal(maxKeptRange)})};
+    return search;
 }
 
 void run(const Invocation &call)
 {
-    const numbers::RankingQuery query = queryOf(call);
+    Search search = searchOf(call);
+    const numbers::RankingQuery &query = search.query;
     const Wide n = query.n;
     std::optional<numbers::Ranking> ranking;
     {
@@ -102,6 +126,11 @@ void run(const Invocation &call)
                          {numbers::decimal(query.first), numbers::decimal(query.last)})
                              .c_str());
     writeRanking(call, query, [&](const auto &visit) { ranking->forEach(visit); });
+    // A part in CSV closes with what it was made with, once every row is out.
+    if (search.part && call.format == Format::Csv) {
+        search.part->rows = ranking->size();
+        call.out << search.part->closingLine();
+    }
 }
 
 } // namespace
@@ -121,10 +150,24 @@ numbers::RankingQuery rankingOrderOf(const Invocation &call, Wide n)
         else if (*generator == "lcg")
             query.generator = numbers::Generator::Lcg;
         else
-            throw UsageError{say(translate("cli", "--generator muss mcg oder lcg sein, nicht %1"),
-                                 {quoted(*generator)})};
+            throw UsageError{say(translate("cli", "%1 muss mcg oder lcg sein, nicht %2"),
+                                 {optionName(Option::Generator), quoted(*generator)})};
     }
     return query;
+}
+
+// Ranked by the figure of merit, its dimensions follow every other figure.
+static FigureColumns figureColumnsOf(const numbers::RankingQuery &query)
+{
+    return {.dimensions = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0};
+}
+
+std::vector<std::string> rankingColumns(const numbers::RankingQuery &query)
+{
+    std::vector<std::string> keys{"rang", "k"};
+    const std::vector<std::string> figureKeys = figureColumnsOf(query).keys();
+    keys.insert(keys.end(), figureKeys.begin(), figureKeys.end());
+    return keys;
 }
 
 // Rang, k and every figure of each ranked multiplier, as the format writes
@@ -135,10 +178,7 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
 {
     const Wide n = query.n;
     const numbers::EquidistantRow equidistant(n);
-    // Ranked by the figure of merit, its dimensions follow every other
-    // figure.
-    const FigureColumns figures{
-            .dimensions = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0};
+    const FigureColumns figures = figureColumnsOf(query);
     // Rang, k and every figure, as the format writes them.
     const auto cells = [&](const numbers::Ranked &row, Format format) {
         numbers::Figures f = numbers::figures(n, row.k, equidistant);
@@ -149,9 +189,7 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
         cells.insert(cells.end(), values.begin(), values.end());
         return cells;
     };
-    std::vector<std::string> keys{"rang", "k"};
-    const std::vector<std::string> figureKeys = figures.keys();
-    keys.insert(keys.end(), figureKeys.begin(), figureKeys.end());
+    const std::vector<std::string> keys = rankingColumns(query);
 
     Output &out = call.out;
     switch (call.format) {
@@ -186,12 +224,14 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
 }
 
 const Command ranglisteCommand{
-    "rangliste", "N", 1, false, Wide(1) << 64,
-    {Option::Top, Option::Order, Option::Dimensions, Option::Generator, Option::From, Option::To,
-     Option::Shard, Option::Format},
-    false,
-    QT_TRANSLATE_NOOP("cli", "alle Multiplikatoren von N, der gleichmäßigste zuerst"),
-    QT_TRANSLATE_NOOP("cli",
+    .name = {"rangliste", "rank"},
+    .arguments = {"N"},
+    .argumentCount = 1,
+    .maxN = Wide(1) << 64,
+    .options = {Option::Top, Option::Order, Option::Dimensions, Option::Generator,
+                Option::From, Option::To, Option::Shard, Option::Format},
+    .summary = QT_TRANSLATE_NOOP("cli", "alle Multiplikatoren von N, der gleichmäßigste zuerst"),
+    .help = QT_TRANSLATE_NOOP("cli",
     "Ordnet alle zu N teilerfremden Multiplikatoren k nach einer Kennzahl, die\n"
     "beste zuerst; gleiche Werte teilen sich den Rang, bei gleichem Wert kommt\n"
     "das kleinere k zuerst. Vorgabe ist die Summe der Minimalabstände. Dazu\n"
@@ -204,9 +244,8 @@ const Command ranglisteCommand{
     "2 ≤ N ≤ %1; über %2 nur mit --top, oder mit --von und --bis\nüber höchstens "
     "%3 Multiplikatoren. Mit --von und --bis\n"
     "{N}, wenn dazwischen höchstens %4 Multiplikatoren liegen.\n"),
-    run,
-    "rank",
-    {limitText(maxN), limitText(maxWholeN), numbers::decimal(maxKeptRange),
-     limitText(maxCandidates)}};
+    .run = run,
+    .helpValues = {limitText(maxN), limitText(maxWholeN), numbers::decimal(maxKeptRange),
+                   limitText(maxCandidates)}};
 
 } // namespace cli

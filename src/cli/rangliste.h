@@ -13,6 +13,10 @@ namespace cli {
 // --generator, for N.
 numbers::RankingQuery rankingOrderOf(const Invocation &call, numbers::Wide n);
 
+// The columns of a ranking in CSV and JSON: rang, k and every figure, and
+// ranked by the figure of merit its dimensions after them.
+std::vector<std::string> rankingColumns(const numbers::RankingQuery &query);
+
 void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
                   const std::function<void(const std::function<void(const numbers::Ranked &)> &)>
                           &forEach);
