@@ -4,9 +4,14 @@
 
 #include "testsupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/types.h>
 
 namespace {
 
@@ -48,6 +53,12 @@ private slots:
     void kennzahlenFromStandardInput_data();
     void kennzahlenFromStandardInput();
     void helpToAFullDiskExitsOne();
+    void standardInputStreams_data();
+    void standardInputStreams();
+    void badLineNamesItsNumber_data();
+    void badLineNamesItsNumber();
+    void signalLeavesWholeRows_data();
+    void signalLeavesWholeRows();
 };
 
 void TestCommandLine::exitStatuses_data()
@@ -169,6 +180,129 @@ void TestCommandLine::progressOnlyOnTheTerminal()
     QFile written(file);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(written.readAll()), piped.out);
+}
+
+// "kennzahlen 2^31-1 -" with standard input left open, as a pipe from a
+// producer that is still at work.
+struct Streaming {
+    QProcess process;
+
+    explicit Streaming(const QString &format)
+    {
+        process.start(QStringLiteral(ZYKLAR_PROGRAM),
+                      {"kennzahlen", "2^31-1", "-", "--format", format});
+        if (!process.waitForStarted())
+            qFatal("zyklar did not start");
+    }
+    // What comes out of giving one more K, once its row is there, or
+    // within five seconds.
+    QByteArray answer(const QByteArray &k)
+    {
+        process.write(k + '\n');
+        QByteArray out;
+        for (int i = 0; i < 50 && !out.contains(k); ++i) {
+            process.waitForReadyRead(100);
+            out += process.readAllStandardOutput();
+        }
+        return out;
+    }
+};
+
+void TestCommandLine::standardInputStreams_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("text") << "text";
+    QTest::newRow("csv") << "csv";
+    QTest::newRow("json") << "json";
+}
+
+void TestCommandLine::standardInputStreams()
+{
+    // Each row comes out as its K is answered, while the pipe stays open.
+    QFETCH(QString, format);
+    Streaming zyklar(format);
+    const QByteArray first = zyklar.answer("16807");
+    QVERIFY2(first.contains("16807"), first.constData());
+    const QByteArray second = zyklar.answer("48271");
+    QVERIFY2(second.contains("48271") && !second.contains("16807"), second.constData());
+    zyklar.process.closeWriteChannel();
+    QVERIFY(zyklar.process.waitForFinished(10000));
+    QCOMPARE(zyklar.process.exitCode(), 0);
+}
+
+void TestCommandLine::badLineNamesItsNumber_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("bad");
+    QTest::newRow("csv, letters") << "csv" << QByteArray("abc");
+    QTest::newRow("json, a multiple of N") << "json" << QByteArray("2^31-1");
+    QTest::newRow("text, a sign") << "text" << QByteArray("-5");
+    QTest::newRow("csv, a line of a million digits") << "csv" << QByteArray(1'000'000, '7');
+}
+
+void TestCommandLine::badLineNamesItsNumber()
+{
+    // The rows before a bad line stay, whole, JSON closed; one line names
+    // the bad one; exit status 2.
+    QFETCH(QString, format);
+    QFETCH(QByteArray, bad);
+    QProcess process;
+    process.start(QStringLiteral(ZYKLAR_PROGRAM), {"kennzahlen", "2^31-1", "-", "--dimensionen",
+                                                   "3", "--format", format});
+    QVERIFY(process.waitForStarted());
+    QByteArray input;
+    for (int k = 1; k <= 2000; ++k)
+        input += QByteArray::number(k) + '\n';
+    process.write(input + "\n" + bad + "\n5\n");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(err.section(u':', 0, 1), QStringLiteral("zyklar: Zeile 2002 der Standardeingabe"));
+    QCOMPARE(err.count(u'\n'), 1);
+    const QByteArray out = process.readAllStandardOutput();
+    if (format == "json") {
+        QJsonParseError error;
+        const QJsonDocument rows = QJsonDocument::fromJson(out, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(rows.array().size(), 2000);
+    } else {
+        QVERIFY(out.endsWith('\n'));
+        QCOMPARE(out.count('\n'), 2001); // the header and every row before
+    }
+}
+
+void TestCommandLine::signalLeavesWholeRows_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("signal");
+    QTest::newRow("csv, SIGINT") << "csv" << SIGINT;
+    QTest::newRow("json, SIGINT") << "json" << SIGINT;
+    QTest::newRow("json, SIGTERM") << "json" << SIGTERM;
+    QTest::newRow("text, SIGTERM") << "text" << SIGTERM;
+}
+
+void TestCommandLine::signalLeavesWholeRows()
+{
+    // Interrupted while it waits for more K, it closes what it wrote and
+    // ends by the signal, as Ctrl-C ends it.
+    QFETCH(QString, format);
+    QFETCH(int, signal);
+    Streaming zyklar(format);
+    QByteArray out = zyklar.answer("16807");
+    out += zyklar.answer("48271");
+    ::kill(pid_t(zyklar.process.processId()), signal);
+    QVERIFY(zyklar.process.waitForFinished(10000));
+    out += zyklar.process.readAllStandardOutput();
+    QCOMPARE(zyklar.process.exitStatus(), QProcess::CrashExit);
+    QVERIFY(out.endsWith('\n'));
+    if (format == "json") {
+        QJsonParseError error;
+        QCOMPARE(QJsonDocument::fromJson(out, &error).array().size(), 2);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+    } else {
+        QCOMPARE(out.count('\n'), 3);
+    }
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -5,6 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/progress.h"
+#include "cli/standardinput.h"
 #include "numbers/lattice.h"
 
 #include <cstdio>
@@ -126,13 +127,19 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
 }
 
 // "kennzahlen N -": the K from standard input, one a line, each row written
-// as it is read, so the memory stays the same however many there are. A
-// text table takes its widths from the first thousand rows.
+// as it is answered, so the memory stays the same however many there are,
+// and a reader at the other end of a pipe has every row as soon as its K.
+// A text table takes its widths from the rows before the first wait for
+// input, at most a thousand. However the reading ends, what was written is
+// whole: complete rows, and a closed JSON array. A line that is no K ends
+// it with a message that names the line; SIGINT and SIGTERM end it too,
+// and then the process, by that signal.
 void runFromInput(const Invocation &call)
 {
     if (call.isSet(Option::Standing))
-        throw UsageError{say(translate("cli", "--rang braucht die K als Argumente, nicht von der "
-                                              "Standardeingabe"))};
+        throw UsageError{say(translate("cli", "%1 braucht die K als Argumente, nicht von der "
+                                              "Standardeingabe"),
+                             {optionName(Option::Standing)})};
     const int dimensions = dimensionsOf(call);
     nOf(call); // N is checked before anything is read
     const FigureColumns figures{.dimensions = dimensions};
@@ -161,20 +168,34 @@ void runFromInput(const Invocation &call)
             call.out << table->line(row);
         first.clear();
     };
+    // What is answered goes out; a text table starts with what it has.
+    const auto flush = [&] {
+        if (call.format == Format::Text && !table && !first.empty())
+            startTable();
+        if (!call.out.finish())
+            throw Failure{
+                    say(translate("cli", "die Ergebnisse ließen sich nicht vollständig schreiben"))};
+    };
+    const auto close = [&] {
+        if (call.format == Format::Text && !table)
+            startTable();
+        if (objects) {
+            objects->close();
+            call.out << '\n';
+            objects.reset();
+        }
+        call.out.finish();
+    };
     if (call.format == Format::Csv)
         call.out << csvLine(keys);
     if (call.format == Format::Json)
         objects.emplace(call.out);
-    std::string line;
-    for (int c; (c = std::getc(stdin)) != EOF || !line.empty();) {
-        if (c != EOF && c != '\n') {
-            line += char(c);
-            continue;
-        }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const size_t start = line.find_first_not_of(" \t");
-        if (start != std::string::npos) {
+    StandardInput input;
+    try {
+        for (std::string line; input.next(line, flush);) {
+            const size_t start = line.find_first_not_of(" \t");
+            if (start == std::string::npos)
+                continue;
             const std::string k = line.substr(start, line.find_last_not_of(" \t") - start + 1);
             switch (call.format) {
             case Format::Csv: call.out << csvLine(cells(k, Format::Csv)); break;
@@ -187,16 +208,14 @@ void runFromInput(const Invocation &call)
                 break;
             }
         }
-        line.clear();
-        if (c == EOF)
-            break;
+    } catch (const UsageError &error) {
+        close();
+        throw UsageError{say(translate("cli", "Zeile %1 der Standardeingabe: %2"),
+                             {std::to_string(input.number()), error.message})};
     }
-    if (call.format == Format::Text && !table)
-        startTable();
-    if (objects) {
-        objects->close();
-        call.out << '\n';
-    }
+    close();
+    if (input.signal())
+        input.endBySignal();
 }
 
 void run(const Invocation &call)
@@ -207,8 +226,9 @@ void run(const Invocation &call)
     }
     const bool standing = call.isSet(Option::Standing);
     if (standing && nOf(call) > maxStandingN)
-        throw UsageError{say(translate("cli", "--rang braucht N ≤ %1, nicht %2"),
-                             {numbers::decimal(maxStandingN), call.arguments[0]})};
+        throw UsageError{say(translate("cli", "%1 braucht N ≤ %2, nicht %3"),
+                             {optionName(Option::Standing), numbers::decimal(maxStandingN),
+                              call.arguments[0]})};
     std::vector<Row> rows;
     // Per N after a common divisor is cancelled.
     std::map<Wide, numbers::EquidistantRow> equidistant;
@@ -268,18 +288,23 @@ void run(const Invocation &call)
 } // namespace
 
 const Command kennzahlenCommand{
-    "kennzahlen", "N K [K …]", 2, true, Wide(1) << 64,
-    {Option::Standing, Option::Dimensions, Option::Format}, false,
-    QT_TRANSLATE_NOOP("cli", "jede Kennzahl eines oder mehrerer Multiplikatoren"),
-    QT_TRANSLATE_NOOP("cli",
+    .name = {"kennzahlen", "figures"},
+    .arguments = {"N K [K …]"},
+    .argumentCount = 2,
+    .moreArguments = true,
+    .maxN = Wide(1) << 64,
+    .options = {Option::Standing, Option::Dimensions, Option::Format},
+    .summary = QT_TRANSLATE_NOOP("cli", "jede Kennzahl eines oder mehrerer Multiplikatoren"),
+    .help = QT_TRANSLATE_NOOP("cli",
     "Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:\n"
     "die Summe der Minimalabstände und ihr Anteil, der Kettenbruch von K/N und\n"
     "sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index\n"
     "und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen\n"
     "(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.\n"
     "Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,\n"
-    "und jede Zeile wird geschrieben, sobald sie gelesen ist. {N}.\n"),
-    run,
-    "figures"};
+    "und jede Zeile wird geschrieben, sobald ihr K beantwortet ist. Eine Zeile\n"
+    "ohne K beendet den Lauf mit ihrer Nummer; was geschrieben ist, bleibt ganz,\n"
+    "auch nach Strg+C. {N}.\n"),
+    .run = run};
 
 } // namespace cli
