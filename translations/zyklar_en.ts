@@ -511,20 +511,8 @@ both neighbours, the minimal distances, the sum and the permutation.
         <translation>%1: N = %2, K = %3 becomes N = %4, K = %5</translation>
     </message>
     <message>
-        <source>bild braucht --ausgabe DATEI (.png, .svg oder .pdf)</source>
-        <translation>bild needs --ausgabe FILE (.png, .svg or .pdf)</translation>
-    </message>
-    <message>
         <source>%1: Bilder schreibt zyklar als .png, .svg oder .pdf</source>
         <translation>%1: zyklar writes pictures as .png, .svg or .pdf</translation>
-    </message>
-    <message>
-        <source>--skala gilt nur für PNG-Bilder</source>
-        <translation>--skala is only for PNG pictures</translation>
-    </message>
-    <message>
-        <source>--skala muss 1, 2 oder 4 sein, nicht %1</source>
-        <translation>--skala must be 1, 2 or 4, not %1</translation>
     </message>
     <message>
         <source>%1 wurde nicht geschrieben: %2</source>
@@ -551,8 +539,8 @@ name. {N}.
     <message>
         <source>die Rangfolge: summe (Vorgabe), spektral, zaremba,
 verhaeltnis, teilnenner oder guete</source>
-        <translation>the order: summe (default), spektral, zaremba,
-verhaeltnis, teilnenner or guete</translation>
+        <translation>the order: sum (default), spectral, zaremba,
+ratio, quotient or merit</translation>
     </message>
     <message>
         <source>nur Multiplikatoren ab K1</source>
@@ -627,34 +615,8 @@ x → k·x mod N, lcg for x → k·x + c mod N</translation>
         <translation>Best</translation>
     </message>
     <message>
-        <source>--rang braucht die K als Argumente, nicht von der Standardeingabe</source>
-        <translation>--rang needs the K as arguments, not from standard input</translation>
-    </message>
-    <message>
-        <source>--rang braucht N ≤ %1, nicht %2</source>
-        <translation>--rang needs N ≤ %1, not %2</translation>
-    </message>
-    <message>
         <source>jede Kennzahl eines oder mehrerer Multiplikatoren</source>
         <translation>every figure of one or more multipliers</translation>
-    </message>
-    <message>
-        <source>Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:
-die Summe der Minimalabstände und ihr Anteil, der Kettenbruch von K/N und
-sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index
-und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen
-(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.
-Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,
-und jede Zeile wird geschrieben, sobald sie gelesen ist. {N}.
-</source>
-        <translation>Every figure of the multipliers K of N, one line per K, for comparison: the
-sum of the minimal distances and its share, the continued fraction of K/N
-and its largest partial quotient, the spectral test (ν₂² and f₂), the
-Zaremba index and the gap ratio; with them the spectral test in 3 to T
-dimensions (ν_t² in CSV and JSON, f_t) and the figure of merit M_T, the
-smallest f_t. With - instead of the K the K come from standard input, one
-per line, and each line is written as soon as it is read. {N}.
-</translation>
     </message>
     <message>
         <source>Schritt</source>
@@ -709,24 +671,8 @@ number of its gaps, and the ratio of the long to the short. {N}.
         <translation>unknown figure %1; possible are %2</translation>
     </message>
     <message>
-        <source>N muss ohne --von und --bis zwischen 2 und %1 liegen, nicht %2</source>
-        <translation>without --von and --bis N must lie between 2 and %1, not %2</translation>
-    </message>
-    <message>
         <source>von K1 bis K2 dürfen höchstens %1 Multiplikatoren liegen</source>
         <translation>at most %1 multipliers may lie from K1 to K2</translation>
-    </message>
-    <message>
-        <source>--teil braucht I/P, etwa 2/8, nicht %1</source>
-        <translation>--teil needs I/P, such as 2/8, not %1</translation>
-    </message>
-    <message>
-        <source>--teil %1: so viele Teile hat der Bereich nicht</source>
-        <translation>--teil %1: the range has not that many parts</translation>
-    </message>
-    <message>
-        <source>für N über %1 braucht rangliste --top T oder --von und --bis mit höchstens %2 Multiplikatoren</source>
-        <translation>for N above %1 rangliste needs --top T or --von and --bis with at most %2 multipliers</translation>
     </message>
     <message>
         <source>Rangliste für N = %1</source>
@@ -735,10 +681,6 @@ number of its gaps, and the ratio of the long to the short. {N}.
     <message>
         <source>von %1 bis %2 liegt kein Multiplikator, der in Frage kommt</source>
         <translation>no multiplier that qualifies lies from %1 to %2</translation>
-    </message>
-    <message>
-        <source>--generator muss mcg oder lcg sein, nicht %1</source>
-        <translation>--generator must be mcg or lcg, not %1</translation>
     </message>
     <message>
         <source>alle Multiplikatoren von N, der gleichmäßigste zuerst</source>
@@ -762,13 +704,13 @@ P gleichen Teilen; zusammenfuehren fügt die Teile zur ganzen Rangliste.
 values share their rank, and of equal values the smaller k comes first. The
 default is the sum of the minimal distances. With it every figure of k:
 share, continued fraction, largest partial quotient, spectral test, Zaremba
-index and gap ratio. By the figure of merit (--nach guete) the smallest f_t
+index and gap ratio. By the figure of merit (--by merit) the smallest f_t
 over 2 to T dimensions; with --top candidates are dropped as soon as one f_t
 falls below the T-th place. --generator keeps only the multipliers of the
-longest period. --teil I/P ranks only the I-th of P equal parts;
-zusammenfuehren merges the parts into the whole ranking.
-2 ≤ N ≤ %1; above %2 only with --top, or with --von and --bis
-over at most %3 multipliers. With --von and --bis
+longest period. --part I/P ranks only the I-th of P equal parts; merge
+merges the parts into the whole ranking.
+2 ≤ N ≤ %1; above %2 only with --top, or with --from and --to
+over at most %3 multipliers. With --from and --to
 {N}, when at most %4 multipliers lie between them.
 </translation>
     </message>
@@ -797,19 +739,19 @@ hexadezimal (0x9E3779B97F4A7C15) oder als 2^e, 2^e-c, 2^e+c (2^31-1).
 </source>
         <translation>Options:
   --format F      text (default), csv or json
-  --top T, --nach KENNZAHL, --von K1, --bis K2
-                  with rangliste: only the first T places, the order
-                  (KENNZAHL: the figure), only the multipliers from K1 to K2
-  --rang          with kennzahlen: each figure&apos;s rank and best value
-  --dimensionen T with kennzahlen and rangliste: the spectral test in 2 to T
+  --top T, --by FIGURE, --from K1, --to K2
+                  with rank: only the first T places, the order, only the
+                  multipliers from K1 to K2
+  --rank          with figures: each figure&apos;s rank and best value
+  --dimensions T  with figures and rank: the spectral test in 2 to T
                   dimensions
-  --generator ART with rangliste: only the multipliers of the longest period
-  --teil I/P      with rangliste: only the I-th of P equal parts
-  --schritt I     with luecken: only the step I
-  --speichen, --ausgabe DATEI, --skala S
-                  with bild: spokes instead of a star, the file (DATEI), its
-                  size
-  --sprache S     de (German) or en (English) instead of the language of the
+  --generator KIND
+                  with rank: only the multipliers of the longest period
+  --part I/P      with rank: only the I-th of P equal parts
+  --step I        with gaps: only the step I
+  --spokes, --output FILE, --scale S
+                  with picture: spokes instead of a star, the file, its size
+  --lang LANGUAGE de (German) or en (English) instead of the language of the
                   environment
   -h, --help      this help; after a command that command&apos;s help
   --version       the version
@@ -832,18 +774,6 @@ Commands:
 </translation>
     </message>
     <message>
-        <source>
-Auch auf Englisch: %1;
-  --nach %2
-
-</source>
-        <translation>
-The same in English: %1;
-  --nach %2
-
-</translation>
-    </message>
-    <message>
         <source>Aufruf: %1</source>
         <translation>Usage: %1</translation>
     </message>
@@ -854,10 +784,6 @@ The same in English: %1;
     <message>
         <source>%1 ist keine ganze Dezimalzahl: Zahlen haben kein Vorzeichen</source>
         <translation>%1 is not a whole decimal number: numbers have no sign</translation>
-    </message>
-    <message>
-        <source>--%1 braucht einen Wert: --%1 %2</source>
-        <translation>--%1 needs a value: --%1 %2</translation>
     </message>
     <message>
         <source>unbekannte Option %1; die Optionen zeigt „zyklar --help“</source>
@@ -888,20 +814,12 @@ The same in English: %1;
         <translation>too many arguments; usage: %1</translation>
     </message>
     <message>
-        <source>--%1 gilt nicht für %2; Aufruf: %3</source>
-        <translation>--%1 does not apply to %2; usage: %3</translation>
-    </message>
-    <message>
         <source>Zwischendateien in %1 ließen sich nicht schreiben: %2</source>
         <translation>temporary files in %1 could not be written: %2</translation>
     </message>
     <message>
         <source>die Ergebnisse ließen sich nicht vollständig schreiben</source>
         <translation>the results could not be written completely</translation>
-    </message>
-    <message>
-        <source>--sprache muss de oder en sein, nicht %1</source>
-        <translation>--sprache must be de or en, not %1</translation>
     </message>
     <message>
         <source>Summe, Anteil und Kettenbruch eines Multiplikators</source>
@@ -920,30 +838,192 @@ in closed form per partial quotient of the continued fraction. {N}.
         <translation>%1 could not be read</translation>
     </message>
     <message>
-        <source>%1 ist keine Rangliste als CSV (rangliste --format csv)</source>
-        <translation>%1 is no ranking as CSV (rangliste --format csv)</translation>
-    </message>
-    <message>
-        <source>%1: die Zeile %2 hat kein k von N</source>
-        <translation>%1: the line %2 has no k of N</translation>
-    </message>
-    <message>
         <source>Teile einer Rangliste zu einer zusammenfügen</source>
         <translation>merge the parts of a ranking into one</translation>
     </message>
     <message>
-        <source>Fügt die Teile einer Rangliste, jeder von &quot;rangliste N --teil I/P --format csv&quot;
-in eine Datei geschrieben, zur Rangliste aller zusammen: dieselbe Ordnung,
-dieselben Ränge und dieselben ersten T Plätze wie ein Lauf über alle
-Kandidaten. --nach und --dimensionen wie bei den Teilen, --top höchstens
-wie bei ihnen. {N}.
+        <source>
+Auch auf Englisch: %1;
+  %2 %3
+
 </source>
-        <translation>Merges the parts of a ranking, each written into a file by
-&quot;rangliste N --teil I/P --format csv&quot;, into the ranking of all: the same
-order, the same ranks and the same first T places as one run over every
-candidate. --nach and --dimensionen as for the parts, --top at most as for
-them. {N}.
+        <translation>
+Also in German:
+  %1;
+  %2 %3
+
 </translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Wert: %1 %2</source>
+        <translation>%1 needs a value: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 gilt nicht für %2; Aufruf: %3</source>
+        <translation>%1 does not apply to %2; usage: %3</translation>
+    </message>
+    <message>
+        <source>%1 muss de oder en sein, nicht %2</source>
+        <translation>%1 must be de or en, not %2</translation>
+    </message>
+    <message>
+        <source>%1 braucht %2 (.png, .svg oder .pdf)</source>
+        <translation>%1 needs %2 (.png, .svg or .pdf)</translation>
+    </message>
+    <message>
+        <source>%1 gilt nur für PNG-Bilder</source>
+        <translation>%1 is only for PNG pictures</translation>
+    </message>
+    <message>
+        <source>%1 muss 1, 2 oder 4 sein, nicht %2</source>
+        <translation>%1 must be 1, 2 or 4, not %2</translation>
+    </message>
+    <message>
+        <source>%1 braucht die K als Argumente, nicht von der Standardeingabe</source>
+        <translation>%1 needs the K as arguments, not from standard input</translation>
+    </message>
+    <message>
+        <source>%1 braucht N ≤ %2, nicht %3</source>
+        <translation>%1 needs N ≤ %2, not %3</translation>
+    </message>
+    <message>
+        <source>N muss ohne %1 und %2 zwischen 2 und %3 liegen, nicht %4</source>
+        <translation>without %1 and %2 N must lie between 2 and %3, not %4</translation>
+    </message>
+    <message>
+        <source>%1 braucht I/P, etwa 2/8, nicht %2</source>
+        <translation>%1 needs I/P, such as 2/8, not %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: so viele Teile hat der Bereich nicht</source>
+        <translation>%1 %2: the range has not that many parts</translation>
+    </message>
+    <message>
+        <source>für N über %1 braucht %2 %3 oder %4 und %5 mit höchstens %6 Multiplikatoren</source>
+        <translation>for N above %1 %2 needs %3 or %4 and %5 with at most %6 multipliers</translation>
+    </message>
+    <message>
+        <source>%1 muss mcg oder lcg sein, nicht %2</source>
+        <translation>%1 must be mcg or lcg, not %2</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: so lange Zeilen hat kein Teil einer Rangliste</source>
+        <translation>%1, line %2: no part of a ranking has such long lines</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Teil einer Rangliste: die schreibt „%2 N %3 I/P --format csv“</source>
+        <translation>%1 is no part of a ranking, which ‘%2 N %3 I/P --format csv’ writes</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2 ist keine Zeile einer Rangliste: %3</source>
+        <translation>%1, line %2 is no line of a ranking: %3</translation>
+    </message>
+    <message>
+        <source>%1 ist kein vollständiger Teil einer Rangliste: ihm fehlt die Schlusszeile, die „%2 %3 I/P“ nach der letzten Zeile schreibt</source>
+        <translation>%1 is no complete part of a ranking: it lacks the closing line that ‘%2 %3 I/P’ writes after the last row</translation>
+    </message>
+    <message>
+        <source>%1 ist unvollständig: %2 Zeilen, die Schlusszeile nennt %3</source>
+        <translation>%1 is incomplete: %2 rows, the closing line names %3</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: k = %3 gehört nicht zu Teil %4 von %5 der Rangliste von N = %6</source>
+        <translation>%1, line %2: k = %3 does not belong to part %4 of %5 of the ranking of N = %6</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: k = %3 steht zweimal darin</source>
+        <translation>%1, line %2: k = %3 is in it twice</translation>
+    </message>
+    <message>
+        <source>%1 und %2 sind Teile verschiedener Ranglisten: %3 gegen %4</source>
+        <translation>%1 and %2 are parts of different rankings: %3 against %4</translation>
+    </message>
+    <message>
+        <source>%1 und %2 sind beide Teil %3 von %4</source>
+        <translation>%1 and %2 are both part %3 of %4</translation>
+    </message>
+    <message>
+        <source>es fehlen Teile der Rangliste: von %1 Teilen sind %2 da, es fehlt Teil %3</source>
+        <translation>parts of the ranking are missing: of %1 parts %2 are there, part %3 is missing</translation>
+    </message>
+    <message>
+        <source>N = %1, die Teile sind aber für N = %2</source>
+        <translation>N = %1, but the parts are for N = %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 widerspricht den Teilen: sie sind mit %3 gemacht</source>
+        <translation>%1 %2 contradicts the parts: they are made with %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 widerspricht den Teilen: sie sind ohne %1 gemacht</source>
+        <translation>%1 %2 contradicts the parts: they are made without %1</translation>
+    </message>
+    <message>
+        <source>die Teile haben mehr als %1 Zeilen; mit %2 liest %3 nur die ersten T jedes Teils</source>
+        <translation>the parts have more than %1 rows; with %2 %3 reads only the first T of each part</translation>
+    </message>
+    <message>
+        <source>%1 %2: die Teile haben nur ihre ersten %3 Plätze</source>
+        <translation>%1 %2: the parts hold only their first %3 places</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: k = %3 steht nicht, wo die Rangliste es hinstellt</source>
+        <translation>%1, line %2: k = %3 does not stand where the ranking puts it</translation>
+    </message>
+    <message>
+        <source>Fügt die P Teile einer Rangliste, jeder von
+„rangliste N --teil I/P --format csv“ in eine Datei geschrieben, zur
+Rangliste aller zusammen: dieselbe Ordnung, dieselben Ränge und dieselben
+ersten T Plätze wie ein Lauf über alle Kandidaten. Jeder Teil sagt nach
+seiner letzten Zeile, womit er gemacht ist: Rangfolge, Dimensionen,
+Generator und T nimmt zusammenfuehren von dort, und eine Option, die ihnen
+widerspricht, ist ein Fehler. Nichts wird geschrieben, wenn ein Teil fehlt,
+doppelt da ist, abgebrochen wurde, zu einer anderen Rangliste gehört oder
+eine Zeile hat, die nicht die seiner Rangliste ist. {N}.
+</source>
+        <translation>Merges the P parts of a ranking, each written into a file by
+‘rank N --part I/P --format csv’, into the ranking of all: the same order,
+the same ranks and the same first T places as one run over every candidate.
+Each part says after its last row what it was made with: merge takes the
+order, the dimensions, the generator and T from there, and an option that
+contradicts them is an error. Nothing is written when a part is missing,
+there twice, cut short, of another ranking, or has a row that is not one of
+its ranking&apos;s. {N}.
+</translation>
+    </message>
+    <message>
+        <source>Zeile %1 der Standardeingabe: %2</source>
+        <translation>line %1 of standard input: %2</translation>
+    </message>
+    <message>
+        <source>Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:
+die Summe der Minimalabstände und ihr Anteil, der Kettenbruch von K/N und
+sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index
+und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen
+(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.
+Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,
+und jede Zeile wird geschrieben, sobald ihr K beantwortet ist. Eine Zeile
+ohne K beendet den Lauf mit ihrer Nummer; was geschrieben ist, bleibt ganz,
+auch nach Strg+C. {N}.
+</source>
+        <translation>Every figure of the multipliers K of N, one line per K, for comparison: the
+sum of the minimal distances and its share, the continued fraction of K/N
+and its largest partial quotient, the spectral test (ν₂² and f₂), the
+Zaremba index and the gap ratio; with them the spectral test in 3 to T
+dimensions (ν_t² in CSV and JSON, f_t) and the figure of merit M_T, the
+smallest f_t. With - instead of the K the K come from standard input, one
+per line, and each line is written as soon as its K is answered. A line
+without a K ends the run with its number; what is written stays whole, also
+after Ctrl+C. {N}.
+</translation>
+    </message>
+    <message>
+        <source>die Standardeingabe ließ sich nicht lesen</source>
+        <translation>standard input could not be read</translation>
+    </message>
+    <message>
+        <source>die Zeile ist länger als %1 Zeichen</source>
+        <translation>the line is longer than %1 characters</translation>
     </message>
 </context>
 <context>
