@@ -8,12 +8,14 @@
 // 1); the continued fraction evaluates back to k/N; and a pair with a common
 // divisor is refused. The lattices of t successive values: ν₂² as Euclid
 // measures it, ν_t² never growing with t (the lattice of t − 1 dimensions
-// lies in that of t), f_t within Hermite's bound; and a share from the
-// bounded equidistant row is the exact one.
+// lies in that of t), f_t within Hermite's bound, and the exact order of
+// f_t across dimensions in step with their rounded values; and a share from
+// the bounded equidistant row is the exact one.
 
 #include "numbers/figures.h"
 #include "numbers/lattice.h"
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <numeric>
@@ -88,12 +90,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
               == numbers::shareTenThousandths(sum, numbers::equidistantSum(n)));
 
     Wide previous = 0;
+    std::array<Wide, 9> nu2s{};
     numbers::eachLatticeNu2(n, k, 8, [&](int t, Wide nu2) {
         check(nu2 >= 1 && numbers::latticeFigure(nu2, n, t) <= 10000);
         check(t == 2 ? nu2 == m.nu2 : nu2 <= previous);
         previous = nu2;
+        nu2s[size_t(t)] = nu2;
         return true;
     });
+    // The exact order of the figures across dimensions: antisymmetric, in
+    // step with their rounded values, and turning at the least ν² that
+    // reaches a figure.
+    const numbers::SpectralOrder order(n);
+    for (int a = 2; a <= 8; ++a) {
+        for (int b = 2; b <= 8; ++b) {
+            const int ab = order.compare(nu2s[size_t(a)], a, nu2s[size_t(b)], b);
+            check(ab == -order.compare(nu2s[size_t(b)], b, nu2s[size_t(a)], a));
+            const u64 fa = numbers::latticeFigure(nu2s[size_t(a)], n, a);
+            const u64 fb = numbers::latticeFigure(nu2s[size_t(b)], n, b);
+            check(fa == fb || (fa < fb) == (ab < 0));
+            const Wide least = order.least(a, nu2s[size_t(b)], b);
+            check(order.compare(least, a, nu2s[size_t(b)], b) >= 0);
+            check(least == 1 || order.compare(least - 1, a, nu2s[size_t(b)], b) < 0);
+        }
+    }
     if (n <= 50'000) {
         numbers::Occupation steps(u64(n), k);
         Wide stepped = 0;

@@ -4,6 +4,7 @@
 
 #include "testsupport.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -276,29 +277,55 @@ void TestCommandLine::signalLeavesWholeRows_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("signal");
-    QTest::newRow("csv, SIGINT") << "csv" << SIGINT;
-    QTest::newRow("json, SIGINT") << "json" << SIGINT;
-    QTest::newRow("json, SIGTERM") << "json" << SIGTERM;
-    QTest::newRow("text, SIGTERM") << "text" << SIGTERM;
+    QTest::addColumn<bool>("fromFile");
+    QTest::newRow("csv, SIGINT") << "csv" << SIGINT << false;
+    QTest::newRow("json, SIGINT") << "json" << SIGINT << false;
+    QTest::newRow("json, SIGTERM") << "json" << SIGTERM << false;
+    QTest::newRow("text, SIGTERM") << "text" << SIGTERM << false;
+    QTest::newRow("json, SIGINT, from a long file") << "json" << SIGINT << true;
 }
 
 void TestCommandLine::signalLeavesWholeRows()
 {
-    // Interrupted while it waits for more K, it closes what it wrote and
-    // ends by the signal, as Ctrl-C ends it.
+    // Interrupted while it waits for more K, or while it works through a
+    // file that never makes it wait, it closes what it wrote and ends by
+    // the signal, as Ctrl-C ends it.
     QFETCH(QString, format);
     QFETCH(int, signal);
-    Streaming zyklar(format);
-    QByteArray out = zyklar.answer("16807");
-    out += zyklar.answer("48271");
-    ::kill(pid_t(zyklar.process.processId()), signal);
-    QVERIFY(zyklar.process.waitForFinished(10000));
-    out += zyklar.process.readAllStandardOutput();
-    QCOMPARE(zyklar.process.exitStatus(), QProcess::CrashExit);
+    QFETCH(bool, fromFile);
+    QByteArray out;
+    QProcess process;
+    QTemporaryDir folder;
+    int rows = 2;
+    if (fromFile) {
+        QFile input(folder.filePath(QStringLiteral("k.txt")));
+        QVERIFY(input.open(QIODevice::WriteOnly));
+        for (int k = 1; k <= 1'000'000; k += 2)
+            input.write(QByteArray::number(k) + '\n');
+        input.close();
+        process.setStandardInputFile(input.fileName());
+        process.start(QStringLiteral(ZYKLAR_PROGRAM), {"kennzahlen", "2^64", "-", "--format", format});
+        QVERIFY(process.waitForStarted());
+        QTest::qWait(500);
+        ::kill(pid_t(process.processId()), signal);
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        out = process.readAllStandardOutput();
+        rows = int(out.count("{"));
+        QVERIFY2(rows > 0 && rows < 500'000, qPrintable(QString::number(rows)));
+    } else {
+        Streaming zyklar(format);
+        out = zyklar.answer("16807");
+        out += zyklar.answer("48271");
+        ::kill(pid_t(zyklar.process.processId()), signal);
+        QVERIFY(zyklar.process.waitForFinished(10000));
+        out += zyklar.process.readAllStandardOutput();
+        QCOMPARE(zyklar.process.exitStatus(), QProcess::CrashExit);
+    }
     QVERIFY(out.endsWith('\n'));
     if (format == "json") {
         QJsonParseError error;
-        QCOMPARE(QJsonDocument::fromJson(out, &error).array().size(), 2);
+        QCOMPARE(QJsonDocument::fromJson(out, &error).array().size(), rows);
         QCOMPARE(error.error, QJsonParseError::NoError);
     } else {
         QCOMPARE(out.count('\n'), 3);

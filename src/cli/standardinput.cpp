@@ -21,6 +21,19 @@ extern "C" void recordSignal(int signal)
     stoppedBy = signal;
 }
 
+// A stopping signal that came while it was held off, or 0: input that is
+// always there (a file) leaves no wait to let it in.
+int pendingSignal()
+{
+    sigset_t pending;
+    sigpending(&pending);
+    for (int signal : stoppingSignals) {
+        if (sigismember(&pending, signal) == 1)
+            return signal;
+    }
+    return 0;
+}
+
 } // namespace
 
 StandardInput::StandardInput()
@@ -82,6 +95,10 @@ bool StandardInput::fill(const std::function<void()> &waiting)
 
 bool StandardInput::next(std::string &line, const std::function<void()> &waiting)
 {
+    if (!stoppedBy)
+        stoppedBy = pendingSignal();
+    if (stoppedBy)
+        return false;
     for (;;) {
         const size_t end = m_buffer.find('\n', m_at);
         if (end != std::string::npos || (m_end && m_at < m_buffer.size())) {
