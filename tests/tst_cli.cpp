@@ -643,6 +643,11 @@ void TestCli::mergesThatCannotGoRight()
     QVERIFY2(run.err.startsWith("zyklar: ") && run.err.count(u'\n') == 1, qPrintable(run.err));
     if (!named.isEmpty())
         QVERIFY2(run.err.contains(QFileInfo(named).fileName()), qPrintable(run.err));
+    // The same in English, every word of it.
+    const Run english = command(merge + files + QStringList{"--lang", "en"});
+    QCOMPARE(english.status, status);
+    QVERIFY2(testsupport::germanIn(english.err).isEmpty() && germanNameIn(english.err).isEmpty(),
+             qPrintable(english.err));
 }
 
 void TestCli::notationsAreTheSameNumber_data()

@@ -1,6 +1,7 @@
 #include "cli/part.h"
 
 #include "cli/command.h"
+#include "cli/rangliste.h"
 
 #include <vector>
 
@@ -19,14 +20,11 @@ struct Field {
     bool shared; // the same in every part of one ranking
 };
 
-const char *generatorName(numbers::Generator generator)
+// "mcg", "lcg", and "alle" for every multiplier.
+std::string generatorText(numbers::Generator generator)
 {
-    switch (generator) {
-    case numbers::Generator::Any: return "alle";
-    case numbers::Generator::Mcg: return "mcg";
-    case numbers::Generator::Lcg: return "lcg";
-    }
-    return "";
+    const char *name = generatorName(generator);
+    return name ? name : "alle";
 }
 
 // The fields of the closing line, in its order.
@@ -38,7 +36,7 @@ std::vector<Field> fieldsOf(const Part &part)
             {"nach", numbers::entryOf(part.criterion).sortKey, true}};
     if (part.criterion == numbers::Criterion::Merit)
         fields.push_back({"dimensionen", std::to_string(part.dimensions), true});
-    fields.push_back({"generator", generatorName(part.generator), true});
+    fields.push_back({"generator", generatorText(part.generator), true});
     fields.push_back({"von", std::to_string(part.first), true});
     fields.push_back({"bis", std::to_string(part.last), true});
     fields.push_back({"top", part.top ? std::to_string(*part.top) : "alle", true});
@@ -170,10 +168,10 @@ std::optional<Part> partOf(std::string_view line)
         return std::nullopt;
     for (numbers::Generator each :
          {numbers::Generator::Any, numbers::Generator::Mcg, numbers::Generator::Lcg}) {
-        if (value == generatorName(each))
+        if (value == generatorText(each))
             part.generator = each;
     }
-    if (value != generatorName(part.generator))
+    if (value != generatorText(part.generator))
         return std::nullopt;
     if (!next("von") || !count(part.first, 1) || !next("bis") || !count(part.last, part.first)
         || Wide(part.last) >= part.n || !next("top"))

@@ -26,15 +26,11 @@ numbers::Criterion criterionNamed(const std::string &name)
         return *criterion;
     // "summe, spektral, zaremba, verhaeltnis, teilnenner und guete", in the
     // language of the call.
-    const auto key = [](numbers::Criterion criterion) {
-        const numbers::FigureEntry &entry = numbers::entryOf(criterion);
-        return std::string(Name{entry.sortKey, entry.englishKey}.shown());
-    };
     std::string keys;
     const auto criteria = std::span(numbers::rankingCriteria);
     for (size_t i = 0; i + 1 < criteria.size(); ++i)
-        keys += (i > 0 ? ", " : "") + key(criteria[i]);
-    keys = say(translate("cli", "%1 und %2"), {keys, key(criteria.back())});
+        keys += (i > 0 ? ", " : "") + keyOf(criteria[i]);
+    keys = say(translate("cli", "%1 und %2"), {keys, keyOf(criteria.back())});
     throw UsageError{say(translate("cli", "unbekannte Kennzahl %1; möglich sind %2"),
                          {quoted(name), keys})};
 }
@@ -145,15 +141,31 @@ numbers::RankingQuery rankingOrderOf(const Invocation &call, Wide n)
         query.criterion = criterionNamed(*order);
     query.dimensions = dimensionsOf(call);
     if (const auto generator = call.value(Option::Generator)) {
-        if (*generator == "mcg")
-            query.generator = numbers::Generator::Mcg;
-        else if (*generator == "lcg")
-            query.generator = numbers::Generator::Lcg;
-        else
+        for (numbers::Generator each : {numbers::Generator::Mcg, numbers::Generator::Lcg}) {
+            if (*generator == generatorName(each))
+                query.generator = each;
+        }
+        if (query.generator == numbers::Generator::Any)
             throw UsageError{say(translate("cli", "%1 muss mcg oder lcg sein, nicht %2"),
                                  {optionName(Option::Generator), quoted(*generator)})};
     }
     return query;
+}
+
+std::string keyOf(numbers::Criterion criterion)
+{
+    const numbers::FigureEntry &entry = numbers::entryOf(criterion);
+    return Name{entry.sortKey, entry.englishKey}.shown();
+}
+
+const char *generatorName(numbers::Generator generator)
+{
+    switch (generator) {
+    case numbers::Generator::Any: return nullptr;
+    case numbers::Generator::Mcg: return "mcg";
+    case numbers::Generator::Lcg: return "lcg";
+    }
+    return nullptr;
 }
 
 // Ranked by the figure of merit, its dimensions follow every other figure.

@@ -9,6 +9,12 @@
 // asks for, and writing ranked rows with every figure.
 namespace cli {
 
+// The --nach key of a ranking in the language of the call: "spektral",
+// "spectral".
+std::string keyOf(numbers::Criterion criterion);
+// "mcg" and "lcg" as --generator names them; nullptr for every multiplier.
+const char *generatorName(numbers::Generator generator);
+
 // The criterion, dimensions and generator of --nach, --dimensionen and
 // --generator, for N.
 numbers::RankingQuery rankingOrderOf(const Invocation &call, numbers::Wide n);

@@ -268,28 +268,26 @@ numbers::RankingQuery queryOf(const Invocation &call, const numbers::RankingQuer
     query.criterion = part.criterion;
     query.dimensions = part.dimensions ? part.dimensions : numbers::maxDimension;
     query.generator = part.generator;
-    const auto contradicts = [&](Option option, bool differs, const std::string &made) {
+    // "--nach summe widerspricht den Teilen: sie sind mit --nach guete gemacht"
+    const auto contradicts = [&](Option option, bool differs, const std::string &given,
+                                 const std::string &made) {
         if (call.isSet(option) && differs)
             throw UsageError{say(translate("cli", "%1 %2 widerspricht den Teilen: sie sind mit "
                                                   "%3 gemacht"),
-                                 {optionName(option), *call.value(option), made})};
+                                 {optionName(option), given, optionName(option) + ' ' + made})};
     };
-    const numbers::FigureEntry &ranking = numbers::entryOf(part.criterion);
-    contradicts(Option::Order, asked.criterion != part.criterion,
-                optionName(Option::Order) + ' '
-                        + Name{ranking.sortKey, ranking.englishKey}.shown());
+    contradicts(Option::Order, asked.criterion != part.criterion, keyOf(asked.criterion),
+                keyOf(part.criterion));
     contradicts(Option::Dimensions,
                 part.criterion == numbers::Criterion::Merit && asked.dimensions != part.dimensions,
-                optionName(Option::Dimensions) + ' ' + std::to_string(part.dimensions));
-    const std::string generator = part.generator == numbers::Generator::Mcg ? "mcg"
-            : part.generator == numbers::Generator::Lcg                        ? "lcg"
-                                                                               : "";
+                std::to_string(asked.dimensions), std::to_string(part.dimensions));
+    const char *generator = generatorName(part.generator);
     if (call.isSet(Option::Generator) && asked.generator != part.generator) {
-        if (generator.empty())
+        if (!generator)
             throw UsageError{say(translate("cli", "%1 %2 widerspricht den Teilen: sie sind ohne "
                                                   "%1 gemacht"),
                                  {optionName(Option::Generator), *call.value(Option::Generator)})};
-        contradicts(Option::Generator, true, optionName(Option::Generator) + ' ' + generator);
+        contradicts(Option::Generator, true, *call.value(Option::Generator), generator);
     }
     return query;
 }
