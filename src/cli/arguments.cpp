@@ -164,6 +164,19 @@ Wide wholeNumber(std::string_view text, const std::string &name, Wide min, Wide 
     return value;
 }
 
+std::optional<Wide> writtenNumber(std::string_view text, Wide max)
+{
+    if (text.empty() || (text.size() > 1 && text[0] == '0'))
+        return std::nullopt;
+    Wide value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9' || value > (max - Wide(c - '0')) / 10)
+            return std::nullopt;
+        value = value * 10 + Wide(c - '0');
+    }
+    return value;
+}
+
 Wide nOf(const Invocation &call)
 {
     return wholeNumber(call.arguments[0], "N", 2, call.command.maxN);

@@ -2,6 +2,7 @@
 
 #include "numbers/spread.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,10 @@ std::string limitText(numbers::Wide limit);
 // A whole number between min and max; `name` is how the messages call it.
 numbers::Wide wholeNumber(std::string_view text, const std::string &name, numbers::Wide min,
                           numbers::Wide max);
+
+// A number as the program writes it into its files: decimal digits, no
+// sign and no leading zero, at most `max`; none otherwise.
+std::optional<numbers::Wide> writtenNumber(std::string_view text, numbers::Wide max);
 
 // The command's first argument as N, within the command's range.
 numbers::Wide nOf(const Invocation &call);

@@ -67,6 +67,15 @@ std::string say(const QString &message, const std::vector<std::string> &argument
     return text.toStdString();
 }
 
+namespace {
+
+std::string optionNamed(const Name &name)
+{
+    return std::string("--") + name.shown();
+}
+
+} // namespace
+
 const char *Name::shown() const
 {
     return language::current() == language::Language::English ? inEnglish() : german;
@@ -74,12 +83,12 @@ const char *Name::shown() const
 
 std::string OptionDescription::written() const
 {
-    return std::string("--") + name.shown() + (value.german ? std::string(" ") + value.shown() : "");
+    return optionNamed(name) + (value.german ? std::string(" ") + value.shown() : "");
 }
 
 std::string OptionDescription::usage() const
 {
-    const std::string text = choices ? std::string("--") + name.shown() + ' ' + choices : written();
+    const std::string text = choices ? optionNamed(name) + ' ' + choices : written();
     return required ? text : '[' + text + ']';
 }
 
@@ -96,7 +105,7 @@ std::span<const OptionDescription> everyOption()
 
 std::string optionName(Option option)
 {
-    return std::string("--") + descriptionOf(option).name.shown();
+    return optionNamed(descriptionOf(option).name);
 }
 
 std::span<const Command *const> everyCommand()

@@ -75,7 +75,7 @@ struct Invocation;
 
 struct Command {
     Name name;                  // {"rangliste", "rank"}
-    Name arguments;             // as the usage line names them: {"N DATEI [DATEI …]", "N FILE [FILE …]"}
+    Name arguments;             // as the usage line names them: {"N DATEI [DATEI …]", …}
     int argumentCount = 0;      // at least; with moreArguments the last may repeat
     bool moreArguments = false;
     numbers::Wide maxN = 0;     // 2 ≤ N ≤ maxN

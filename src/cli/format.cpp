@@ -78,6 +78,33 @@ std::string csvLine(const std::vector<std::string> &fields)
     return line + '\n';
 }
 
+std::optional<std::vector<std::string_view>> csvFields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    size_t at = 0;
+    for (;;) {
+        size_t end = at;
+        if (at < line.size() && line[at] == '"') {
+            for (end = at + 1;; end += 2) {
+                end = line.find('"', end);
+                if (end == std::string_view::npos)
+                    return std::nullopt;
+                if (end + 1 >= line.size() || line[end + 1] != '"')
+                    break;
+            }
+            ++end;
+            if (end < line.size() && line[end] != ',')
+                return std::nullopt;
+        } else {
+            end = std::min(line.find(',', at), line.size());
+        }
+        fields.push_back(line.substr(at, end - at));
+        if (end == line.size())
+            return fields;
+        at = end + 1;
+    }
+}
+
 TextTable::TextTable(std::vector<Column> columns)
     : m_columns(std::move(columns))
 {

@@ -3,6 +3,7 @@
 #include "numbers/catalogue.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,9 @@ private:
 };
 // "a","b" → a,b with the separating commas; the fields are written as given.
 std::string csvLine(const std::vector<std::string> &fields);
+// The fields of a CSV line as they stand, quotes and all (RFC 4180, with no
+// line break in a field), or none where its quotes do not close.
+std::optional<std::vector<std::string_view>> csvFields(std::string_view line);
 
 // A table for reading: columns separated by two blanks, each as wide as its
 // widest cell, numbers right-aligned and text left-aligned; no line ends in

@@ -126,14 +126,97 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
         call.out << table.line(line);
 }
 
+// The rows of "kennzahlen N -", written as each K is answered: CSV and JSON
+// at once, a text table once the widths of its first rows are measured.
+// Closed, what was written is whole: every row, a table's header, and a
+// closed JSON array.
+class StreamedRows
+{
+public:
+    StreamedRows(const Invocation &call, int dimensions)
+        : m_call(call), m_dimensions(dimensions), m_figures{.dimensions = dimensions}
+    {
+        m_keys = {"n", "k"};
+        const std::vector<std::string> figureKeys = m_figures.keys();
+        m_keys.insert(m_keys.end(), figureKeys.begin(), figureKeys.end());
+        if (call.format == Format::Csv)
+            call.out << csvLine(m_keys);
+        if (call.format == Format::Json)
+            m_objects.emplace(call.out);
+    }
+
+    void add(std::string_view k)
+    {
+        switch (m_call.format) {
+        case Format::Csv: m_call.out << csvLine(cells(k, Format::Csv)); break;
+        case Format::Json: m_objects->add(jsonObject(m_keys, cells(k, Format::Json))); break;
+        case Format::Text:
+            if (m_table)
+                m_call.out << m_table->line(cells(k, Format::Text));
+            else if (m_first.push_back(cells(k, Format::Text)); m_first.size() == 1000)
+                startTable();
+            break;
+        }
+    }
+    // What is answered goes out; a text table starts with what it has.
+    void flush()
+    {
+        if (m_call.format == Format::Text && !m_table && !m_first.empty())
+            startTable();
+        if (!m_call.out.finish())
+            throw Failure{say(
+                    translate("cli", "die Ergebnisse ließen sich nicht vollständig schreiben"))};
+    }
+    void close()
+    {
+        if (m_call.format == Format::Text && !m_table)
+            startTable();
+        if (m_objects) {
+            m_objects->close();
+            m_call.out << '\n';
+            m_objects.reset();
+        }
+        m_call.out.finish();
+    }
+
+private:
+    std::vector<std::string> cells(std::string_view k, Format format)
+    {
+        const Multiplier m = multiplierOf(m_call, k);
+        const auto row = m_equidistant.try_emplace(m.n, m.n).first;
+        numbers::Figures f = numbers::figures(m.n, m.k, row->second);
+        numbers::addDimensions(f, m_dimensions);
+        return figureCells(f, m_figures, format);
+    }
+    void startTable()
+    {
+        m_table.emplace(textColumns(m_dimensions));
+        for (const auto &row : m_first)
+            m_table->measure(row);
+        m_call.out << m_table->header();
+        for (const auto &row : m_first)
+            m_call.out << m_table->line(row);
+        m_first.clear();
+    }
+
+    const Invocation &m_call;
+    int m_dimensions;
+    FigureColumns m_figures;
+    std::vector<std::string> m_keys;
+    // Per N after a common divisor is cancelled: at most the divisors of N.
+    std::map<Wide, numbers::EquidistantRow> m_equidistant;
+    std::optional<JsonArray> m_objects;
+    std::optional<TextTable> m_table;
+    std::vector<std::vector<std::string>> m_first; // a text table's measure
+};
+
 // "kennzahlen N -": the K from standard input, one a line, each row written
 // as it is answered, so the memory stays the same however many there are,
 // and a reader at the other end of a pipe has every row as soon as its K.
 // A text table takes its widths from the rows before the first wait for
 // input, at most a thousand. However the reading ends, what was written is
-// whole: complete rows, and a closed JSON array. A line that is no K ends
-// it with a message that names the line; SIGINT and SIGTERM end it too,
-// and then the process, by that signal.
+// whole. A line that is no K ends it with a message that names the line;
+// SIGINT and SIGTERM end it too, and then the process, by that signal.
 void runFromInput(const Invocation &call)
 {
     if (call.isSet(Option::Standing))
@@ -142,78 +225,20 @@ void runFromInput(const Invocation &call)
                              {optionName(Option::Standing)})};
     const int dimensions = dimensionsOf(call);
     nOf(call); // N is checked before anything is read
-    const FigureColumns figures{.dimensions = dimensions};
-    std::vector<std::string> keys{"n", "k"};
-    const std::vector<std::string> figureKeys = figures.keys();
-    keys.insert(keys.end(), figureKeys.begin(), figureKeys.end());
-    // Per N after a common divisor is cancelled: at most the divisors of N.
-    std::map<Wide, numbers::EquidistantRow> equidistant;
-    const auto cells = [&](std::string_view k, Format format) {
-        const Multiplier m = multiplierOf(call, k);
-        const auto row = equidistant.try_emplace(m.n, m.n).first;
-        numbers::Figures f = numbers::figures(m.n, m.k, row->second);
-        numbers::addDimensions(f, dimensions);
-        return figureCells(f, figures, format);
-    };
-
-    std::optional<JsonArray> objects;
-    std::optional<TextTable> table;
-    std::vector<std::vector<std::string>> first; // a text table's measure
-    const auto startTable = [&] {
-        table.emplace(textColumns(dimensions));
-        for (const auto &row : first)
-            table->measure(row);
-        call.out << table->header();
-        for (const auto &row : first)
-            call.out << table->line(row);
-        first.clear();
-    };
-    // What is answered goes out; a text table starts with what it has.
-    const auto flush = [&] {
-        if (call.format == Format::Text && !table && !first.empty())
-            startTable();
-        if (!call.out.finish())
-            throw Failure{
-                    say(translate("cli", "die Ergebnisse ließen sich nicht vollständig schreiben"))};
-    };
-    const auto close = [&] {
-        if (call.format == Format::Text && !table)
-            startTable();
-        if (objects) {
-            objects->close();
-            call.out << '\n';
-            objects.reset();
-        }
-        call.out.finish();
-    };
-    if (call.format == Format::Csv)
-        call.out << csvLine(keys);
-    if (call.format == Format::Json)
-        objects.emplace(call.out);
+    StreamedRows rows(call, dimensions);
     StandardInput input;
     try {
-        for (std::string line; input.next(line, flush);) {
+        for (std::string line; input.next(line, [&rows] { rows.flush(); });) {
             const size_t start = line.find_first_not_of(" \t");
-            if (start == std::string::npos)
-                continue;
-            const std::string k = line.substr(start, line.find_last_not_of(" \t") - start + 1);
-            switch (call.format) {
-            case Format::Csv: call.out << csvLine(cells(k, Format::Csv)); break;
-            case Format::Json: objects->add(jsonObject(keys, cells(k, Format::Json))); break;
-            case Format::Text:
-                if (table)
-                    call.out << table->line(cells(k, Format::Text));
-                else if (first.push_back(cells(k, Format::Text)); first.size() == 1000)
-                    startTable();
-                break;
-            }
+            if (start != std::string::npos)
+                rows.add(line.substr(start, line.find_last_not_of(" \t") - start + 1));
         }
     } catch (const UsageError &error) {
-        close();
+        rows.close();
         throw UsageError{say(translate("cli", "Zeile %1 der Standardeingabe: %2"),
                              {std::to_string(input.number()), error.message})};
     }
-    close();
+    rows.close();
     if (input.signal())
         input.endBySignal();
 }

@@ -1,8 +1,10 @@
 #include "cli/part.h"
 
+#include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/rangliste.h"
 
+#include <map>
 #include <vector>
 
 namespace cli {
@@ -44,26 +46,6 @@ std::vector<Field> fieldsOf(const Part &part)
     return fields;
 }
 
-// A decimal number without sign or leading zero, up to `max`.
-std::optional<Wide> decimalIn(std::string_view text, Wide max)
-{
-    if (text.empty() || text.size() > 39 || (text.size() > 1 && text[0] == '0'))
-        return std::nullopt;
-    Wide value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9' || value > (max - Wide(c - '0')) / 10)
-            return std::nullopt;
-        value = value * 10 + Wide(c - '0');
-    }
-    return value;
-}
-
-std::optional<u64> countIn(std::string_view text)
-{
-    const auto value = decimalIn(text, numbers::everyMultiplier);
-    return value ? std::optional(u64(*value)) : std::nullopt;
-}
-
 } // namespace
 
 std::pair<u64, u64> Part::stretch() const
@@ -95,94 +77,52 @@ std::optional<std::pair<std::string, std::string>> Part::differenceFrom(const Pa
     return std::nullopt;
 }
 
+// The fields by their keys, each value read on its own; the line must then
+// be the very line that part writes, which settles their order, their
+// spelling and that none is missing or extra.
 std::optional<Part> partOf(std::string_view line)
 {
-    if (!line.starts_with(opening))
+    if (!line.starts_with(opening) || !line.ends_with(complete))
         return std::nullopt;
-    line.remove_prefix(opening.size());
-    std::vector<std::pair<std::string_view, std::string_view>> fields;
-    bool finished = false;
-    while (!line.empty()) {
-        const size_t end = line.find(' ');
-        const std::string_view word = line.substr(0, end);
-        line.remove_prefix(end == std::string_view::npos ? line.size() : end + 1);
-        if (finished)
-            return std::nullopt; // the mark of completeness comes last
-        if (word == complete) {
-            finished = true;
-            continue;
-        }
+    std::map<std::string_view, std::string_view> fields;
+    std::string_view rest = line.substr(opening.size());
+    while (!rest.empty()) {
+        const std::string_view word = rest.substr(0, rest.find(' '));
+        rest.remove_prefix(std::min(rest.size(), word.size() + 1));
         const size_t equals = word.find('=');
-        if (equals == std::string_view::npos)
-            return std::nullopt;
-        fields.emplace_back(word.substr(0, equals), word.substr(equals + 1));
+        if (equals != std::string_view::npos)
+            fields.emplace(word.substr(0, equals), word.substr(equals + 1));
     }
-    if (!finished)
-        return std::nullopt;
-
-    // Each field in its order, each value checked as it is read.
+    const auto number = [&fields](std::string_view key, Wide max = numbers::everyMultiplier) {
+        return writtenNumber(fields[key], max).value_or(0);
+    };
+    const std::string_view shard = fields["teil"];
+    const size_t slash = std::min(shard.find('/'), shard.size());
     Part part;
-    size_t at = 0;
-    std::string_view value;
-    const auto next = [&](std::string_view key) {
-        if (at == fields.size() || fields[at].first != key)
-            return false;
-        value = fields[at++].second;
-        return true;
-    };
-    const auto count = [&value](u64 &into, u64 least) {
-        const std::optional<u64> read = countIn(value);
-        into = read.value_or(0);
-        return read && *read >= least;
-    };
-    if (!next("teil"))
-        return std::nullopt;
-    const size_t slash = value.find('/');
-    const std::string_view shard = value;
-    value = shard.substr(0, slash);
-    if (slash == std::string_view::npos || !count(part.index, 1))
-        return std::nullopt;
-    value = shard.substr(slash + 1);
-    if (!count(part.parts, part.index))
-        return std::nullopt;
-    if (!next("n"))
-        return std::nullopt;
-    const std::optional<Wide> n = decimalIn(value, ranglisteCommand.maxN);
-    if (!n || *n < 2)
-        return std::nullopt;
-    part.n = *n;
-    if (!next("nach"))
-        return std::nullopt;
-    const std::optional<numbers::Criterion> criterion = numbers::criterionNamed(value);
-    if (!criterion || value != numbers::entryOf(*criterion).sortKey)
-        return std::nullopt;
-    part.criterion = *criterion;
-    if (part.criterion == numbers::Criterion::Merit) {
-        u64 dimensions = 0;
-        if (!next("dimensionen") || !count(dimensions, numbers::minDimension)
-            || dimensions > u64(numbers::maxDimension))
-            return std::nullopt;
-        part.dimensions = int(dimensions);
-    }
-    if (!next("generator"))
-        return std::nullopt;
+    part.index = u64(writtenNumber(shard.substr(0, slash), numbers::everyMultiplier).value_or(0));
+    part.parts = u64(writtenNumber(shard.substr(std::min(slash + 1, shard.size())),
+                                   numbers::everyMultiplier)
+                             .value_or(0));
+    part.n = number("n", ranglisteCommand.maxN);
+    part.criterion = numbers::criterionNamed(fields["nach"]).value_or(numbers::Criterion::Sum);
+    if (part.criterion == numbers::Criterion::Merit)
+        part.dimensions = int(number("dimensionen", numbers::maxDimension));
     for (numbers::Generator each :
-         {numbers::Generator::Any, numbers::Generator::Mcg, numbers::Generator::Lcg}) {
-        if (value == generatorText(each))
+         {numbers::Generator::Mcg, numbers::Generator::Lcg}) {
+        if (fields["generator"] == generatorText(each))
             part.generator = each;
     }
-    if (value != generatorText(part.generator))
-        return std::nullopt;
-    if (!next("von") || !count(part.first, 1) || !next("bis") || !count(part.last, part.first)
-        || Wide(part.last) >= part.n || !next("top"))
-        return std::nullopt;
-    if (value != "alle") {
-        u64 top = 0;
-        if (!count(top, 1))
-            return std::nullopt;
-        part.top = top;
-    }
-    if (!next("zeilen") || !count(part.rows, 0) || at != fields.size())
+    part.first = u64(number("von"));
+    part.last = u64(number("bis"));
+    if (fields["top"] != "alle")
+        part.top = u64(number("top"));
+    part.rows = u64(number("zeilen"));
+    const bool sound = part.index >= 1 && part.index <= part.parts && part.n >= 2
+            && (part.criterion != numbers::Criterion::Merit
+                || part.dimensions >= numbers::minDimension)
+            && part.first >= 1 && part.first <= part.last && Wide(part.last) < part.n
+            && part.top != u64(0);
+    if (!sound || part.closingLine() != std::string(line) + '\n')
         return std::nullopt;
     return part;
 }

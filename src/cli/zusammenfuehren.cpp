@@ -32,46 +32,11 @@ constexpr qint64 longestLine = 1 << 16;
 // Rows kept in memory without --top, over every part.
 constexpr u64 mostRowsKept = 10'000'000;
 
-// The fields of a CSV line (RFC 4180, without line breaks in a field), or
-// none where its quotes do not close.
-std::optional<std::vector<std::string_view>> csvFields(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    size_t at = 0;
-    for (;;) {
-        size_t end = at;
-        if (at < line.size() && line[at] == '"') {
-            for (end = at + 1;; end += 2) {
-                end = line.find('"', end);
-                if (end == std::string_view::npos)
-                    return std::nullopt;
-                if (end + 1 >= line.size() || line[end + 1] != '"')
-                    break;
-            }
-            ++end;
-            if (end < line.size() && line[end] != ',')
-                return std::nullopt;
-        } else {
-            end = std::min(line.find(',', at), line.size());
-        }
-        fields.push_back(line.substr(at, end - at));
-        if (end == line.size())
-            return fields;
-        at = end + 1;
-    }
-}
-
+// A row's rank or k.
 std::optional<u64> numberIn(std::string_view text)
 {
-    if (text.empty() || text.size() > 20 || (text.size() > 1 && text[0] == '0'))
-        return std::nullopt;
-    Wide value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + Wide(c - '0');
-    }
-    return value <= numbers::everyMultiplier ? std::optional(u64(value)) : std::nullopt;
+    const std::optional<Wide> value = writtenNumber(text, numbers::everyMultiplier);
+    return value ? std::optional(u64(*value)) : std::nullopt;
 }
 
 // One part as read: what it says it was made with, and its first rows.
@@ -101,7 +66,8 @@ public:
         const QByteArray read = m_file.readLine(longestLine + 2);
         if (read.isEmpty()) {
             if (m_file.error() != QFileDevice::NoError)
-                throw Failure{say(translate("cli", "%1 ließ sich nicht lesen"), {cli::quoted(m_path)})};
+                throw Failure{
+                        say(translate("cli", "%1 ließ sich nicht lesen"), {cli::quoted(m_path)})};
             return false;
         }
         ++m_number;
@@ -127,7 +93,8 @@ Failure notAPart(const std::string &path)
 {
     return Failure{say(translate("cli", "%1 ist kein Teil einer Rangliste: die schreibt „%2 N "
                                         "%3 I/P --format csv“"),
-                       {cli::quoted(path), ranglisteCommand.name.shown(), optionName(Option::Shard)})};
+                       {cli::quoted(path), ranglisteCommand.name.shown(),
+                        optionName(Option::Shard)})};
 }
 
 Failure badLine(const std::string &path, u64 line, const std::string &text)
@@ -190,7 +157,8 @@ PartFile readPart(const std::string &path, u64 keep)
     if (rows != closing->rows || (closing->top && rows > *closing->top))
         throw Failure{say(translate("cli", "%1 ist unvollständig: %2 Zeilen, die Schlusszeile "
                                            "nennt %3"),
-                          {cli::quoted(path), std::to_string(rows), std::to_string(closing->rows)})};
+                          {cli::quoted(path), std::to_string(rows),
+                           std::to_string(closing->rows)})};
     read.part = *closing;
     return read;
 }
@@ -252,6 +220,26 @@ void checkParts(const std::vector<PartFile> &parts)
                                            "da, es fehlt Teil %3"),
                           {std::to_string(first.part.parts), std::to_string(byIndex.size()),
                            missing})};
+    }
+}
+
+// Each part's rows stand in the order of the ranking of every kept row,
+// tied exactly where the part ties them.
+void checkOrder(const std::vector<PartFile> &parts, const std::vector<numbers::Ranked> &all)
+{
+    std::unordered_map<u64, std::pair<size_t, u64>> placeOf; // k → place and rank
+    for (size_t i = 0; i < all.size(); ++i)
+        placeOf[all[i].k] = {i, all[i].rank};
+    for (const PartFile &read : parts) {
+        for (size_t i = 1; i < read.multipliers.size(); ++i) {
+            const auto [place, rank] = placeOf.at(read.multipliers[i]);
+            const auto [before, rankBefore] = placeOf.at(read.multipliers[i - 1]);
+            if (place < before || (rank == rankBefore) != (read.ranks[i] == read.ranks[i - 1]))
+                throw Failure{say(translate("cli", "%1, Zeile %2: k = %3 steht nicht, wo die "
+                                                   "Rangliste es hinstellt"),
+                                  {cli::quoted(read.path), std::to_string(i + 2),
+                                   std::to_string(read.multipliers[i])})};
+        }
     }
 }
 
@@ -322,27 +310,13 @@ void run(const Invocation &call)
                               std::to_string(*made.top)})};
     const u64 top = topAsked ? options.top : made.top.value_or(numbers::everyMultiplier);
 
-    // Every kept row ranked among them all; each part's rows must stand in
-    // that order, tied exactly where the part ties them.
+    // Every kept row ranked among them all, and each part in that order.
     std::vector<u64> multipliers;
     for (const PartFile &read : parts)
         multipliers.insert(multipliers.end(), read.multipliers.begin(), read.multipliers.end());
     query.top = numbers::everyMultiplier;
     const std::vector<numbers::Ranked> all = numbers::rankingOf(query, std::move(multipliers));
-    std::unordered_map<u64, std::pair<size_t, u64>> placeOf; // k → place and rank
-    for (size_t i = 0; i < all.size(); ++i)
-        placeOf[all[i].k] = {i, all[i].rank};
-    for (const PartFile &read : parts) {
-        for (size_t i = 1; i < read.multipliers.size(); ++i) {
-            const auto [place, rank] = placeOf.at(read.multipliers[i]);
-            const auto [before, rankBefore] = placeOf.at(read.multipliers[i - 1]);
-            if (place < before || (rank == rankBefore) != (read.ranks[i] == read.ranks[i - 1]))
-                throw Failure{say(translate("cli", "%1, Zeile %2: k = %3 steht nicht, wo die "
-                                                   "Rangliste es hinstellt"),
-                                  {cli::quoted(read.path), std::to_string(i + 2),
-                                   std::to_string(read.multipliers[i])})};
-        }
-    }
+    checkOrder(parts, all);
     query.top = top;
     writeRanking(call, query, [&](const auto &visit) {
         for (size_t i = 0; i < all.size() && i < top; ++i)

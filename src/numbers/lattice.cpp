@@ -224,28 +224,32 @@ Wide SpectralOrder::least(int t, Wide nu2b, int b) const
     return high;
 }
 
+int SpectralOrder::worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo) const
+{
+    int worst = minDimension;
+    for (int t = minDimension + 1; t <= upTo; ++t) {
+        if (compare(nu2[size_t(t)], t, nu2[size_t(worst)], worst) < 0)
+            worst = t;
+    }
+    return worst;
+}
+
 void addDimensions(Figures &f, int upTo)
 {
     f.dimensions = upTo;
     f.nu2t[2] = f.nu2;
     f.ft[2] = f.f2;
-    f.merit = f.f2;
-    f.meritDimension = 2;
-    if (upTo < 3)
-        return;
-    const SpectralOrder order(f.n);
-    eachLatticeNu2(f.n, f.k, upTo, [&](int t, Wide nu2) {
-        if (t > 2) {
-            f.nu2t[size_t(t)] = nu2;
-            f.ft[size_t(t)] = latticeFigure(nu2, f.n, t);
-            const size_t worst = size_t(f.meritDimension);
-            if (order.compare(nu2, t, f.nu2t[worst], f.meritDimension) < 0) {
-                f.meritDimension = t;
-                f.merit = f.ft[size_t(t)];
+    if (upTo > 2) {
+        eachLatticeNu2(f.n, f.k, upTo, [&f](int t, Wide nu2) {
+            if (t > 2) { // the Euclid pass gave ν₂² and f₂
+                f.nu2t[size_t(t)] = nu2;
+                f.ft[size_t(t)] = latticeFigure(nu2, f.n, t);
             }
-        }
-        return true;
-    });
+            return true;
+        });
+    }
+    f.meritDimension = SpectralOrder(f.n).worst(f.nu2t, upTo);
+    f.merit = f.ft[size_t(f.meritDimension)];
 }
 
 } // namespace numbers

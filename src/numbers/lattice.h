@@ -63,6 +63,10 @@ public:
     // ν_t², a lattice falls below f_b in dimension t exactly when its ν_t²
     // is less, which a search can then ask in integers alone.
     Wide least(int t, Wide nu2b, int b) const;
+    // The dimension of the smallest f_t over t = 2 … upTo, given ν_t²
+    // indexed by t: where the figure of merit M_upTo is reached, the lowest
+    // where two are equal.
+    int worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo) const;
 
 private:
     Wide m_n;

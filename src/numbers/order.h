@@ -88,12 +88,6 @@ inline Key<Wide> keyOf(const FigureEntry &ranking, const Measures &m)
                                   : Key<Wide>{value.den, value.num};
 }
 
-// The key of the figure of merit M_T of figures with their dimensions.
-inline Key<Wide> meritKeyOf(const Figures &f)
-{
-    return {f.nu2t[size_t(f.meritDimension)], Wide(f.meritDimension)};
-}
-
 // One multiplier in a ranking. Equal figures share a rank: 1, 1, 3, …
 struct Ranked {
     u64 rank = 0;

@@ -53,12 +53,8 @@ bool meritOf(const RankingQuery &query, const Order &order, u64 k, const Bar *ba
     }
     if (below)
         return false;
-    key = {nu2[2], 2};
-    for (int t = 3; t <= query.dimensions; ++t) {
-        const Key<Wide> here{nu2[size_t(t)], Wide(t)};
-        if (order.greater(key, here))
-            key = here;
-    }
+    const int worst = order.spectral()->worst(nu2, query.dimensions);
+    key = {nu2[size_t(worst)], Wide(worst)};
     return true;
 }
 

@@ -2,10 +2,6 @@
 
 #include "language/language.h"
 #include "numbers/lattice.h"
-#include "numbers/order.h"
-
-#include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -70,18 +66,23 @@ void RankingModel::setCriterion(numbers::Criterion criterion)
         rank();
 }
 
+numbers::RankingQuery RankingModel::queryBy(numbers::Criterion criterion) const
+{
+    // The window's N is small: one thread is quicker than starting two.
+    numbers::RankingQuery query;
+    query.n = u64(m_n);
+    query.criterion = criterion;
+    query.threads = 1;
+    return query;
+}
+
 void RankingModel::rank()
 {
     beginResetModel();
     const numbers::EquidistantRow equidistant{u64(m_n)};
-    // The window's N is small: one thread is quicker than starting two.
-    numbers::RankingQuery query;
-    query.n = u64(m_n);
-    query.criterion = m_criterion;
-    query.threads = 1;
-    const std::vector<numbers::Ranked> ranked = numbers::ranking(query);
+    const std::vector<numbers::Ranked> ranked = numbers::ranking(queryBy(m_criterion));
     m_rows.clear();
-    m_meritPlaces.clear();
+    m_meritRanks.clear();
     m_rows.reserve(ranked.size());
     m_rowOfK.assign(size_t(m_n), -1);
     for (const numbers::Ranked &entry : ranked) {
@@ -112,23 +113,14 @@ const numbers::Figures &RankingModel::figuresAt(int row) const
     return entry.figures;
 }
 
-qulonglong RankingModel::meritPlace(int row) const
+u64 RankingModel::meritRank(int row) const
 {
-    if (m_meritPlaces.empty()) {
-        const numbers::Order order(u64(m_n), numbers::Criterion::Merit);
-        const auto keyAt = [this](int r) { return numbers::meritKeyOf(figuresAt(r)); };
-        std::vector<int> rows(m_rows.size());
-        std::iota(rows.begin(), rows.end(), 0);
-        std::sort(rows.begin(), rows.end(), [&](int a, int b) {
-            return order.greater(keyAt(a), keyAt(b));
-        });
-        m_meritPlaces.assign(m_rows.size(), 0);
-        for (size_t i = 1; i < rows.size(); ++i)
-            m_meritPlaces[size_t(rows[i])] = order.equal(keyAt(rows[i]), keyAt(rows[i - 1]))
-                    ? m_meritPlaces[size_t(rows[i - 1])]
-                    : i;
+    if (m_meritRanks.empty()) {
+        m_meritRanks.assign(m_rows.size(), 0);
+        for (const numbers::Ranked &ranked : numbers::ranking(queryBy(numbers::Criterion::Merit)))
+            m_meritRanks[size_t(rowOf(int(ranked.k)))] = ranked.rank;
     }
-    return m_meritPlaces[size_t(row)];
+    return m_meritRanks[size_t(row)];
 }
 
 int RankingModel::rowOf(int k) const
@@ -161,10 +153,10 @@ QVariant RankingModel::data(const QModelIndex &index, int role) const
     if (role == SortRole) {
         if (!figure)
             return qulonglong(index.column() == Rank ? row.rank : row.figures.k);
-        // The figure of merit is no fraction: its place, the best last, so
+        // The figure of merit is no fraction: its rank, the best last, so
         // that it sorts as the fractions do, ascending by value.
         if (figure->figure == numbers::Figure::Merit)
-            return qulonglong(m_rows.size()) - meritPlace(index.row());
+            return qulonglong(m_rows.size() - meritRank(index.row()));
         // The window's N is at most 200: doubles order every figure's
         // numbers and fractions exactly.
         const numbers::Ratio number = numbers::numberOf(*figure, row.figures);

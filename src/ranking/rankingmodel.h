@@ -52,9 +52,11 @@ public:
 
 private:
     void rank();
-    // Where a row's M₈ stands among every row's, 0 the best, equal values
-    // alike: how its column sorts, exactly.
-    qulonglong meritPlace(int row) const;
+    // The ranking of every multiplier of the window's N by one figure.
+    numbers::RankingQuery queryBy(numbers::Criterion criterion) const;
+    // A row's rank by M₈, which is exact: how its column sorts. Ranked
+    // when the column first sorts.
+    numbers::u64 meritRank(int row) const;
 
     struct Row {
         numbers::u64 rank;
@@ -66,5 +68,5 @@ private:
     numbers::Criterion m_criterion = numbers::Criterion::Sum;
     std::vector<Row> m_rows;
     std::vector<int> m_rowOfK; // k → row, −1 where not coprime
-    mutable std::vector<qulonglong> m_meritPlaces; // by row, once the column sorts
+    mutable std::vector<numbers::u64> m_meritRanks; // by row, once the column sorts
 };
