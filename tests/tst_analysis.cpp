@@ -2,11 +2,11 @@
 // the five result boxes, the drawing of star and spokes, and single steps.
 
 #include "formcontrols.h"
-#include "analysis/analysis.h"
-#include "core/drawing.h"
+#include "form/analysecommand.h"
+#include "analysis/starsandspokes.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "core/geometry.h"
+#include "analysis/ring.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
@@ -199,7 +199,7 @@ void TestAnalysis::stepColours()
     QFETCH(int, i);
     QFETCH(int, n);
     QFETCH(int, c);
-    QCOMPARE(core::stepColour(i, n), QColor(55, c, c));
+    QCOMPARE(analysis::stepColour(i, n), QColor(55, c, c));
 }
 
 static QPoint pixelAt(const Form1 &form, QPointF user)
@@ -216,9 +216,9 @@ void TestAnalysis::starDrawsTheStarPolygon()
     for (int i = 1; i <= 7; ++i) {
         // Midway along the chord from the previous position to this one; the
         // closing chord belongs to the last step.
-        const QPointF from = core::pointAt(0.75, order[i - 1] * step);
-        const QPointF to = core::pointAt(0.75, order[i] * step);
-        const QColor colour = core::stepColour(std::min(i, 6), 7);
+        const QPointF from = analysis::pointAt(0.75, order[i - 1] * step);
+        const QPointF to = analysis::pointAt(0.75, order[i] * step);
+        const QColor colour = analysis::stepColour(std::min(i, 6), 7);
         for (double t : {0.3, 0.5, 0.7})
             QVERIFY2(colourAround(image, pixelAt(*form, from + t * (to - from)), colour, 1),
                      qPrintable(QStringLiteral("chord %1 at %2").arg(i).arg(t)));
@@ -226,8 +226,8 @@ void TestAnalysis::starDrawsTheStarPolygon()
     // A yellow dot at every position, and no spoke from the centre.
     const double radius = 0.03 / 2.64 * ui::Picture1(*form)->drawingArea().width();
     for (int p = 0; p < 7; ++p) {
-        const QPointF at = ui::Picture1(*form)->toPixel(core::pointAt(0.85, p * step).x(),
-                                                   core::pointAt(0.85, p * step).y());
+        const QPointF at = ui::Picture1(*form)->toPixel(analysis::pointAt(0.85, p * step).x(),
+                                                   analysis::pointAt(0.85, p * step).y());
         QVERIFY(colourAround(image, (at + QPointF(radius, 0)).toPoint(), QColor(255, 255, 0), 1));
     }
     QVERIFY(!colourAround(image, pixelAt(*form, {0, 0.4}), QColor(255, 0, 0), 2));
@@ -243,18 +243,18 @@ void TestAnalysis::spokesGrowInColour()
     ui::Command2(*form)->click(); // N changes: the picture starts cleared
     const QImage image = ui::Picture1(*form)->image();
     const double step = 6.283 / 7;
-    QVERIFY(colourAround(image, pixelAt(*form, core::pointAt(0.4, 0)), QColor(255, 0, 0), 1));
+    QVERIFY(colourAround(image, pixelAt(*form, analysis::pointAt(0.4, 0)), QColor(255, 0, 0), 1));
     const int order[] = {0, 3, 6, 2, 5, 1, 4};
     int previousGreen = 0;
     for (int i = 1; i < 7; ++i) {
-        const QColor colour = core::stepColour(i, 7);
-        QVERIFY(colourAround(image, pixelAt(*form, core::pointAt(0.4, order[i] * step)), colour, 1));
+        const QColor colour = analysis::stepColour(i, 7);
+        QVERIFY(colourAround(image, pixelAt(*form, analysis::pointAt(0.4, order[i] * step)), colour, 1));
         QVERIFY(colour.green() > previousGreen);
         previousGreen = colour.green();
     }
     // No chords: the middle of the first chord stays background.
-    const QPointF chordMiddle = (core::pointAt(0.75, 0) + core::pointAt(0.75, 3 * step)) / 2;
-    QVERIFY(!colourAround(image, pixelAt(*form, chordMiddle), core::stepColour(1, 7), 1));
+    const QPointF chordMiddle = (analysis::pointAt(0.75, 0) + analysis::pointAt(0.75, 3 * step)) / 2;
+    QVERIFY(!colourAround(image, pixelAt(*form, chordMiddle), analysis::stepColour(1, 7), 1));
 }
 
 void TestAnalysis::boxesAgreeWithEachOther()

@@ -4,8 +4,8 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "core/numbertext.h"
-#include "core/geometry.h"
+#include "analysis/numbertext.h"
+#include "analysis/ring.h"
 #include "platform/picturebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
@@ -56,8 +56,8 @@ void TestCircle::numberTexts()
     QFETCH(double, value);
     QFETCH(QString, text);
     QFETCH(QString, column);
-    QCOMPARE(core::numberText(value), text);
-    QCOMPARE(core::column3(value), column);
+    QCOMPARE(analysis::numberText(value), text);
+    QCOMPARE(analysis::column3(value), column);
 }
 
 void TestCircle::headerRows_data()
@@ -77,7 +77,7 @@ void TestCircle::headerRows()
     QFETCH(int, n);
     QFETCH(QString, numbers);
     QFETCH(QString, spacings);
-    const auto rows = core::headerRows(n);
+    const auto rows = analysis::headerRows(n);
     if (!numbers.isEmpty())
         QCOMPARE(rows.numbers, numbers);
     QCOMPARE(rows.spacings, spacings);
@@ -100,7 +100,7 @@ void TestCircle::positionPoints()
     QFETCH(int, n);
     QFETCH(int, i);
     QFETCH(QPointF, expected);
-    const QPointF p = core::positionPoint(i, core::angleStepFor(n));
+    const QPointF p = analysis::positionPoint(i, analysis::angleStepFor(n));
     QVERIFY2(std::abs(p.x() - expected.x()) < 5e-5 && std::abs(p.y() - expected.y()) < 5e-5,
              qPrintable(QStringLiteral("%1, %2").arg(p.x(), 0, 'g', 8).arg(p.y(), 0, 'g', 8)));
 }
@@ -126,7 +126,7 @@ void TestCircle::nScrollBarRedrawsRingAndRows()
     const QPoint centre = ui::Picture1(*form)->toPixel(0, 0).toPoint();
     QCOMPARE(image.pixelColor(centre), QColor(0, 0, 128));
     const QPointF top = ui::Picture1(*form)->toPixel(0, -0.85);
-    QVERIFY(colourAround(image, top.toPoint(), core::dotColour, 3));
+    QVERIFY(colourAround(image, top.toPoint(), analysis::dotColour, 3));
     QVERIFY(!colourAround(image, ui::Picture1(*form)->toPixel(0, 1.0).toPoint(), Qt::white, 3));
 }
 
@@ -144,13 +144,13 @@ void TestCircle::dotsLandOnTheirPoints()
     ui::HScroll1(*form)->setValue(n == 21 ? 22 : 21); // make sure the value moves
     ui::HScroll1(*form)->setValue(n);
     const QImage image = ui::Picture1(*form)->image();
-    const double radius = core::dotRadius / 2.64 * ui::Picture1(*form)->drawingArea().width();
+    const double radius = analysis::dotRadius / 2.64 * ui::Picture1(*form)->drawingArea().width();
     for (int i = 0; i < n; ++i) {
-        const QPointF p = ui::Picture1(*form)->toPixel(core::positionPoint(i, 6.283 / n).x(),
-                                                   core::positionPoint(i, 6.283 / n).y());
+        const QPointF p = ui::Picture1(*form)->toPixel(analysis::positionPoint(i, 6.283 / n).x(),
+                                                   analysis::positionPoint(i, 6.283 / n).y());
         // The dot's outline passes radius pixels to the left and right of its point.
-        QVERIFY(colourAround(image, (p + QPointF(radius, 0)).toPoint(), core::dotColour, 1));
-        QVERIFY(colourAround(image, (p - QPointF(radius, 0)).toPoint(), core::dotColour, 1));
+        QVERIFY(colourAround(image, (p + QPointF(radius, 0)).toPoint(), analysis::dotColour, 1));
+        QVERIFY(colourAround(image, (p - QPointF(radius, 0)).toPoint(), analysis::dotColour, 1));
     }
 }
 

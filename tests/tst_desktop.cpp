@@ -4,10 +4,10 @@
 // device pixel ratio 1 and again with QT_SCALE_FACTOR=2.
 
 #include "formcontrols.h"
-#include "core/drawing.h"
+#include "analysis/starsandspokes.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "core/geometry.h"
+#include "analysis/ring.h"
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "testsupport.h"
@@ -82,10 +82,10 @@ void TestDesktop::drawingIsSharpAndLandsAtTheSameUserCoordinates()
     const int order[] = {0, 3, 6, 2, 5, 1, 4, 0};
     const double step = 6.283 / 7;
     for (int i = 1; i <= 7; ++i) {
-        const QPointF middle = (core::pointAt(0.75, order[i - 1] * step)
-                                + core::pointAt(0.75, order[i] * step)) / 2;
+        const QPointF middle = (analysis::pointAt(0.75, order[i - 1] * step)
+                                + analysis::pointAt(0.75, order[i] * step)) / 2;
         const QPoint device = (ui::Picture1(*form)->toPixel(middle.x(), middle.y()) * ratio).toPoint();
-        QVERIFY2(testsupport::colourAround(image, device, core::stepColour(std::min(i, 6), 7),
+        QVERIFY2(testsupport::colourAround(image, device, analysis::stepColour(std::min(i, 6), 7),
                                            int(ratio)),
                  qPrintable(QStringLiteral("chord %1 at ratio %2").arg(i).arg(ratio)));
     }

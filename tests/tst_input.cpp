@@ -2,8 +2,8 @@
 // divisor with its message, and what the boxes and scroll bars show after.
 
 #include "formcontrols.h"
-#include "analysis/analysis.h"
-#include "core/input.h"
+#include "form/analysecommand.h"
+#include "analysis/input.h"
 #include "app/application.h"
 #include "app/form1.h"
 #include "platform/picturebox.h"
@@ -67,7 +67,7 @@ void TestInput::readNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(core::readNumber(text), value);
+    QCOMPARE(analysis::readNumber(text), value);
 }
 
 void TestInput::readNumberIgnoresTheUsersLocale()
@@ -75,7 +75,7 @@ void TestInput::readNumberIgnoresTheUsersLocale()
     const char *german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     if (!german)
         QSKIP("no German locale installed");
-    const double read = core::readNumber(u"2.5");
+    const double read = analysis::readNumber(u"2.5");
     std::setlocale(LC_NUMERIC, "C");
     QCOMPARE(read, 2.5);
 }
@@ -116,7 +116,7 @@ void TestInput::reduceInput()
     QFETCH(int, divisor);
     QFETCH(int, analysedN);
     QFETCH(int, analysedK);
-    const auto reduced = core::reduceInput(n, k);
+    const auto reduced = analysis::reduceInput(n, k);
     QCOMPARE(reduced.clampedK, clampedK);
     QCOMPARE(reduced.divisor, divisor);
     QCOMPARE(reduced.n, analysedN);

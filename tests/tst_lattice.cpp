@@ -5,7 +5,7 @@
 #include "numbers/figures.h"
 #include "numbers/period.h"
 #include "numbers/lattice.h"
-#include "numbers/reduction.h"
+#include "numbers/basisreduction.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "layout/layouttable.h"
+#include "form/layouttable.h"
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "drawing/units.h"
@@ -60,11 +60,11 @@ void TestLayout::scales()
     QFETCH(double, scaleY);
     QFETCH(double, label1Font);
     QFETCH(double, frame1Font);
-    const auto scales = layout::scalesFor(QSizeF(screen) * 15, zoom);
+    const auto scales = form::scalesFor(QSizeF(screen) * 15, zoom);
     QVERIFY(qFuzzyCompare(scales.x, scaleX));
     QVERIFY(qFuzzyCompare(scales.y, scaleY));
-    QVERIFY(qFuzzyCompare(layout::table[1].fontSize * scales.font, label1Font));
-    QVERIFY(qFuzzyCompare(layout::table[2].fontSize * scales.font, frame1Font));
+    QVERIFY(qFuzzyCompare(form::table[1].fontSize * scales.font, label1Font));
+    QVERIFY(qFuzzyCompare(form::table[2].fontSize * scales.font, frame1Font));
 }
 
 void TestLayout::zoomWalks_data()
@@ -85,11 +85,11 @@ void TestLayout::zoomWalks()
     QFETCH(QList<double>, walk);
     double zoom = start;
     for (double expected : walk) {
-        zoom = smaller ? layout::zoomedSmaller(zoom) : layout::zoomedLarger(zoom);
+        zoom = smaller ? form::zoomedSmaller(zoom) : form::zoomedLarger(zoom);
         QVERIFY2(std::abs(zoom - expected) < 1e-12, qPrintable(QString::number(zoom, 'g', 17)));
     }
-    QVERIFY(std::abs(layout::zoomedLarger(1.5) - 1.3636) < 1e-4);
-    QVERIFY(std::abs(layout::zoomedLarger(1.5 / 1.4641) - 1.0) < 1e-12);
+    QVERIFY(std::abs(form::zoomedLarger(1.5) - 1.3636) < 1e-4);
+    QVERIFY(std::abs(form::zoomedLarger(1.5 / 1.4641) - 1.0) < 1e-12);
 }
 
 static std::unique_ptr<Form1> windowFor(int width, int height, double zoom)
@@ -116,14 +116,14 @@ void TestLayout::controlsFollowTheTable()
     QFETCH(QSize, screen);
     QFETCH(double, zoom);
     const auto form = windowFor(screen.width(), screen.height(), zoom);
-    const auto scales = layout::scalesFor(QSizeF(screen) * 15, zoom);
+    const auto scales = form::scalesFor(QSizeF(screen) * 15, zoom);
 
     QCOMPARE(form->frameGeometry(),
              QRect(0, 0, qRound(screen.width() / zoom), qRound(screen.height() / zoom)));
-    for (const layout::Row &row : layout::table) {
+    for (const form::Row &row : form::table) {
         auto *control = form->findChild<QWidget *>(QLatin1String(row.control));
         QVERIFY2(control, row.control);
-        const QRectF twips = layout::scaledGeometry(row, scales);
+        const QRectF twips = form::scaledGeometry(row, scales);
         const QRect expected(qRound(twips.x() / 15), qRound(twips.y() / 15),
                              qRound(twips.width() / 15), qRound(twips.height() / 15));
         QCOMPARE(control->geometry(), expected);
@@ -167,13 +167,13 @@ void TestLayout::layoutIsRepeatable()
 {
     const auto form = windowFor(1280, 1024, 1.21);
     QList<QRect> before;
-    for (const layout::Row &row : layout::table)
+    for (const form::Row &row : form::table)
         before << form->findChild<QWidget *>(QLatin1String(row.control))->geometry();
     testsupport::ScreenSize screen(1280, 1024);
     testsupport::MessageAnswers answers;
     form->ApplyLayout();
     for (int i = 0; i < before.size(); ++i)
-        QCOMPARE(form->findChild<QWidget *>(QLatin1String(layout::table[i].control))->geometry(),
+        QCOMPARE(form->findChild<QWidget *>(QLatin1String(form::table[i].control))->geometry(),
                  before[i]);
 }
 

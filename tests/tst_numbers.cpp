@@ -3,9 +3,10 @@
 // (and, past 64 bits, against a record-by-record walk), the continued
 // fraction, the equidistant row and the ranking.
 
-#include "numbers/ranking.h"
+#include "search/multiplierranking.h"
+#include "search/standing.h"
 #include "numbers/period.h"
-#include "numbers/runs.h"
+#include "search/runs.h"
 #include "numbers/lattice.h"
 #include "numbers/spread.h"
 #include "recordwalk.h"
@@ -336,7 +337,7 @@ mpq_class meritPower(Wide n, u64 k, int dimensions)
 
 // Multipliers in the order of their exact M_T, the better first and equal
 // values by the smaller k, with their competition ranks.
-std::vector<numbers::Ranked> rankedByExactMerit(Wide n, const std::vector<u64> &multipliers,
+std::vector<search::Ranked> rankedByExactMerit(Wide n, const std::vector<u64> &multipliers,
                                                 int dimensions)
 {
     std::vector<std::pair<mpq_class, u64>> merits;
@@ -345,7 +346,7 @@ std::vector<numbers::Ranked> rankedByExactMerit(Wide n, const std::vector<u64> &
     std::sort(merits.begin(), merits.end(), [](const auto &a, const auto &b) {
         return a.first > b.first || (a.first == b.first && a.second < b.second);
     });
-    std::vector<numbers::Ranked> ranked;
+    std::vector<search::Ranked> ranked;
     for (size_t i = 0; i < merits.size(); ++i) {
         const bool tie = i > 0 && merits[i].first == merits[i - 1].first;
         ranked.push_back({tie ? ranked.back().rank : i + 1, merits[i].second});
@@ -355,7 +356,7 @@ std::vector<numbers::Ranked> rankedByExactMerit(Wide n, const std::vector<u64> &
 
 // The ranking's order by brute force: every candidate's figure computed
 // on its own (no mirror taken for another), sorted, ranked.
-std::vector<numbers::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion, u64 first,
+std::vector<search::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion, u64 first,
                                             u64 last,
                                             numbers::Generator generator = numbers::Generator::Any,
                                             int dimensions = 8)
@@ -397,7 +398,7 @@ std::vector<numbers::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion,
         const auto order = compare(a, b);
         return order > 0 || (order == 0 && a.k < b.k);
     });
-    std::vector<numbers::Ranked> ranked;
+    std::vector<search::Ranked> ranked;
     for (size_t i = 0; i < candidates.size(); ++i) {
         const bool tie = i > 0 && compare(candidates[i], candidates[i - 1]) == 0;
         ranked.push_back({tie ? ranked.back().rank : i + 1, candidates[i].k});
@@ -405,7 +406,7 @@ std::vector<numbers::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion,
     return ranked;
 }
 
-bool sameRanking(const std::vector<numbers::Ranked> &a, const std::vector<numbers::Ranked> &b)
+bool sameRanking(const std::vector<search::Ranked> &a, const std::vector<search::Ranked> &b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto &x, const auto &y) {
         return x.rank == y.rank && x.k == y.k;
@@ -415,16 +416,16 @@ bool sameRanking(const std::vector<numbers::Ranked> &a, const std::vector<number
 // The engine's ranking with each of the tops, on one thread and on two,
 // against the first `top` of the sorted one: where it differs ("top 3, 2
 // threads"), or nothing.
-QString whereNotSorted(numbers::RankingQuery query, std::initializer_list<u64> tops,
-                       const std::vector<numbers::Ranked> &sorted)
+QString whereNotSorted(search::RankingQuery query, std::initializer_list<u64> tops,
+                       const std::vector<search::Ranked> &sorted)
 {
     for (u64 top : tops) {
         for (unsigned threads : {1u, 2u}) {
             query.top = top;
             query.threads = threads;
-            const std::vector<numbers::Ranked> head(
+            const std::vector<search::Ranked> head(
                     sorted.begin(), sorted.begin() + std::min<size_t>(top, sorted.size()));
-            if (!sameRanking(numbers::ranking(query), head))
+            if (!sameRanking(search::ranking(query), head))
                 return QStringLiteral("top %1, %2 threads").arg(top).arg(threads);
         }
     }
@@ -442,13 +443,13 @@ void TestNumbers::rankingByEveryFigureAgainstSorting()
             for (auto [first, last] : {std::pair<u64, u64>{1, n - 1}, {n / 3 + 1, n - 1 - n / 5}}) {
                 if (first > last)
                     continue;
-                numbers::RankingQuery query;
+                search::RankingQuery query;
                 query.n = n;
                 query.criterion = criterion;
                 query.first = first;
                 query.last = last;
                 const QString where = whereNotSorted(
-                        query, {1, 3, 7, numbers::everyMultiplier},
+                        query, {1, 3, 7, search::everyMultiplier},
                         sortedByFigure(n, criterion, first, last));
                 if (!where.isEmpty())
                     QFAIL(qPrintable(QStringLiteral("N = %1, criterion %2, k %3 … %4, %5")
@@ -476,13 +477,13 @@ void TestNumbers::meritAndGeneratorsAgainstSorting()
                 if (criterion != Criterion::Merit && generator == Generator::Any)
                     continue; // rankingByEveryFigureAgainstSorting
                 const int dimensions = criterion == Criterion::Merit ? int(3 + n % 4) : 8;
-                numbers::RankingQuery query;
+                search::RankingQuery query;
                 query.n = n;
                 query.criterion = criterion;
                 query.generator = generator;
                 query.dimensions = dimensions;
                 const QString where = whereNotSorted(
-                        query, {1, 4, numbers::everyMultiplier},
+                        query, {1, 4, search::everyMultiplier},
                         sortedByFigure(n, criterion, 1, n - 1, generator, dimensions));
                 if (!where.isEmpty())
                     QFAIL(qPrintable(QStringLiteral("N = %1, criterion %2, generator %3, %4")
@@ -529,7 +530,7 @@ void TestNumbers::meritInExactOrderAmongNearTies()
     QFETCH(u64, first);
     QFETCH(u64, last);
     QFETCH(std::vector<u64>, better);
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = n;
     query.criterion = numbers::Criterion::Merit;
     query.generator = generator;
@@ -556,7 +557,7 @@ void TestNumbers::meritInExactOrderAmongNearTies()
     for (u64 k = first; k <= last; ++k)
         if (fullPeriod(k))
             candidates.push_back(k);
-    const std::vector<numbers::Ranked> model = rankedByExactMerit(n, candidates, 8);
+    const std::vector<search::Ranked> model = rankedByExactMerit(n, candidates, 8);
 
     // Ties of the rounding that are not ties: the window tests what it should.
     const numbers::EquidistantRow row(n);
@@ -571,20 +572,20 @@ void TestNumbers::meritInExactOrderAmongNearTies()
                 && rounded(model[i].k) == rounded(model[i - 1].k);
     QVERIFY2(roundedTies >= 10, qPrintable(QString::number(roundedTies)));
 
-    const u64 whole = n <= numbers::maxWholeRankingN ? numbers::everyMultiplier : model.size();
+    const u64 whole = n <= search::maxWholeRankingN ? search::everyMultiplier : model.size();
     const QString where = whereNotSorted(query, {7, 62, whole}, model);
     QVERIFY2(where.isEmpty(), qPrintable(where));
-    for (u64 top : {u64(62), numbers::everyMultiplier}) {
+    for (u64 top : {u64(62), search::everyMultiplier}) {
         query.top = top;
-        const std::vector<numbers::Ranked> head(
+        const std::vector<search::Ranked> head(
                 model.begin(), model.begin() + std::min<size_t>(top, model.size()));
-        QVERIFY(sameRanking(numbers::rankingOf(query, candidates), head));
+        QVERIFY(sameRanking(search::rankingOf(query, candidates), head));
     }
 
-    std::vector<numbers::Ranked> apart;
+    std::vector<search::Ranked> apart;
     for (u64 k : better)
         apart.push_back({apart.size() + 1, k});
-    QVERIFY(sameRanking(numbers::rankingOf(query, better), apart));
+    QVERIFY(sameRanking(search::rankingOf(query, better), apart));
 }
 
 void TestNumbers::twoThreadsPastOneBlockOfWork()
@@ -601,10 +602,10 @@ void TestNumbers::twoThreadsPastOneBlockOfWork()
     std::sort(sums.begin(), sums.end(), [](const auto &a, const auto &b) {
         return a.first > b.first || (a.first == b.first && a.second < b.second);
     });
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = n;
     query.threads = 2;
-    const auto whole = numbers::ranking(query);
+    const auto whole = search::ranking(query);
     QCOMPARE(whole.size(), sums.size());
     for (size_t i = 0; i < whole.size(); ++i) {
         const u64 rank = i > 0 && sums[i].first == sums[i - 1].first ? whole[i - 1].rank : i + 1;
@@ -612,7 +613,7 @@ void TestNumbers::twoThreadsPastOneBlockOfWork()
             QFAIL(qPrintable(QStringLiteral("row %1").arg(i)));
     }
     query.top = 9;
-    QVERIFY(sameRanking(numbers::ranking(query), {whole.begin(), whole.begin() + 9}));
+    QVERIFY(sameRanking(search::ranking(query), {whole.begin(), whole.begin() + 9}));
 
     // The best sum is shared by k, its inverse k⁻¹ (the same gaps, the
     // permutation read backwards) and both mirrors: k < k⁻¹ < N − k⁻¹ < N − k.
@@ -640,25 +641,25 @@ void TestNumbers::wholeRankingThroughTemporaryFiles()
     // the one kept in memory, read twice, and leaves no file behind.
     QFETCH(size_t, budget);
     QFETCH(bool, longRuns);
-    const size_t runLength = (budget << 10) / sizeof(numbers::NarrowEntry) / 2;
-    QCOMPARE(runLength > numbers::SortedRuns::readBlock, longRuns);
+    const size_t runLength = (budget << 10) / sizeof(search::NarrowEntry) / 2;
+    QCOMPARE(runLength > search::SortedRuns::readBlock, longRuns);
     QTemporaryDir folder;
     qputenv("TMPDIR", folder.path().toLocal8Bit());
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = 100'003;
     query.criterion = numbers::Criterion::Spectral;
     query.threads = 2;
-    const auto inMemory = numbers::ranking(query);
+    const auto inMemory = search::ranking(query);
     query.memoryBudget = budget << 10;
     {
-        const numbers::Ranking spilled(query);
+        const search::Ranking spilled(query);
         QCOMPARE(spilled.size(), u64(inMemory.size()));
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList());
         for (int pass = 0; pass < 2; ++pass) {
             size_t row = 0;
             bool same = true;
-            spilled.forEach([&](const numbers::Ranked &ranked) {
+            spilled.forEach([&](const search::Ranked &ranked) {
                 same = same && ranked.k == inMemory[row].k && ranked.rank == inMemory[row].rank;
                 ++row;
             });
@@ -668,7 +669,7 @@ void TestNumbers::wholeRankingThroughTemporaryFiles()
     }
     // A folder for the runs that cannot be written to: the ranking says so.
     qputenv("TMPDIR", QFile::encodeName(folder.filePath(QStringLiteral("fehlt"))));
-    QVERIFY_THROWS_EXCEPTION(std::system_error, numbers::Ranking{query});
+    QVERIFY_THROWS_EXCEPTION(std::system_error, search::Ranking{query});
     qunsetenv("TMPDIR");
 }
 
@@ -735,7 +736,7 @@ void TestNumbers::standingAgainstCounting()
             if (k % 3 == 1)
                 given.push_back(k);
         }
-        const numbers::Standing standing = numbers::standing(n, given, {}, 2);
+        const search::Standing standing = search::standing(n, given, {}, 2);
         for (size_t i = 0; i < given.size(); ++i) {
             numbers::Measures g;
             numbers::measure(n, given[i], g);

@@ -238,9 +238,9 @@ void TestRanking::everyRowIsTheEnginesFigures()
     ui::HScroll1(*form)->setValue(200);
     RankingWindow *ranking = openRanking(*form);
     const QAbstractItemModel &view = *ranking->table().model();
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = 200;
-    const std::vector<numbers::Ranked> ranked = numbers::ranking(query);
+    const std::vector<search::Ranked> ranked = search::ranking(query);
     QCOMPARE(view.rowCount(), int(ranked.size()));
     const numbers::EquidistantRow equidistant(200);
     for (int row = 0; row < view.rowCount(); ++row) {
@@ -311,11 +311,11 @@ void TestRanking::meritColumnSortsExactly()
     ui::HScroll1(*form)->setValue(200);
     RankingWindow *ranking = openRanking(*form);
     QTableView &view = ranking->table();
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = 200;
     query.criterion = numbers::Criterion::Merit;
     QHash<int, int> rankOf;
-    for (const numbers::Ranked &row : numbers::ranking(query))
+    for (const search::Ranked &row : search::ranking(query))
         rankOf[int(row.k)] = int(row.rank);
     const int column = RankingModel::columnOf(numbers::Figure::Merit);
     view.sortByColumn(column, Qt::DescendingOrder);
@@ -344,11 +344,11 @@ void TestRanking::rankedByTheChosenFigure()
                                            numbers::Criterion::Largest, numbers::Criterion::Merit};
     for (int choice : {3, 5, 1, 4, 2, 0}) {
         order->setCurrentIndex(choice);
-        numbers::RankingQuery query;
+        search::RankingQuery query;
         query.n = 60;
         query.criterion = criteria[choice];
         QList<int> ks, ranks, expectedKs, expectedRanks;
-        for (const numbers::Ranked &row : numbers::ranking(query)) {
+        for (const search::Ranked &row : search::ranking(query)) {
             expectedKs << int(row.k);
             expectedRanks << int(row.rank);
         }

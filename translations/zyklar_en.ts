@@ -461,7 +461,7 @@
     </message>
 </context>
 <context>
-    <name>analysis</name>
+    <name>form</name>
     <message>
         <source>%1. Schritt, weiter?</source>
         <extracomment>%1 is the step number with a blank before it, as the window writes numbers.</extracomment>
@@ -1027,7 +1027,7 @@ after Ctrl+C. {N}.
     </message>
 </context>
 <context>
-    <name>core</name>
+    <name>analysis</name>
     <message>
         <source>Der gemeinsame Teiler %1 wird herausgekürzt</source>
         <translation>The common divisor %1 is cancelled</translation>

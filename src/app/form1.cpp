@@ -1,10 +1,10 @@
 #include "app/form1.h"
 
-#include "analysis/analysis.h"
+#include "form/analysecommand.h"
 #include "app/icon.h"
 #include "gaps/threegapswindow.h"
-#include "layout/applylayout.h"
-#include "layout/layouttable.h"
+#include "form/applylayout.h"
+#include "form/layouttable.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "platform/placement.h"
@@ -38,12 +38,12 @@ Form1::Form1(QWidget *parent)
     ui = createControls(*client);
     createMenu();
 
-    m_circle = std::make_unique<circle::PositionCircle>(
-            circle::Controls{*ui.txtN, *ui.txtk, *ui.txtKopf, *ui.txtSchub, *ui.HScroll1,
+    m_circle = std::make_unique<form::PositionCircle>(
+            form::CircleControls{*ui.txtN, *ui.txtk, *ui.txtKopf, *ui.txtSchub, *ui.HScroll1,
                              *ui.HScroll2, *ui.Picture1},
             m_selection);
-    m_analysis = std::make_unique<analysis::Analysis>(
-            analysis::Controls{*this, *ui.txtN, *ui.txtk, *ui.txtAbs, *ui.txtFolge,
+    m_analysis = std::make_unique<form::Analysis>(
+            form::AnalyseControls{*this, *ui.txtN, *ui.txtk, *ui.txtAbs, *ui.txtFolge,
                                *ui.txtAbstand, *ui.txtSumme, *ui.txtAusgabe, *ui.HScroll1,
                                *ui.HScroll2, *ui.Picture1, *ui.Option1, *ui.Option2, *ui.Check1},
             *m_circle, m_selection);
@@ -149,7 +149,7 @@ void Form1::connectEvents()
     connect(ui.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(ui.Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 
-    circle::PositionCircle *positions = m_circle.get();
+    form::PositionCircle *positions = m_circle.get();
     for (auto event : {&platform::ScrollBar::change, &platform::ScrollBar::scroll}) {
         connect(ui.HScroll1, event, this, [positions] { positions->HScroll1_Change(); });
         connect(ui.HScroll2, event, this, [positions] { positions->HScroll2_Change(); });
@@ -190,7 +190,7 @@ bool Form1::focusNextPrevChild(bool next)
 
 void Form1::Form_Load()
 {
-    zoomFactor = layout::minZoom;
+    zoomFactor = form::minZoom;
     platform::learnFrameBeforeShow(*this); // so the first layout fits the frame too
     platform::setWindowPositionTwips(*this, 0, 0);
     platform::setWindowSizeTwips(*this, 13200, 10100);
@@ -200,7 +200,7 @@ void Form1::Form_Load()
 
 void Form1::ApplyLayout()
 {
-    layout::applyLayout(*this, zoomFactor);
+    form::applyLayout(*this, zoomFactor);
     if (!ui.Check1->isChecked())
         Command2_Click();
 }
@@ -298,19 +298,19 @@ void Form1::analyseMultiplier(int n, int k)
 
 void Form1::cmdBildschirm_Click()
 {
-    zoomFactor = layout::minZoom;
+    zoomFactor = form::minZoom;
     ApplyLayout();
 }
 
 void Form1::cmdgroesser_Click()
 {
-    zoomFactor = layout::zoomedSmaller(zoomFactor);
+    zoomFactor = form::zoomedSmaller(zoomFactor);
     ApplyLayout();
 }
 
 void Form1::cmdkleiner_Click()
 {
-    zoomFactor = layout::zoomedLarger(zoomFactor);
+    zoomFactor = form::zoomedLarger(zoomFactor);
     ApplyLayout();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/controls.h"
-#include "circle/positioncircle.h"
+#include "form/controls.h"
+#include "form/positioncircle.h"
 
 #include "language/language.h"
 
@@ -15,7 +15,7 @@ struct Drawing;
 }
 class RankingWindow;
 class ThreeGapsWindow;
-namespace analysis {
+namespace form {
 class Analysis;
 }
 
@@ -66,12 +66,12 @@ public:
     int mouseDown = 0;
 
     // N, k and the angle step the window shows.
-    const circle::Selection &selection() const { return m_selection; }
+    const form::Selection &selection() const { return m_selection; }
     // The ranking window, once "Rangliste…" has opened it.
     RankingWindow *rankingWindow() const { return m_ranking; }
     // The window "Drei Abstände", once its menu entry has opened it.
     ThreeGapsWindow *threeGapsWindow() const { return m_gaps; }
-    analysis::Analysis &analysis() const { return *m_analysis; }
+    form::Analysis &analysis() const { return *m_analysis; }
 
 protected:
     // The tab column comes round: Tab from its last stop reaches the first,
@@ -86,9 +86,9 @@ private:
     void analysisDone(bool completed, bool chosen);
     void showBeside(QWidget &window);
 
-    circle::Selection m_selection;
-    std::unique_ptr<circle::PositionCircle> m_circle;
-    std::unique_ptr<analysis::Analysis> m_analysis;
+    form::Selection m_selection;
+    std::unique_ptr<form::PositionCircle> m_circle;
+    std::unique_ptr<form::Analysis> m_analysis;
     RankingWindow *m_ranking = nullptr;
     ThreeGapsWindow *m_gaps = nullptr;
     Form1Controls ui{};

@@ -4,7 +4,7 @@
 
 #include "app/form1.h"
 
-#include "core/texts.h"
+#include "analysis/texts.h"
 #include "drawing/canvas.h"
 #include "drawing/picturefile.h"
 #include "drawing/savefile.h"
@@ -177,7 +177,7 @@ void Form1::cmdErgebnisseSpeichern_Click()
     if (answer.path.isEmpty())
         return;
     rememberSaveFolder(answer.path);
-    const std::string csv = core::stepsCsv(numbers::u64(m_completedN), numbers::u64(m_completedK));
+    const std::string csv = analysis::stepsCsv(numbers::u64(m_completedN), numbers::u64(m_completedK));
     const QString failure = drawing::saveFile(answer.path, [&](QIODevice &device) {
         return device.write(csv.data(), qint64(csv.size())) == qint64(csv.size());
     });

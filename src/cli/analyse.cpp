@@ -3,7 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "core/texts.h"
+#include "analysis/texts.h"
 
 namespace cli {
 
@@ -14,8 +14,8 @@ using numbers::u64;
 // The boxes as the window fills them, under their captions.
 void writeBoxes(Output &out, u64 n, u64 k)
 {
-    const core::Texts texts = core::analysisTexts(n, k, core::columnWidth(n), QStringLiteral("\n"));
-    namespace caption = core::caption;
+    const analysis::Texts texts = analysis::analysisTexts(n, k, analysis::columnWidth(n), QStringLiteral("\n"));
+    namespace caption = analysis::caption;
     const auto heading = [](const char *caption) { return caption::text(caption).toStdString(); };
     out << heading(caption::sequence) << '\n' << texts.sequence.toStdString() << "\n\n";
     out << heading(caption::gaps) << '\n' << texts.gaps.toStdString() << '\n';
@@ -30,7 +30,7 @@ void run(const Invocation &call)
     const u64 n = u64(m.n), k = m.k;
     switch (call.format) {
     case Format::Text: writeBoxes(call.out, n, k); break;
-    case Format::Csv: call.out << core::stepsCsv(n, k); break;
+    case Format::Csv: call.out << analysis::stepsCsv(n, k); break;
     case Format::Json: {
         const numbers::Figures f = numbers::figures(n, k, numbers::EquidistantRow(n));
         std::vector<std::string> keys{"n", "k"}, values{std::to_string(n), std::to_string(k)};
@@ -45,7 +45,7 @@ void run(const Invocation &call)
         numbers::Occupation occupation(n, k);
         for (u64 i = 1; i < n; ++i) {
             occupation.advance();
-            steps.add(jsonObject(core::stepKeys(), core::stepValues(occupation)));
+            steps.add(jsonObject(analysis::stepKeys(), analysis::stepValues(occupation)));
         }
         steps.close();
         call.out << "}\n";

@@ -1,8 +1,8 @@
 #include "cli/arguments.h"
 
 #include "cli/command.h"
-#include "core/input.h"
-#include "numbers/ranking.h"
+#include "analysis/input.h"
+#include "search/multiplierranking.h"
 
 #include <optional>
 
@@ -154,7 +154,7 @@ Wide wholeNumber(std::string_view text, const std::string &name, Wide min, Wide 
     if (!read)
         throw notANumber(name, text);
     const Wide value = *read;
-    if (value < min && max == numbers::everyMultiplier)
+    if (value < min && max == search::everyMultiplier)
         throw UsageError{say(translate("cli", "%1 muss mindestens %2 sein, nicht %3"),
                              {name, numbers::decimal(min), std::string(text)})};
     if (value < min || value > max)
@@ -197,11 +197,11 @@ Multiplier multiplierOf(const Invocation &call, std::string_view kText)
     if (k == 0)
         throw UsageError{say(translate("cli", "K darf kein Vielfaches von N sein: dann bliebe "
                                               "jeder Schritt auf Position 1"))};
-    const core::Cancelled cancelled = core::cancelDivisor(n, k);
+    const analysis::Cancelled cancelled = analysis::cancelDivisor(n, k);
     if (cancelled.divisor != 1)
         std::fprintf(call.err, "zyklar: %s\n",
                      say(translate("cli", "%1: N = %2, K = %3 wird zu N = %4, K = %5"),
-                         {core::divisorMessage(cancelled.divisor).toStdString(),
+                         {analysis::divisorMessage(cancelled.divisor).toStdString(),
                           numbers::decimal(n), std::string(kText), numbers::decimal(cancelled.n),
                           numbers::decimal(cancelled.k)})
                              .c_str());

@@ -3,8 +3,8 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "core/drawing.h"
-#include "core/picture.h"
+#include "analysis/starsandspokes.h"
+#include "analysis/picture.h"
 #include "drawing/canvas.h"
 #include "drawing/picturefile.h"
 
@@ -41,10 +41,10 @@ void run(const Invocation &call)
     Q_ASSERT(qobject_cast<QGuiApplication *>(QCoreApplication::instance()));
 
     drawing::Canvas canvas;
-    core::picture::setUpCanvas(canvas);
-    core::drawAnalysis(canvas, int(m.n), int(m.k),
-                           call.isSet(Option::Spokes) ? core::Mode::Spokes
-                                                      : core::Mode::Star);
+    analysis::picture::setUpCanvas(canvas);
+    analysis::drawAnalysis(canvas, int(m.n), int(m.k),
+                           call.isSet(Option::Spokes) ? analysis::Mode::Spokes
+                                                      : analysis::Mode::Star);
     const QString title = QStringLiteral("Zyklar: N = %1, k = %2").arg(int(m.n)).arg(m.k);
     const QString failure = drawing::savePicture(canvas.drawing(), path, *type, scale, title);
     if (!failure.isEmpty())

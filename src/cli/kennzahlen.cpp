@@ -7,6 +7,7 @@
 #include "cli/progress.h"
 #include "cli/standardinput.h"
 #include "numbers/lattice.h"
+#include "search/standing.h"
 
 #include <cstdio>
 #include <map>
@@ -44,7 +45,7 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
         const ProgressLine progress(
                 call.err, say(translate("cli", "Rang unter allen Multiplikatoren von N = %1"),
                               {numbers::decimal(n)}));
-        const numbers::Standing standing = numbers::standing(n, multipliers, progress.progress());
+        const search::Standing standing = search::standing(n, multipliers, progress.progress());
         const numbers::EquidistantRow equidistant(n);
         std::array<numbers::Figures, std::size(numbers::everyCriterion)> best;
         for (size_t c = 0; c < best.size(); ++c) {

@@ -93,15 +93,15 @@ std::optional<Part> partOf(std::string_view line)
         if (equals != std::string_view::npos)
             fields.emplace(word.substr(0, equals), word.substr(equals + 1));
     }
-    const auto number = [&fields](std::string_view key, Wide max = numbers::everyMultiplier) {
+    const auto number = [&fields](std::string_view key, Wide max = search::everyMultiplier) {
         return writtenNumber(fields[key], max).value_or(0);
     };
     const std::string_view shard = fields["teil"];
     const size_t slash = std::min(shard.find('/'), shard.size());
     Part part;
-    part.index = u64(writtenNumber(shard.substr(0, slash), numbers::everyMultiplier).value_or(0));
+    part.index = u64(writtenNumber(shard.substr(0, slash), search::everyMultiplier).value_or(0));
     part.parts = u64(writtenNumber(shard.substr(std::min(slash + 1, shard.size())),
-                                   numbers::everyMultiplier)
+                                   search::everyMultiplier)
                              .value_or(0));
     part.n = number("n", ranglisteCommand.maxN);
     part.criterion = numbers::criterionNamed(fields["nach"]).value_or(numbers::Criterion::Sum);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/ranking.h"
+#include "search/multiplierranking.h"
 
 #include <optional>
 #include <string>

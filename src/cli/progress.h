@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/ranking.h"
+#include "search/multiplierranking.h"
 
 #include <QString>
 
@@ -24,7 +24,7 @@ public:
     ProgressLine &operator=(const ProgressLine &) = delete;
 
     // What the engine calls; empty when standard error is no terminal.
-    const numbers::Progress &progress() const { return m_progress; }
+    const search::Progress &progress() const { return m_progress; }
 
 private:
     void show(double done);
@@ -34,7 +34,7 @@ private:
     QString m_remaining;
     std::chrono::steady_clock::time_point m_started;
     bool m_shown = false;
-    numbers::Progress m_progress;
+    search::Progress m_progress;
 };
 
 } // namespace cli

@@ -39,14 +39,14 @@ numbers::Criterion criterionNamed(const std::string &name)
 // 2^64 for a range of at most 2^32 multipliers; N above 10^9 only with a
 // top. With --teil, the part it asks for.
 struct Search {
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     std::optional<Part> part;
 };
 
 Search searchOf(const Invocation &call)
 {
     Search search{rankingOrderOf(call, nOf(call)), std::nullopt};
-    numbers::RankingQuery &query = search.query;
+    search::RankingQuery &query = search.query;
     const auto from = call.value(Option::From), to = call.value(Option::To);
     if (!from && !to && query.n > maxN)
         throw UsageError{say(translate("cli", "N muss ohne %1 und %2 zwischen 2 und %3 liegen, "
@@ -76,7 +76,7 @@ Search searchOf(const Invocation &call)
         part.first = query.first;
         part.last = query.last;
         part.parts = u64(wholeNumber(std::string_view(*shard).substr(slash + 1), name, 1,
-                                     numbers::everyMultiplier));
+                                     search::everyMultiplier));
         part.index = u64(wholeNumber(std::string_view(*shard).substr(0, slash), name, 1,
                                      part.parts));
         if (call.isSet(Option::Top))
@@ -91,10 +91,10 @@ Search searchOf(const Invocation &call)
     // A range small enough to keep needs no top: it is kept whole, as a
     // top of its size.
     const u64 range = query.last - query.first + 1;
-    if (query.top == numbers::everyMultiplier && (from || to || search.part)
+    if (query.top == search::everyMultiplier && (from || to || search.part)
         && range <= maxKeptRange)
         query.top = range;
-    if (query.top == numbers::everyMultiplier && query.n > maxWholeN)
+    if (query.top == search::everyMultiplier && query.n > maxWholeN)
         throw UsageError{say(translate("cli", "für N über %1 braucht %2 %3 oder %4 und %5 mit "
                                               "höchstens %6 Multiplikatoren"),
                              {numbers::decimal(maxWholeN), call.command.name.shown(),
@@ -107,9 +107,9 @@ Search searchOf(const Invocation &call)
 void run(const Invocation &call)
 {
     Search search = searchOf(call);
-    const numbers::RankingQuery &query = search.query;
+    const search::RankingQuery &query = search.query;
     const Wide n = query.n;
-    std::optional<numbers::Ranking> ranking;
+    std::optional<search::Ranking> ranking;
     {
         const ProgressLine progress(
                 call.err, say(translate("cli", "Rangliste für N = %1"), {numbers::decimal(n)}));
@@ -131,12 +131,12 @@ void run(const Invocation &call)
 
 } // namespace
 
-numbers::RankingQuery rankingOrderOf(const Invocation &call, Wide n)
+search::RankingQuery rankingOrderOf(const Invocation &call, Wide n)
 {
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = n;
     if (const auto top = call.value(Option::Top))
-        query.top = u64(wholeNumber(*top, "T", 1, numbers::everyMultiplier));
+        query.top = u64(wholeNumber(*top, "T", 1, search::everyMultiplier));
     if (const auto order = call.value(Option::Order))
         query.criterion = criterionNamed(*order);
     query.dimensions = dimensionsOf(call);
@@ -169,12 +169,12 @@ const char *generatorName(numbers::Generator generator)
 }
 
 // Ranked by the figure of merit, its dimensions follow every other figure.
-static FigureColumns figureColumnsOf(const numbers::RankingQuery &query)
+static FigureColumns figureColumnsOf(const search::RankingQuery &query)
 {
     return {.dimensions = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0};
 }
 
-std::vector<std::string> rankingColumns(const numbers::RankingQuery &query)
+std::vector<std::string> rankingColumns(const search::RankingQuery &query)
 {
     std::vector<std::string> keys{"rang", "k"};
     const std::vector<std::string> figureKeys = figureColumnsOf(query).keys();
@@ -184,15 +184,15 @@ std::vector<std::string> rankingColumns(const numbers::RankingQuery &query)
 
 // Rang, k and every figure of each ranked multiplier, as the format writes
 // them; ranked by the figure of merit, its dimensions after the others.
-void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
-                  const std::function<void(const std::function<void(const numbers::Ranked &)> &)>
+void writeRanking(const Invocation &call, const search::RankingQuery &query,
+                  const std::function<void(const std::function<void(const search::Ranked &)> &)>
                           &forEach)
 {
     const Wide n = query.n;
     const numbers::EquidistantRow equidistant(n);
     const FigureColumns figures = figureColumnsOf(query);
     // Rang, k and every figure, as the format writes them.
-    const auto cells = [&](const numbers::Ranked &row, Format format) {
+    const auto cells = [&](const search::Ranked &row, Format format) {
         numbers::Figures f = numbers::figures(n, row.k, equidistant);
         if (figures.dimensions)
             numbers::addDimensions(f, figures.dimensions);
@@ -208,11 +208,11 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
     case Format::Csv:
         out << csvLine(keys);
         forEach(
-                [&](const numbers::Ranked &row) { out << csvLine(cells(row, Format::Csv)); });
+                [&](const search::Ranked &row) { out << csvLine(cells(row, Format::Csv)); });
         break;
     case Format::Json: {
         JsonArray rows(out);
-        forEach([&](const numbers::Ranked &row) {
+        forEach([&](const search::Ranked &row) {
             rows.add(jsonObject(keys, cells(row, Format::Json)));
         });
         rows.close();
@@ -226,10 +226,10 @@ void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
         columns.insert(columns.end(), captions.begin(), captions.end());
         TextTable table(columns);
         forEach(
-                [&](const numbers::Ranked &row) { table.measure(cells(row, Format::Text)); });
+                [&](const search::Ranked &row) { table.measure(cells(row, Format::Text)); });
         out << table.header();
         forEach(
-                [&](const numbers::Ranked &row) { out << table.line(cells(row, Format::Text)); });
+                [&](const search::Ranked &row) { out << table.line(cells(row, Format::Text)); });
         break;
     }
     }

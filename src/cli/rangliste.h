@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/command.h"
-#include "numbers/ranking.h"
+#include "search/multiplierranking.h"
 
 #include <functional>
 
@@ -17,14 +17,14 @@ const char *generatorName(numbers::Generator generator);
 
 // The criterion, dimensions and generator of --nach, --dimensionen and
 // --generator, for N.
-numbers::RankingQuery rankingOrderOf(const Invocation &call, numbers::Wide n);
+search::RankingQuery rankingOrderOf(const Invocation &call, numbers::Wide n);
 
 // The columns of a ranking in CSV and JSON: rang, k and every figure, and
 // ranked by the figure of merit its dimensions after them.
-std::vector<std::string> rankingColumns(const numbers::RankingQuery &query);
+std::vector<std::string> rankingColumns(const search::RankingQuery &query);
 
-void writeRanking(const Invocation &call, const numbers::RankingQuery &query,
-                  const std::function<void(const std::function<void(const numbers::Ranked &)> &)>
+void writeRanking(const Invocation &call, const search::RankingQuery &query,
+                  const std::function<void(const std::function<void(const search::Ranked &)> &)>
                           &forEach);
 
 } // namespace cli

@@ -3,7 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "numbers/catalogue.h"
-#include "numbers/temporaryfile.h"
+#include "search/temporaryfile.h"
 #include "drawing/savefile.h"
 
 #include <QCommandLineParser>
@@ -239,7 +239,7 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
         // Temporary files of a large ranking.
         output.finish();
         throw Failure{say(translate("cli", "Zwischendateien in %1 ließen sich nicht schreiben: %2"),
-                          {quoted(numbers::TemporaryFile::folder()),
+                          {quoted(search::TemporaryFile::folder()),
                            drawing::reasonFor(error.code().value()).toStdString()})};
     }
     if (!output.finish())

@@ -35,7 +35,7 @@ constexpr u64 mostRowsKept = 10'000'000;
 // A row's rank or k.
 std::optional<u64> numberIn(std::string_view text)
 {
-    const std::optional<Wide> value = writtenNumber(text, numbers::everyMultiplier);
+    const std::optional<Wide> value = writtenNumber(text, search::everyMultiplier);
     return value ? std::optional(u64(*value)) : std::nullopt;
 }
 
@@ -169,7 +169,7 @@ PartFile readPart(const std::string &path, u64 keep)
 void checkRows(const PartFile &read)
 {
     const Part &part = read.part;
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.criterion = part.criterion;
     query.dimensions = part.dimensions;
     if (read.header + '\n' != csvLine(rankingColumns(query)))
@@ -225,7 +225,7 @@ void checkParts(const std::vector<PartFile> &parts)
 
 // Each part's rows stand in the order of the ranking of every kept row,
 // tied exactly where the part ties them.
-void checkOrder(const std::vector<PartFile> &parts, const std::vector<numbers::Ranked> &all)
+void checkOrder(const std::vector<PartFile> &parts, const std::vector<search::Ranked> &all)
 {
     std::unordered_map<u64, std::pair<size_t, u64>> placeOf; // k → place and rank
     for (size_t i = 0; i < all.size(); ++i)
@@ -246,13 +246,13 @@ void checkOrder(const std::vector<PartFile> &parts, const std::vector<numbers::R
 // The ranking the parts make, with what the options ask for checked
 // against them: the parts decide, and an option that says otherwise is a
 // mistake in the call.
-numbers::RankingQuery queryOf(const Invocation &call, const numbers::RankingQuery &asked,
+search::RankingQuery queryOf(const Invocation &call, const search::RankingQuery &asked,
                               const Part &part)
 {
     if (asked.n != part.n)
         throw UsageError{say(translate("cli", "N = %1, die Teile sind aber für N = %2"),
                              {numbers::decimal(asked.n), numbers::decimal(part.n)})};
-    numbers::RankingQuery query = asked;
+    search::RankingQuery query = asked;
     query.criterion = part.criterion;
     query.dimensions = part.dimensions ? part.dimensions : numbers::maxDimension;
     query.generator = part.generator;
@@ -283,7 +283,7 @@ numbers::RankingQuery queryOf(const Invocation &call, const numbers::RankingQuer
 void run(const Invocation &call)
 {
     // The options are read before any file is.
-    const numbers::RankingQuery options = rankingOrderOf(call, nOf(call));
+    const search::RankingQuery options = rankingOrderOf(call, nOf(call));
     const bool topAsked = call.isSet(Option::Top);
     std::vector<PartFile> parts;
     u64 kept = 0;
@@ -299,7 +299,7 @@ void run(const Invocation &call)
                                call.command.name.shown()})};
     }
     checkParts(parts);
-    numbers::RankingQuery query = queryOf(call, options, parts.front().part);
+    search::RankingQuery query = queryOf(call, options, parts.front().part);
 
     // The first T of the whole ranking are among the first T of each part:
     // T is the parts' top, or less.
@@ -308,14 +308,14 @@ void run(const Invocation &call)
         throw UsageError{say(translate("cli", "%1 %2: die Teile haben nur ihre ersten %3 Plätze"),
                              {optionName(Option::Top), std::to_string(options.top),
                               std::to_string(*made.top)})};
-    const u64 top = topAsked ? options.top : made.top.value_or(numbers::everyMultiplier);
+    const u64 top = topAsked ? options.top : made.top.value_or(search::everyMultiplier);
 
     // Every kept row ranked among them all, and each part in that order.
     std::vector<u64> multipliers;
     for (const PartFile &read : parts)
         multipliers.insert(multipliers.end(), read.multipliers.begin(), read.multipliers.end());
-    query.top = numbers::everyMultiplier;
-    const std::vector<numbers::Ranked> all = numbers::rankingOf(query, std::move(multipliers));
+    query.top = search::everyMultiplier;
+    const std::vector<search::Ranked> all = search::rankingOf(query, std::move(multipliers));
     checkOrder(parts, all);
     query.top = top;
     writeRanking(call, query, [&](const auto &visit) {

@@ -1,6 +1,6 @@
 #include "gaps/threegapswindow.h"
 
-#include "core/input.h"
+#include "analysis/input.h"
 #include "drawing/canvas.h"
 #include "language/language.h"
 #include "gaps/gapcircle.h"
@@ -246,13 +246,13 @@ void ThreeGapsWindow::showAnalysed(int n, int k)
 // cancelled; what is shown is written back.
 void ThreeGapsWindow::analyseOwnInput()
 {
-    showPair(core::readNumber(m_nBox->text()), core::readNumber(m_kBox->text()));
+    showPair(analysis::readNumber(m_nBox->text()), analysis::readNumber(m_kBox->text()));
 }
 
 // k the nearest whole number to N/divisor that is coprime with N.
 void ThreeGapsWindow::chooseGolden(double divisor)
 {
-    const int n = core::reduceInput(core::readNumber(m_nBox->text()), 1, maxN).n;
+    const int n = analysis::reduceInput(analysis::readNumber(m_nBox->text()), 1, maxN).n;
     const double target = n / divisor;
     int best = 1;
     double distance = n;
@@ -270,7 +270,7 @@ void ThreeGapsWindow::chooseGolden(double divisor)
 // occupies every position: 2 ≤ N, 1 ≤ k < N, coprime. The boxes show it.
 void ThreeGapsWindow::showPair(double nRead, double kRead)
 {
-    const core::ReducedInput pair = core::reduceInput(nRead, kRead, maxN);
+    const analysis::ReducedInput pair = analysis::reduceInput(nRead, kRead, maxN);
     const int n = pair.n, k = pair.k;
     m_nBox->setText(QString::number(n));
     m_kBox->setText(QString::number(k));

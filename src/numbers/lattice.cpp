@@ -1,6 +1,6 @@
 #include "numbers/lattice.h"
 
-#include "numbers/reduction.h"
+#include "numbers/basisreduction.h"
 
 #include <fplll.h>
 #include <gmp.h>

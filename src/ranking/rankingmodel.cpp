@@ -66,10 +66,10 @@ void RankingModel::setCriterion(numbers::Criterion criterion)
         rank();
 }
 
-numbers::RankingQuery RankingModel::queryBy(numbers::Criterion criterion) const
+search::RankingQuery RankingModel::queryBy(numbers::Criterion criterion) const
 {
     // The window's N is small: one thread is quicker than starting two.
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = u64(m_n);
     query.criterion = criterion;
     query.threads = 1;
@@ -80,12 +80,12 @@ void RankingModel::rank()
 {
     beginResetModel();
     const numbers::EquidistantRow equidistant{u64(m_n)};
-    const std::vector<numbers::Ranked> ranked = numbers::ranking(queryBy(m_criterion));
+    const std::vector<search::Ranked> ranked = search::ranking(queryBy(m_criterion));
     m_rows.clear();
     m_meritRanks.clear();
     m_rows.reserve(ranked.size());
     m_rowOfK.assign(size_t(m_n), -1);
-    for (const numbers::Ranked &entry : ranked) {
+    for (const search::Ranked &entry : ranked) {
         m_rowOfK[entry.k] = int(m_rows.size());
         Row row{entry.rank, numbers::figures(u64(m_n), entry.k, equidistant), {}};
         row.texts = {QString::number(entry.rank), QString::number(entry.k)};
@@ -117,7 +117,7 @@ u64 RankingModel::meritRank(int row) const
 {
     if (m_meritRanks.empty()) {
         m_meritRanks.assign(m_rows.size(), 0);
-        for (const numbers::Ranked &ranked : numbers::ranking(queryBy(numbers::Criterion::Merit)))
+        for (const search::Ranked &ranked : search::ranking(queryBy(numbers::Criterion::Merit)))
             m_meritRanks[size_t(rowOf(int(ranked.k)))] = ranked.rank;
     }
     return m_meritRanks[size_t(row)];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/ranking.h"
+#include "search/multiplierranking.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -53,7 +53,7 @@ public:
 private:
     void rank();
     // The ranking of every multiplier of the window's N by one figure.
-    numbers::RankingQuery queryBy(numbers::Criterion criterion) const;
+    search::RankingQuery queryBy(numbers::Criterion criterion) const;
     // A row's rank by M₈, which is exact: how its column sorts. Ranked
     // when the column first sorts.
     numbers::u64 meritRank(int row) const;

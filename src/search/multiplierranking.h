@@ -1,0 +1,78 @@
+#pragma once
+
+#include "search/order.h"
+#include "search/scan.h"
+#include "numbers/period.h"
+#include "numbers/lattice.h"
+
+#include <array>
+#include <functional>
+#include <limits>
+#include <memory>
+
+namespace search {
+
+using numbers::Generator;
+using numbers::maxDimension;
+
+inline constexpr u64 everyMultiplier = std::numeric_limits<u64>::max();
+
+struct RankingQuery {
+    Wide n = 0;
+    Criterion criterion = Criterion::Sum;
+    // The candidates: every k in first … last coprime to N; last = 0 stands
+    // for N − 1.
+    u64 first = 1;
+    u64 last = 0;
+    // Only the first `top` ranks are kept, and memory grows with `top`.
+    // Without a top the whole ranking is kept, in memory up to a budget and
+    // in unnamed temporary files beyond it; it needs N < 2^32.
+    u64 top = everyMultiplier;
+    // The figure of merit's dimensions, 2 … 8, when it ranks.
+    int dimensions = maxDimension;
+    // Only the multipliers of the longest period, when asked.
+    Generator generator = Generator::Any;
+    unsigned threads = 0; // 0: one per core
+    // Bytes of a whole ranking kept in memory before runs go to files.
+    size_t memoryBudget = size_t(512) << 20;
+};
+
+// The candidates of a query in the ranking's order: the better figure
+// first, equal figures by the smaller k.
+//
+// k and N − k share every figure but the largest partial quotient (the
+// occupation seen in a mirror), so each pair is computed once. The work is
+// shared by threads that each keep their best `top`, or, for a whole
+// ranking, sorted runs of at most a few hundred megabytes. Temporary files
+// have no name from the moment they are made, so they go with the process
+// however it ends. Throws std::system_error when one cannot be written.
+class Ranking
+{
+public:
+    explicit Ranking(const RankingQuery &query, const Progress &progress = {});
+    ~Ranking();
+    Ranking(const Ranking &) = delete;
+    Ranking &operator=(const Ranking &) = delete;
+
+    u64 size() const;
+    // Hands every ranked multiplier to `visit`, best first; may be called
+    // again for a second pass.
+    void forEach(const std::function<void(const Ranked &)> &visit) const;
+
+private:
+    struct Data;
+    std::unique_ptr<Data> m_data;
+};
+
+// The whole ranking, or its top, as a list.
+std::vector<Ranked> ranking(const RankingQuery &query, const Progress &progress = {});
+
+// Given multipliers of the query's N (each coprime to N) in the ranking's
+// order, ranked among themselves, the first `top` of them: how the parts
+// of a ranking split across machines are merged into the ranking of all.
+std::vector<Ranked> rankingOf(const RankingQuery &query, std::vector<u64> multipliers);
+
+// The largest N a whole ranking takes: its figures fit 64 bits.
+inline constexpr Wide maxWholeRankingN = (Wide(1) << 32) - 1;
+
+} // namespace search

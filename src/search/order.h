@@ -1,0 +1,134 @@
+#pragma once
+
+#include "numbers/catalogue.h"
+#include "numbers/lattice.h"
+
+#include <optional>
+
+// The order of a ranking: the better figure first, equal figures by the
+// smaller k, and competition ranks over it (1, 1, 3, …). Exact: two
+// multipliers share a rank only where their figures are equal.
+namespace search {
+
+// The engine's names that every ranking speaks in.
+using numbers::Criterion;
+using numbers::everyCriterion;
+using numbers::entryOf;
+using numbers::FigureEntry;
+using numbers::Ratio;
+using numbers::Measures;
+using numbers::SpectralOrder;
+using numbers::u64;
+using numbers::Wide;
+
+// A figure as a ranking keeps it. For every figure of the Euclid pass a
+// fraction num/den where the larger is better: a figure where the larger is
+// better as it is, the others by their reciprocals. For the figure of merit
+// M_T the worst dimension's f_t, which is no fraction: ν_t² in num and t
+// in den.
+template <typename Int>
+struct Key {
+    Int num;
+    Int den;
+};
+
+template <typename Int, typename K>
+struct Entry {
+    Key<Int> key;
+    K k;
+};
+
+// A top ranking keeps wide entries; a whole ranking (N < 2^32) narrow ones,
+// 24 bytes each, which is what its memory budget and its files count.
+using WideEntry = Entry<Wide, u64>;
+using NarrowEntry = Entry<u64, std::uint32_t>;
+
+// How the keys of one ranking compare. Fractions by cross-multiplying,
+// which stays within 128 bits for every figure (one side of each product
+// is at most 2^64); the figure of merit's f_t exactly at the ranking's N,
+// in any two dimensions.
+class Order
+{
+public:
+    Order(Wide n, Criterion criterion)
+    {
+        if (criterion == Criterion::Merit)
+            m_spectral.emplace(n);
+    }
+
+    // −1, 0 or 1 as a is worse than, as good as or better than b.
+    template <typename Int>
+    int compare(const Key<Int> &a, const Key<Int> &b) const
+    {
+        if (m_spectral)
+            return m_spectral->compare(a.num, int(a.den), b.num, int(b.den));
+        if (a.den == b.den)
+            return a.num < b.num ? -1 : a.num > b.num ? 1 : 0;
+        const Wide left = Wide(a.num) * b.den, right = Wide(b.num) * a.den;
+        return left < right ? -1 : left > right ? 1 : 0;
+    }
+    template <typename Int>
+    bool greater(const Key<Int> &a, const Key<Int> &b) const
+    {
+        return compare(a, b) > 0;
+    }
+    template <typename Int>
+    bool equal(const Key<Int> &a, const Key<Int> &b) const
+    {
+        return compare(a, b) == 0;
+    }
+    // The exact order of the figure of merit's f_t, where the ranking is by it.
+    const SpectralOrder *spectral() const { return m_spectral ? &*m_spectral : nullptr; }
+    // The ranking's order: the better figure first, then the smaller k.
+    template <typename E>
+    bool operator()(const E &a, const E &b) const
+    {
+        const int order = compare(a.key, b.key);
+        return order > 0 || (order == 0 && a.k < b.k);
+    }
+
+private:
+    std::optional<SpectralOrder> m_spectral;
+};
+
+// The key a ranking by a figure of the Euclid pass gives the measures.
+inline Key<Wide> keyOf(const FigureEntry &ranking, const Measures &m)
+{
+    const Ratio value = ranking.ranked(m);
+    return ranking.largerIsBetter ? Key<Wide>{value.num, value.den}
+                                  : Key<Wide>{value.den, value.num};
+}
+
+// One multiplier in a ranking. Equal figures share a rank: 1, 1, 3, …
+struct Ranked {
+    u64 rank = 0;
+    u64 k = 0;
+};
+
+// Competition ranks over a stream in the ranking's order.
+template <typename E>
+class Ranks
+{
+public:
+    explicit Ranks(const Order &order)
+        : m_order(order)
+    {
+    }
+
+    Ranked next(const E &entry)
+    {
+        if (m_count == 0 || !m_order.equal(entry.key, m_previous.key))
+            m_rank = m_count + 1;
+        ++m_count;
+        m_previous = entry;
+        return {m_rank, entry.k};
+    }
+
+private:
+    const Order &m_order;
+    u64 m_count = 0;
+    u64 m_rank = 0;
+    E m_previous{};
+};
+
+} // namespace search
