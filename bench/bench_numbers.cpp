@@ -12,7 +12,7 @@
 //   (counter vs_euclid_pass), and the exact ν_t² of one dimension.
 
 #include "numbers/figures.h"
-#include "numbers/ranking.h"
+#include "search/multiplierranking.h"
 #include "numbers/lattice.h"
 
 #include <benchmark/benchmark.h>
@@ -104,13 +104,13 @@ void figuresAt2To64(benchmark::State &state)
     }
 }
 
-std::vector<numbers::Ranked> rankedTop10(numbers::Criterion criterion)
+std::vector<search::Ranked> rankedTop10(numbers::Criterion criterion)
 {
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = rankedN;
     query.criterion = criterion;
     query.top = 10;
-    return numbers::ranking(query);
+    return search::ranking(query);
 }
 
 // By the sum alone (Arg 0), or with every figure computed for every k, as
@@ -156,7 +156,7 @@ void meritRankingAt2To64(benchmark::State &state)
     double floor = 1e300;
     for (int i = 0; i < 3; ++i)
         floor = std::min(floor, euclidPasses());
-    numbers::RankingQuery query;
+    search::RankingQuery query;
     query.n = numbers::Wide(1) << 64;
     query.criterion = numbers::Criterion::Merit;
     query.first = meritFirst;
@@ -164,7 +164,7 @@ void meritRankingAt2To64(benchmark::State &state)
     query.top = 10;
     double total = 0;
     for (auto _ : state)
-        total += seconds([&query] { benchmark::DoNotOptimize(numbers::ranking(query)); });
+        total += seconds([&query] { benchmark::DoNotOptimize(search::ranking(query)); });
     const double each = total / double(state.iterations());
     state.counters["per_candidate_us"] = each / meritCandidates * 1e6;
     state.counters["vs_euclid_pass"] = each / floor;

@@ -5,11 +5,11 @@
 // catches a reduction that does not end.
 
 #include "formcontrols.h"
-#include "analysis/analysis.h"
-#include "core/input.h"
+#include "form/analysecommand.h"
+#include "analysis/input.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "core/numbertext.h"
+#include "analysis/numbertext.h"
 #include "platform/messagebox.h"
 #include "platform/scrollbar.h"
 #include "platform/textbox.h"
@@ -70,12 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(k >= 1 && k <= n - 1);
     check(std::gcd(n, k) == 1);
     check(ui::HScroll1(form)->value() == n && ui::HScroll2(form)->value() == k);
-    check(core::readNumber(ui::txtN(form)->text()) == n);
-    check(core::readNumber(ui::txtk(form)->text()) == k);
+    check(analysis::readNumber(ui::txtN(form)->text()) == n);
+    check(analysis::readNumber(ui::txtk(form)->text()) == k);
 
     // N as read, rounded and clamped; the divisor message, if any, names the
     // factor that took it down to the analysed N.
-    const double read = core::roundHalfEven(core::readNumber(nText));
+    const double read = analysis::roundHalfEven(analysis::readNumber(nText));
     const int clamped = int(std::min(200.0, std::max(2.0, read)));
     check(messages.size() <= 1);
     if (messages.isEmpty()) {

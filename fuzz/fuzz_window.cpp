@@ -8,10 +8,10 @@
 // show what the engine computes for the window's N and k, and the sum line
 // ends the output.
 
-#include "core/input.h"
+#include "analysis/input.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "core/numbertext.h"
+#include "analysis/numbertext.h"
 #include "formcontrols.h"
 #include "numbers/spread.h"
 #include "platform/filedialog.h"
@@ -89,20 +89,20 @@ void checkBoxes(const Form1 &form)
 {
     const int n = form.selection().n, k = form.selection().k;
     check(n >= 2 && n <= 200 && k >= 1 && k < n);
-    check(core::readNumber(ui::txtN(form)->text()) == n);
-    check(core::readNumber(ui::txtk(form)->text()) == k);
+    check(analysis::readNumber(ui::txtN(form)->text()) == n);
+    check(analysis::readNumber(ui::txtk(form)->text()) == k);
     u64 sum = 0;
     check(numbers::spreadSum(u64(n), u64(k), sum));
     check(lastLine(ui::txtSumme(form)->text())
-          == core::numberText(k) + u':' + core::numberText(double(sum)));
-    QString minimal = core::column3(n), sequence = core::column3(1) + u' ', gaps;
+          == analysis::numberText(k) + u':' + analysis::numberText(double(sum)));
+    QString minimal = analysis::column3(n), sequence = analysis::column3(1) + u' ', gaps;
     numbers::Occupation steps{u64(n), u64(k)};
     for (int i = 1; i < n; ++i) {
         steps.advance();
-        minimal += core::column3(double(steps.minimal()));
-        sequence += core::column3(double(steps.position() + 1)) + u' ';
-        gaps += core::numberText(double(steps.backward())) + u'-'
-                + core::numberText(double(steps.forward())) + QStringLiteral("\r\n");
+        minimal += analysis::column3(double(steps.minimal()));
+        sequence += analysis::column3(double(steps.position() + 1)) + u' ';
+        gaps += analysis::numberText(double(steps.backward())) + u'-'
+                + analysis::numberText(double(steps.forward())) + QStringLiteral("\r\n");
     }
     // A single step stopped before leaves its row unfinished; this one ends it.
     check(lastLine(ui::txtAbstand(form)->text()).endsWith(minimal));
@@ -110,7 +110,7 @@ void checkBoxes(const Form1 &form)
     check(ui::txtAbs(form)->text() == gaps);
     QString permutation;
     for (u64 step : numbers::stepsByPosition(u64(n), u64(k)))
-        permutation += core::column3(double(step));
+        permutation += analysis::column3(double(step));
     check(lastLine(ui::txtAusgabe(form)->text()) == permutation);
 }
 
