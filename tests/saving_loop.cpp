@@ -25,9 +25,9 @@ int main(int argc, char *argv[])
         return platform::SaveAnswer{path, 3}; // "SVG-Vektorgrafik"
     });
     const auto form = startZyklar();
-    ui::txtN(*form)->setText(QStringLiteral("200"));
-    ui::txtk(*form)->setText(QStringLiteral("77"));
-    ui::Command2(*form)->click();
+    ui::of(*form).txtN->setText(QStringLiteral("200"));
+    ui::of(*form).txtk->setText(QStringLiteral("77"));
+    ui::of(*form).Command2->click();
     std::puts("saving");
     std::fflush(stdout);
     for (;;)

@@ -30,9 +30,9 @@ std::unique_ptr<Form1> analysed(int n, int k, bool clearFirst = true)
     auto form = startZyklar();
     if (clearFirst)
         form->cmdclear_Click();
-    ui::txtN(*form)->setText(QString::number(n));
-    ui::txtk(*form)->setText(QString::number(k));
-    ui::Command2(*form)->click();
+    ui::of(*form).txtN->setText(QString::number(n));
+    ui::of(*form).txtk->setText(QString::number(k));
+    ui::of(*form).Command2->click();
     return form;
 }
 
@@ -94,35 +94,35 @@ void TestAnalysis::resultBoxes()
     QFETCH(QString, ausgabe);
     const auto form = analysed(n, k);
     if (!folge.isEmpty()) {
-        QCOMPARE(ui::txtFolge(*form)->text(), folge);
-        QCOMPARE(ui::txtAbs(*form)->text(), abs);
-        QCOMPARE(ui::txtAusgabe(*form)->text(), ausgabe);
+        QCOMPARE(ui::of(*form).txtFolge->text(), folge);
+        QCOMPARE(ui::of(*form).txtAbs->text(), abs);
+        QCOMPARE(ui::of(*form).txtAusgabe->text(), ausgabe);
     }
-    QCOMPARE(ui::txtAbstand(*form)->text(), abstand);
-    QCOMPARE(ui::txtSumme(*form)->text(), summe);
-    QCOMPARE(ui::txtKopf(*form)->text().size(), 3 * n);
+    QCOMPARE(ui::of(*form).txtAbstand->text(), abstand);
+    QCOMPARE(ui::of(*form).txtSumme->text(), summe);
+    QCOMPARE(ui::of(*form).txtKopf->text().size(), 3 * n);
 }
 
 void TestAnalysis::twoHundredPositions()
 {
     const auto form = analysed(200, 77);
-    QCOMPARE(ui::txtAbstand(*form)->text().size(), 600 + 2);
-    QCOMPARE(ui::txtAusgabe(*form)->text().size(), 600 + 2);
-    QCOMPARE(ui::txtFolge(*form)->text().size(), 800);
-    QCOMPARE(lines(ui::txtAbs(*form)->text()).size(), 199);
+    QCOMPARE(ui::of(*form).txtAbstand->text().size(), 600 + 2);
+    QCOMPARE(ui::of(*form).txtAusgabe->text().size(), 600 + 2);
+    QCOMPARE(ui::of(*form).txtFolge->text().size(), 800);
+    QCOMPARE(lines(ui::of(*form).txtAbs->text()).size(), 199);
 }
 
 void TestAnalysis::twoAnalysesCollectRows()
 {
     auto form = analysed(7, 3);
-    ui::txtN(*form)->setText(QStringLiteral("2"));
-    ui::txtk(*form)->setText(QStringLiteral("1"));
-    ui::Command2(*form)->click();
-    QCOMPARE(ui::txtAbstand(*form)->text(), QStringLiteral("  7  3  1  1  1  1  1\r\n  2  1\r\n"));
-    QCOMPARE(ui::txtSumme(*form)->text(), QStringLiteral(" 3: 8\r\n 1: 1\r\n"));
-    QCOMPARE(ui::txtAusgabe(*form)->text(), QStringLiteral("  1  6  4  2  7  5  3\r\n  1  2\r\n"));
-    QCOMPARE(ui::txtAbs(*form)->text(), QStringLiteral(" 1- 1\r\n"));
-    QCOMPARE(ui::txtFolge(*form)->text(), QStringLiteral("  1   2 "));
+    ui::of(*form).txtN->setText(QStringLiteral("2"));
+    ui::of(*form).txtk->setText(QStringLiteral("1"));
+    ui::of(*form).Command2->click();
+    QCOMPARE(ui::of(*form).txtAbstand->text(), QStringLiteral("  7  3  1  1  1  1  1\r\n  2  1\r\n"));
+    QCOMPARE(ui::of(*form).txtSumme->text(), QStringLiteral(" 3: 8\r\n 1: 1\r\n"));
+    QCOMPARE(ui::of(*form).txtAusgabe->text(), QStringLiteral("  1  6  4  2  7  5  3\r\n  1  2\r\n"));
+    QCOMPARE(ui::of(*form).txtAbs->text(), QStringLiteral(" 1- 1\r\n"));
+    QCOMPARE(ui::of(*form).txtFolge->text(), QStringLiteral("  1   2 "));
 }
 
 void TestAnalysis::singleStepStopped_data()
@@ -137,34 +137,34 @@ void TestAnalysis::singleStepStopped()
 {
     QFETCH(int, stopAt);
     auto form = startZyklar(); // one completed analysis of 21, 8
-    const QString summe = ui::txtSumme(*form)->text();
-    const QString ausgabe = ui::txtAusgabe(*form)->text();
-    const QString abstand = ui::txtAbstand(*form)->text();
+    const QString summe = ui::of(*form).txtSumme->text();
+    const QString ausgabe = ui::of(*form).txtAusgabe->text();
+    const QString abstand = ui::of(*form).txtAbstand->text();
 
     int asked = 0;
     testsupport::MessageAnswers answers([&](const platform::Message &) {
         return ++asked == stopAt ? platform::Answer::No : platform::Answer::Yes;
     });
-    ui::Check1(*form)->setChecked(true);
-    ui::Command2(*form)->click();
+    ui::of(*form).Check1->setChecked(true);
+    ui::of(*form).Command2->click();
 
     QCOMPARE(answers.asked.size(), stopAt);
     QCOMPARE(answers.asked[0].text, QStringLiteral(" 1. Schritt, weiter?"));
     QCOMPARE(answers.asked[0].title, QStringLiteral("Einzelschritt"));
     QCOMPARE(answers.asked[0].buttons, platform::Message::Buttons::YesNo);
     QCOMPARE(answers.asked.last().text, QStringLiteral(" %1. Schritt, weiter?").arg(stopAt));
-    QCOMPARE(lines(ui::txtAbs(*form)->text()).size(), stopAt - 1);
-    QCOMPARE(ui::txtFolge(*form)->text().size(), 4 * stopAt);
-    QVERIFY(ui::txtAbstand(*form)->text().startsWith(abstand));
-    QCOMPARE(ui::txtAbstand(*form)->text().mid(abstand.size()).size(), 3 * stopAt); // unfinished row
-    QCOMPARE(ui::txtSumme(*form)->text(), summe);
-    QCOMPARE(ui::txtAusgabe(*form)->text(), ausgabe);
+    QCOMPARE(lines(ui::of(*form).txtAbs->text()).size(), stopAt - 1);
+    QCOMPARE(ui::of(*form).txtFolge->text().size(), 4 * stopAt);
+    QVERIFY(ui::of(*form).txtAbstand->text().startsWith(abstand));
+    QCOMPARE(ui::of(*form).txtAbstand->text().mid(abstand.size()).size(), 3 * stopAt); // unfinished row
+    QCOMPARE(ui::of(*form).txtSumme->text(), summe);
+    QCOMPARE(ui::of(*form).txtAusgabe->text(), ausgabe);
 
     // The next analysis continues the unfinished row on the same line.
-    ui::Check1(*form)->setChecked(false);
-    ui::Command2(*form)->click();
-    QCOMPARE(lines(ui::txtAbstand(*form)->text()).size(), 2);
-    QCOMPARE(lines(ui::txtAbstand(*form)->text()).last().size(), 3 * stopAt + 3 * 21);
+    ui::of(*form).Check1->setChecked(false);
+    ui::of(*form).Command2->click();
+    QCOMPARE(lines(ui::of(*form).txtAbstand->text()).size(), 2);
+    QCOMPARE(lines(ui::of(*form).txtAbstand->text()).last().size(), 3 * stopAt + 3 * 21);
 }
 
 void TestAnalysis::singleStepAnsweredJaRunsToTheEnd()
@@ -173,12 +173,12 @@ void TestAnalysis::singleStepAnsweredJaRunsToTheEnd()
     form->cmdclear_Click();
     testsupport::MessageAnswers answers(
             [](const platform::Message &) { return platform::Answer::Yes; });
-    ui::Check1(*form)->setChecked(true);
-    ui::txtN(*form)->setText(QStringLiteral("7"));
-    ui::txtk(*form)->setText(QStringLiteral("3"));
-    ui::Command2(*form)->click();
+    ui::of(*form).Check1->setChecked(true);
+    ui::of(*form).txtN->setText(QStringLiteral("7"));
+    ui::of(*form).txtk->setText(QStringLiteral("3"));
+    ui::of(*form).Command2->click();
     QCOMPARE(answers.asked.size(), 6);
-    QCOMPARE(ui::txtSumme(*form)->text(), QStringLiteral(" 3: 8\r\n"));
+    QCOMPARE(ui::of(*form).txtSumme->text(), QStringLiteral(" 3: 8\r\n"));
 }
 
 void TestAnalysis::stepColours_data()
@@ -204,13 +204,13 @@ void TestAnalysis::stepColours()
 
 static QPoint pixelAt(const Form1 &form, QPointF user)
 {
-    return ui::Picture1(form)->toPixel(user.x(), user.y()).toPoint();
+    return ui::of(form).Picture1->toPixel(user.x(), user.y()).toPoint();
 }
 
 void TestAnalysis::starDrawsTheStarPolygon()
 {
     const auto form = analysed(7, 3);
-    const QImage image = ui::Picture1(*form)->image();
+    const QImage image = ui::of(*form).Picture1->image();
     const double step = 6.283 / 7;
     const int order[] = {0, 3, 6, 2, 5, 1, 4, 0};
     for (int i = 1; i <= 7; ++i) {
@@ -224,9 +224,9 @@ void TestAnalysis::starDrawsTheStarPolygon()
                      qPrintable(QStringLiteral("chord %1 at %2").arg(i).arg(t)));
     }
     // A yellow dot at every position, and no spoke from the centre.
-    const double radius = 0.03 / 2.64 * ui::Picture1(*form)->drawingArea().width();
+    const double radius = 0.03 / 2.64 * ui::of(*form).Picture1->drawingArea().width();
     for (int p = 0; p < 7; ++p) {
-        const QPointF at = ui::Picture1(*form)->toPixel(analysis::pointAt(0.85, p * step).x(),
+        const QPointF at = ui::of(*form).Picture1->toPixel(analysis::pointAt(0.85, p * step).x(),
                                                    analysis::pointAt(0.85, p * step).y());
         QVERIFY(colourAround(image, (at + QPointF(radius, 0)).toPoint(), QColor(255, 255, 0), 1));
     }
@@ -236,12 +236,12 @@ void TestAnalysis::starDrawsTheStarPolygon()
 void TestAnalysis::spokesGrowInColour()
 {
     auto form = startZyklar();
-    ui::Option2(*form)->setChecked(true);
-    QVERIFY(!ui::Option1(*form)->isChecked());
-    ui::txtN(*form)->setText(QStringLiteral("7"));
-    ui::txtk(*form)->setText(QStringLiteral("3"));
-    ui::Command2(*form)->click(); // N changes: the picture starts cleared
-    const QImage image = ui::Picture1(*form)->image();
+    ui::of(*form).Option2->setChecked(true);
+    QVERIFY(!ui::of(*form).Option1->isChecked());
+    ui::of(*form).txtN->setText(QStringLiteral("7"));
+    ui::of(*form).txtk->setText(QStringLiteral("3"));
+    ui::of(*form).Command2->click(); // N changes: the picture starts cleared
+    const QImage image = ui::of(*form).Picture1->image();
     const double step = 6.283 / 7;
     QVERIFY(colourAround(image, pixelAt(*form, analysis::pointAt(0.4, 0)), QColor(255, 0, 0), 1));
     const int order[] = {0, 3, 6, 2, 5, 1, 4};
@@ -271,14 +271,14 @@ void TestAnalysis::boxesAgreeWithEachOther()
         }
         for (int k : multipliers) {
             form->cmdclear_Click();
-            ui::txtN(*form)->setText(QString::number(n));
-            ui::txtk(*form)->setText(QString::number(k));
+            ui::of(*form).txtN->setText(QString::number(n));
+            ui::of(*form).txtk->setText(QString::number(k));
             form->Command2_Click();
 
             QList<int> order;
-            for (const QString &entry : ui::txtFolge(*form)->text().split(u' ', Qt::SkipEmptyParts))
+            for (const QString &entry : ui::of(*form).txtFolge->text().split(u' ', Qt::SkipEmptyParts))
                 order << entry.toInt();
-            const QList<int> permutation = columns(lines(ui::txtAusgabe(*form)->text()).first());
+            const QList<int> permutation = columns(lines(ui::of(*form).txtAusgabe->text()).first());
             QCOMPARE(order.size(), n);
             QCOMPARE(permutation.size(), n);
             // The permutation row is the inverse of the order: position p
@@ -286,10 +286,10 @@ void TestAnalysis::boxesAgreeWithEachOther()
             for (int step = 1; step <= n; ++step)
                 QCOMPARE(permutation[order[step - 1] - 1], step);
 
-            const QList<int> minimal = columns(lines(ui::txtAbstand(*form)->text()).first());
+            const QList<int> minimal = columns(lines(ui::of(*form).txtAbstand->text()).first());
             QCOMPARE(minimal.first(), n);
             const int sum = std::accumulate(minimal.begin() + 1, minimal.end(), 0);
-            QCOMPARE(lines(ui::txtSumme(*form)->text()).first(),
+            QCOMPARE(lines(ui::of(*form).txtSumme->text()).first(),
                      QStringLiteral(" %1: %2").arg(k).arg(sum));
             if ((k * k) % n == 1 % n)
                 QCOMPARE(permutation, order);

@@ -108,26 +108,26 @@ void TestCircle::positionPoints()
 void TestCircle::nScrollBarRedrawsRingAndRows()
 {
     auto form = startZyklar();
-    ui::Picture1(*form)->pset(0, 0, Qt::white); // a freehand mark
-    ui::HScroll1(*form)->setValue(200);
+    ui::of(*form).Picture1->pset(0, 0, Qt::white); // a freehand mark
+    ui::of(*form).HScroll1->setValue(200);
 
-    QCOMPARE(ui::txtN(*form)->text(), QStringLiteral("200")); // plain digits, no blank
+    QCOMPARE(ui::of(*form).txtN->text(), QStringLiteral("200")); // plain digits, no blank
     QCOMPARE(form->selection().n, 200);
     QCOMPARE(form->selection().angleStep, 6.283 / 200);
-    const QString numbers = ui::txtKopf(*form)->text();
-    const QString spacings = ui::txtSchub(*form)->text();
+    const QString numbers = ui::of(*form).txtKopf->text();
+    const QString spacings = ui::of(*form).txtSchub->text();
     QCOMPARE(numbers.size(), 600);
     QVERIFY(numbers.endsWith(u"199200"));
     QVERIFY(spacings.startsWith(u"200100 66 50 40 33 28 25 22 20"));
     QCOMPARE(spacings.size(), 600);
 
     // Only the 200 blue dots are left; the mark and the analysis are gone.
-    const QImage image = ui::Picture1(*form)->image();
-    const QPoint centre = ui::Picture1(*form)->toPixel(0, 0).toPoint();
+    const QImage image = ui::of(*form).Picture1->image();
+    const QPoint centre = ui::of(*form).Picture1->toPixel(0, 0).toPoint();
     QCOMPARE(image.pixelColor(centre), QColor(0, 0, 128));
-    const QPointF top = ui::Picture1(*form)->toPixel(0, -0.85);
+    const QPointF top = ui::of(*form).Picture1->toPixel(0, -0.85);
     QVERIFY(colourAround(image, top.toPoint(), analysis::dotColour, 3));
-    QVERIFY(!colourAround(image, ui::Picture1(*form)->toPixel(0, 1.0).toPoint(), Qt::white, 3));
+    QVERIFY(!colourAround(image, ui::of(*form).Picture1->toPixel(0, 1.0).toPoint(), Qt::white, 3));
 }
 
 void TestCircle::dotsLandOnTheirPoints_data()
@@ -141,12 +141,12 @@ void TestCircle::dotsLandOnTheirPoints()
 {
     QFETCH(int, n);
     auto form = startZyklar();
-    ui::HScroll1(*form)->setValue(n == 21 ? 22 : 21); // make sure the value moves
-    ui::HScroll1(*form)->setValue(n);
-    const QImage image = ui::Picture1(*form)->image();
-    const double radius = analysis::dotRadius / 2.64 * ui::Picture1(*form)->drawingArea().width();
+    ui::of(*form).HScroll1->setValue(n == 21 ? 22 : 21); // make sure the value moves
+    ui::of(*form).HScroll1->setValue(n);
+    const QImage image = ui::of(*form).Picture1->image();
+    const double radius = analysis::dotRadius / 2.64 * ui::of(*form).Picture1->drawingArea().width();
     for (int i = 0; i < n; ++i) {
-        const QPointF p = ui::Picture1(*form)->toPixel(analysis::positionPoint(i, 6.283 / n).x(),
+        const QPointF p = ui::of(*form).Picture1->toPixel(analysis::positionPoint(i, 6.283 / n).x(),
                                                    analysis::positionPoint(i, 6.283 / n).y());
         // The dot's outline passes radius pixels to the left and right of its point.
         QVERIFY(colourAround(image, (p + QPointF(radius, 0)).toPoint(), analysis::dotColour, 1));
@@ -157,19 +157,19 @@ void TestCircle::dotsLandOnTheirPoints()
 void TestCircle::kScrollBarOnlyWritesItsBox()
 {
     auto form = startZyklar();
-    const QImage before = ui::Picture1(*form)->image();
-    const QString numbers = ui::txtKopf(*form)->text();
-    const QString spacings = ui::txtSchub(*form)->text();
-    const QString nText = ui::txtN(*form)->text();
+    const QImage before = ui::of(*form).Picture1->image();
+    const QString numbers = ui::of(*form).txtKopf->text();
+    const QString spacings = ui::of(*form).txtSchub->text();
+    const QString nText = ui::of(*form).txtN->text();
     const int n = form->selection().n;
     const int k = form->selection().k;
 
-    ui::HScroll2(*form)->setValue(13);
-    QCOMPARE(ui::txtk(*form)->text(), QStringLiteral("13"));
-    QCOMPARE(ui::Picture1(*form)->image(), before);
-    QCOMPARE(ui::txtKopf(*form)->text(), numbers);
-    QCOMPARE(ui::txtSchub(*form)->text(), spacings);
-    QCOMPARE(ui::txtN(*form)->text(), nText);
+    ui::of(*form).HScroll2->setValue(13);
+    QCOMPARE(ui::of(*form).txtk->text(), QStringLiteral("13"));
+    QCOMPARE(ui::of(*form).Picture1->image(), before);
+    QCOMPARE(ui::of(*form).txtKopf->text(), numbers);
+    QCOMPARE(ui::of(*form).txtSchub->text(), spacings);
+    QCOMPARE(ui::of(*form).txtN->text(), nText);
     QCOMPARE(form->selection().n, n);
     QCOMPARE(form->selection().k, k);
 }

@@ -280,16 +280,16 @@ void TestCli::textIsTheWindowsText()
     testsupport::MessageAnswers answers;
     const auto form = startZyklar();
     form->cmdclear_Click();
-    ui::txtN(*form)->setText(QString::number(n));
-    ui::txtk(*form)->setText(QString::number(k));
-    ui::Command2(*form)->click();
+    ui::of(*form).txtN->setText(QString::number(n));
+    ui::of(*form).txtk->setText(QString::number(k));
+    ui::of(*form).Command2->click();
 
     const auto lf = [](QString text) { return text.replace(QStringLiteral("\r\n"), "\n"); };
-    const QString window = "Die Folge\n" + ui::txtFolge(*form)->text() + "\n\n"
-            + "getrennt nach rechtem und linkem Nachbarn\n" + lf(ui::txtAbs(*form)->text()) + "\n"
-            + "Folge der Minimalabstände\n" + lf(ui::txtAbstand(*form)->text()) + "\n"
-            + "  k:  Summe\n" + lf(ui::txtSumme(*form)->text()) + "\n"
-            + "Reihenfolge der Felderbelegung / Permutation\n" + lf(ui::txtAusgabe(*form)->text());
+    const QString window = "Die Folge\n" + ui::of(*form).txtFolge->text() + "\n\n"
+            + "getrennt nach rechtem und linkem Nachbarn\n" + lf(ui::of(*form).txtAbs->text()) + "\n"
+            + "Folge der Minimalabstände\n" + lf(ui::of(*form).txtAbstand->text()) + "\n"
+            + "  k:  Summe\n" + lf(ui::of(*form).txtSumme->text()) + "\n"
+            + "Reihenfolge der Felderbelegung / Permutation\n" + lf(ui::of(*form).txtAusgabe->text());
 
     const Run run = command(QStringList{"analyse", QString::number(n), QString::number(k)});
     QCOMPARE(run.status, 0);

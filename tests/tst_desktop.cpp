@@ -40,8 +40,8 @@ void TestDesktop::everyControlHasAnAccessibleName()
     // The controls are the children of the window's client area and of its
     // two containers.
     QList<QWidget *> controls;
-    for (QWidget *container : {form->centralWidget(), static_cast<QWidget *>(ui::Frame1(*form)),
-                               static_cast<QWidget *>(ui::Picture1(*form))})
+    for (QWidget *container : {form->centralWidget(), static_cast<QWidget *>(ui::of(*form).Frame1),
+                               static_cast<QWidget *>(ui::of(*form).Picture1)})
         controls += container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     int walked = 0;
     for (QWidget *control : controls) {
@@ -53,11 +53,11 @@ void TestDesktop::everyControlHasAnAccessibleName()
         ++walked;
     }
     QCOMPARE(walked, 28);
-    auto *ausgabe = QAccessible::queryAccessibleInterface(ui::txtAusgabe(*form)->editor());
+    auto *ausgabe = QAccessible::queryAccessibleInterface(ui::of(*form).txtAusgabe->editor());
     QCOMPARE(ausgabe->text(QAccessible::Name),
              QStringLiteral("Reihenfolge der Felderbelegung / Permutation"));
     QVERIFY(!ausgabe->text(QAccessible::Description).isEmpty());
-    QCOMPARE(QAccessible::queryAccessibleInterface(ui::txtN(*form)->editor())->text(QAccessible::Name),
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui::of(*form).txtN->editor())->text(QAccessible::Name),
              QStringLiteral("N="));
     form->close();
 }
@@ -67,16 +67,16 @@ void TestDesktop::drawingIsSharpAndLandsAtTheSameUserCoordinates()
     auto form = startZyklar();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    ui::Command1(*form)->click();
-    ui::txtN(*form)->setText(QStringLiteral("7"));
-    ui::txtk(*form)->setText(QStringLiteral("3"));
-    ui::Command2(*form)->click();
+    ui::of(*form).Command1->click();
+    ui::of(*form).txtN->setText(QStringLiteral("7"));
+    ui::of(*form).txtk->setText(QStringLiteral("3"));
+    ui::of(*form).Command2->click();
 
-    const qreal ratio = ui::Picture1(*form)->devicePixelRatioF();
-    const QImage image = ui::Picture1(*form)->image();
+    const qreal ratio = ui::of(*form).Picture1->devicePixelRatioF();
+    const QImage image = ui::of(*form).Picture1->image();
     // The image holds every device pixel of the drawing area.
     QCOMPARE(image.devicePixelRatio(), ratio);
-    QCOMPARE(image.size(), ui::Picture1(*form)->drawingArea().size() * ratio);
+    QCOMPARE(image.size(), ui::of(*form).Picture1->drawingArea().size() * ratio);
 
     // Each chord of the star passes through the same user coordinates.
     const int order[] = {0, 3, 6, 2, 5, 1, 4, 0};
@@ -84,15 +84,15 @@ void TestDesktop::drawingIsSharpAndLandsAtTheSameUserCoordinates()
     for (int i = 1; i <= 7; ++i) {
         const QPointF middle = (analysis::pointAt(0.75, order[i - 1] * step)
                                 + analysis::pointAt(0.75, order[i] * step)) / 2;
-        const QPoint device = (ui::Picture1(*form)->toPixel(middle.x(), middle.y()) * ratio).toPoint();
+        const QPoint device = (ui::of(*form).Picture1->toPixel(middle.x(), middle.y()) * ratio).toPoint();
         QVERIFY2(testsupport::colourAround(image, device, analysis::stepColour(std::min(i, 6), 7),
                                            int(ratio)),
                  qPrintable(QStringLiteral("chord %1 at ratio %2").arg(i).arg(ratio)));
     }
     // A point is one device-independent pixel: ratio × ratio device pixels.
-    ui::Picture1(*form)->pset(1.2, -1.1, Qt::white);
-    const QImage marked = ui::Picture1(*form)->image();
-    const QPoint at = (ui::Picture1(*form)->toPixel(1.2, -1.1) * ratio).toPoint();
+    ui::of(*form).Picture1->pset(1.2, -1.1, Qt::white);
+    const QImage marked = ui::of(*form).Picture1->image();
+    const QPoint at = (ui::of(*form).Picture1->toPixel(1.2, -1.1) * ratio).toPoint();
     int white = 0;
     for (int y = at.y() - 4; y <= at.y() + 4; ++y)
         for (int x = at.x() - 4; x <= at.x() + 4; ++x)

@@ -47,9 +47,9 @@ ThreeGapsWindow *openGaps(Form1 &form)
 
 void analyse(Form1 &form, int n, int k)
 {
-    ui::txtN(form)->setText(QString::number(n));
-    ui::txtk(form)->setText(QString::number(k));
-    ui::Command2(form)->click();
+    ui::of(form).txtN->setText(QString::number(n));
+    ui::of(form).txtk->setText(QString::number(k));
+    ui::of(form).Command2->click();
 }
 
 // The legend by brute force: the occupied positions sorted, the gaps
@@ -285,8 +285,8 @@ void TestGaps::followsAnalysesOnly()
     ThreeGapsWindow *gaps = openGaps(*form);
     gaps->setStep(5);
     // The scroll bars move nothing here: the lesson keeps its pair.
-    ui::HScroll1(*form)->setValue(30);
-    ui::HScroll2(*form)->setValue(11);
+    ui::of(*form).HScroll1->setValue(30);
+    ui::of(*form).HScroll2->setValue(11);
     QTest::qWait(250);
     QCOMPARE(gaps->n(), 21);
     QCOMPARE(gaps->k(), 8);
@@ -300,10 +300,10 @@ void TestGaps::followsAnalysesOnly()
     QCOMPARE(gaps->findChild<QLineEdit *>("txtAbstaendeK")->text(), QStringLiteral("9"));
     // A single-step analysis stopped at once is not completed.
     testsupport::MessageAnswers no([](const platform::Message &) { return platform::Answer::No; });
-    ui::Check1(*form)->setChecked(true);
+    ui::of(*form).Check1->setChecked(true);
     analyse(*form, 50, 7);
     QCOMPARE(gaps->n(), 40);
-    ui::Check1(*form)->setChecked(false);
+    ui::of(*form).Check1->setChecked(false);
     // A row chosen in the ranking is.
     form->findChild<QAction *>("cmdRangliste")->trigger();
     emit form->rankingWindow()->multiplierChosen(50, 21);
@@ -318,7 +318,7 @@ void TestGaps::opensAtTheAnalysisNotTheScrollBars()
     // occupies every position, so every ratio is finite.
     const auto form = startZyklar();
     analyse(*form, 40, 9);
-    ui::HScroll1(*form)->setValue(5);
+    ui::of(*form).HScroll1->setValue(5);
     ThreeGapsWindow *gaps = openGaps(*form);
     QCOMPARE(gaps->n(), 40);
     QCOMPARE(gaps->k(), 9);
@@ -362,7 +362,7 @@ void TestGaps::ownInputAndGoldenMultipliers()
     QCOMPARE(gaps->k(), k);
     QCOMPARE(nBox->text(), QString::number(n));
     QCOMPARE(kBox->text(), QString::number(k));
-    QCOMPARE(ui::txtN(*form)->text().trimmed(), QStringLiteral("21")); // the main window stays
+    QCOMPARE(ui::of(*form).txtN->text().trimmed(), QStringLiteral("21")); // the main window stays
     // The golden buttons: the nearest multiplier coprime with N to N/φ and
     // N/φ², by brute force.
     const double phi = std::numbers::phi;
@@ -438,13 +438,13 @@ void TestGaps::scatterPointsChooseRows()
     QCOMPARE(ranking->currentMultiplier(), 5);
     QCOMPARE(scatter->chosen(), 5);
     QTest::mouseDClick(scatter, Qt::LeftButton, {}, scatter->placeOf(5).toPoint());
-    QCOMPARE(testsupport::lastLine(ui::txtSumme(*form)->text()), QStringLiteral(" 5: 32"));
+    QCOMPARE(testsupport::lastLine(ui::of(*form).txtSumme->text()), QStringLiteral(" 5: 32"));
     // The keyboard: Right to the next multiplier, Enter analyses it.
     scatter->setFocus();
     QTest::keyClick(scatter, Qt::Key_Right);
     QCOMPARE(ranking->currentMultiplier(), 8);
     QTest::keyClick(scatter, Qt::Key_Return);
-    QCOMPARE(testsupport::lastLine(ui::txtSumme(*form)->text()), QStringLiteral(" 8: 38"));
+    QCOMPARE(testsupport::lastLine(ui::of(*form).txtSumme->text()), QStringLiteral(" 8: 38"));
 }
 
 void TestGaps::gapsVisibleAtEveryN()

@@ -20,7 +20,7 @@ namespace {
 
 bool whiteAt(const Form1 &form, double x, double y)
 {
-    return colourAround(ui::Picture1(form)->image(), ui::Picture1(form)->toPixel(x, y).toPoint(), Qt::white, 0);
+    return colourAround(ui::of(form).Picture1->image(), ui::of(form).Picture1->toPixel(x, y).toPoint(), Qt::white, 0);
 }
 
 } // namespace
@@ -66,7 +66,7 @@ void TestHousekeeping::clearCommands()
     QHash<QString, QString> before;
     for (const QString &name : outputs)
         before[name] = form->findChild<platform::TextBox *>(name)->text();
-    const QImage picture = ui::Picture1(*form)->image();
+    const QImage picture = ui::of(*form).Picture1->image();
 
     if (auto *action = form->findChild<QAction *>(command))
         action->trigger();
@@ -80,11 +80,11 @@ void TestHousekeeping::clearCommands()
         else
             QCOMPARE(text, before[name]);
     }
-    QCOMPARE(testsupport::onlyBackground(ui::Picture1(*form)->image()), clearsPicture);
+    QCOMPARE(testsupport::onlyBackground(ui::of(*form).Picture1->image()), clearsPicture);
     if (!clearsPicture)
-        QCOMPARE(ui::Picture1(*form)->image(), picture);
-    QCOMPARE(ui::HScroll1(*form)->value(), 21);
-    QCOMPARE(ui::HScroll2(*form)->value(), 8);
+        QCOMPARE(ui::of(*form).Picture1->image(), picture);
+    QCOMPARE(ui::of(*form).HScroll1->value(), 21);
+    QCOMPARE(ui::of(*form).HScroll2->value(), 8);
     QCOMPARE(form->selection().n, 21);
     QCOMPARE(form->selection().k, 8);
 }
@@ -92,14 +92,14 @@ void TestHousekeeping::clearCommands()
 void TestHousekeeping::clearingThePictureKeepsNAndHeaderRows()
 {
     auto form = startZyklar();
-    ui::HScroll1(*form)->setValue(30); // the bare ring of blue dots
-    const QString numbers = ui::txtKopf(*form)->text();
-    ui::Command1(*form)->click();
-    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image())); // the dots are gone too
+    ui::of(*form).HScroll1->setValue(30); // the bare ring of blue dots
+    const QString numbers = ui::of(*form).txtKopf->text();
+    ui::of(*form).Command1->click();
+    QVERIFY(testsupport::onlyBackground(ui::of(*form).Picture1->image())); // the dots are gone too
     QCOMPARE(form->selection().n, 30);
-    QCOMPARE(ui::txtKopf(*form)->text(), numbers);
-    ui::HScroll1(*form)->setValue(31); // the next scroll bar event brings them back
-    QVERIFY(!testsupport::onlyBackground(ui::Picture1(*form)->image()));
+    QCOMPARE(ui::of(*form).txtKopf->text(), numbers);
+    ui::of(*form).HScroll1->setValue(31); // the next scroll bar event brings them back
+    QVERIFY(!testsupport::onlyBackground(ui::of(*form).Picture1->image()));
 }
 
 void TestHousekeeping::copyrightShowsTheAuthorCredit()
@@ -125,14 +125,14 @@ void TestHousekeeping::copyrightShowsTheAuthorCredit()
     });
     probe.start(5);
     testsupport::clickInNextModalBox(QStringLiteral("OK"));
-    const QString summe = ui::txtSumme(*form)->text();
+    const QString summe = ui::of(*form).txtSumme->text();
     form->findChild<QAction *>("cmdCopy")->trigger();
 
     QCOMPARE(title, QStringLiteral("Programmiert von"));
     QVERIFY(!text.isEmpty() && !text.contains(u'\n'));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, QStringList{"OK"});
-    QCOMPARE(ui::txtSumme(*form)->text(), summe);
+    QCOMPARE(ui::of(*form).txtSumme->text(), summe);
     form->close();
 }
 
@@ -149,35 +149,35 @@ void TestHousekeeping::freehandMarking()
     QFETCH(int, pressed);
     const auto button = Qt::MouseButton(pressed);
     auto form = startZyklar();
-    ui::Command1(*form)->click();
-    QWidget *picture = ui::Picture1(*form);
+    ui::of(*form).Command1->click();
+    QWidget *picture = ui::of(*form).Picture1;
 
     // Before the first press, movement draws nothing.
     QCOMPARE(form->mouseDown, 0);
-    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::Picture1(*form), 0.5, 0.5), Qt::NoButton, Qt::NoButton);
-    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image()));
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::of(*form).Picture1, 0.5, 0.5), Qt::NoButton, Qt::NoButton);
+    QVERIFY(testsupport::onlyBackground(ui::of(*form).Picture1->image()));
 
     // The press itself marks nothing; each movement while held marks a point.
-    sendMouse(picture, QEvent::MouseButtonPress, testsupport::widgetPoint(*ui::Picture1(*form), 0.2, 0.2), button, button);
+    sendMouse(picture, QEvent::MouseButtonPress, testsupport::widgetPoint(*ui::of(*form).Picture1, 0.2, 0.2), button, button);
     QCOMPARE(form->mouseDown, 1);
-    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image()));
-    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::Picture1(*form), 0.3, 0.3), Qt::NoButton, button);
-    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::Picture1(*form), 0.6, 0.3), Qt::NoButton, button);
+    QVERIFY(testsupport::onlyBackground(ui::of(*form).Picture1->image()));
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::of(*form).Picture1, 0.3, 0.3), Qt::NoButton, button);
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::of(*form).Picture1, 0.6, 0.3), Qt::NoButton, button);
     QVERIFY(whiteAt(*form, 0.3, 0.3));
     QVERIFY(whiteAt(*form, 0.6, 0.3));
     QVERIFY(!whiteAt(*form, 0.45, 0.3)); // points are not joined
-    QVERIFY(std::abs(ui::Picture1(*form)->currentX() - 0.6) < 0.02);
-    QVERIFY(std::abs(ui::Picture1(*form)->currentY() - 0.3) < 0.02);
+    QVERIFY(std::abs(ui::of(*form).Picture1->currentX() - 0.6) < 0.02);
+    QVERIFY(std::abs(ui::of(*form).Picture1->currentY() - 0.3) < 0.02);
 
     // After the release, nothing more.
-    sendMouse(picture, QEvent::MouseButtonRelease, testsupport::widgetPoint(*ui::Picture1(*form), 0.6, 0.3), button, Qt::NoButton);
+    sendMouse(picture, QEvent::MouseButtonRelease, testsupport::widgetPoint(*ui::of(*form).Picture1, 0.6, 0.3), button, Qt::NoButton);
     QCOMPARE(form->mouseDown, 0);
-    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::Picture1(*form), -0.5, -0.5), Qt::NoButton, Qt::NoButton);
+    sendMouse(picture, QEvent::MouseMove, testsupport::widgetPoint(*ui::of(*form).Picture1, -0.5, -0.5), Qt::NoButton, Qt::NoButton);
     QVERIFY(!whiteAt(*form, -0.5, -0.5));
 
     // Clearing the picture takes the marks away.
-    ui::Command1(*form)->click();
-    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image()));
+    ui::of(*form).Command1->click();
+    QVERIFY(testsupport::onlyBackground(ui::of(*form).Picture1->image()));
 }
 
 void TestHousekeeping::releaseOutsideThePictureEndsMarking()
@@ -185,12 +185,12 @@ void TestHousekeeping::releaseOutsideThePictureEndsMarking()
     auto form = startZyklar();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QTest::mousePress(ui::Picture1(*form), Qt::LeftButton, {}, testsupport::widgetPoint(*ui::Picture1(*form), 0, 0));
+    QTest::mousePress(ui::of(*form).Picture1, Qt::LeftButton, {}, testsupport::widgetPoint(*ui::of(*form).Picture1, 0, 0));
     QCOMPARE(form->mouseDown, 1);
     // Released over txtAbstand, far outside the picture: Qt's implicit grab
     // still hands the release to the picture.
-    const QPoint outside = ui::Picture1(*form)->mapFrom(form.get(), ui::txtAbstand(*form)->geometry().center());
-    QTest::mouseRelease(ui::Picture1(*form), Qt::LeftButton, {}, outside);
+    const QPoint outside = ui::of(*form).Picture1->mapFrom(form.get(), ui::of(*form).txtAbstand->geometry().center());
+    QTest::mouseRelease(ui::of(*form).Picture1, Qt::LeftButton, {}, outside);
     QCOMPARE(form->mouseDown, 0);
     form->close();
 }

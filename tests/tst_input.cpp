@@ -165,13 +165,13 @@ void TestInput::analysisWritesBack()
     QFETCH(QString, nShown);
     QFETCH(QString, kShown);
     auto form = startZyklar();
-    QCOMPARE(ui::HScroll1(*form)->value(), 21);
-    QCOMPARE(ui::HScroll2(*form)->value(), 8);
+    QCOMPARE(ui::of(*form).HScroll1->value(), 21);
+    QCOMPARE(ui::of(*form).HScroll2->value(), 8);
 
     testsupport::MessageAnswers answers;
-    ui::txtN(*form)->setText(nText);
-    ui::txtk(*form)->setText(kText);
-    ui::Command2(*form)->click();
+    ui::of(*form).txtN->setText(nText);
+    ui::of(*form).txtk->setText(kText);
+    ui::of(*form).Command2->click();
 
     if (message.isEmpty()) {
         QVERIFY(answers.asked.isEmpty());
@@ -185,13 +185,13 @@ void TestInput::analysisWritesBack()
     QCOMPARE(form->selection().n, n);
     QCOMPARE(form->selection().k, k);
     QCOMPARE(form->selection().angleStep, 6.283 / n);
-    QCOMPARE(ui::txtN(*form)->text(), nShown);
-    QCOMPARE(ui::txtk(*form)->text(), kShown);
-    QCOMPARE(ui::HScroll1(*form)->value(), n);
-    QCOMPARE(ui::HScroll2(*form)->value(), k);
+    QCOMPARE(ui::of(*form).txtN->text(), nShown);
+    QCOMPARE(ui::of(*form).txtk->text(), kShown);
+    QCOMPARE(ui::of(*form).HScroll1->value(), n);
+    QCOMPARE(ui::of(*form).HScroll2->value(), k);
 
     // What the analysis wrote reads back as the same numbers.
-    ui::Command2(*form)->click();
+    ui::of(*form).Command2->click();
     QCOMPARE(form->selection().n, n);
     QCOMPARE(form->selection().k, k);
 }
@@ -202,29 +202,29 @@ void TestInput::pictureClearedOnlyWhenNMoves()
     auto form = startZyklar();
     const QPointF corner(1.2, -1.1); // where nothing else is drawn
     auto marked = [&] {
-        return testsupport::colourAround(ui::Picture1(*form)->image(),
-                                         ui::Picture1(*form)->toPixel(corner.x(), corner.y()).toPoint(),
+        return testsupport::colourAround(ui::of(*form).Picture1->image(),
+                                         ui::of(*form).Picture1->toPixel(corner.x(), corner.y()).toPoint(),
                                          Qt::white, 0);
     };
-    ui::Picture1(*form)->pset(corner.x(), corner.y(), Qt::white);
-    ui::Command2(*form)->click(); // N stays 21
+    ui::of(*form).Picture1->pset(corner.x(), corner.y(), Qt::white);
+    ui::of(*form).Command2->click(); // N stays 21
     QVERIFY(marked());
 
-    ui::txtk(*form)->setText(QStringLiteral("6")); // N becomes 7 through the divisor
-    ui::Command2(*form)->click();
+    ui::of(*form).txtk->setText(QStringLiteral("6")); // N becomes 7 through the divisor
+    ui::of(*form).Command2->click();
     QVERIFY(!marked());
-    QCOMPARE(ui::HScroll1(*form)->value(), 7);
+    QCOMPARE(ui::of(*form).HScroll1->value(), 7);
 }
 
 void TestInput::headerRowsFollowTheAnalysedN()
 {
     testsupport::MessageAnswers answers;
     auto form = startZyklar();
-    ui::txtN(*form)->setText(QStringLiteral("7"));
-    ui::txtk(*form)->setText(QStringLiteral("3"));
-    ui::Command2(*form)->click();
-    QCOMPARE(ui::txtKopf(*form)->text(), QStringLiteral("  1  2  3  4  5  6  7"));
-    QCOMPARE(ui::txtSchub(*form)->text(), QStringLiteral("  7  3  2  1  1  1  1"));
+    ui::of(*form).txtN->setText(QStringLiteral("7"));
+    ui::of(*form).txtk->setText(QStringLiteral("3"));
+    ui::of(*form).Command2->click();
+    QCOMPARE(ui::of(*form).txtKopf->text(), QStringLiteral("  1  2  3  4  5  6  7"));
+    QCOMPARE(ui::of(*form).txtSchub->text(), QStringLiteral("  7  3  2  1  1  1  1"));
 }
 
 QTEST_MAIN(TestInput)

@@ -161,15 +161,15 @@ void TestLanguage::everyWindowInEnglish()
     testsupport::MessageAnswers answers;
     const Locale locale("en_GB.UTF-8");
     const auto form = everyWindow();
-    QCOMPARE(ui::Command2(*form)->text(), QStringLiteral("Analyze"));
+    QCOMPARE(ui::of(*form).Command2->text(), QStringLiteral("Analyze"));
     QCOMPARE(form->rankingWindow()->windowTitle(), QStringLiteral("Ranking"));
     QCOMPARE(form->threeGapsWindow()->windowTitle(), QStringLiteral("Three gaps"));
     // The messages, too.
-    ui::txtk(*form)->setText(QStringLiteral("6"));
-    ui::Command2(*form)->click();
+    ui::of(*form).txtk->setText(QStringLiteral("6"));
+    ui::of(*form).Command2->click();
     QCOMPARE(answers.asked.last().text, QStringLiteral("The common divisor 3 is cancelled"));
-    ui::Check1(*form)->setChecked(true);
-    ui::Command2(*form)->click();
+    ui::of(*form).Check1->setChecked(true);
+    ui::of(*form).Command2->click();
     QCOMPARE(answers.asked.last().title, QStringLiteral("Single step"));
     QCOMPARE(answers.asked.last().text, QStringLiteral("Step 6, go on?"));
     QMultiMap<QString, QString> texts;
@@ -224,7 +224,7 @@ void TestLanguage::mainWindowIsLaidOutAlikeInBoth()
     {
         const Locale locale("en_US.UTF-8");
         const auto form = startZyklar();
-        QCOMPARE(ui::Command2(*form)->text(), QStringLiteral("Analyze"));
+        QCOMPARE(ui::of(*form).Command2->text(), QStringLiteral("Analyze"));
         english = placesOf(*form);
     }
     QCOMPARE(english, placesOf(*german));
@@ -239,7 +239,7 @@ void TestLanguage::menuChoiceHoldsFromTheNextStart()
         QVERIFY(form->findChild<QAction *>("mnuSpracheUmgebung")->isChecked());
         form->findChild<QAction *>("mnuSpracheEnglisch")->trigger();
         // The windows stay German until the next start, and say so in both.
-        QCOMPARE(ui::Command2(*form)->text(), QStringLiteral("Analyse"));
+        QCOMPARE(ui::of(*form).Command2->text(), QStringLiteral("Analyse"));
         QCOMPARE(answers.asked.size(), 1);
         QVERIFY(answers.asked[0].text.contains(QStringLiteral("nächsten Start")));
         QVERIFY(answers.asked[0].text.contains(QStringLiteral("English")));
@@ -247,7 +247,7 @@ void TestLanguage::menuChoiceHoldsFromTheNextStart()
     QCOMPARE(storedLanguage(), std::optional(Language::English));
     {
         const auto form = startZyklar();
-        QCOMPARE(ui::Command2(*form)->text(), QStringLiteral("Analyze"));
+        QCOMPARE(ui::of(*form).Command2->text(), QStringLiteral("Analyze"));
         QVERIFY(form->findChild<QAction *>("mnuSpracheEnglisch")->isChecked());
         // Back to the desktop's language: German here, from the next start.
         form->findChild<QAction *>("mnuSpracheUmgebung")->trigger();
@@ -257,7 +257,7 @@ void TestLanguage::menuChoiceHoldsFromTheNextStart()
     QCOMPARE(storedLanguage(), std::nullopt);
     {
         const auto form = startZyklar();
-        QCOMPARE(ui::Command2(*form)->text(), QStringLiteral("Analyse"));
+        QCOMPARE(ui::of(*form).Command2->text(), QStringLiteral("Analyse"));
         // The language it speaks already: nothing to say.
         form->findChild<QAction *>("mnuSpracheDeutsch")->trigger();
         QCOMPARE(answers.asked.size(), 2);
@@ -267,7 +267,7 @@ void TestLanguage::menuChoiceHoldsFromTheNextStart()
         // German is kept against an English locale.
         const Locale english("en_US.UTF-8");
         const auto form = startZyklar();
-        QCOMPARE(ui::Command2(*form)->text(), QStringLiteral("Analyse"));
+        QCOMPARE(ui::of(*form).Command2->text(), QStringLiteral("Analyse"));
         form->findChild<QAction *>("mnuSpracheUmgebung")->trigger();
     }
     QCOMPARE(storedLanguage(), std::nullopt);

@@ -5,7 +5,7 @@
 #include "formcontrols.h"
 #include "app/application.h"
 #include "app/form1.h"
-#include "form/layouttable.h"
+#include "form/layoutscale.h"
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "drawing/units.h"
@@ -63,8 +63,8 @@ void TestLayout::scales()
     const auto scales = form::scalesFor(QSizeF(screen) * 15, zoom);
     QVERIFY(qFuzzyCompare(scales.x, scaleX));
     QVERIFY(qFuzzyCompare(scales.y, scaleY));
-    QVERIFY(qFuzzyCompare(form::table[1].fontSize * scales.font, label1Font));
-    QVERIFY(qFuzzyCompare(form::table[2].fontSize * scales.font, frame1Font));
+    QVERIFY(qFuzzyCompare(form::layoutOrder()[1]->layout.fontSize * scales.font, label1Font));
+    QVERIFY(qFuzzyCompare(form::layoutOrder()[2]->layout.fontSize * scales.font, frame1Font));
 }
 
 void TestLayout::zoomWalks_data()
@@ -120,22 +120,23 @@ void TestLayout::controlsFollowTheTable()
 
     QCOMPARE(form->frameGeometry(),
              QRect(0, 0, qRound(screen.width() / zoom), qRound(screen.height() / zoom)));
-    for (const form::Row &row : form::table) {
-        auto *control = form->findChild<QWidget *>(QLatin1String(row.control));
-        QVERIFY2(control, row.control);
-        const QRectF twips = form::scaledGeometry(row, scales);
+    const form::Controls controls = form::controlsOf(*form);
+    for (const form::Control *row : form::layoutOrder()) {
+        const QWidget *control = row->slot.read(controls);
+        const QRectF twips = form::scaledGeometry(row->layout.base, scales);
         const QRect expected(qRound(twips.x() / 15), qRound(twips.y() / 15),
                              qRound(twips.width() / 15), qRound(twips.height() / 15));
         QCOMPARE(control->geometry(), expected);
-        if (row.fontSize > 0)
-            QVERIFY2(std::abs(control->font().pointSizeF() - row.fontSize * scales.font) < 0.01,
-                     row.control);
+        if (row->layout.fontSize > 0)
+            QVERIFY2(std::abs(control->font().pointSizeF()
+                              - row->layout.fontSize * scales.font) < 0.01,
+                     row->name);
     }
     if (screen == QSize(1024, 768) && zoom == 1.0) {
         // At the design size every control stands at exactly its base values.
-        QCOMPARE(form->findChild<QWidget *>("txtAbs")->geometry(), QRect(16, 5, 100, 680));
-        QCOMPARE(form->findChild<QWidget *>("Picture1")->geometry(), QRect(587, 0, 413, 360));
-        QCOMPARE(form->findChild<QWidget *>("HScroll1")->geometry(), QRect(55, 61, 80, 21));
+        QCOMPARE(controls.txtAbs->geometry(), QRect(16, 5, 100, 680));
+        QCOMPARE(controls.Picture1->geometry(), QRect(587, 0, 413, 360));
+        QCOMPARE(controls.HScroll1->geometry(), QRect(55, 61, 80, 21));
     }
 }
 
@@ -144,37 +145,37 @@ void TestLayout::pictureAtZoomOneAndAHalf()
     const auto form = windowFor(1024, 768, 1.5);
     QCOMPARE(form->frameGeometry().size(), QSize(683, 512)); // 10240 x 7680 twips
     // 5866.67, 0 with 4133.33 x 3600 twips
-    QCOMPARE(ui::Picture1(*form)->geometry(), QRect(391, 0, 276, 240));
-    QVERIFY(std::abs(ui::Label1(*form)->font().pointSizeF() - 16) < 0.01);
-    QVERIFY(std::abs(ui::txtAusgabe(*form)->font().pointSizeF() - 9.333) < 0.01);
+    QCOMPARE(ui::of(*form).Picture1->geometry(), QRect(391, 0, 276, 240));
+    QVERIFY(std::abs(ui::of(*form).Label1->font().pointSizeF() - 16) < 0.01);
+    QVERIFY(std::abs(ui::of(*form).txtAusgabe->font().pointSizeF() - 9.333) < 0.01);
 }
 
 void TestLayout::optionButtonsSitInPictureUnits()
 {
     for (double zoom : {1.0, 1.5}) {
         const auto form = windowFor(1024, 768, zoom);
-        const QRect area = ui::Picture1(*form)->drawingArea();
+        const QRect area = ui::of(*form).Picture1->drawingArea();
         // Tops at 1.0 and 1.1 units: 91 % and 95 % of the drawing area's height.
-        QCOMPARE(ui::Option1(*form)->y(), area.top() + qRound(area.height() * 2.22 / 2.44));
-        QCOMPARE(ui::Option2(*form)->y(), area.top() + qRound(area.height() * 2.32 / 2.44));
+        QCOMPARE(ui::of(*form).Option1->y(), area.top() + qRound(area.height() * 2.22 / 2.44));
+        QCOMPARE(ui::of(*form).Option2->y(), area.top() + qRound(area.height() * 2.32 / 2.44));
         // Their size does not scale.
-        QCOMPARE(ui::Option1(*form)->size(), QSize(56, 16));
-        QCOMPARE(ui::Option2(*form)->x(), area.left());
+        QCOMPARE(ui::of(*form).Option1->size(), QSize(56, 16));
+        QCOMPARE(ui::of(*form).Option2->x(), area.left());
     }
 }
 
 void TestLayout::layoutIsRepeatable()
 {
     const auto form = windowFor(1280, 1024, 1.21);
+    const form::Controls controls = form::controlsOf(*form);
     QList<QRect> before;
-    for (const form::Row &row : form::table)
-        before << form->findChild<QWidget *>(QLatin1String(row.control))->geometry();
+    for (const form::Control &row : form::controlTable)
+        before << row.slot.read(controls)->geometry();
     testsupport::ScreenSize screen(1280, 1024);
     testsupport::MessageAnswers answers;
     form->ApplyLayout();
     for (int i = 0; i < before.size(); ++i)
-        QCOMPARE(form->findChild<QWidget *>(QLatin1String(form::table[i].control))->geometry(),
-                 before[i]);
+        QCOMPARE(form::controlTable[size_t(i)].slot.read(controls)->geometry(), before[i]);
 }
 
 void TestLayout::bildschirmReturnsToFullScreen()
@@ -198,12 +199,12 @@ void TestLayout::resizingByHandMovesNothing()
     const auto form = windowFor(1024, 768, 1.0);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    const QRect picture = ui::Picture1(*form)->geometry();
-    const double font = ui::txtAbstand(*form)->font().pointSizeF();
+    const QRect picture = ui::of(*form).Picture1->geometry();
+    const double font = ui::of(*form).txtAbstand->font().pointSizeF();
     form->resize(500, 300);
     QCoreApplication::processEvents();
-    QCOMPARE(ui::Picture1(*form)->geometry(), picture);
-    QCOMPARE(ui::txtAbstand(*form)->font().pointSizeF(), font);
+    QCOMPARE(ui::of(*form).Picture1->geometry(), picture);
+    QCOMPARE(ui::of(*form).txtAbstand->font().pointSizeF(), font);
     form->close();
 }
 
@@ -212,12 +213,12 @@ void TestLayout::singleStepTickedLeavesPictureEmpty()
     testsupport::ScreenSize screen(1024, 768);
     testsupport::MessageAnswers answers;
     auto form = startZyklar();
-    ui::Picture1(*form)->circle(0, 0, 0.5, Qt::yellow);
-    ui::txtAbstand(*form)->setText(QStringLiteral("kept\r\n"));
-    ui::Check1(*form)->setChecked(true);
+    ui::of(*form).Picture1->circle(0, 0, 0.5, Qt::yellow);
+    ui::of(*form).txtAbstand->setText(QStringLiteral("kept\r\n"));
+    ui::of(*form).Check1->setChecked(true);
     form->findChild<QAction *>("cmdgroesser")->trigger();
-    QVERIFY(testsupport::onlyBackground(ui::Picture1(*form)->image()));
-    QCOMPARE(ui::txtAbstand(*form)->text(), QStringLiteral("kept\r\n"));
+    QVERIFY(testsupport::onlyBackground(ui::of(*form).Picture1->image()));
+    QCOMPARE(ui::of(*form).txtAbstand->text(), QStringLiteral("kept\r\n"));
     QVERIFY(answers.asked.isEmpty());
 }
 

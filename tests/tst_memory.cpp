@@ -51,7 +51,7 @@ private:
 void TestMemory::repeatsKeepThePictureRecord()
 {
     const auto form = startZyklar();
-    const drawing::Canvas &canvas = ui::Picture1(*form)->canvas();
+    const drawing::Canvas &canvas = ui::of(*form).Picture1->canvas();
     const auto replayed = [&canvas] {
         QPicture picture;
         QPainter painter(&picture);
@@ -60,9 +60,9 @@ void TestMemory::repeatsKeepThePictureRecord()
         return picture.size();
     };
     const auto analyse = [&form](const char *k) {
-        ui::txtN(*form)->setText(QStringLiteral("200"));
-        ui::txtk(*form)->setText(QLatin1String(k));
-        ui::Command2(*form)->click();
+        ui::of(*form).txtN->setText(QStringLiteral("200"));
+        ui::of(*form).txtk->setText(QLatin1String(k));
+        ui::of(*form).Command2->click();
         QCoreApplication::processEvents();
     };
     analyse("77");
@@ -96,19 +96,19 @@ void TestMemory::tenThousandAnalyses()
     const auto form = startZyklar();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    ui::txtN(*form)->setText(QStringLiteral("200"));
+    ui::of(*form).txtN->setText(QStringLiteral("200"));
     int analyses = 0;
     // A block: fifty analyses alternating 77 and 113, fifty of 77 again;
     // then the boxes are cleared, as a user keeps only what they want.
     const auto block = [&] {
         for (int i = 0; i < 100; ++i) {
-            ui::txtk(*form)->setText(i < 50 && i % 2 ? QStringLiteral("113") : QStringLiteral("77"));
-            ui::Command2(*form)->click();
+            ui::of(*form).txtk->setText(i < 50 && i % 2 ? QStringLiteral("113") : QStringLiteral("77"));
+            ui::of(*form).Command2->click();
             QCoreApplication::processEvents();
             ++analyses;
         }
-        ui::Command3(*form)->click();
-        ui::Command4(*form)->click();
+        ui::of(*form).Command3->click();
+        ui::of(*form).Command4->click();
         QCoreApplication::processEvents();
     };
     block();

@@ -187,11 +187,11 @@ void TestRanking::followsN()
     const QStringList words = how.split(u' ');
     if (words[0] == u"scroll") {
         for (const QString &value : words.mid(1))
-            ui::HScroll1(*form)->setValue(value.toInt());
+            ui::of(*form).HScroll1->setValue(value.toInt());
     } else {
-        ui::txtN(*form)->setText(words[1]);
-        ui::txtk(*form)->setText(words[2]);
-        ui::Command2(*form)->click();
+        ui::of(*form).txtN->setText(words[1]);
+        ui::of(*form).txtk->setText(words[2]);
+        ui::of(*form).Command2->click();
     }
     QTRY_COMPARE(ranking->model().n(), n);
     QCOMPARE(ranking->table().model()->rowCount(), rows);
@@ -235,7 +235,7 @@ void TestRanking::everyRowIsTheEnginesFigures()
     // what the engine says of that row's multiplier: no row shows another's
     // figures (its mirror's continued fraction, say).
     const auto form = startZyklar();
-    ui::HScroll1(*form)->setValue(200);
+    ui::of(*form).HScroll1->setValue(200);
     RankingWindow *ranking = openRanking(*form);
     const QAbstractItemModel &view = *ranking->table().model();
     search::RankingQuery query;
@@ -274,7 +274,7 @@ void TestRanking::sortsByEveryColumn()
     // column, both ways, orders by the number it shows; the fraction's value
     // is k/N.
     const auto form = startZyklar();
-    ui::HScroll1(*form)->setValue(50);
+    ui::of(*form).HScroll1->setValue(50);
     RankingWindow *ranking = openRanking(*form);
     QTableView &view = ranking->table();
     const auto valueAt = [&](int row, int column) {
@@ -308,7 +308,7 @@ void TestRanking::meritColumnSortsExactly()
     // Sorted by its M₈ column, best first, the rows stand in the order of
     // the ranking by M₈, which is exact; equal values may stand either way.
     const auto form = startZyklar();
-    ui::HScroll1(*form)->setValue(200);
+    ui::of(*form).HScroll1->setValue(200);
     RankingWindow *ranking = openRanking(*form);
     QTableView &view = ranking->table();
     search::RankingQuery query;
@@ -330,7 +330,7 @@ void TestRanking::rankedByTheChosenFigure()
     // Each choice of "Rangfolge nach" ranks as the engine ranks by that
     // figure, best first; the current multiplier stays current.
     const auto form = startZyklar();
-    ui::HScroll1(*form)->setValue(60);
+    ui::of(*form).HScroll1->setValue(60);
     RankingWindow *ranking = openRanking(*form);
     ranking->table().setCurrentIndex(
             ranking->table().model()->index(viewRowOf(ranking->table(), 23), 0));
@@ -365,7 +365,7 @@ void TestRanking::everyDimensionBesideTheSteps()
     // The current multiplier's f₂ … f₈ and M₈ stand beside its steps, the
     // worst dimension in bold; they follow the current row.
     const auto form = startZyklar();
-    ui::HScroll1(*form)->setValue(200);
+    ui::of(*form).HScroll1->setValue(200);
     RankingWindow *ranking = openRanking(*form);
     auto *label = ranking->findChild<QLabel *>("lblDimensionen");
     QVERIFY(label);
@@ -400,10 +400,10 @@ void TestRanking::enterAnalysesTheRow()
     QTest::keyClick(&view, Qt::Key_Return);
 
     // As a click on "Analyse": HScroll2 moved from 8 to 13 and wrote "13".
-    QCOMPARE(ui::txtk(*form)->text(), QStringLiteral("13"));
-    QCOMPARE(ui::HScroll2(*form)->value(), 13);
-    QCOMPARE(testsupport::lastLine(ui::txtSumme(*form)->text()), QStringLiteral(" 13: 38"));
-    QCOMPARE(testsupport::lines(ui::txtAbs(*form)->text()).size(), 20);
+    QCOMPARE(ui::of(*form).txtk->text(), QStringLiteral("13"));
+    QCOMPARE(ui::of(*form).HScroll2->value(), 13);
+    QCOMPARE(testsupport::lastLine(ui::of(*form).txtSumme->text()), QStringLiteral(" 13: 38"));
+    QCOMPARE(testsupport::lines(ui::of(*form).txtAbs->text()).size(), 20);
     QCOMPARE(ranking->currentMultiplier(), 13);
 }
 
@@ -413,7 +413,7 @@ void TestRanking::doubleClickAnalysesTheRow()
     form->cmdclear_Click();
     // txtN typed but not analysed: the row is still analysed for the
     // ranking's N.
-    ui::txtN(*form)->setText(QStringLiteral("50"));
+    ui::of(*form).txtN->setText(QStringLiteral("50"));
     RankingWindow *ranking = openRanking(*form);
     QVERIFY(QTest::qWaitForWindowExposed(ranking));
     QTableView &view = ranking->table();
@@ -425,7 +425,7 @@ void TestRanking::doubleClickAnalysesTheRow()
 
     QCOMPARE(form->selection().n, 21);
     QCOMPARE(form->selection().k, 4);
-    QCOMPARE(testsupport::lastLine(ui::txtSumme(*form)->text()), QStringLiteral(" 4: 32"));
+    QCOMPARE(testsupport::lastLine(ui::of(*form).txtSumme->text()), QStringLiteral(" 4: 32"));
     QCOMPARE(ranking->currentMultiplier(), 4);
 }
 
@@ -433,7 +433,7 @@ void TestRanking::singleStepQuestionsStillAsk()
 {
     const auto form = startZyklar();
     form->cmdclear_Click();
-    ui::Check1(*form)->setChecked(true);
+    ui::of(*form).Check1->setChecked(true);
     RankingWindow *ranking = openRanking(*form);
     testsupport::MessageAnswers answers([](const platform::Message &message) {
         return message.text == u" 3. Schritt, weiter?" ? platform::Answer::No
@@ -443,8 +443,8 @@ void TestRanking::singleStepQuestionsStillAsk()
             ranking->table().model()->index(viewRowOf(ranking->table(), 5), 0));
     QCOMPARE(answers.asked.size(), 3);
     QCOMPARE(answers.asked.first().title, QStringLiteral("Einzelschritt"));
-    QCOMPARE(testsupport::lines(ui::txtAbs(*form)->text()).size(), 2);
-    QCOMPARE(ui::txtSumme(*form)->text(), QString()); // stopped before the sum
+    QCOMPARE(testsupport::lines(ui::of(*form).txtAbs->text()).size(), 2);
+    QCOMPARE(ui::of(*form).txtSumme->text(), QString()); // stopped before the sum
 }
 
 void TestRanking::closingTheMainWindowEndsTheProgram()

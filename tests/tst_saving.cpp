@@ -61,7 +61,7 @@ QImage loaded(const QString &path)
 
 QImage screen(const Form1 &form)
 {
-    return ui::Picture1(form)->image().convertToFormat(QImage::Format_RGB32);
+    return ui::of(form).Picture1->image().convertToFormat(QImage::Format_RGB32);
 }
 
 // The share of 4 x 4 blocks whose average colours differ by more than a
@@ -176,19 +176,19 @@ void TestSaving::pngAtOneTimesIsTheScreen()
     });
     const auto form = startZyklar();
     if (state == u"spokes") {
-        ui::Option2(*form)->setChecked(true);
-        ui::Command2(*form)->click();
+        ui::of(*form).Option2->setChecked(true);
+        ui::of(*form).Command2->click();
     } else if (state == u"freehand") {
         form->Picture1_MouseDown();
         for (double x = -1; x < 1; x += 0.05)
             form->Picture1_MouseMove(x, 0.3 * x);
         form->Picture1_MouseUp();
     } else if (state == u"stopped") {
-        ui::Check1(*form)->setChecked(true);
-        ui::txtN(*form)->setText(QStringLiteral("30"));
-        ui::Command2(*form)->click();
+        ui::of(*form).Check1->setChecked(true);
+        ui::of(*form).txtN->setText(QStringLiteral("30"));
+        ui::of(*form).Command2->click();
     } else if (state == u"cls") {
-        ui::Command1(*form)->click();
+        ui::of(*form).Command1->click();
     }
 
     const QString path = m_folder.filePath(state + ".png");
@@ -229,7 +229,7 @@ void TestSaving::pngScaleAndTypeFollowFilterAndName()
         return;
     }
     QVERIFY(head.startsWith("\x89PNG"));
-    QCOMPARE(QImage(file.fileName()).size(), ui::Picture1(*form)->drawingArea().size() * scale);
+    QCOMPARE(QImage(file.fileName()).size(), ui::of(*form).Picture1->drawingArea().size() * scale);
 }
 
 void TestSaving::svgIsVectorsThatLookTheSame()
@@ -296,10 +296,10 @@ void TestSaving::resultsAreTheCommandLinesCsv()
     QVERIFY(save->isEnabled());
 
     // A stopped single step completes nothing: 21, 8 is still the last.
-    ui::Check1(form)->setChecked(true);
-    ui::txtN(form)->setText(QStringLiteral("30"));
-    ui::txtk(form)->setText(QStringLiteral("7"));
-    ui::Command2(form)->click();
+    ui::of(form).Check1->setChecked(true);
+    ui::of(form).txtN->setText(QStringLiteral("30"));
+    ui::of(form).txtk->setText(QStringLiteral("7"));
+    ui::of(form).Command2->click();
 
     const QString path = m_folder.filePath(QStringLiteral("ergebnisse.csv"));
     SaveAnswers answer(path);
@@ -439,11 +439,11 @@ void TestSaving::repeatedAnalysesKeepThePictureSmall()
     // the two pictures; and a PNG is still pixel for pixel the screen.
     testsupport::MessageAnswers answers;
     const auto form = startZyklar();
-    drawing::Canvas &canvas = ui::Picture1(*form)->canvas();
+    drawing::Canvas &canvas = ui::of(*form).Picture1->canvas();
     const auto analyse = [&](int n, int k) {
-        ui::txtN(*form)->setText(QString::number(n));
-        ui::txtk(*form)->setText(QString::number(k));
-        ui::Command2(*form)->click();
+        ui::of(*form).txtN->setText(QString::number(n));
+        ui::of(*form).txtk->setText(QString::number(k));
+        ui::of(*form).Command2->click();
     };
     const auto svgBytes = [&](const QString &name) {
         SaveAnswers save(m_folder.filePath(name), 3);
@@ -460,7 +460,7 @@ void TestSaving::repeatedAnalysesKeepThePictureSmall()
     QCOMPARE(canvas.recorded(), once);
     QCOMPARE(svgBytes(QStringLiteral("oft.svg")), first);
 
-    ui::Command1(*form)->click(); // an empty picture
+    ui::of(*form).Command1->click(); // an empty picture
     analyse(200, 113);
     const size_t other = canvas.recorded();
     for (int i = 0; i < 100; ++i)
@@ -649,16 +649,16 @@ void TestSaving::commandLinePictureIsTheWindows()
     QCOMPARE(loaded(png), screen(*form));
 
     // Spokes, as the window draws them.
-    ui::Picture1(*form)->cls();
-    ui::Option2(*form)->setChecked(true);
-    ui::Command2(*form)->click();
+    ui::of(*form).Picture1->cls();
+    ui::of(*form).Option2->setChecked(true);
+    ui::of(*form).Command2->click();
     run = zyklar({"bild", "21", "29", "--speichen", "--ausgabe", png, "--skala", "1"});
     QCOMPARE(run.status, 0);
     QCOMPARE(loaded(png), screen(*form));
 
     // Four times the size by default; vectors and a page by the name.
     QCOMPARE(zyklar({"bild", "21", "8", "--ausgabe", png}).status, 0);
-    QCOMPARE(QImage(png).size(), ui::Picture1(*form)->drawingArea().size() * 4);
+    QCOMPARE(QImage(png).size(), ui::of(*form).Picture1->drawingArea().size() * 4);
     const QString svg = m_folder.filePath(QStringLiteral("cli.svg"));
     QCOMPARE(zyklar({"bild", "13", "5", "--ausgabe", svg}).status, 0);
     QFile file(svg);

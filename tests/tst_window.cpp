@@ -162,13 +162,13 @@ void TestWindow::columnBoxesUseAFixedPitchFont()
         QFontMetrics metrics(box->editor()->font());
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("  1")), metrics.horizontalAdvance(QStringLiteral("200")));
     }
-    QCOMPARE(ui::HScroll1(form)->minimum(), 2);
-    QCOMPARE(ui::HScroll1(form)->maximum(), 200);
-    QCOMPARE(ui::HScroll1(form)->value(), 21);
-    QCOMPARE(ui::HScroll2(form)->minimum(), 1);
-    QCOMPARE(ui::HScroll2(form)->value(), 8);
-    QVERIFY(ui::Option1(form)->isChecked() && !ui::Option2(form)->isChecked());
-    QVERIFY(!ui::Check1(form)->isChecked());
+    QCOMPARE(ui::of(form).HScroll1->minimum(), 2);
+    QCOMPARE(ui::of(form).HScroll1->maximum(), 200);
+    QCOMPARE(ui::of(form).HScroll1->value(), 21);
+    QCOMPARE(ui::of(form).HScroll2->minimum(), 1);
+    QCOMPARE(ui::of(form).HScroll2->value(), 8);
+    QVERIFY(ui::of(form).Option1->isChecked() && !ui::of(form).Option2->isChecked());
+    QVERIFY(!ui::of(form).Check1->isChecked());
 }
 
 void TestWindow::stackingAndFocusOrder()
@@ -186,7 +186,7 @@ void TestWindow::stackingAndFocusOrder()
 
     // Tab order from the design: txtAusgabe (6), Command2 (7), Command3 (8), txtFolge (9) …
     QStringList order;
-    QWidget *w = ui::txtN(form)->editor();
+    QWidget *w = ui::of(form).txtN->editor();
     for (int i = 0; i < 6; ++i) {
         QWidget *owner = w;
         while (owner && owner->objectName().isEmpty())
@@ -235,15 +235,15 @@ void TestWindow::tabWalksTheColumnAndComesRound()
         }
         return seen;
     };
-    ui::txtN(*form)->editor()->setFocus();
+    ui::of(*form).txtN->editor()->setFocus();
     QCOMPARE(walk(column.size(), Qt::Key_Tab), column.mid(1) + QStringList{"txtN"});
     QStringList backwards = column;
     std::reverse(backwards.begin(), backwards.end());
     QCOMPARE(walk(column.size(), Qt::Key_Backtab), backwards);
 
     // The two option buttons are one stop: the selected one.
-    ui::Option2(*form)->setChecked(true);
-    ui::HScroll1(*form)->setFocus();
+    ui::of(*form).Option2->setChecked(true);
+    ui::of(*form).HScroll1->setFocus();
     QCOMPARE(walk(2, Qt::Key_Tab), QStringList({"Option2", "Command1"}));
 }
 
@@ -267,28 +267,28 @@ void TestWindow::arrowKeysMoveTheScrollBars()
     QFETCH(int, n);
     testsupport::MessageAnswers answers;
     const auto form = activeWindow();
-    QSignalSpy changes(ui::HScroll1(*form), &platform::ScrollBar::change);
-    ui::HScroll1(*form)->setFocus();
-    QTest::keyClick(ui::HScroll1(*form), Qt::Key(key));
+    QSignalSpy changes(ui::of(*form).HScroll1, &platform::ScrollBar::change);
+    ui::of(*form).HScroll1->setFocus();
+    QTest::keyClick(ui::of(*form).HScroll1, Qt::Key(key));
     // The Change handler ran, as for a click on an arrow.
     QCOMPARE(changes.size(), 1);
-    QCOMPARE(ui::HScroll1(*form)->value(), n);
-    QCOMPARE(ui::txtN(*form)->text(), QString::number(n));
-    QCOMPARE(ui::txtKopf(*form)->text().size(), 3 * n);
+    QCOMPARE(ui::of(*form).HScroll1->value(), n);
+    QCOMPARE(ui::of(*form).txtN->text(), QString::number(n));
+    QCOMPARE(ui::of(*form).txtKopf->text().size(), 3 * n);
 }
 
 void TestWindow::tabLeavesAMultiLineBox()
 {
     testsupport::MessageAnswers answers;
     const auto form = activeWindow();
-    const QString before = ui::txtAbstand(*form)->text();
-    ui::txtAbstand(*form)->editor()->setFocus();
+    const QString before = ui::of(*form).txtAbstand->text();
+    ui::of(*form).txtAbstand->editor()->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(owner(QApplication::focusWidget()), QStringLiteral("Command4"));
-    QCOMPARE(ui::txtAbstand(*form)->text(), before);
+    QCOMPARE(ui::of(*form).txtAbstand->text(), before);
     // The next analysis appends its row to the box's own text, tab-free.
-    ui::Command2(*form)->click();
-    QVERIFY(!ui::txtAbstand(*form)->text().contains(u'\t'));
+    ui::of(*form).Command2->click();
+    QVERIFY(!ui::of(*form).txtAbstand->text().contains(u'\t'));
 }
 
 void TestWindow::menuInventory()
@@ -332,7 +332,7 @@ void TestWindow::startUpShowsTheWindowLaidOut()
     QVERIFY(!form->windowIcon().isNull());
     QCOMPARE(form->frameGeometry(), QRect(0, 0, 1024, 768));
     QCOMPARE(form->zoomFactor, 1.0);
-    QCOMPARE(ui::txtSchub2(*form)->text(), QStringLiteral("  k:  Summe"));
+    QCOMPARE(ui::of(*form).txtSchub2->text(), QStringLiteral("  k:  Summe"));
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     form->close();

@@ -4,7 +4,7 @@
 #include "app/icon.h"
 #include "gaps/threegapswindow.h"
 #include "form/applylayout.h"
-#include "form/layouttable.h"
+#include "form/layoutscale.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "platform/placement.h"
@@ -35,18 +35,11 @@ Form1::Form1(QWidget *parent)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     platform::setGeometryTwips(*client, 0, 0, 11070, 9270);
-    ui = createControls(*client);
+    ui = form::createControls(*client);
     createMenu();
 
-    m_circle = std::make_unique<form::PositionCircle>(
-            form::CircleControls{*ui.txtN, *ui.txtk, *ui.txtKopf, *ui.txtSchub, *ui.HScroll1,
-                             *ui.HScroll2, *ui.Picture1},
-            m_selection);
-    m_analysis = std::make_unique<form::Analysis>(
-            form::AnalyseControls{*this, *ui.txtN, *ui.txtk, *ui.txtAbs, *ui.txtFolge,
-                               *ui.txtAbstand, *ui.txtSumme, *ui.txtAusgabe, *ui.HScroll1,
-                               *ui.HScroll2, *ui.Picture1, *ui.Option1, *ui.Option2, *ui.Check1},
-            *m_circle, m_selection);
+    m_circle = std::make_unique<form::PositionCircle>(ui, m_selection);
+    m_analysis = std::make_unique<form::AnalyseCommand>(*this, ui, *m_circle, m_selection);
     connectEvents();
 }
 
@@ -94,6 +87,11 @@ void Form1::createMenu()
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, item.handler);
+        // Until an analysis has completed there are no results to save.
+        if (item.handler == &Form1::cmdErgebnisseSpeichern_Click) {
+            m_saveResults = action;
+            action->setEnabled(false);
+        }
         if (!item.menu) {
             menuBar()->addAction(action);
             continue;
@@ -107,9 +105,6 @@ void Form1::createMenu()
         menu->addAction(action);
     }
     createLanguageMenu(*menus[&extras]);
-    // Until an analysis has completed there are no results to save.
-    m_saveResults = findChild<QAction *>(QStringLiteral("cmdErgebnisseSpeichern"));
-    m_saveResults->setEnabled(false);
 }
 
 // "Sprache / Language" in both languages, so whoever cannot read the one
@@ -117,8 +112,9 @@ void Form1::createMenu()
 void Form1::createLanguageMenu(QMenu &extras)
 {
     QMenu *menu = extras.addMenu(QStringLiteral("Sprache / Language"));
-    menu->setObjectName(QStringLiteral("mnuSprache"));
-    menu->menuAction()->setObjectName(QStringLiteral("mnuSprache"));
+    const QString name = QStringLiteral("mnuSprache");
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
     struct Choice {
         const char *name;
         QString caption;
@@ -200,7 +196,7 @@ void Form1::Form_Load()
 
 void Form1::ApplyLayout()
 {
-    form::applyLayout(*this, zoomFactor);
+    form::applyLayout(*this, ui, zoomFactor);
     if (!ui.Check1->isChecked())
         Command2_Click();
 }

@@ -16,7 +16,7 @@ struct Drawing;
 class RankingWindow;
 class ThreeGapsWindow;
 namespace form {
-class Analysis;
+class AnalyseCommand;
 }
 
 // The language of the windows chosen in the menu and kept in the settings;
@@ -71,7 +71,7 @@ public:
     RankingWindow *rankingWindow() const { return m_ranking; }
     // The window "Drei Abstände", once its menu entry has opened it.
     ThreeGapsWindow *threeGapsWindow() const { return m_gaps; }
-    form::Analysis &analysis() const { return *m_analysis; }
+    form::AnalyseCommand &analysis() const { return *m_analysis; }
 
 protected:
     // The tab column comes round: Tab from its last stop reaches the first,
@@ -88,10 +88,10 @@ private:
 
     form::Selection m_selection;
     std::unique_ptr<form::PositionCircle> m_circle;
-    std::unique_ptr<form::Analysis> m_analysis;
+    std::unique_ptr<form::AnalyseCommand> m_analysis;
     RankingWindow *m_ranking = nullptr;
     ThreeGapsWindow *m_gaps = nullptr;
-    Form1Controls ui{};
+    form::Controls ui{};
 
     // Saving: the last completed analysis, and the folder the file dialog
     // opens in, remembered in the settings from one run to the next.

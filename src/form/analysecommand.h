@@ -2,43 +2,19 @@
 
 #include "form/positioncircle.h"
 
-class QAbstractButton;
 class QWidget;
-
-namespace platform {
-class PictureBox;
-class ScrollBar;
-class TextBox;
-} // namespace platform
 
 namespace form {
 
-struct AnalyseControls {
-    QWidget &window; // parent of the message boxes
-    platform::TextBox &txtN;
-    platform::TextBox &txtk;
-    platform::TextBox &txtAbs;
-    platform::TextBox &txtFolge;
-    platform::TextBox &txtAbstand;
-    platform::TextBox &txtSumme;
-    platform::TextBox &txtAusgabe;
-    platform::ScrollBar &HScroll1;
-    platform::ScrollBar &HScroll2;
-    platform::PictureBox &Picture1;
-    QAbstractButton &Option1; // "Stern"
-    QAbstractButton &Option2; // "Speiche"
-    QAbstractButton &Check1;  // "Einzelschritt"
-};
-
 // The "Analyse" command: reads N and the multiplier, then occupies the
 // positions of the circle one after another and shows what it found. The
-// texts and the picture come from the analysis core; this class moves them
+// texts and the picture come from the analysis layer; this class moves them
 // into the controls in the order the window shows them.
-class Analysis
+class AnalyseCommand
 {
 public:
-    Analysis(const AnalyseControls &controls, form::PositionCircle &circle,
-             form::Selection &selection);
+    AnalyseCommand(QWidget &window, const Controls &controls, PositionCircle &circle,
+                   Selection &selection);
 
     // Returns false when the user stopped a single-step analysis.
     bool Command2_Click();
@@ -59,7 +35,8 @@ public:
 private:
     void takeInput(double nRead, double kRead);
 
-    AnalyseControls m_controls;
+    QWidget &m_window; // parent of the message boxes
+    Controls m_controls;
     form::PositionCircle &m_circle;
     form::Selection &m_selection;
 };

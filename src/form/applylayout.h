@@ -4,12 +4,13 @@ class QWidget;
 
 namespace form {
 
+struct Controls;
+
 // Lays the window out for the screen and the zoom factor: the window's size,
-// every control of the layout table, Picture1's user coordinates (set right
-// after its resize, so they span the new drawing area), an empty picture,
-// and the option buttons' tops at 1.0 and 1.1 picture units. The controls are
-// found by their object names. Running the analysis afterwards is the
-// caller's last step.
-void applyLayout(QWidget &window, double zoomFactor);
+// every laid-out control of the table in the layout's order, Picture1's user
+// coordinates (set right after its resize, so they span the new drawing
+// area), an empty picture, and the option buttons' tops at 1.0 and 1.1
+// picture units. Running the analysis afterwards is the caller's last step.
+void applyLayout(QWidget &window, const Controls &controls, double zoomFactor);
 
 } // namespace form

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/controls.h"
+
 namespace platform {
 class PictureBox;
 class ScrollBar;
@@ -19,21 +21,11 @@ struct Selection {
     double angleStep = 0;
 };
 
-struct CircleControls {
-    platform::TextBox &txtN;
-    platform::TextBox &txtk;
-    platform::TextBox &txtKopf;
-    platform::TextBox &txtSchub;
-    platform::ScrollBar &HScroll1;
-    platform::ScrollBar &HScroll2;
-    platform::PictureBox &Picture1;
-};
-
 // Answers the two scroll bars and keeps the ring and the header rows.
 class PositionCircle
 {
 public:
-    PositionCircle(const CircleControls &controls, Selection &selection);
+    PositionCircle(const Controls &controls, Selection &selection);
 
     // The header rows for the selected N.
     void fillHeaderRows();
@@ -46,7 +38,7 @@ public:
     void showStartValue();
 
 private:
-    CircleControls m_controls;
+    Controls m_controls;
     Selection &m_selection;
 };
 
