@@ -1,0 +1,102 @@
+#include "numbers/enumeration.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace numbers {
+
+namespace {
+
+// The enumeration's radius is the shortest length found, widened for the
+// rounding of the Gram–Schmidt doubles: far above their error, far below
+// the gap between two integers at any length it meets.
+constexpr double widening = 1 + 1e-9;
+
+class Enumeration
+{
+public:
+    explicit Enumeration(const ReducedRows &rows) : m_rows(rows)
+    {
+        int shortestRow = 0;
+        for (int i = 1; i < rows.t; ++i) {
+            if (rows.gram[i][i] < rows.gram[shortestRow][shortestRow])
+                shortestRow = i;
+        }
+        m_best = Wide(rows.gram[shortestRow][shortestRow]);
+        std::copy(rows.basis[shortestRow], rows.basis[shortestRow] + rows.t, m_bestVector);
+        m_bound = double(m_best) * widening;
+        search(rows.t - 1, 0, true);
+    }
+
+    Wide best() const { return m_best; }
+    const i128 *bestVector() const { return m_bestVector; }
+
+private:
+    void search(int i, double above, bool zeroAbove)
+    {
+        double centre = 0;
+        for (int j = i + 1; j < m_rows.t; ++j)
+            centre -= double(m_x[j]) * m_rows.mu[j][i];
+        const double room = m_bound - above;
+        if (room < 0)
+            return;
+        const double width = std::sqrt(room / m_rows.r[i][i]);
+        i64 low = i64(std::ceil(centre - width));
+        const i64 high = i64(std::floor(centre + width));
+        if (zeroAbove)
+            low = std::max<i64>(low, 0);
+        for (i64 x = low; x <= high; ++x) {
+            const double y = double(x) - centre;
+            const double length = above + y * y * m_rows.r[i][i];
+            if (length > m_bound)
+                continue;
+            m_x[i] = x;
+            if (i > 0)
+                search(i - 1, length, zeroAbove && x == 0);
+            else if (!(zeroAbove && x == 0))
+                candidate();
+        }
+    }
+
+    void candidate()
+    {
+        i128 h[maxDimension];
+        Wide square = 0;
+        for (int c = 0; c < m_rows.t; ++c) {
+            h[c] = 0;
+            for (int i = 0; i < m_rows.t; ++i)
+                h[c] += i128(m_x[i]) * m_rows.basis[i][c];
+            square += Wide(h[c] < 0 ? -h[c] : h[c]) * Wide(h[c] < 0 ? -h[c] : h[c]);
+        }
+        if (square >= m_best)
+            return;
+        m_best = square;
+        std::copy(h, h + m_rows.t, m_bestVector);
+        m_bound = double(m_best) * widening;
+    }
+
+    const ReducedRows &m_rows;
+    i64 m_x[maxDimension]{};
+    double m_bound = 0;
+    Wide m_best = 0;
+    i128 m_bestVector[maxDimension]{};
+};
+
+} // namespace
+
+bool shortestNu2(const ReducedRows &rows, Wide n, u64 k, Wide &nu2)
+{
+    const Enumeration enumeration(rows);
+    // Σ h_c·k^c ≡ 0 (mod N).
+    Wide power = 1, residue = 0;
+    for (int c = 0; c < rows.t; ++c) {
+        const i128 h = enumeration.bestVector()[c];
+        const Wide term = (h < 0 ? Wide(-h) % n : Wide(h) % n) * power % n;
+        residue = (h < 0 ? residue + n - term : residue + term) % n;
+        power = power * k % n;
+    }
+    nu2 = enumeration.best();
+    return residue == 0;
+}
+
+} // namespace numbers
