@@ -36,7 +36,7 @@ void run(const Invocation &call)
         std::vector<std::string> keys{"n", "k"}, values{std::to_string(n), std::to_string(k)};
         for (Figure figure : sumFigures) {
             keys.emplace_back(numbers::entryOf(figure).key);
-            values.push_back(valueOf(figure, f, Format::Json));
+            values.push_back(fieldOf(figure, f, Format::Json));
         }
         std::string head = jsonObject(keys, values);
         head.back() = ','; // the steps follow as the last member

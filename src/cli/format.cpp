@@ -184,8 +184,47 @@ std::vector<std::string> FigureColumns::values(const numbers::Figures &figures,
 {
     std::vector<std::string> values;
     for (const numbers::FigureEntry *entry : entries(format))
-        values.push_back(valueOf(entry->figure, figures, format));
+        values.push_back(fieldOf(entry->figure, figures, format));
     return values;
+}
+
+namespace {
+
+char pointOf(Format format)
+{
+    return format == Format::Text ? language::decimalPoint() : '.';
+}
+
+// A CSV field in double quotes, doubling any quote inside (RFC 4180).
+std::string csvQuoted(std::string_view field)
+{
+    std::string text = "\"";
+    for (char c : field)
+        text += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return text + "\"";
+}
+
+std::string jsonArray(const std::vector<numbers::Wide> &values)
+{
+    std::string text = "[";
+    for (size_t i = 0; i < values.size(); ++i)
+        (text += i ? "," : "") += numbers::decimal(values[i]);
+    return text + "]";
+}
+
+} // namespace
+
+std::string fieldOf(Figure figure, const numbers::Figures &figures, Format format)
+{
+    if (figure == Figure::Fraction && format == Format::Json)
+        return jsonArray(figures.quotients);
+    const std::string value = numbers::valueOf(figure, figures, pointOf(format));
+    return figure == Figure::Fraction && format == Format::Csv ? csvQuoted(value) : value;
+}
+
+std::string decimalIn(numbers::Wide tenThousandths, Format format)
+{
+    return numbers::decimalOf(tenThousandths, pointOf(format));
 }
 
 } // namespace cli

@@ -13,8 +13,17 @@
 // names and values come from the engine's catalogue.
 namespace cli {
 
-using numbers::Format;
 using numbers::Figure;
+
+// The formats of the output: text for reading, with the decimal point of
+// the language; CSV and JSON for machines, with a point, never localised.
+enum class Format { Text, Csv, Json };
+
+// A figure's value as the format writes it: the continued fraction quoted
+// in CSV (RFC 4180) and an array of its quotients in JSON.
+std::string fieldOf(Figure figure, const numbers::Figures &figures, Format format);
+// A decimal given in ten-thousandths, with the format's decimal point.
+std::string decimalIn(numbers::Wide tenThousandths, Format format);
 
 // Standard output, written in large pieces.
 class Output

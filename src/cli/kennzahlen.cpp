@@ -88,7 +88,7 @@ std::vector<std::string> standingCells(const Row &row, Format format)
     for (const numbers::FigureEntry &entry : numbers::everyFigure()) {
         if (const auto criterion = entry.rankedBy) {
             cells.push_back(std::to_string(row.ranks[size_t(*criterion)]));
-            cells.push_back(valueOf(entry.figure, row.best[size_t(*criterion)], format));
+            cells.push_back(fieldOf(entry.figure, row.best[size_t(*criterion)], format));
         }
     }
     return cells;
@@ -111,7 +111,7 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
             const auto criterion = entry.rankedBy;
             ranks.push_back(criterion ? std::to_string(rows[i].ranks[size_t(*criterion)]) : "");
             best.push_back(criterion
-                                   ? valueOf(entry.figure, rows[i].best[size_t(*criterion)],
+                                   ? fieldOf(entry.figure, rows[i].best[size_t(*criterion)],
                                              Format::Text)
                                    : "");
         }

@@ -36,7 +36,7 @@ std::vector<std::string> cells(const numbers::Occupation &steps, Format format)
             middle ? number(gaps.lengths[1].count) : none,
             number(longest.length),
             number(longest.count),
-            decimalOf(numbers::tenThousandths(gaps.ratio()), format)};
+            decimalIn(numbers::tenThousandths(gaps.ratio()), format)};
 }
 
 // Calls write(steps) for every step asked for, the occupation standing there.

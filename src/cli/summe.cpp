@@ -19,14 +19,14 @@ void run(const Invocation &call)
         out << "N = " + nText + ", k = " + kText + '\n';
         for (Figure figure : sumFigures)
             out << say(translate("numbers", numbers::entryOf(figure).caption)) + ": "
-                            + valueOf(figure, f, Format::Text) + '\n';
+                            + fieldOf(figure, f, Format::Text) + '\n';
         break;
     case Format::Csv:
     case Format::Json: {
         std::vector<std::string> keys{"n", "k"}, values{nText, kText};
         for (Figure figure : sumFigures) {
             keys.emplace_back(numbers::entryOf(figure).key);
-            values.push_back(valueOf(figure, f, call.format));
+            values.push_back(fieldOf(figure, f, call.format));
         }
         if (call.format == Format::Csv)
             out << csvLine(keys) << csvLine(values);

@@ -1,7 +1,5 @@
 #include "language/language.h"
 
-#include "numbers/catalogue.h"
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -103,7 +101,6 @@ QString code(Language language)
 void use(Language language)
 {
     currentLanguage = language;
-    numbers::setTextDecimalPoint(language == Language::English ? '.' : ',');
     if (!QCoreApplication::instance())
         return;
     // Qt's tr() in the windows asks the application's translators.
@@ -119,6 +116,11 @@ void use(Language language)
 Language current()
 {
     return currentLanguage;
+}
+
+char decimalPoint()
+{
+    return currentLanguage == Language::English ? '.' : ',';
 }
 
 QString translate(const char *context, const char *source)

@@ -35,10 +35,13 @@ std::optional<Language> named(QStringView code);
 QString code(Language language);
 
 // Makes the language the process's: loads the English translation or none,
-// in an application also Qt's own texts for its dialogs, and sets the
-// decimal point of numbers in text (a comma in German, a point in English).
+// in an application also Qt's own texts for its dialogs.
 void use(Language language);
 Language current();
+
+// The decimal point of numbers in text: a comma in German, a point in
+// English. CSV and JSON always write a point.
+char decimalPoint();
 
 // The text in the current language: the translation of its German source.
 // Works with or without a QCoreApplication, so the command line needs none.

@@ -1,7 +1,6 @@
 #include "numbers/catalogue.h"
 
 #include <algorithm>
-#include <atomic>
 #include <stdexcept>
 
 namespace numbers {
@@ -78,27 +77,8 @@ const FigureEntry catalogue[] = {
      .number = [](const Figures &f) { return Ratio{f.merit, 1}; }},
 };
 
-std::atomic<char> textDecimalPoint{','};
-
 // The Euclid pass's figures come first in the catalogue.
 constexpr size_t euclidFigures = size_t(Figure::Nu3);
-
-// A CSV field in double quotes, doubling any quote inside (RFC 4180).
-std::string csvQuoted(std::string_view field)
-{
-    std::string text = "\"";
-    for (char c : field)
-        text += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return text + "\"";
-}
-
-std::string jsonArray(const std::vector<Wide> &values)
-{
-    std::string text = "[";
-    for (size_t i = 0; i < values.size(); ++i)
-        (text += i ? "," : "") += decimal(values[i]);
-    return text + "]";
-}
 
 } // namespace
 
@@ -150,32 +130,22 @@ std::optional<Criterion> criterionNamed(std::string_view sortKey)
     return std::nullopt;
 }
 
-void setTextDecimalPoint(char point)
+std::string decimalOf(Wide tenThousandths, char decimalPoint)
 {
-    textDecimalPoint = point;
+    return fourDecimals(tenThousandths, decimalPoint);
 }
 
-std::string decimalOf(Wide tenThousandths, Format format)
-{
-    return fourDecimals(tenThousandths, format == Format::Text ? textDecimalPoint.load() : '.');
-}
-
-std::string valueOf(Figure figure, const Figures &f, Format format)
+std::string valueOf(Figure figure, const Figures &f, char point)
 {
     switch (figure) {
     case Figure::Sum: return decimal(f.sum);
-    case Figure::Share: return decimalOf(f.share, format);
-    case Figure::Fraction:
-        if (format == Format::Json)
-            return jsonArray(f.quotients);
-        if (format == Format::Csv)
-            return csvQuoted(continuedFractionText(f.quotients));
-        return continuedFractionText(f.quotients);
+    case Figure::Share: return decimalOf(f.share, point);
+    case Figure::Fraction: return continuedFractionText(f.quotients);
     case Figure::Largest: return decimal(f.largest);
     case Figure::Nu2: return decimal(f.nu2);
-    case Figure::F2: return decimalOf(f.f2, format);
+    case Figure::F2: return decimalOf(f.f2, point);
     case Figure::Zaremba: return std::to_string(f.zaremba);
-    case Figure::GapRatio: return decimalOf(tenThousandths(f.gapRatio), format);
+    case Figure::GapRatio: return decimalOf(tenThousandths(f.gapRatio), point);
     case Figure::Nu3:
     case Figure::Nu4:
     case Figure::Nu5:
@@ -187,8 +157,8 @@ std::string valueOf(Figure figure, const Figures &f, Format format)
     case Figure::F5:
     case Figure::F6:
     case Figure::F7:
-    case Figure::F8: return decimalOf(f.ft[size_t(entryOf(figure).dimension)], format);
-    case Figure::Merit: return decimalOf(f.merit, format);
+    case Figure::F8: return decimalOf(f.ft[size_t(entryOf(figure).dimension)], point);
+    case Figure::Merit: return decimalOf(f.merit, point);
     }
     return {};
 }

@@ -37,15 +37,6 @@ inline constexpr Criterion rankingCriteria[] = {Criterion::Sum,      Criterion::
                                                 Criterion::Zaremba,  Criterion::GapRatio,
                                                 Criterion::Largest,  Criterion::Merit};
 
-// The formats a figure is written in: text for reading, with the decimal
-// point of the language; CSV and JSON for machines, with a point, never
-// localised.
-enum class Format { Text, Csv, Json };
-
-// The decimal point of text: a comma, German's, until the language sets a
-// point. One for the process, set before any thread writes.
-void setTextDecimalPoint(char point);
-
 struct FigureEntry {
     Figure figure;
     const char *key = nullptr;     // CSV header and JSON key: "nu2_quadrat"
@@ -92,13 +83,13 @@ const FigureEntry &entryOf(Criterion criterion);
 // The ranking a `--nach` key names, in German or English.
 std::optional<Criterion> criterionNamed(std::string_view sortKey);
 
-// The figure's value as the format writes it: four decimals with the
-// text's decimal point in text and a point in CSV and JSON; the continued
-// fraction quoted in CSV and an array in JSON.
-std::string valueOf(Figure figure, const Figures &figures, Format format);
+// The figure's value written out: four decimals with the given decimal
+// point, the continued fraction as "[0; 2, 1, 1]". How a format dresses it
+// (CSV's quotes, JSON's array) is the writer's.
+std::string valueOf(Figure figure, const Figures &figures, char decimalPoint);
 
-// A decimal given in ten-thousandths: "0,7755" in German text, "0.7755" in
-// English text, CSV and JSON.
-std::string decimalOf(Wide tenThousandths, Format format);
+// A decimal given in ten-thousandths: "0,7755" with a comma, "0.7755" with
+// a point.
+std::string decimalOf(Wide tenThousandths, char decimalPoint);
 
 } // namespace numbers

@@ -94,7 +94,7 @@ void RankingModel::rank()
                                         ? QString()
                                         : QString::fromStdString(numbers::valueOf(
                                                   shown->figure, row.figures,
-                                                  numbers::Format::Text)));
+                                                  language::decimalPoint())));
         m_rows.push_back(std::move(row));
     }
     endResetModel();
@@ -107,7 +107,7 @@ const numbers::Figures &RankingModel::figuresAt(int row) const
         numbers::addDimensions(entry.figures, numbers::maxDimension);
         const numbers::Figure merit = numbers::Figure::Merit;
         entry.texts[size_t(columnOf(merit))] = QString::fromStdString(
-                numbers::valueOf(merit, entry.figures, numbers::Format::Text));
+                numbers::valueOf(merit, entry.figures, language::decimalPoint()));
         entry.reduced = true;
     }
     return entry.figures;

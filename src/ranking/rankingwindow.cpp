@@ -251,10 +251,10 @@ void RankingWindow::plotEveryMultiplier()
                 ? m_model->figuresAt(row)
                 : m_model->euclidFiguresAt(row);
         const QString value = QString::fromStdString(
-                numbers::valueOf(figure.figure, f, numbers::Format::Csv));
+                numbers::valueOf(figure.figure, f, '.'));
         points.push_back({k, value.toDouble(),
                           QString::fromStdString(
-                                  numbers::valueOf(figure.figure, f, numbers::Format::Text))});
+                                  numbers::valueOf(figure.figure, f, language::decimalPoint()))});
     }
     m_scatter->setPoints(m_model->n(), std::move(points),
                          language::translate("numbers",
@@ -320,7 +320,7 @@ void RankingWindow::showChosen(int k)
     QString text = QStringLiteral("<table cellspacing=\"2\"><tr><th colspan=\"2\">k = %1</th></tr>")
                            .arg(k);
     const auto line = [&](numbers::Figure figure, const char *caption, bool worst) {
-        const QString value = QString::fromStdString(numbers::valueOf(figure, f, numbers::Format::Text));
+        const QString value = QString::fromStdString(numbers::valueOf(figure, f, language::decimalPoint()));
         text += (worst ? QStringLiteral("<tr><td><b>%1</b></td><td align=\"right\"><b>%2</b></td></tr>")
                        : QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>"))
                         .arg(language::translate("numbers", caption), value);

@@ -114,8 +114,7 @@ void scoreCandidates(const RankingQuery &query, const Order &order, unsigned thr
     const FigureEntry &ranking = entryOf(query.criterion);
     const PeriodFilter period(query.n, query.generator);
     const bool filtered = query.generator != Generator::Any;
-    const u64 last = query.last ? query.last : u64(query.n - 1);
-    forEachCandidate(query.n, query.first, last, threads, progress,
+    forEachCandidate(query.n, query.first, query.lastCandidate(), threads, progress,
                      [&](unsigned thread, u64 k, bool mirrorToo) {
                          // Without a generator coprimality is the figures'
                          // own check: no gcd of its own per candidate.
@@ -229,7 +228,7 @@ Ranking::Ranking(const RankingQuery &query, const Progress &progress)
         throw std::invalid_argument("a whole ranking needs N < 2^32");
     m_data->whole = true;
     const size_t capacity = std::max<size_t>(1, query.memoryBudget / sizeof(NarrowEntry) / threads);
-    const u64 candidates = (query.last ? query.last : u64(query.n - 1)) - query.first + 1;
+    const u64 candidates = query.lastCandidate() - query.first + 1;
     std::vector<std::vector<NarrowEntry>> buffers(threads);
     const auto noBar = [](unsigned) { return static_cast<const Bar *>(nullptr); };
     scoreCandidates(query, order, threads, progress, [&](unsigned t, const Key<Wide> &key, u64 k) {

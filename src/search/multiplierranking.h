@@ -24,6 +24,7 @@ struct RankingQuery {
     // for N − 1.
     u64 first = 1;
     u64 last = 0;
+    u64 lastCandidate() const { return last ? last : u64(n - 1); }
     // Only the first `top` ranks are kept, and memory grows with `top`.
     // Without a top the whole ranking is kept, in memory up to a budget and
     // in unnamed temporary files beyond it; it needs N < 2^32.
