@@ -1,5 +1,7 @@
 #include "numbers/figures.h"
 
+#include "numbers/lattice.h"
+
 #include <algorithm>
 #include <array>
 
@@ -151,14 +153,15 @@ bool measure(Wide n, u64 k, Measures &m)
     return true;
 }
 
-// f₂⁴ = 3·ν₂⁴ / (4·N²). Rounded half up, f₂ in ten-thousandths is
-// F = ⌊(R + 1)/2⌋ with R = ⌊2·10⁴·f₂⌋, the largest R with
-// R⁴ · 4N² ≤ 3 · (2·10⁴)⁴ · ν₂⁴. Both sides reach about 2^188, so they
-// are compared as 256-bit integers; R ≤ 2·10⁴ since f₂ ≤ 1 (Hermite).
+// f₂⁴ = ν₂⁴ / (γ₂² · N²), γ₂² = 4/3. Rounded half up, f₂ in
+// ten-thousandths is F = ⌊(R + 1)/2⌋ with R = ⌊2·10⁴·f₂⌋, the largest R
+// with R⁴ · 4N² ≤ 3 · (2·10⁴)⁴ · ν₂⁴. Both sides reach about 2^188, so
+// they are compared as 256-bit integers; R ≤ 2·10⁴ since f₂ ≤ 1 (Hermite).
 u64 spectralTenThousandths(Wide nu2, Wide n)
 {
-    const U256 lattice = product(product(nu2, nu2), 3 * 160'000'000'000'000'000);
-    const U256 density = product(product(n, n), 4);
+    constexpr HermitePower gamma = hermite[2];
+    const U256 lattice = product(product(nu2, nu2), gamma.den * 160'000'000'000'000'000);
+    const U256 density = product(product(n, n), gamma.num);
     u64 low = 0, high = 1 << 15; // R in [low, high)
     while (high - low > 1) {
         const u64 r = (low + high) / 2;

@@ -38,13 +38,6 @@ struct Big {
     }
 };
 
-// γ_t^t as a fraction, t = 2 … 8.
-struct Hermite {
-    unsigned long num, den;
-};
-constexpr Hermite hermite[maxDimension + 1] = {{0, 1},  {0, 1},  {4, 3},  {2, 1}, {4, 1},
-                                               {8, 1},  {64, 3}, {64, 1}, {256, 1}};
-
 } // namespace
 
 Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
@@ -128,7 +121,7 @@ std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo)
 // f_t ≤ 1 (Hermite).
 u64 latticeFigure(Wide nu2, Wide n, int t)
 {
-    const Hermite gamma = hermite[size_t(t)];
+    const HermitePower gamma = hermite[size_t(t)];
     // In long double first: ln(2·10⁴·f_t) = ln(2·10⁴) + ½·ln ν_t² − (ln γ_t^t + 2·ln N)/(2t),
     // accurate to about 10⁻¹⁵. Only an R within 10⁻⁹ of an integer, where
     // that could decide the floor, is settled in integers.
@@ -164,7 +157,7 @@ SpectralOrder::SpectralOrder(Wide n)
 {
     const double logN = std::log(double(n));
     for (int t = minDimension; t <= maxDimension; ++t) {
-        const Hermite gamma = hermite[size_t(t)];
+        const HermitePower gamma = hermite[size_t(t)];
         const double logGamma = std::log(double(gamma.num) / double(gamma.den));
         m_offset[size_t(t)] = (logGamma + 2 * logN) / (2 * t);
     }
@@ -182,7 +175,7 @@ int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
     // f_a^(2L) against f_b^(2L), both sides multiplied out.
     const int l = std::lcm(a, b);
     const auto side = [&](Wide nu2, int t, int other, Big &value) {
-        const Hermite own = hermite[size_t(t)], theirs = hermite[size_t(other)];
+        const HermitePower own = hermite[size_t(t)], theirs = hermite[size_t(other)];
         Big factor(nu2);
         mpz_pow_ui(value.value, factor.value, unsigned(l));
         mpz_ui_pow_ui(factor.value, own.den, unsigned(l / t));
