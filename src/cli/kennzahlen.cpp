@@ -48,11 +48,8 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
         const search::Standing standing = search::standing(n, multipliers, progress.progress());
         const numbers::EquidistantRow equidistant(n);
         std::array<numbers::Figures, std::size(numbers::everyCriterion)> best;
-        for (size_t c = 0; c < best.size(); ++c) {
-            static_cast<numbers::Measures &>(best[c]) = standing.best[c];
-            best[c].share = equidistant.share(best[c].sum);
-            best[c].f2 = numbers::spectralTenThousandths(best[c].nu2, n);
-        }
+        for (size_t c = 0; c < best.size(); ++c)
+            best[c] = numbers::figuresOf(standing.best[c], n, equidistant);
         for (size_t j = 0; j < indices.size(); ++j) {
             rows[indices[j]].ranks = standing.ranks[j];
             rows[indices[j]].best = best;

@@ -1,6 +1,6 @@
 #include "numbers/figures.h"
 
-#include "numbers/lattice.h"
+#include "numbers/dimensions.h"
 
 #include <algorithm>
 #include <array>
@@ -173,15 +173,23 @@ u64 spectralTenThousandths(Wide nu2, Wide n)
     return (low + 1) / 2;
 }
 
-Figures figures(Wide n, u64 k, const EquidistantRow &equidistant)
+Figures figuresOf(const Measures &measures, Wide n, const EquidistantRow &equidistant)
 {
     Figures result;
-    measure(n, k, result);
+    static_cast<Measures &>(result) = measures;
     result.n = n;
-    result.k = k;
     result.share = equidistant.share(result.sum);
-    result.quotients = continuedFraction(k, n);
     result.f2 = spectralTenThousandths(result.nu2, n);
+    return result;
+}
+
+Figures figures(Wide n, u64 k, const EquidistantRow &equidistant)
+{
+    Measures measures;
+    measure(n, k, measures);
+    Figures result = figuresOf(measures, n, equidistant);
+    result.k = k;
+    result.quotients = continuedFraction(k, n);
     return result;
 }
 

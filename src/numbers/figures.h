@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/dimensions.h"
 #include "numbers/spread.h"
 
 #include <array>
@@ -39,7 +40,7 @@ struct Measures {
 // quotient of k/N.
 bool measure(Wide n, u64 k, Measures &measures);
 
-// The spectral figure f₂ = ν₂ / ((4/3)^(1/4) · √N) in ten-thousandths,
+// The spectral figure f₂ = ν₂ / (γ₂^(1/2) · √N) in ten-thousandths,
 // rounded half up: 1 (10000) is the best any lattice of N points per unit
 // of area can reach.
 u64 spectralTenThousandths(Wide nu2, Wide n);
@@ -58,8 +59,8 @@ struct Figures : Measures {
     // (the lowest one where two are equal). merit is rounded for showing;
     // ν² of meritDimension is its exact value.
     int dimensions = 2;
-    std::array<Wide, 9> nu2t{};
-    std::array<u64, 9> ft{};
+    std::array<Wide, maxDimension + 1> nu2t{};
+    std::array<u64, maxDimension + 1> ft{};
     u64 merit = 0;
     int meritDimension = 2;
 };
@@ -67,5 +68,10 @@ struct Figures : Measures {
 // For N and k coprime, 1 ≤ k < N ≤ 2^64; the equidistant row of N is
 // passed in, so a ranking makes it once.
 Figures figures(Wide n, u64 k, const EquidistantRow &equidistant);
+
+// What is read from a multiplier's measures at N for showing: the share
+// and f₂, without the continued fraction (for the best of a standing,
+// which has measures only).
+Figures figuresOf(const Measures &measures, Wide n, const EquidistantRow &equidistant);
 
 } // namespace numbers

@@ -10,18 +10,6 @@
 // hyperplanes. Exact integers; no Qt.
 namespace numbers {
 
-inline constexpr int minDimension = 2;
-inline constexpr int maxDimension = 8;
-
-// The Hermite constants as γ_t^t = num/den, indexed by t = 2 … 8: 4/3, 2,
-// 4, 8, 64/3, 64, 256, the densest lattice packings (Conway and Sloane),
-// which normalise ν_t to the figure f_t ≤ 1.
-struct HermitePower {
-    unsigned long num, den;
-};
-inline constexpr HermitePower hermite[maxDimension + 1] = {
-        {0, 1}, {0, 1}, {4, 3}, {2, 1}, {4, 1}, {8, 1}, {64, 3}, {64, 1}, {256, 1}};
-
 // ν_t² = min |h|² over the integer vectors h ≠ 0 with
 // h₀ + h₁·k + … + h_{t−1}·k^{t−1} ≡ 0 (mod N): the squared length of the
 // shortest vector of the dual of the lattice that holds every t-tuple

@@ -7,21 +7,15 @@
 
 namespace platform {
 
-static SaveAnswerer &answerer()
-{
-    static SaveAnswerer instance;
-    return instance;
-}
-
 SaveAnswerer setSaveAnswerer(SaveAnswerer answerer)
 {
-    return std::exchange(platform::answerer(), std::move(answerer));
+    return AnswerSeam<SaveQuestion, SaveAnswer>::install(std::move(answerer));
 }
 
 SaveAnswer askSaveFile(QWidget *parent, const SaveQuestion &question)
 {
-    if (answerer())
-        return answerer()(question);
+    if (const auto &answerer = AnswerSeam<SaveQuestion, SaveAnswer>::installed())
+        return answerer(question);
 
     // Qt's own dialog, so every caption is in Zyklar's language whatever the
     // desktop's.

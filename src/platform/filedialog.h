@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/answerseam.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 
 class QWidget;
 
@@ -28,7 +29,7 @@ SaveAnswer askSaveFile(QWidget *parent, const SaveQuestion &question);
 
 // Tests answer the dialog without a person, as they answer message boxes;
 // an empty function shows the real dialog again.
-using SaveAnswerer = std::function<SaveAnswer(const SaveQuestion &)>;
+using SaveAnswerer = AnswerSeam<SaveQuestion, SaveAnswer>::Answerer;
 SaveAnswerer setSaveAnswerer(SaveAnswerer answerer);
 
 } // namespace platform

@@ -7,21 +7,15 @@
 
 namespace platform {
 
-static Answerer &answerer()
-{
-    static Answerer instance;
-    return instance;
-}
-
 Answerer setAnswerer(Answerer answerer)
 {
-    return std::exchange(platform::answerer(), std::move(answerer));
+    return AnswerSeam<Message, Answer>::install(std::move(answerer));
 }
 
 Answer messageBox(QWidget *parent, const Message &message)
 {
-    if (answerer())
-        return answerer()(message);
+    if (const auto &answerer = AnswerSeam<Message, Answer>::installed())
+        return answerer(message);
 
     QMessageBox box(parent);
     box.setText(message.text);

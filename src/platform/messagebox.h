@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/answerseam.h"
+
 #include <QString>
 
-#include <functional>
 
 class QWidget;
 
@@ -33,7 +34,7 @@ Answer messageBox(QWidget *parent, const Message &message);
 // Tests answer boxes without a person: while an answerer is installed it is
 // asked instead, and no box is shown. An empty function shows real boxes
 // again. Returns the answerer it replaces.
-using Answerer = std::function<Answer(const Message &)>;
+using Answerer = AnswerSeam<Message, Answer>::Answerer;
 Answerer setAnswerer(Answerer answerer);
 
 } // namespace platform
