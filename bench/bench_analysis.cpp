@@ -53,8 +53,8 @@ double fullRepaint(Form1 &form)
 void analysisAt200(benchmark::State &state)
 {
     const auto form = shownWindow();
-    ui::txtN(*form)->setText(QStringLiteral("200"));
-    ui::txtk(*form)->setText(QStringLiteral("77"));
+    ui::of(*form).txtN->setText(QStringLiteral("200"));
+    ui::of(*form).txtk->setText(QStringLiteral("77"));
     for (int earlier = 0; earlier < state.range(0); ++earlier)
         form->Command2_Click();
     QCoreApplication::processEvents();
@@ -66,7 +66,7 @@ void analysisAt200(benchmark::State &state)
         QCoreApplication::processEvents();
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
-    state.counters["rows"] = double(ui::txtSumme(*form)->text().count(u'\n'));
+    state.counters["rows"] = double(ui::of(*form).txtSumme->text().count(u'\n'));
     // Below 1: the analysis costs less than one full repaint of the window.
     state.counters["vs_repaint"] = total / double(state.iterations()) / repaint;
 }
@@ -76,7 +76,7 @@ double scrollEvents(Form1 &form, int events)
 {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < events; ++i) {
-        ui::HScroll1(form)->setValue(i % 2 ? 200 : 199);
+        ui::of(form).HScroll1->setValue(i % 2 ? 200 : 199);
         QCoreApplication::processEvents();
     }
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / events;
@@ -98,7 +98,7 @@ void nScrollEventAt200(benchmark::State &state)
     double total = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        ui::HScroll1(*form)->setValue(value); // alternating 199 and 200
+        ui::of(*form).HScroll1->setValue(value); // alternating 199 and 200
         value = value == 199 ? 200 : 199;
         QCoreApplication::processEvents();
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

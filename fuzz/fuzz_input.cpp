@@ -59,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         messages << message.text;
         return platform::Answer::Ok;
     });
-    ui::txtN(form)->setText(nText);
-    ui::txtk(form)->setText(kText);
+    ui::of(form).txtN->setText(nText);
+    ui::of(form).txtk->setText(kText);
     form.analysis().readAnalysisInput();
     platform::setAnswerer({});
 
@@ -69,9 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(n >= 2 && n <= 200);
     check(k >= 1 && k <= n - 1);
     check(std::gcd(n, k) == 1);
-    check(ui::HScroll1(form)->value() == n && ui::HScroll2(form)->value() == k);
-    check(analysis::readNumber(ui::txtN(form)->text()) == n);
-    check(analysis::readNumber(ui::txtk(form)->text()) == k);
+    check(ui::of(form).HScroll1->value() == n && ui::of(form).HScroll2->value() == k);
+    check(analysis::readNumber(ui::of(form).txtN->text()) == n);
+    check(analysis::readNumber(ui::of(form).txtk->text()) == k);
 
     // N as read, rounded and clamped; the divisor message, if any, names the
     // factor that took it down to the analysed N.

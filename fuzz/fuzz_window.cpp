@@ -89,11 +89,11 @@ void checkBoxes(const Form1 &form)
 {
     const int n = form.selection().n, k = form.selection().k;
     check(n >= 2 && n <= 200 && k >= 1 && k < n);
-    check(analysis::readNumber(ui::txtN(form)->text()) == n);
-    check(analysis::readNumber(ui::txtk(form)->text()) == k);
+    check(analysis::readNumber(ui::of(form).txtN->text()) == n);
+    check(analysis::readNumber(ui::of(form).txtk->text()) == k);
     u64 sum = 0;
     check(numbers::spreadSum(u64(n), u64(k), sum));
-    check(lastLine(ui::txtSumme(form)->text())
+    check(lastLine(ui::of(form).txtSumme->text())
           == analysis::numberText(k) + u':' + analysis::numberText(double(sum)));
     QString minimal = analysis::column3(n), sequence = analysis::column3(1) + u' ', gaps;
     numbers::Occupation steps{u64(n), u64(k)};
@@ -105,13 +105,13 @@ void checkBoxes(const Form1 &form)
                 + analysis::numberText(double(steps.forward())) + QStringLiteral("\r\n");
     }
     // A single step stopped before leaves its row unfinished; this one ends it.
-    check(lastLine(ui::txtAbstand(form)->text()).endsWith(minimal));
-    check(ui::txtFolge(form)->text() == sequence);
-    check(ui::txtAbs(form)->text() == gaps);
+    check(lastLine(ui::of(form).txtAbstand->text()).endsWith(minimal));
+    check(ui::of(form).txtFolge->text() == sequence);
+    check(ui::of(form).txtAbs->text() == gaps);
     QString permutation;
     for (u64 step : numbers::stepsByPosition(u64(n), u64(k)))
         permutation += analysis::column3(double(step));
-    check(lastLine(ui::txtAusgabe(form)->text()) == permutation);
+    check(lastLine(ui::of(form).txtAusgabe->text()) == permutation);
 }
 
 void scroll(platform::ScrollBar &bar, Bytes &in)
@@ -158,12 +158,12 @@ Form1 &window()
         if (window != form)
             window->hide();
     }
-    ui::Check1(*form)->setChecked(false);
-    ui::Option1(*form)->setChecked(true);
+    ui::of(*form).Check1->setChecked(false);
+    ui::of(*form).Option1->setChecked(true);
     if (form->zoomFactor != 1.0)
         form->cmdBildschirm_Click(); // the layout at full size
-    ui::HScroll1(*form)->setValue(21);
-    ui::HScroll2(*form)->setValue(8);
+    ui::of(*form).HScroll1->setValue(21);
+    ui::of(*form).HScroll2->setValue(8);
     form->cmdclear_Click();
     form->mouseDown = 0;
     QCoreApplication::processEvents();
@@ -202,25 +202,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (in.more()) {
         ++actions;
         switch (in.next() % 12) {
-        case 0: ui::txtN(form)->setText(in.text()); break;
-        case 1: ui::txtk(form)->setText(in.text()); break;
+        case 0: ui::of(form).txtN->setText(in.text()); break;
+        case 1: ui::of(form).txtk->setText(in.text()); break;
         case 2:
             stopped = false;
-            ui::Command2(form)->click();
+            ui::of(form).Command2->click();
             if (!stopped)
                 checkBoxes(form);
             break;
-        case 3: scroll(*ui::HScroll1(form), in); break;
-        case 4: scroll(*ui::HScroll2(form), in); break;
-        case 5: ui::Check1(form)->click(); break;
-        case 6: (in.next() % 2 ? ui::Option1(form) : ui::Option2(form))->click(); break;
+        case 3: scroll(*ui::of(form).HScroll1, in); break;
+        case 4: scroll(*ui::of(form).HScroll2, in); break;
+        case 5: ui::of(form).Check1->click(); break;
+        case 6: (in.next() % 2 ? ui::of(form).Option1 : ui::of(form).Option2)->click(); break;
         case 7: {
             const char *name = menuCommands[in.next() % std::size(menuCommands)];
             form.findChild<QAction *>(QLatin1String(name))->trigger();
             break;
         }
         case 8: { // freehand marking: press, a few moves, release
-            QWidget *picture = ui::Picture1(form);
+            QWidget *picture = ui::of(form).Picture1;
             const auto at = [&] { return QPoint(in.next() * 2, in.next() * 2); };
             QTest::mousePress(picture, Qt::LeftButton, {}, at());
             for (int moves = in.next() % 6; moves > 0; --moves)
@@ -229,7 +229,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 9: {
-            QPushButton *clear[] = {ui::Command1(form), ui::Command3(form), ui::Command4(form)};
+            QPushButton *clear[] = {ui::of(form).Command1, ui::of(form).Command3, ui::of(form).Command4};
             clear[in.next() % 3]->click();
             break;
         }

@@ -97,6 +97,7 @@ private slots:
     void englishNamesAreTheSameCommands_data();
     void englishNamesAreTheSameCommands();
     void manualsAreInStep();
+    void helpOffersWhatTheParserTakes();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
@@ -770,6 +771,46 @@ void TestCli::manualsAreInStep()
             QVERIFY2(german.options.contains(QLatin1String(name)), name);
     }
     QVERIFY(german.options.contains("help") && german.options.contains("version"));
+}
+
+void TestCli::helpOffersWhatTheParserTakes()
+{
+    // The help is made from the declarations: in either language the
+    // overview names every option, and the ranking keys that --nach's help
+    // offers are exactly the ones it takes.
+    for (const QString &language : {QStringLiteral("de"), QStringLiteral("en")}) {
+        const Run overview = command(QStringList{"--help", "--sprache", language});
+        for (const cli::OptionDescription &option : cli::everyOption()) {
+            const char *name = language == u"en" ? option.name.inEnglish() : option.name.german;
+            QVERIFY2(overview.out.contains(QStringLiteral("\n  --%1").arg(QLatin1String(name))),
+                     name);
+        }
+        const Run help = command(QStringList{"rangliste", "--help", "--sprache", language});
+        static const QRegularExpression offered(
+                QStringLiteral("(?:Rangfolge|order): (.*?)\n  --"),
+                QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpressionMatch match = offered.match(help.out);
+        QVERIFY(match.hasMatch());
+        QStringList keys = match.captured(1)
+                                   .remove(QRegularExpression(QStringLiteral("\\((Vorgabe|default)\\)")))
+                                   .split(QRegularExpression(QStringLiteral("[\\s,]+|\\s(oder|or)\\s")),
+                                          Qt::SkipEmptyParts);
+        keys.removeAll(QStringLiteral("oder"));
+        keys.removeAll(QStringLiteral("or"));
+        QCOMPARE(keys.size(), qsizetype(std::size(numbers::rankingCriteria)));
+        for (const QString &key : keys)
+            QVERIFY2(command(QStringList{"rangliste", "60", "--top", "3", "--nach", key}).status == 0,
+                     qPrintable(key));
+    }
+    // Past the largest dimension the help names, --dimensionen is refused.
+    QCOMPARE(command(QStringList{"kennzahlen", "21", "8", "--dimensionen",
+                                 QString::number(numbers::maxDimension)})
+                     .status,
+             0);
+    QCOMPARE(command(QStringList{"kennzahlen", "21", "8", "--dimensionen",
+                                 QString::number(numbers::maxDimension + 1)})
+                     .status,
+             2);
 }
 
 QTEST_MAIN(TestCli)

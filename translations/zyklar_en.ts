@@ -461,11 +461,10 @@
     </message>
 </context>
 <context>
-    <name>form</name>
+    <name>analysis</name>
     <message>
-        <source>%1. Schritt, weiter?</source>
-        <extracomment>%1 is the step number with a blank before it, as the window writes numbers.</extracomment>
-        <translation>Step%1, go on?</translation>
+        <source>Der gemeinsame Teiler %1 wird herausgekürzt</source>
+        <translation>The common divisor %1 is cancelled</translation>
     </message>
 </context>
 <context>
@@ -537,12 +536,6 @@ name. {N}.
         <translation>only the first T places</translation>
     </message>
     <message>
-        <source>die Rangfolge: summe (Vorgabe), spektral, zaremba,
-verhaeltnis, teilnenner oder guete</source>
-        <translation>the order: sum (default), spectral, zaremba,
-ratio, quotient or merit</translation>
-    </message>
-    <message>
         <source>nur Multiplikatoren ab K1</source>
         <translation>only multipliers from K1</translation>
     </message>
@@ -561,12 +554,6 @@ to spread the work over several machines</translation>
 von N und ihr bester Wert (N ≤ 2^32)</source>
         <translation>with each figure its rank among all multipliers
 of N and its best value (N ≤ 2^32)</translation>
-    </message>
-    <message>
-        <source>der Spektraltest in 2 bis T Dimensionen, T von 2
-bis 8 (Vorgabe 8)</source>
-        <translation>the spectral test in 2 to T dimensions, T from 2
-to 8 (default 8)</translation>
     </message>
     <message>
         <source>nur die Multiplikatoren der längsten Periode: mcg für
@@ -712,53 +699,6 @@ merges the parts into the whole ranking.
 2 ≤ N ≤ %1; above %2 only with --top, or with --from and --to
 over at most %3 multipliers. With --from and --to
 {N}, when at most %4 multipliers lie between them.
-</translation>
-    </message>
-    <message>
-        <source>Optionen:
-  --format F      text (Vorgabe), csv oder json
-  --top T, --nach KENNZAHL, --von K1, --bis K2
-                  bei rangliste: nur die ersten T Plätze, die Rangfolge,
-                  nur die Multiplikatoren von K1 bis K2
-  --rang          bei kennzahlen: je Kennzahl Rang und bester Wert
-  --dimensionen T bei kennzahlen und rangliste: der Spektraltest in 2 bis T
-                  Dimensionen
-  --generator ART bei rangliste: nur die Multiplikatoren der längsten Periode
-  --teil I/P      bei rangliste: nur der I-te von P gleichen Teilen
-  --schritt I     bei luecken: nur der Schritt I
-  --speichen, --ausgabe DATEI, --skala S
-                  bei bild: Speichen statt Stern, die Datei, ihre Größe
-  --sprache S     de (Deutsch) oder en (Englisch) statt der Sprache der
-                  Umgebung
-  -h, --help      diese Hilfe; nach einem Befehl dessen Hilfe
-  --version       die Version
-
-K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird
-herausgekürzt. Zahlen sind ganz und ohne Vorzeichen: dezimal,
-hexadezimal (0x9E3779B97F4A7C15) oder als 2^e, 2^e-c, 2^e+c (2^31-1).
-</source>
-        <translation>Options:
-  --format F      text (default), csv or json
-  --top T, --by FIGURE, --from K1, --to K2
-                  with rank: only the first T places, the order, only the
-                  multipliers from K1 to K2
-  --rank          with figures: each figure&apos;s rank and best value
-  --dimensions T  with figures and rank: the spectral test in 2 to T
-                  dimensions
-  --generator KIND
-                  with rank: only the multipliers of the longest period
-  --part I/P      with rank: only the I-th of P equal parts
-  --step I        with gaps: only the step I
-  --spokes, --output FILE, --scale S
-                  with picture: spokes instead of a star, the file, its size
-  --lang LANGUAGE de (German) or en (English) instead of the language of the
-                  environment
-  -h, --help      this help; after a command that command&apos;s help
-  --version       the version
-
-K ≥ N is taken modulo N; a common divisor of N and K is cancelled.
-Numbers are whole and without a sign: decimal, hexadecimal
-(0x9E3779B97F4A7C15) or as 2^e, 2^e-c, 2^e+c (2^31-1).
 </translation>
     </message>
     <message>
@@ -1025,12 +965,57 @@ after Ctrl+C. {N}.
         <source>die Zeile ist länger als %1 Zeichen</source>
         <translation>the line is longer than %1 characters</translation>
     </message>
-</context>
-<context>
-    <name>analysis</name>
     <message>
-        <source>Der gemeinsame Teiler %1 wird herausgekürzt</source>
-        <translation>The common divisor %1 is cancelled</translation>
+        <source>%1 (Vorgabe)</source>
+        <translation>%1 (default)</translation>
+    </message>
+    <message>
+        <source>%1 oder %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>die Rangfolge: %1</source>
+        <translation>the order: %1</translation>
+    </message>
+    <message>
+        <source>der Spektraltest in %1 bis T Dimensionen, T von %1
+bis %2 (Vorgabe %2)</source>
+        <translation>the spectral test in %1 to T dimensions, T from %1
+to %2 (default %2)</translation>
+    </message>
+    <message>
+        <source>bei jedem Befehl</source>
+        <translation>with every command</translation>
+    </message>
+    <message>
+        <source>bei %1</source>
+        <translation>with %1</translation>
+    </message>
+    <message>
+        <source>Optionen:
+</source>
+        <translation>Options:
+</translation>
+    </message>
+    <message>
+        <source>diese Hilfe; nach einem Befehl dessen Hilfe</source>
+        <translation>this help; after a command that command&apos;s help</translation>
+    </message>
+    <message>
+        <source>die Version</source>
+        <translation>the version</translation>
+    </message>
+    <message>
+        <source>
+K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird
+herausgekürzt. Zahlen sind ganz und ohne Vorzeichen: dezimal,
+hexadezimal (0x9E3779B97F4A7C15) oder als 2^e, 2^e-c, 2^e+c (2^31-1).
+</source>
+        <translation>
+K ≥ N is taken modulo N; a common divisor of N and K is cancelled.
+Numbers are whole and without a sign: decimal, hexadecimal
+(0x9E3779B97F4A7C15) or as 2^e, 2^e-c, 2^e+c (2^31-1).
+</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1063,14 @@ after Ctrl+C. {N}.
     <message>
         <source>Den Ordner „%1“ gibt es nicht</source>
         <translation>The folder “%1” does not exist</translation>
+    </message>
+</context>
+<context>
+    <name>form</name>
+    <message>
+        <source>%1. Schritt, weiter?</source>
+        <extracomment>%1 is the step number with a blank before it, as the window writes numbers.</extracomment>
+        <translation>Step%1, go on?</translation>
     </message>
 </context>
 <context>

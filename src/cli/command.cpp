@@ -6,12 +6,36 @@ namespace cli {
 
 namespace {
 
+// The `--nach` keys in the catalogue's order and the call's language, half
+// on each of two lines: "summe (Vorgabe), spektral, zaremba,\n
+// verhaeltnis, teilnenner oder guete".
+std::vector<std::string> rankingKeys()
+{
+    const std::span<const numbers::Criterion> criteria = numbers::rankingCriteria;
+    std::string keys;
+    for (size_t i = 0; i < criteria.size(); ++i) {
+        const numbers::FigureEntry &entry = numbers::entryOf(criteria[i]);
+        const std::string key = Name{entry.sortKey, entry.englishKey}.shown();
+        if (i == 0)
+            keys = say(translate("cli", "%1 (Vorgabe)"), {key});
+        else if (i + 1 == criteria.size())
+            keys = say(translate("cli", "%1 oder %2"), {keys, key});
+        else
+            keys += (i == (criteria.size() + 1) / 2 ? ",\n" : ", ") + key;
+    }
+    return {keys};
+}
+
+std::vector<std::string> dimensionLimits()
+{
+    return {std::to_string(numbers::minDimension), std::to_string(numbers::maxDimension)};
+}
+
 const OptionDescription options[] = {
     {.option = Option::Top, .name = {"top"}, .value = {"T"},
      .help = QT_TRANSLATE_NOOP("cli", "nur die ersten T Plätze")},
     {.option = Option::Order, .name = {"nach", "by"}, .value = {"KENNZAHL", "FIGURE"},
-     .help = QT_TRANSLATE_NOOP("cli", "die Rangfolge: summe (Vorgabe), spektral, zaremba,\n"
-                                      "verhaeltnis, teilnenner oder guete")},
+     .help = QT_TRANSLATE_NOOP("cli", "die Rangfolge: %1"), .helpValues = rankingKeys},
     {.option = Option::From, .name = {"von", "from"}, .value = {"K1"},
      .help = QT_TRANSLATE_NOOP("cli", "nur Multiplikatoren ab K1")},
     {.option = Option::To, .name = {"bis", "to"}, .value = {"K2"},
@@ -23,8 +47,9 @@ const OptionDescription options[] = {
      .help = QT_TRANSLATE_NOOP("cli", "dazu je Kennzahl der Rang unter allen Multiplikatoren\n"
                                       "von N und ihr bester Wert (N ≤ 2^32)")},
     {.option = Option::Dimensions, .name = {"dimensionen", "dimensions"}, .value = {"T"},
-     .help = QT_TRANSLATE_NOOP("cli", "der Spektraltest in 2 bis T Dimensionen, T von 2\n"
-                                      "bis 8 (Vorgabe 8)")},
+     .help = QT_TRANSLATE_NOOP("cli", "der Spektraltest in %1 bis T Dimensionen, T von %1\n"
+                                      "bis %2 (Vorgabe %2)"),
+     .helpValues = dimensionLimits},
     {.option = Option::Generator, .name = {"generator"}, .value = {"ART", "KIND"},
      .choices = "mcg|lcg",
      .help = QT_TRANSLATE_NOOP("cli", "nur die Multiplikatoren der längsten Periode: mcg für\n"
@@ -90,6 +115,11 @@ std::string OptionDescription::usage() const
 {
     const std::string text = choices ? optionNamed(name) + ' ' + choices : written();
     return required ? text : '[' + text + ']';
+}
+
+std::string OptionDescription::helpText() const
+{
+    return say(translate("cli", help), helpValues ? helpValues() : std::vector<std::string>{});
 }
 
 const OptionDescription &descriptionOf(Option option)

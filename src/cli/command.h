@@ -60,11 +60,16 @@ struct OptionDescription {
     const char *choices = nullptr; // the usage line names the values instead: "mcg|lcg"
     bool required = false;         // the usage line shows it without brackets
     const char *help = nullptr;   // the help's line, continued lines indented (translated)
+    // What %1, %2 … of the help stand for, where the help names facts that
+    // live elsewhere (the `--nach` keys, the largest dimension).
+    std::vector<std::string> (*helpValues)() = nullptr;
 
     // "--nach KENNZAHL", as the help lists it, in the call's language.
     std::string written() const;
     // "[--nach KENNZAHL]", "[--format text|csv|json]", "--ausgabe DATEI".
     std::string usage() const;
+    // The help in the call's language, its values filled in.
+    std::string helpText() const;
 };
 const OptionDescription &descriptionOf(Option option);
 std::span<const OptionDescription> everyOption();

@@ -16,64 +16,6 @@ namespace cli {
 
 namespace {
 
-const char overviewOptions[] = QT_TRANSLATE_NOOP(
-        "cli",
-        "Optionen:\n"
-        "  --format F      text (Vorgabe), csv oder json\n"
-        "  --top T, --nach KENNZAHL, --von K1, --bis K2\n"
-        "                  bei rangliste: nur die ersten T Plätze, die Rangfolge,\n"
-        "                  nur die Multiplikatoren von K1 bis K2\n"
-        "  --rang          bei kennzahlen: je Kennzahl Rang und bester Wert\n"
-        "  --dimensionen T bei kennzahlen und rangliste: der Spektraltest in 2 bis T\n"
-        "                  Dimensionen\n"
-        "  --generator ART bei rangliste: nur die Multiplikatoren der längsten Periode\n"
-        "  --teil I/P      bei rangliste: nur der I-te von P gleichen Teilen\n"
-        "  --schritt I     bei luecken: nur der Schritt I\n"
-        "  --speichen, --ausgabe DATEI, --skala S\n"
-        "                  bei bild: Speichen statt Stern, die Datei, ihre Größe\n"
-        "  --sprache S     de (Deutsch) oder en (Englisch) statt der Sprache der\n"
-        "                  Umgebung\n"
-        "  -h, --help      diese Hilfe; nach einem Befehl dessen Hilfe\n"
-        "  --version       die Version\n"
-        "\n"
-        "K ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N und K wird\n"
-        "herausgekürzt. Zahlen sind ganz und ohne Vorzeichen: dezimal,\n"
-        "hexadezimal (0x9E3779B97F4A7C15) oder als 2^e, 2^e-c, 2^e+c (2^31-1).\n");
-
-std::string overview()
-{
-    std::string text = say(translate("cli", "Aufruf: zyklar [BEFEHL ARGUMENTE… [OPTIONEN]]\n"
-                                            "Ohne Argumente öffnet zyklar sein Fenster.\n\n"
-                                            "Befehle:\n"));
-    TextTable table({{"", true}, {"", true}});
-    std::vector<std::vector<std::string>> rows;
-    for (const Command *command : everyCommand())
-        rows.push_back({command->name.shown() + std::string(" ") + command->arguments.shown(),
-                        say(translate("cli", command->summary))});
-    for (const auto &row : rows)
-        table.measure(row);
-    for (const auto &row : rows)
-        text += "  " + table.line(row);
-    // The names of the other language, which are understood as well:
-    // "Auch auf Englisch: analyze, rank, …; --nach sum, spectral, …"
-    const bool english = language::current() == language::Language::English;
-    const auto other = [english](const Name &name) {
-        return english ? name.german : name.inEnglish();
-    };
-    std::string commands, keys;
-    for (const Command *command : everyCommand())
-        commands += std::string(command == everyCommand().front() ? "" : ", ")
-                + other(command->name);
-    for (numbers::Criterion criterion : numbers::rankingCriteria) {
-        const numbers::FigureEntry &entry = numbers::entryOf(criterion);
-        keys += std::string(criterion == numbers::rankingCriteria[0] ? "" : ", ")
-                + other({entry.sortKey, entry.englishKey});
-    }
-    text += say(translate("cli", "\nAuch auf Englisch: %1;\n  %2 %3\n\n"),
-                {commands, optionName(Option::Order), keys});
-    return text + say(translate("cli", overviewOptions));
-}
-
 // Every name of an option, German and English, as the parser takes them.
 QStringList namesOf(const OptionDescription &described)
 {
@@ -88,6 +30,95 @@ std::string padded(std::string text, size_t width)
     return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
 }
 
+// An option as the help lists it: its name and value, then its help, the
+// continued lines under the first; `width` is the column of the help.
+std::string optionLines(const OptionDescription &described, size_t width,
+                        const std::string &more = {})
+{
+    std::string lines = described.helpText() + more;
+    const std::string indent(width + 2, ' ');
+    for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += indent.size() + 1)
+        lines.insert(at + 1, indent);
+    return "  " + padded(described.written(), width) + lines + '\n';
+}
+
+// The commands an option goes with, as the overview names them.
+std::string commandsTaking(Option option)
+{
+    if (option == Option::Language)
+        return say(translate("cli", "bei jedem Befehl"));
+    std::string names;
+    for (const Command *command : everyCommand()) {
+        if (command->takes(option))
+            names += (names.empty() ? "" : ", ") + std::string(command->name.shown());
+    }
+    return say(translate("cli", "bei %1"), {names});
+}
+
+std::string commandLines()
+{
+    TextTable table({{"", true}, {"", true}});
+    std::vector<std::vector<std::string>> rows;
+    for (const Command *command : everyCommand())
+        rows.push_back({command->name.shown() + std::string(" ") + command->arguments.shown(),
+                        say(translate("cli", command->summary))});
+    for (const auto &row : rows)
+        table.measure(row);
+    std::string text;
+    for (const auto &row : rows)
+        text += "  " + table.line(row);
+    return text;
+}
+
+// The names of the other language, which are understood as well:
+// "Auch auf Englisch: analyze, rank, …; --nach sum, spectral, …"
+std::string otherNames()
+{
+    const bool english = language::current() == language::Language::English;
+    const auto other = [english](const Name &name) {
+        return english ? name.german : name.inEnglish();
+    };
+    std::string commands, keys;
+    for (const Command *command : everyCommand())
+        commands += std::string(command == everyCommand().front() ? "" : ", ")
+                + other(command->name);
+    for (numbers::Criterion criterion : numbers::rankingCriteria) {
+        const numbers::FigureEntry &entry = numbers::entryOf(criterion);
+        keys += std::string(criterion == numbers::rankingCriteria[0] ? "" : ", ")
+                + other({entry.sortKey, entry.englishKey});
+    }
+    return say(translate("cli", "\nAuch auf Englisch: %1;\n  %2 %3\n\n"),
+               {commands, optionName(Option::Order), keys});
+}
+
+// Every option with its help and the commands it goes with.
+std::string optionOverview()
+{
+    size_t width = 0;
+    for (const OptionDescription &described : everyOption())
+        width = std::max(width, described.written().size() + 2);
+    std::string text = say(translate("cli", "Optionen:\n"));
+    for (const OptionDescription &described : everyOption())
+        text += optionLines(described, width,
+                            "\n" + commandsTaking(described.option));
+    text += "  " + padded("-h, --help", width)
+            + say(translate("cli", "diese Hilfe; nach einem Befehl dessen Hilfe")) + '\n';
+    text += "  " + padded("--version", width) + say(translate("cli", "die Version")) + '\n';
+    return text;
+}
+
+std::string overview()
+{
+    return say(translate("cli", "Aufruf: zyklar [BEFEHL ARGUMENTE… [OPTIONEN]]\n"
+                                "Ohne Argumente öffnet zyklar sein Fenster.\n\n"
+                                "Befehle:\n"))
+            + commandLines() + otherNames() + optionOverview()
+            + say(translate("cli", "\nK ≥ N wird modulo N genommen; ein gemeinsamer Teiler von N "
+                                   "und K wird\nherausgekürzt. Zahlen sind ganz und ohne "
+                                   "Vorzeichen: dezimal,\nhexadezimal (0x9E3779B97F4A7C15) oder "
+                                   "als 2^e, 2^e-c, 2^e+c (2^31-1).\n"));
+}
+
 std::string helpOf(const Command &command)
 {
     std::string help = say(translate("cli", command.help), command.helpValues);
@@ -96,14 +127,8 @@ std::string helpOf(const Command &command)
         help.replace(range, 3, "2 ≤ N ≤ " + limitText(command.maxN));
     std::string text
             = say(translate("cli", "Aufruf: %1"), {command.usage()}) + "\n\n" + help + '\n';
-    for (Option option : command.options) {
-        const OptionDescription &described = descriptionOf(option);
-        const std::string line = described.written();
-        std::string lines = say(translate("cli", described.help));
-        for (size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 20)
-            lines.insert(at + 1, std::string(19, ' '));
-        text += "  " + padded(line, 17) + lines + '\n';
-    }
+    for (Option option : command.options)
+        text += optionLines(descriptionOf(option), 17);
     return text;
 }
 
@@ -128,9 +153,9 @@ struct Parsed {
     bool version = false;
 };
 
-Parsed parse(const QStringList &arguments)
+// A number with a sign would otherwise read as an unknown option.
+void refuseSignedNumbers(const QStringList &arguments)
 {
-    // A number with a sign would otherwise read as an unknown option.
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (argument.size() > 1 && (argument[0] == u'-' || argument[0] == u'+')
@@ -139,9 +164,12 @@ Parsed parse(const QStringList &arguments)
                                                   "kein Vorzeichen"),
                                  {quoted(argument.toStdString())})};
     }
+}
 
-    // An option that takes a value, with none after it: at the end, or
-    // before another option (which the parser would take as its value).
+// An option that takes a value, with none after it: at the end, or before
+// another option (which the parser would take as its value).
+void refuseMissingValues(const QStringList &arguments)
+{
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         for (const OptionDescription &described : everyOption()) {
             if (described.value.german && namesOf(described).contains(arguments[i].mid(2))
@@ -151,7 +179,48 @@ Parsed parse(const QStringList &arguments)
                                      {optionName(described.option), described.value.shown()})};
         }
     }
+}
 
+// The language of this call: --sprache's, the last one given, or the
+// locale's. Chosen before anything else is told, so a mistake in the
+// arguments is told in it too.
+void chooseLanguage(const QCommandLineParser &parser)
+{
+    language::use(language::ofLocale());
+    for (const QString &code : parser.values(QLatin1String(descriptionOf(Option::Language).name.german))) {
+        const std::optional<language::Language> chosen = language::named(code);
+        if (!chosen)
+            throw UsageError{say(translate("cli", "%1 muss de oder en sein, nicht %2"),
+                                 {optionName(Option::Language), quoted(code.toStdString())})};
+        language::use(*chosen);
+    }
+}
+
+UsageError notUnderstood(const QCommandLineParser &parser)
+{
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().first();
+        return {say(translate("cli", "unbekannte Option %1; die Optionen zeigt „zyklar --help“"),
+                    {quoted((name.size() == 1 ? "-" : "--") + name.toStdString())})};
+    }
+    return {say(translate("cli", "einer Option fehlt ihr Wert, etwa --format F oder --top T"))};
+}
+
+const Command *commandNamed(const QString &name)
+{
+    for (const Command *command : everyCommand()) {
+        if (name == QLatin1String(command->name.german)
+            || name == QLatin1String(command->name.inEnglish()))
+            return command;
+    }
+    throw UsageError{say(translate("cli", "unbekannter Befehl %1; die Befehle zeigt "
+                                          "„zyklar --help“"),
+                         {quoted(name.toStdString())})};
+}
+
+// Reads the arguments once: the language first, then everything else.
+Parsed parse(const QStringList &arguments)
+{
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
@@ -160,34 +229,19 @@ Parsed parse(const QStringList &arguments)
         parser.addOption(QCommandLineOption(
                 namesOf(described), {},
                 described.value.german ? QLatin1String(described.value.german) : QString()));
-    if (!parser.parse(arguments)) {
-        if (!parser.unknownOptionNames().isEmpty()) {
-            const QString name = parser.unknownOptionNames().first();
-            throw UsageError{say(translate("cli", "unbekannte Option %1; die Optionen zeigt "
-                                                  "„zyklar --help“"),
-                                 {quoted((name.size() == 1 ? "-" : "--") + name.toStdString())})};
-        }
-        throw UsageError{
-                say(translate("cli", "einer Option fehlt ihr Wert, etwa --format F oder --top T"))};
-    }
+    const bool understood = parser.parse(arguments);
+    chooseLanguage(parser);
+    refuseSignedNumbers(arguments);
+    refuseMissingValues(arguments);
+    if (!understood)
+        throw notUnderstood(parser);
 
     Parsed parsed;
     parsed.help = parser.isSet(help);
     parsed.version = parser.isSet(version);
     QStringList positional = parser.positionalArguments();
-    if (!positional.isEmpty()) {
-        const QString name = positional.takeFirst();
-        const auto named = std::find_if(everyCommand().begin(), everyCommand().end(),
-                                        [&](const Command *c) {
-                                            return name == QLatin1String(c->name.german)
-                                                    || name == QLatin1String(c->name.inEnglish());
-                                        });
-        if (named == everyCommand().end())
-            throw UsageError{say(translate("cli", "unbekannter Befehl %1; die Befehle zeigt "
-                                                  "„zyklar --help“"),
-                                 {quoted(name.toStdString())})};
-        parsed.command = *named;
-    }
+    if (!positional.isEmpty())
+        parsed.command = commandNamed(positional.takeFirst());
     for (const QString &argument : positional)
         parsed.arguments.push_back(argument.toStdString());
     for (const OptionDescription &described : everyOption()) {
@@ -256,40 +310,12 @@ QStringList argumentList(int argc, char *argv[])
     return arguments;
 }
 
-// The language of this call: --sprache's, or the locale's. Chosen before
-// anything else is read, so a mistake in the arguments is told in it too.
-void chooseLanguage(const QStringList &arguments)
-{
-    language::use(language::ofLocale());
-    const QStringList names = namesOf(descriptionOf(Option::Language));
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (!argument.startsWith(QLatin1String("--")))
-            continue;
-        const qsizetype equals = argument.indexOf(u'=');
-        QString code;
-        if (equals < 0 && names.contains(argument.mid(2)) && i + 1 < arguments.size())
-            code = arguments[i + 1];
-        else if (equals > 0 && names.contains(argument.mid(2, equals - 2)))
-            code = argument.mid(equals + 1);
-        else
-            continue;
-        const std::optional<language::Language> chosen = language::named(code);
-        if (!chosen)
-            throw UsageError{say(translate("cli", "%1 muss de oder en sein, nicht %2"),
-                                 {optionName(Option::Language), quoted(code.toStdString())})};
-        language::use(*chosen);
-    }
-}
-
 } // namespace
 
 int run(int argc, char *argv[], std::FILE *out, std::FILE *err)
 {
     try {
-        const QStringList arguments = argumentList(argc, argv);
-        chooseLanguage(arguments);
-        return runParsed(parse(arguments), out, err);
+        return runParsed(parse(argumentList(argc, argv)), out, err);
     } catch (const UsageError &error) {
         std::fprintf(err, "zyklar: %s\n", error.message.c_str());
         return exitUsage;
