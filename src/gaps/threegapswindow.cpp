@@ -77,31 +77,86 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     m_circle = new GapCircle(this);
     m_circle->setObjectName(QStringLiteral("picAbstaende"));
     m_circle->setAccessibleName(tr("Kreis mit den Lücken des Schritts"));
+    m_plot = new RatioPlot(this);
+    m_plot->setObjectName(QStringLiteral("picVerhaeltnis"));
+    m_plot->setAccessibleName(tr("Lückenverhältnis je Schritt"));
+    connect(m_plot, &RatioPlot::stepClicked, this, &ThreeGapsWindow::setStep);
 
-    // The window's own N and k.
+    auto *side = new QVBoxLayout;
+    side->addLayout(inputRow());
+    side->addLayout(goldenRow());
+    side->addLayout(viewRow());
+    side->addWidget(legend());
+    side->addStretch();
+    side->addLayout(stepRow());
+    side->addLayout(playerRow());
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(m_circle, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->addWidget(m_plot, 1, 0, 1, 2);
+    layout->setRowStretch(0, 3);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
+    // Tab walks the input, the views, then the step, the player, the saving
+    // and the speed.
+    QWidget *order[] = {m_nBox,         m_kBox,   m_show, m_golden, m_golden2, m_circleView,
+                        m_sunflowerView, m_slider, m_play, m_save,   m_speed};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    resize(900, 680);
+}
+
+// The window's own N and k, and "Zeigen".
+QLayout *ThreeGapsWindow::inputRow()
+{
     m_nBox = new QLineEdit(this);
     m_nBox->setObjectName(QStringLiteral("txtAbstaendeN"));
     m_nBox->setAccessibleName(QStringLiteral("N"));
     m_kBox = new QLineEdit(this);
     m_kBox->setObjectName(QStringLiteral("txtAbstaendeK"));
     m_kBox->setAccessibleName(QStringLiteral("k"));
-    for (QLineEdit *box : {m_nBox, m_kBox})
-        box->setMaximumWidth(90);
     auto *nLabel = new QLabel(QStringLiteral("&N ="), this);
     nLabel->setBuddy(m_nBox);
     auto *kLabel = new QLabel(QStringLiteral("&k ="), this);
     kLabel->setBuddy(m_kBox);
-    QPushButton *analyse = button(tr("Zeigen"), "cmdAbstaendeAnalyse", this);
-    analyse->setAccessibleDescription(
-            tr("Zeigt N und k dieses Fensters, N bis 100000"));
-    QPushButton *golden = button(QStringLiteral("k ≈ N/φ"), "cmdGoldenerSchnitt", this);
-    golden->setAccessibleDescription(
-            tr("k wird die nächste zu N teilerfremde Zahl bei N/φ"));
-    QPushButton *golden2 = button(QStringLiteral("k ≈ N/φ²"), "cmdGoldenerSchnitt2", this);
-    golden2->setAccessibleDescription(
-            tr("k wird die nächste zu N teilerfremde Zahl bei N/φ²"));
+    m_show = button(tr("Zeigen"), "cmdAbstaendeAnalyse", this);
+    m_show->setAccessibleDescription(tr("Zeigt N und k dieses Fensters, N bis 100000"));
 
-    // The two views of the same steps.
+    auto *row = new QHBoxLayout;
+    for (QWidget *widget : std::initializer_list<QWidget *>{nLabel, m_nBox, kLabel, m_kBox, m_show})
+        row->addWidget(widget);
+    row->addStretch();
+    for (QLineEdit *box : {m_nBox, m_kBox}) {
+        box->setMaximumWidth(90);
+        connect(box, &QLineEdit::returnPressed, this, &ThreeGapsWindow::analyseOwnInput);
+    }
+    connect(m_show, &QPushButton::clicked, this, &ThreeGapsWindow::analyseOwnInput);
+    return row;
+}
+
+// The golden multipliers k ≈ N/φ and N/φ².
+QLayout *ThreeGapsWindow::goldenRow()
+{
+    m_golden = button(QStringLiteral("k ≈ N/φ"), "cmdGoldenerSchnitt", this);
+    m_golden->setAccessibleDescription(tr("k wird die nächste zu N teilerfremde Zahl bei N/φ"));
+    m_golden2 = button(QStringLiteral("k ≈ N/φ²"), "cmdGoldenerSchnitt2", this);
+    m_golden2->setAccessibleDescription(
+            tr("k wird die nächste zu N teilerfremde Zahl bei N/φ²"));
+    connect(m_golden, &QPushButton::clicked, this, [this] { chooseGolden(std::numbers::phi); });
+    connect(m_golden2, &QPushButton::clicked, this,
+            [this] { chooseGolden(std::numbers::phi * std::numbers::phi); });
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_golden);
+    row->addWidget(m_golden2);
+    row->addStretch();
+    return row;
+}
+
+// The two views of the same steps, and the spirals the sunflower shows.
+QLayout *ThreeGapsWindow::viewRow()
+{
     m_circleView = new QRadioButton(tr("&Kreis"), this);
     m_circleView->setObjectName(QStringLiteral("optKreis"));
     m_circleView->setChecked(true);
@@ -114,13 +169,32 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     }
     m_spirals = new QLabel(this);
     m_spirals->setObjectName(QStringLiteral("lblSpiralen"));
+    connect(m_circleView, &QRadioButton::toggled, this, [this](bool circle) {
+        m_circle->setView(circle ? GapCircle::View::Circle : GapCircle::View::Sunflower);
+        stepChanged(step());
+        m_slider->setFocus(Qt::OtherFocusReason); // the arrows step on in the new view
+    });
 
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_circleView);
+    row->addWidget(m_sunflowerView);
+    row->addWidget(m_spirals, 1);
+    return row;
+}
+
+// The lengths of the step's gaps and the gap just split.
+QWidget *ThreeGapsWindow::legend()
+{
     m_legend = new QLabel(this);
     m_legend->setObjectName(QStringLiteral("lblAbstaende"));
     m_legend->setTextFormat(Qt::RichText);
     m_legend->setWordWrap(true);
     m_legend->setMinimumWidth(240);
+    return m_legend;
+}
 
+QLayout *ThreeGapsWindow::stepRow()
+{
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("sldSchritt"));
     m_slider->setAccessibleName(tr("Schritt"));
@@ -130,9 +204,19 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     m_slider->setPageStep(10);
     m_slider->setFocusPolicy(Qt::StrongFocus);
     m_slider->installEventFilter(this);
-    auto *sliderLabel = new QLabel(tr("&Schritt:"), this);
-    sliderLabel->setBuddy(m_slider);
+    connect(m_slider, &QSlider::valueChanged, this, &ThreeGapsWindow::stepChanged);
+    auto *label = new QLabel(tr("&Schritt:"), this);
+    label->setBuddy(m_slider);
 
+    auto *row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_slider, 1);
+    return row;
+}
+
+// The player with its speed, and saving.
+QLayout *ThreeGapsWindow::playerRow()
+{
     m_play = button(tr("Abspielen"), "cmdAbspielen", this);
     m_save = button(tr("Bild speichern…"), "cmdAbstaendeSpeichern", this);
     m_speed = new QSlider(Qt::Horizontal, this);
@@ -142,57 +226,6 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     m_speed->setValue(defaultSpeed);
     auto *speedLabel = new QLabel(this);
     speedLabel->setBuddy(m_speed);
-
-    m_plot = new RatioPlot(this);
-    m_plot->setObjectName(QStringLiteral("picVerhaeltnis"));
-    m_plot->setAccessibleName(tr("Lückenverhältnis je Schritt"));
-
-    auto *input = new QHBoxLayout;
-    for (QWidget *widget : std::initializer_list<QWidget *>{nLabel, m_nBox, kLabel, m_kBox,
-                                                            analyse})
-        input->addWidget(widget);
-    input->addStretch();
-    auto *goldenRow = new QHBoxLayout;
-    goldenRow->addWidget(golden);
-    goldenRow->addWidget(golden2);
-    goldenRow->addStretch();
-    auto *viewRow = new QHBoxLayout;
-    viewRow->addWidget(m_circleView);
-    viewRow->addWidget(m_sunflowerView);
-    viewRow->addWidget(m_spirals, 1);
-    auto *stepRow = new QHBoxLayout;
-    stepRow->addWidget(sliderLabel);
-    stepRow->addWidget(m_slider, 1);
-    auto *playRow = new QHBoxLayout;
-    playRow->addWidget(m_play);
-    playRow->addWidget(speedLabel);
-    playRow->addWidget(m_speed, 1);
-    playRow->addWidget(m_save);
-
-    auto *side = new QVBoxLayout;
-    side->addLayout(input);
-    side->addLayout(goldenRow);
-    side->addLayout(viewRow);
-    side->addWidget(m_legend);
-    side->addStretch();
-    side->addLayout(stepRow);
-    side->addLayout(playRow);
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(m_circle, 0, 0);
-    layout->addLayout(side, 0, 1);
-    layout->addWidget(m_plot, 1, 0, 1, 2);
-    layout->setRowStretch(0, 3);
-    layout->setRowStretch(1, 1);
-    layout->setColumnStretch(0, 3);
-    layout->setColumnStretch(1, 2);
-    // Tab walks the input, the views, then the step, the player, the saving
-    // and the speed.
-    QWidget *order[] = {m_nBox,         m_kBox,          analyse, golden, golden2, m_circleView,
-                        m_sunflowerView, m_slider,        m_play,  m_save, m_speed};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    resize(900, 680);
-
     const auto showSpeed = [this, speedLabel] {
         speedLabel->setText(tr("&Tempo: %1/s").arg(speed()));
         m_player.setInterval(1000 / speed());
@@ -204,21 +237,15 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
         if (step() >= m_n - 1)
             togglePlaying();
     });
-    connect(m_slider, &QSlider::valueChanged, this, &ThreeGapsWindow::stepChanged);
     connect(m_play, &QPushButton::clicked, this, &ThreeGapsWindow::togglePlaying);
     connect(m_save, &QPushButton::clicked, this, &ThreeGapsWindow::saveRequested);
-    connect(m_plot, &RatioPlot::stepClicked, this, &ThreeGapsWindow::setStep);
-    connect(analyse, &QPushButton::clicked, this, &ThreeGapsWindow::analyseOwnInput);
-    for (QLineEdit *box : {m_nBox, m_kBox})
-        connect(box, &QLineEdit::returnPressed, this, &ThreeGapsWindow::analyseOwnInput);
-    connect(golden, &QPushButton::clicked, this, [this] { chooseGolden(std::numbers::phi); });
-    connect(golden2, &QPushButton::clicked, this,
-            [this] { chooseGolden(std::numbers::phi * std::numbers::phi); });
-    connect(m_circleView, &QRadioButton::toggled, this, [this](bool circle) {
-        m_circle->setView(circle ? GapCircle::View::Circle : GapCircle::View::Sunflower);
-        stepChanged(step());
-        m_slider->setFocus(Qt::OtherFocusReason); // the arrows step on in the new view
-    });
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_play);
+    row->addWidget(speedLabel);
+    row->addWidget(m_speed, 1);
+    row->addWidget(m_save);
+    return row;
 }
 
 int ThreeGapsWindow::step() const

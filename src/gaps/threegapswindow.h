@@ -7,6 +7,7 @@
 
 class GapCircle;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -73,6 +74,14 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // The window's parts, each made with its wiring.
+    QLayout *inputRow();
+    QLayout *goldenRow();
+    QLayout *viewRow();
+    QWidget *legend();
+    QLayout *stepRow();
+    QLayout *playerRow();
+
     void showPair(double nRead, double kRead);
     void analyseOwnInput();
     void chooseGolden(double divisor);
@@ -92,6 +101,9 @@ private:
     QPushButton *m_save;
     QLineEdit *m_nBox;
     QLineEdit *m_kBox;
+    QPushButton *m_show;
+    QPushButton *m_golden;
+    QPushButton *m_golden2;
     RatioPlot *m_plot;
     QTimer m_player;
     int m_n = 0, m_k = 0;
