@@ -92,14 +92,45 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_caption->setAccessibleName(tr("Erläuterung der Rangliste"));
     m_caption->setWordWrap(true);
 
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_caption);
+    layout->addLayout(orderRow());
+    layout->addWidget(tableView(), 3);
+    layout->addLayout(plotRow(), 2);
+    resize(1060, 680);
+
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(100);
+    connect(&m_settle, &QTimer::timeout, this, [this] {
+        if (m_followedN != m_model->n()) {
+            showN(m_followedN);
+            m_settle.start();
+        }
+    });
+}
+
+// "Rangfolge nach:" and its choices, one for each ranking.
+QLayout *RankingWindow::orderRow()
+{
     m_order = new QComboBox(this);
     m_order->setObjectName(QStringLiteral("cboRangfolge"));
     for (numbers::Criterion criterion : numbers::rankingCriteria)
         m_order->addItem(language::translate("numbers", numbers::entryOf(criterion).choice));
-    auto *orderLabel = new QLabel(tr("Rangfolge &nach:"), this);
-    orderLabel->setBuddy(m_order);
+    auto *label = new QLabel(tr("Rangfolge &nach:"), this);
+    label->setBuddy(m_order);
     m_order->setAccessibleName(tr("Rangfolge nach"));
+    connect(m_order, &QComboBox::currentIndexChanged, this, &RankingWindow::rankBy);
 
+    auto *row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_order);
+    row->addStretch();
+    return row;
+}
+
+// The ranking as a table, sorted by any column; a row activated is analysed.
+QWidget *RankingWindow::tableView()
+{
     m_model = new RankingModel(this);
     m_proxy = new QSortFilterProxyModel(this);
     m_proxy->setSourceModel(m_model);
@@ -120,9 +151,22 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_view->sortByColumn(RankingModel::Rank, Qt::AscendingOrder);
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
-    // Column widths fit the window's largest N once, instead of being
-    // measured from every cell whenever N moves: that would cost more than
-    // the main window's whole scroll event.
+    fitColumns();
+
+    connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
+        if (const int k = multiplierAt(index))
+            emit multiplierChosen(m_model->n(), k);
+    });
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { showChosen(multiplierAt(current)); });
+    return m_view;
+}
+
+// Column widths fit the window's largest N once, instead of being measured
+// from every cell whenever N moves: that would cost more than the main
+// window's whole scroll event.
+void RankingWindow::fitColumns()
+{
     QHeaderView *header = m_view->horizontalHeader();
     header->setStretchLastSection(true);
     const QFontMetrics metrics = m_view->fontMetrics();
@@ -138,7 +182,12 @@ RankingWindow::RankingWindow(QWidget *parent)
                                   metrics.horizontalAdvance(caption));
         header->resizeSection(column, text + 28); // room for the sort arrow
     }
+}
 
+// The minimal distances of the chosen multiplier, its spectral test in
+// every dimension, and the figure of every multiplier over k/N.
+QLayout *RankingWindow::plotRow()
+{
     m_plot = new StepPlot(this);
     m_plot->setObjectName(QStringLiteral("picVerlauf"));
     m_plot->setAccessibleName(tr("Verlauf der Minimalabstände"));
@@ -150,41 +199,15 @@ RankingWindow::RankingWindow(QWidget *parent)
     m_scatter = new ScatterPlot(this);
     m_scatter->setObjectName(QStringLiteral("picStreuung"));
     m_scatter->setAccessibleName(tr("Kennzahl aller Multiplikatoren über k/N"));
-
-    auto *choice = new QHBoxLayout;
-    choice->addWidget(orderLabel);
-    choice->addWidget(m_order);
-    choice->addStretch();
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_caption);
-    layout->addLayout(choice);
-    layout->addWidget(m_view, 3);
-    auto *plots = new QHBoxLayout;
-    plots->addWidget(m_plot, 3);
-    plots->addWidget(m_dimensions);
-    plots->addWidget(m_scatter, 2);
-    layout->addLayout(plots, 2);
-    resize(1060, 680);
-
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(100);
-    connect(&m_settle, &QTimer::timeout, this, [this] {
-        if (m_followedN != m_model->n()) {
-            showN(m_followedN);
-            m_settle.start();
-        }
-    });
-
-    connect(m_order, &QComboBox::currentIndexChanged, this, &RankingWindow::rankBy);
-    connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
-        if (const int k = multiplierAt(index))
-            emit multiplierChosen(m_model->n(), k);
-    });
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) { showChosen(multiplierAt(current)); });
     connect(m_scatter, &ScatterPlot::clicked, this, &RankingWindow::selectMultiplier);
     connect(m_scatter, &ScatterPlot::activated, this,
             [this](int k) { emit multiplierChosen(m_model->n(), k); });
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_plot, 3);
+    row->addWidget(m_dimensions);
+    row->addWidget(m_scatter, 2);
+    return row;
 }
 
 int RankingWindow::multiplierAt(const QModelIndex &viewIndex) const

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QModelIndex;
 class QSortFilterProxyModel;
 class QTableView;
@@ -46,6 +47,12 @@ signals:
     void multiplierChosen(int n, int k);
 
 private:
+    // The window's parts, each made with its wiring.
+    QLayout *orderRow();
+    QWidget *tableView();
+    void fitColumns();
+    QLayout *plotRow();
+
     void selectMultiplier(int k);
     void showChosen(int k);
     int multiplierAt(const QModelIndex &viewIndex) const;
