@@ -150,37 +150,46 @@ void GapCircle::paint(QPainter &painter, QSizeF size) const
     painter.restore();
 }
 
-// Position p at the angle 2π·p/N, 0 straight below the centre and the
-// others counter-clockwise, as on the main window's circle.
-void GapCircle::paintCircle(QPainter &painter, QSizeF size) const
-{
-    const RingGeometry ring = ringGeometry(size, m_n);
-    const auto angle = [this](double position) { return 2 * pi * position / m_n; };
-    const auto point = [&](double position, double r) {
-        return ring.centre + QPointF(r * std::sin(angle(position)), r * std::cos(angle(position)));
-    };
-    const auto ringAt = [&](double r) {
-        return QRectF(ring.centre - QPointF(r, r), QSizeF(2 * r, 2 * r));
-    };
+namespace {
+
+// The circle of n positions drawn at one size: position p at the angle
+// 2π·p/N, 0 straight below the centre and the others counter-clockwise, as
+// on the main window's circle.
+struct RingPainter {
+    QPainter &painter;
+    RingGeometry ring;
+    int n;
+
+    QPointF point(double position, double r) const
+    {
+        const double angle = 2 * pi * position / n;
+        return ring.centre + QPointF(r * std::sin(angle), r * std::cos(angle));
+    }
     // Qt counts angles in sixteenths of a degree from three o'clock,
     // counter-clockwise.
-    const auto drawArc = [&](double r, double from, double length) {
-        const double start = -90 + 360.0 * from / m_n, span = 360.0 * length / m_n;
-        painter.drawArc(ringAt(r), int(std::lround(16 * start)), int(std::lround(16 * span)));
-    };
+    void arc(double r, double from, double length) const
+    {
+        const double start = -90 + 360.0 * from / n, span = 360.0 * length / n;
+        painter.drawArc(QRectF(ring.centre - QPointF(r, r), QSizeF(2 * r, 2 * r)),
+                        int(std::lround(16 * start)), int(std::lround(16 * span)));
+    }
+    double inner() const { return ring.radius - ring.arcWidth / 2; }
+    double outer() const { return ring.radius + ring.arcWidth / 2; }
+};
 
-    // The arcs, thick and without caps, so they meet at the markers. Arcs of
-    // one colour in a row are drawn as one, and an arc shorter than a pixel
-    // joins the one before it: at N = 100000 a picture is a few thousand
-    // strokes, not a hundred thousand.
-    const std::vector<GapArc> arcs = gapArcs(m_n, m_k, m_step);
+// The arcs, thick and without caps, so they meet at the markers. Arcs of
+// one colour in a row are drawn as one, and an arc shorter than a pixel
+// joins the one before it: at N = 100000 a picture is a few thousand
+// strokes, not a hundred thousand.
+void drawArcs(const RingPainter &ring, const std::vector<GapArc> &arcs)
+{
     std::optional<GapArc> run;
     const auto drawRun = [&] {
-        painter.setPen(QPen(run->colour, ring.arcWidth, Qt::SolidLine, Qt::FlatCap));
-        drawArc(ring.radius, run->from, run->length);
+        ring.painter.setPen(QPen(run->colour, ring.ring.arcWidth, Qt::SolidLine, Qt::FlatCap));
+        ring.arc(ring.ring.radius, run->from, run->length);
     };
     for (const GapArc &arc : arcs) {
-        if (run && (arc.colour == run->colour || arc.length * ring.spacing < 1)) {
+        if (run && (arc.colour == run->colour || arc.length * ring.ring.spacing < 1)) {
             run->length += arc.length;
             continue;
         }
@@ -190,71 +199,96 @@ void GapCircle::paintCircle(QPainter &painter, QSizeF size) const
     }
     if (run)
         drawRun();
+}
 
-    // Every position a small mark just outside while they stand apart,
-    // numbered while there is room; a small N has the gaps' lengths on
-    // their arcs, inside.
-    const double outside = ring.radius + ring.arcWidth / 2;
-    if (ring.spacing >= 3) {
+// Every position a small mark just outside while they stand apart,
+// numbered while there is room; a small N has the gaps' lengths on their
+// arcs, inside.
+void drawPositions(const RingPainter &ring, const std::vector<GapArc> &arcs)
+{
+    QPainter &painter = ring.painter;
+    const double outside = ring.outer();
+    if (ring.ring.spacing >= 3) {
         painter.setPen(QPen(positionColour, 1));
-        for (int p = 0; p < m_n; ++p)
-            painter.drawLine(point(p, outside + 2), point(p, outside + 6));
+        for (int p = 0; p < ring.n; ++p)
+            painter.drawLine(ring.point(p, outside + 2), ring.point(p, outside + 6));
     }
-    if (m_n <= 60) {
-        QFont small = painter.font();
-        small.setPointSizeF(std::clamp(ring.radius / 18, 6.0, 9.0));
-        painter.setFont(small);
-        painter.setPen(numberColour);
-        for (int p = 0; p < m_n; ++p) {
-            const QPointF at = point(p, outside + 16);
-            painter.drawText(QRectF(at - QPointF(15, 8), QSizeF(30, 16)), Qt::AlignCenter,
-                             QString::number(p + 1));
-        }
-        const QFontMetricsF metrics(small);
-        for (const GapArc &arc : arcs) {
-            const QString length = QString::number(arc.length);
-            if (arc.length * ring.spacing < metrics.horizontalAdvance(length) + 10)
-                continue;
-            painter.setPen(arc.colour);
-            const QPointF at = point(arc.from + arc.length / 2.0, ring.radius - ring.arcWidth - 10);
-            painter.drawText(QRectF(at - QPointF(15, 8), QSizeF(30, 16)), Qt::AlignCenter, length);
-        }
+    if (ring.n > 60)
+        return;
+    QFont small = painter.font();
+    small.setPointSizeF(std::clamp(ring.ring.radius / 18, 6.0, 9.0));
+    painter.setFont(small);
+    painter.setPen(numberColour);
+    for (int p = 0; p < ring.n; ++p) {
+        const QPointF at = ring.point(p, outside + 16);
+        painter.drawText(QRectF(at - QPointF(15, 8), QSizeF(30, 16)), Qt::AlignCenter,
+                         QString::number(p + 1));
     }
+    const QFontMetricsF metrics(small);
+    for (const GapArc &arc : arcs) {
+        const QString length = QString::number(arc.length);
+        if (arc.length * ring.ring.spacing < metrics.horizontalAdvance(length) + 10)
+            continue;
+        painter.setPen(arc.colour);
+        const QPointF at = ring.point(arc.from + arc.length / 2.0,
+                                      ring.ring.radius - ring.ring.arcWidth - 10);
+        painter.drawText(QRectF(at - QPointF(15, 8), QSizeF(30, 16)), Qt::AlignCenter, length);
+    }
+}
 
-    // The occupied positions, the starts of the arcs: white dots no wider
-    // than a third of the spacing, or radial ticks where that is too small
-    // for a dot, one a pixel at most.
-    const double inner = ring.radius - ring.arcWidth / 2, outer = ring.radius + ring.arcWidth / 2;
-    if (ring.ticks) {
+// The occupied positions, the starts of the arcs: white dots no wider than
+// a third of the spacing, or radial ticks where that is too small for a
+// dot, one a pixel at most.
+void drawOccupied(const RingPainter &ring, const std::vector<GapArc> &arcs)
+{
+    QPainter &painter = ring.painter;
+    if (ring.ring.ticks) {
         painter.setPen(QPen(markerColour, 1, Qt::SolidLine, Qt::FlatCap));
         double drawn = -1;
         for (const GapArc &arc : arcs) {
-            if (drawn >= 0 && (arc.from - drawn) * ring.spacing < 1)
+            if (drawn >= 0 && (arc.from - drawn) * ring.ring.spacing < 1)
                 continue;
-            painter.drawLine(point(arc.from, inner - 2), point(arc.from, outer + 2));
+            painter.drawLine(ring.point(arc.from, ring.inner() - 2),
+                             ring.point(arc.from, ring.outer() + 2));
             drawn = arc.from;
         }
-    } else {
-        painter.setPen(QPen(markerColour, std::min(1.5, ring.markerReach / 3)));
-        painter.setBrush(Qt::white);
-        for (const GapArc &arc : arcs)
-            painter.drawEllipse(point(arc.from, ring.radius), ring.markerReach, ring.markerReach);
-        painter.setBrush(Qt::NoBrush);
+        return;
     }
-    numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
-    for (int i = 1; i <= m_step; ++i)
-        steps.advance();
+    const double reach = ring.ring.markerReach;
+    painter.setPen(QPen(markerColour, std::min(1.5, reach / 3)));
+    painter.setBrush(Qt::white);
+    for (const GapArc &arc : arcs)
+        painter.drawEllipse(ring.point(arc.from, ring.ring.radius), reach, reach);
+    painter.setBrush(Qt::NoBrush);
+}
 
-    // The newest position, and the gap it split into its two distances:
-    // a bracket outside the ring from one neighbour to the other, and a
-    // tick at the new position reaching out beyond it.
+// The newest position, and the gap it split into its two distances: a
+// bracket outside the ring from one neighbour to the other, and a tick at
+// the new position reaching out beyond it.
+void drawNewest(const RingPainter &ring, int k, int step)
+{
+    numbers::Occupation steps{numbers::u64(ring.n), numbers::u64(k)};
+    for (int i = 1; i <= step; ++i)
+        steps.advance();
     const int newest = int(steps.position());
-    const double bracket = outer + 4;
-    painter.setPen(QPen(gapcolours::newest, 2, Qt::SolidLine, Qt::FlatCap));
-    drawArc(bracket, double(newest) - double(steps.backward()),
-            double(steps.backward() + steps.forward()));
-    painter.setPen(QPen(gapcolours::newest, 2.5, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(point(newest, inner), point(newest, bracket + 10));
+    const double bracket = ring.outer() + 4;
+    ring.painter.setPen(QPen(gapcolours::newest, 2, Qt::SolidLine, Qt::FlatCap));
+    ring.arc(bracket, double(newest) - double(steps.backward()),
+             double(steps.backward() + steps.forward()));
+    ring.painter.setPen(QPen(gapcolours::newest, 2.5, Qt::SolidLine, Qt::RoundCap));
+    ring.painter.drawLine(ring.point(newest, ring.inner()), ring.point(newest, bracket + 10));
+}
+
+} // namespace
+
+void GapCircle::paintCircle(QPainter &painter, QSizeF size) const
+{
+    const RingPainter ring{painter, ringGeometry(size, m_n), m_n};
+    const std::vector<GapArc> arcs = gapArcs(m_n, m_k, m_step);
+    drawArcs(ring, arcs);
+    drawPositions(ring, arcs);
+    drawOccupied(ring, arcs);
+    drawNewest(ring, m_k, m_step);
 }
 
 void GapCircle::paintSunflower(QPainter &painter, QSizeF size) const

@@ -165,14 +165,34 @@ void RatioPlot::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (m_ratios.empty())
         return;
-    const QFontMetricsF metrics(font());
     const Layout where = layout();
-    const drawing::PlotAxes &axes = where.axes;
-    const QRectF &area = axes.area();
-    const int line = axes.line();
+    drawAxes(p, where);
+    drawNewShortest(p, where);
+    // The ratio holds for its whole step: stairs.
+    QPolygonF stairs;
+    for (int i = 0; i < where.steps; ++i)
+        stairs << QPointF(where.x(i + 0.5), where.y(m_ratios[size_t(i)]))
+               << QPointF(where.x(i + 1.5), where.y(m_ratios[size_t(i)]));
+    drawGoldenLines(p, where, stairs);
+    p.setPen(QPen(ratioColour, 2));
+    p.drawPolyline(stairs);
+    drawQuotients(p, where);
+    if (m_step >= 1 && m_step <= where.steps) {
+        const double x = where.x(m_step);
+        const QRectF &area = where.axes.area();
+        p.setPen(QPen(stepColour, 1));
+        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+        p.setBrush(stepColour);
+        p.drawEllipse(QPointF(x, where.y(m_ratios[size_t(m_step - 1)])), 3.5, 3.5);
+    }
+}
 
-    // The frame, the values 1, 2, 5, 10, 20, 50, … and, in the curve's
-    // colour, the largest ratio; and both axes' titles.
+// The frame, the values 1, 2, 5, 10, 20, 50, … and, in the curve's colour,
+// the largest ratio; both axes' titles and the plot's.
+void RatioPlot::drawAxes(QPainter &p, const Layout &where) const
+{
+    const drawing::PlotAxes &axes = where.axes;
+    const int line = axes.line();
     axes.drawFrame(p, palette());
     const double largest = where.largest;
     for (double decade = 1; decade <= where.scaleTop && decade < 1e300; decade *= 10) {
@@ -186,14 +206,20 @@ void RatioPlot::paintEvent(QPaintEvent *)
     p.setPen(palette().color(QPalette::Text));
     axes.drawStepRange(p, where.steps);
     axes.drawAxisTitles(p, tr("Schritt"), tr("Verhältnis (log.)"));
+    const QRectF &area = axes.area();
     p.drawText(QRectF(area.left(), 0, area.width(), 1.4 * line), Qt::AlignLeft | Qt::AlignVCenter,
                tr("längste / kürzeste Lücke je Schritt, k = %1, N = %2; über jeder Strecke ihr "
                   "Teilnenner, punktiert eine neue kürzeste Lücke")
                        .arg(m_k)
                        .arg(m_n));
+}
 
-    // A new shortest gap at q_j, with its step under the axis where there
-    // is room.
+// A new shortest gap at q_j, with its step under the axis where there is
+// room.
+void RatioPlot::drawNewShortest(QPainter &p, const Layout &where) const
+{
+    const QFontMetricsF metrics(font());
+    const QRectF &area = where.axes.area();
     std::vector<drawing::AxisLabel> stepLabels;
     for (const numbers::NewShortest &mark : m_marks) {
         const double x = where.x(double(mark.step));
@@ -211,18 +237,18 @@ void RatioPlot::paintEvent(QPaintEvent *)
     p.setPen(markColour);
     for (size_t i = 2; i < stepLabels.size(); ++i) {
         if (stepRows[i] == 0)
-            p.drawText(QRectF(stepLabels[i].centre - 30, area.bottom() + 2, 60, line),
+            p.drawText(QRectF(stepLabels[i].centre - 30, area.bottom() + 2, 60, where.axes.line()),
                        Qt::AlignHCenter, QString::number(qulonglong(m_marks[i - 2].step)));
     }
+}
 
-    // The ratio holds for its whole step: stairs.
-    QPolygonF stairs;
-    for (int i = 0; i < where.steps; ++i)
-        stairs << QPointF(where.x(i + 0.5), where.y(m_ratios[size_t(i)]))
-               << QPointF(where.x(i + 1.5), where.y(m_ratios[size_t(i)]));
-
-    // φ and φ², dashed, each named where its label crosses nothing: the
-    // first place from the right where no stair passes through the label.
+// φ and φ², dashed, each named where its label crosses nothing: the first
+// place from the right where no stair passes through the label.
+void RatioPlot::drawGoldenLines(QPainter &p, const Layout &where, const QPolygonF &stairs) const
+{
+    const QFontMetricsF metrics(font());
+    const QRectF &area = where.axes.area();
+    const int line = where.axes.line();
     using language::localDecimal;
     for (const auto &[value, name] :
          {std::pair{phi, localDecimal(QStringLiteral("φ ≈ 1.618"))},
@@ -242,13 +268,15 @@ void RatioPlot::paintEvent(QPaintEvent *)
             }
         }
     }
+}
 
-    p.setPen(QPen(ratioColour, 2));
-    p.drawPolyline(stairs);
-
-    // Each partial quotient over the stretch it governs, in two staggered
-    // rows above the curve; where they crowd, the largest are kept.
-    const std::vector<int> rows = where.quotientRows(m_stretches, metrics);
+// Each partial quotient over the stretch it governs, in two staggered rows
+// above the curve; where they crowd, the largest are kept.
+void RatioPlot::drawQuotients(QPainter &p, const Layout &where) const
+{
+    const std::vector<int> rows = where.quotientRows(m_stretches, QFontMetricsF(font()));
+    const QRectF &area = where.axes.area();
+    const int line = where.axes.line();
     p.setPen(markColour);
     for (size_t i = 0; i < m_stretches.size(); ++i) {
         if (rows[i] < 0)
@@ -258,13 +286,5 @@ void RatioPlot::paintEvent(QPaintEvent *)
         const double y = area.top() + 2 + rows[i] * line;
         p.drawText(QRectF(centre - 40, y, 80, line), Qt::AlignHCenter,
                    QString::number(qulonglong(s.quotient)));
-    }
-
-    if (m_step >= 1 && m_step <= where.steps) {
-        const double x = where.x(m_step);
-        p.setPen(QPen(stepColour, 1));
-        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        p.setBrush(stepColour);
-        p.drawEllipse(QPointF(x, where.y(m_ratios[size_t(m_step - 1)])), 3.5, 3.5);
     }
 }

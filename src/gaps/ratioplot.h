@@ -2,9 +2,12 @@
 
 #include "numbers/threegaps.h"
 
+#include <QPolygonF>
 #include <QWidget>
 
 #include <vector>
+
+class QPainter;
 
 // picVerhaeltnis: the ratio of the longest to the shortest gap over the
 // steps 1 … N − 1, on a logarithmic scale from 1. Dashed lines at φ and
@@ -44,6 +47,10 @@ protected:
 private:
     struct Layout;
     Layout layout() const;
+    void drawAxes(QPainter &p, const Layout &where) const;
+    void drawNewShortest(QPainter &p, const Layout &where) const;
+    void drawGoldenLines(QPainter &p, const Layout &where, const QPolygonF &stairs) const;
+    void drawQuotients(QPainter &p, const Layout &where) const;
 
     int m_n = 0, m_k = 0, m_step = 0;
     std::vector<double> m_ratios;
