@@ -158,9 +158,20 @@ void ScatterPlot::paintEvent(QPaintEvent *)
         p.drawText(QRectF(0, y - metrics.height(), a.left() - 4, 2 * metrics.height()),
                    Qt::AlignRight | Qt::AlignVCenter, valueText(value));
     }
-    // Under the axis its ends and the golden section with its mirror,
-    // dashed; a label that finds no room there stands just inside the
-    // area.
+    drawAxisMarks(p, a);
+    drawPoints(p);
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+// Under the axis its ends and the golden section with its mirror, dashed;
+// a label that finds no room there stands just inside the area.
+void ScatterPlot::drawAxisMarks(QPainter &p, const QRectF &a) const
+{
+    const QFontMetrics metrics(font());
     const QString ends[] = {QStringLiteral("0"), QStringLiteral("k/N = 1")};
     using language::localDecimal;
     const std::pair<double, QString> golden[] = {
@@ -189,7 +200,11 @@ void ScatterPlot::paintEvent(QPaintEvent *)
         p.drawText(QRectF(at - 80, y, 160, metrics.height()), Qt::AlignHCenter,
                    golden[i].second);
     }
+}
 
+// Every multiplier a dot, the chosen one larger and ringed.
+void ScatterPlot::drawPoints(QPainter &p) const
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(pointColour);
@@ -203,11 +218,6 @@ void ScatterPlot::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(chosenColour, 1));
         p.drawEllipse(chosen, radius + 5, radius + 5);
-    }
-    if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 #include <vector>
 
 // picStreuung: every multiplier of N as a point, k/N across and the figure
@@ -51,6 +53,8 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void drawAxisMarks(QPainter &p, const QRectF &area) const;
+    void drawPoints(QPainter &p) const;
     QRectF area() const;
     QPointF placeOf(const Point &point) const;
 

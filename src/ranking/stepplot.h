@@ -4,6 +4,11 @@
 
 #include <vector>
 
+class QPainter;
+namespace drawing {
+class PlotAxes;
+}
+
 // The minimal distance of each step of one multiplier against the
 // equidistant row ⌊N/(i + 1)⌋, the most any step with i + 1 points can
 // reach: where the two curves part, the multiplier loses its rank. The
@@ -30,6 +35,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void drawLegend(QPainter &p, const drawing::PlotAxes &axes) const;
+
     int m_n = 0;
     int m_k = 0;
     std::vector<int> m_minimal;
