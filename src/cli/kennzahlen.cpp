@@ -241,32 +241,24 @@ void runFromInput(const Invocation &call)
         input.endBySignal();
 }
 
-void run(const Invocation &call)
+// The figures of each K of the arguments, at its N once a common divisor
+// is cancelled.
+std::vector<Row> rowsOf(const Invocation &call)
 {
-    if (call.arguments.size() == 2 && call.arguments[1] == "-") {
-        runFromInput(call);
-        return;
-    }
-    const bool standing = call.isSet(Option::Standing);
-    if (standing && nOf(call) > maxStandingN)
-        throw UsageError{say(translate("cli", "%1 braucht N ≤ %2, nicht %3"),
-                             {optionName(Option::Standing), numbers::decimal(maxStandingN),
-                              call.arguments[0]})};
     std::vector<Row> rows;
-    // Per N after a common divisor is cancelled.
     std::map<Wide, numbers::EquidistantRow> equidistant;
     for (size_t i = 1; i < call.arguments.size(); ++i) {
         const Multiplier m = multiplierOf(call, i);
         const auto row = equidistant.try_emplace(m.n, m.n).first;
         rows.push_back({numbers::figures(m.n, m.k, row->second), {}, {}});
     }
-    if (standing)
-        addStanding(rows, call);
-    const int dimensions = dimensionsOf(call);
-    for (Row &row : rows)
-        numbers::addDimensions(row.figures, dimensions);
+    return rows;
+}
 
-    // Machine formats: N, k, every figure, the standing, the lattice.
+// CSV or JSON: N, k, every figure, the standing, the lattice.
+void writeMachine(const Invocation &call, const std::vector<Row> &rows, bool standing,
+                  int dimensions)
+{
     const FigureColumns euclid, lattice{.euclid = false, .dimensions = dimensions};
     std::vector<std::string> keys{"n", "k"};
     const auto add = [](std::vector<std::string> &to, const std::vector<std::string> &more) {
@@ -289,23 +281,40 @@ void run(const Invocation &call)
         add(cells, lattice.values(row.figures, format));
         return cells;
     };
-
-    switch (call.format) {
-    case Format::Text: writeText(call, rows, standing, dimensions); break;
-    case Format::Csv:
+    if (call.format == Format::Csv) {
         call.out << csvLine(keys);
         for (const Row &row : rows)
             call.out << csvLine(values(row, Format::Csv));
-        break;
-    case Format::Json: {
-        JsonArray objects(call.out);
-        for (const Row &row : rows)
-            objects.add(jsonObject(keys, values(row, Format::Json)));
-        objects.close();
-        call.out << '\n';
-        break;
+        return;
     }
+    JsonArray objects(call.out);
+    for (const Row &row : rows)
+        objects.add(jsonObject(keys, values(row, Format::Json)));
+    objects.close();
+    call.out << '\n';
+}
+
+void run(const Invocation &call)
+{
+    if (call.arguments.size() == 2 && call.arguments[1] == "-") {
+        runFromInput(call);
+        return;
     }
+    const bool standing = call.isSet(Option::Standing);
+    if (standing && nOf(call) > maxStandingN)
+        throw UsageError{say(translate("cli", "%1 braucht N ≤ %2, nicht %3"),
+                             {optionName(Option::Standing), numbers::decimal(maxStandingN),
+                              call.arguments[0]})};
+    std::vector<Row> rows = rowsOf(call);
+    if (standing)
+        addStanding(rows, call);
+    const int dimensions = dimensionsOf(call);
+    for (Row &row : rows)
+        numbers::addDimensions(row.figures, dimensions);
+    if (call.format == Format::Text)
+        writeText(call, rows, standing, dimensions);
+    else
+        writeMachine(call, rows, standing, dimensions);
 }
 
 } // namespace
