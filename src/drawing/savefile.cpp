@@ -61,6 +61,54 @@ QString failed(int fd)
     return reasonFor(error);
 }
 
+// The content into the unnamed file, synced to the disk. False with the
+// failure's errno kept, past the file object's own closing.
+bool writeAndSync(int fd, const std::function<bool(QIODevice &)> &write)
+{
+    bool written = false;
+    int error = 0;
+    {
+        QFile file;
+        errno = 0;
+        written = file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) && write(file)
+                && file.flush() && file.error() == QFileDevice::NoError;
+        error = errno;
+    }
+    errno = error;
+    return written && fsync(fd) == 0;
+}
+
+// The unnamed file gets the target's name: directly where there is no such
+// file, else a temporary name and one rename over it. Closes the file.
+QString giveName(int fd, const QByteArray &targetName)
+{
+    const QByteArray unnamed = "/proc/self/fd/" + QByteArray::number(fd);
+    if (linkat(AT_FDCWD, unnamed.constData(), AT_FDCWD, targetName.constData(),
+               AT_SYMLINK_FOLLOW)
+        != 0) {
+        if (errno != EEXIST)
+            return failed(fd);
+        for (int attempt = 0;; ++attempt) {
+            const QByteArray temporary = targetName + ".zyklar-"
+                    + QByteArray::number(getpid()) + "-" + QByteArray::number(attempt);
+            if (linkat(AT_FDCWD, unnamed.constData(), AT_FDCWD, temporary.constData(),
+                       AT_SYMLINK_FOLLOW)
+                == 0) {
+                if (rename(temporary.constData(), targetName.constData()) != 0) {
+                    const QString reason = failed(fd);
+                    unlink(temporary.constData());
+                    return reason;
+                }
+                break;
+            }
+            if (errno != EEXIST || attempt == 100)
+                return failed(fd);
+        }
+    }
+    close(fd);
+    return {};
+}
+
 } // namespace
 
 // The content goes to a file without a name in the target's folder
@@ -93,44 +141,9 @@ QString saveFile(const QString &path, const std::function<bool(QIODevice &)> &wr
     if (stat(targetName.constData(), &existing) == 0 && fchmod(fd, existing.st_mode & 07777) != 0)
         return failed(fd);
 
-    {
-        QFile file;
-        if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            return failed(fd);
-        errno = 0;
-        const bool written = write(file) && file.flush() && file.error() == QFileDevice::NoError;
-        if (!written)
-            return failed(fd);
-    }
-    if (fsync(fd) != 0)
+    if (!writeAndSync(fd, write))
         return failed(fd);
-
-    const QByteArray unnamed = "/proc/self/fd/" + QByteArray::number(fd);
-    const int linked = linkat(AT_FDCWD, unnamed.constData(), AT_FDCWD, targetName.constData(),
-                              AT_SYMLINK_FOLLOW);
-    if (linked != 0 && errno != EEXIST)
-        return failed(fd);
-    if (linked != 0) {
-        // Replacing a file: a temporary name, then one rename over it.
-        for (int attempt = 0;; ++attempt) {
-            const QByteArray temporary = targetName + ".zyklar-"
-                    + QByteArray::number(getpid()) + "-" + QByteArray::number(attempt);
-            if (linkat(AT_FDCWD, unnamed.constData(), AT_FDCWD, temporary.constData(),
-                       AT_SYMLINK_FOLLOW)
-                == 0) {
-                if (rename(temporary.constData(), targetName.constData()) != 0) {
-                    const QString reason = failed(fd);
-                    unlink(temporary.constData());
-                    return reason;
-                }
-                break;
-            }
-            if (errno != EEXIST || attempt == 100)
-                return failed(fd);
-        }
-    }
-    close(fd);
-    return {};
+    return giveName(fd, targetName);
 }
 
 } // namespace drawing
