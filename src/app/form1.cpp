@@ -45,44 +45,48 @@ Form1::Form1(QWidget *parent)
 
 Form1::~Form1() = default;
 
+namespace {
+
+// The menu bar left to right; an item with a menu goes into that menu,
+// made where its first item appears. The two zoom items keep their
+// swapped names: cmdgroesser reads "kleiner", cmdkleiner reads "größer".
+// "Extras" holds what the program does beyond its first design.
+struct Menu {
+    const char *name;
+    const char *caption;
+};
+const Menu sizeMenu{"dmdGroesse", QT_TRANSLATE_NOOP("Form1", "Größe")};
+const Menu extrasMenu{"mnuExtras", QT_TRANSLATE_NOOP("Form1", "Extras")};
+struct Item {
+    const char *name;
+    const char *caption;
+    const Menu *menu;
+    void (Form1::*handler)();
+    QKeySequence shortcut = {};
+};
+const Item menuItems[] = {
+    {"cmdEnde", QT_TRANSLATE_NOOP("Form1", "Programm beenden"), nullptr, &Form1::cmdEnde_Click},
+    {"cmdBildschirm", QT_TRANSLATE_NOOP("Form1", "Bildschirm"), &sizeMenu, &Form1::cmdBildschirm_Click},
+    {"cmdgroesser", QT_TRANSLATE_NOOP("Form1", "kleiner"), &sizeMenu, &Form1::cmdgroesser_Click},
+    {"cmdkleiner", QT_TRANSLATE_NOOP("Form1", "größer"), &sizeMenu, &Form1::cmdkleiner_Click},
+    {"cmdclear", QT_TRANSLATE_NOOP("Form1", "Alles löschen"), nullptr, &Form1::cmdclear_Click},
+    {"cmdCopy", "copyright", nullptr, &Form1::cmdCopy_Click},
+    {"cmdRangliste", QT_TRANSLATE_NOOP("Form1", "Rangliste…"), &extrasMenu, &Form1::cmdRangliste_Click,
+     QKeySequence(Qt::CTRL | Qt::Key_R)},
+    {"cmdDreiAbstaende", QT_TRANSLATE_NOOP("Form1", "Drei Abstände…"), &extrasMenu,
+     &Form1::cmdDreiAbstaende_Click, QKeySequence(Qt::CTRL | Qt::Key_D)},
+    {"cmdBildSpeichern", QT_TRANSLATE_NOOP("Form1", "Bild speichern…"), &extrasMenu,
+     &Form1::cmdBildSpeichern_Click, QKeySequence(Qt::CTRL | Qt::Key_S)},
+    {"cmdErgebnisseSpeichern", QT_TRANSLATE_NOOP("Form1", "Ergebnisse speichern…"), &extrasMenu,
+     &Form1::cmdErgebnisseSpeichern_Click},
+};
+
+} // namespace
+
 void Form1::createMenu()
 {
-    // The menu bar left to right; an item with a menu goes into that menu,
-    // made where its first item appears. The two zoom items keep their
-    // swapped names: cmdgroesser reads "kleiner", cmdkleiner reads "größer".
-    // "Extras" holds what the program does beyond its first design.
-    struct Menu {
-        const char *name;
-        const char *caption;
-    };
-    static const Menu size{"dmdGroesse", QT_TR_NOOP("Größe")};
-    static const Menu extras{"mnuExtras", QT_TR_NOOP("Extras")};
-    struct Item {
-        const char *name;
-        const char *caption;
-        const Menu *menu;
-        void (Form1::*handler)();
-        QKeySequence shortcut = {};
-    };
-    static const Item items[] = {
-        {"cmdEnde", QT_TR_NOOP("Programm beenden"), nullptr, &Form1::cmdEnde_Click},
-        {"cmdBildschirm", QT_TR_NOOP("Bildschirm"), &size, &Form1::cmdBildschirm_Click},
-        {"cmdgroesser", QT_TR_NOOP("kleiner"), &size, &Form1::cmdgroesser_Click},
-        {"cmdkleiner", QT_TR_NOOP("größer"), &size, &Form1::cmdkleiner_Click},
-        {"cmdclear", QT_TR_NOOP("Alles löschen"), nullptr, &Form1::cmdclear_Click},
-        {"cmdCopy", "copyright", nullptr, &Form1::cmdCopy_Click},
-        {"cmdRangliste", QT_TR_NOOP("Rangliste…"), &extras, &Form1::cmdRangliste_Click,
-         QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"cmdDreiAbstaende", QT_TR_NOOP("Drei Abstände…"), &extras,
-         &Form1::cmdDreiAbstaende_Click, QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {"cmdBildSpeichern", QT_TR_NOOP("Bild speichern…"), &extras,
-         &Form1::cmdBildSpeichern_Click, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"cmdErgebnisseSpeichern", QT_TR_NOOP("Ergebnisse speichern…"), &extras,
-         &Form1::cmdErgebnisseSpeichern_Click},
-    };
-
     QHash<const Menu *, QMenu *> menus;
-    for (const Item &item : items) {
+    for (const Item &item : menuItems) {
         auto *action = new QAction(tr(item.caption), this);
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(item.shortcut);
@@ -104,7 +108,7 @@ void Form1::createMenu()
         }
         menu->addAction(action);
     }
-    createLanguageMenu(*menus[&extras]);
+    createLanguageMenu(*menus[&extrasMenu]);
 }
 
 // "Sprache / Language" in both languages, so whoever cannot read the one
