@@ -1,185 +1,38 @@
-// The analysis: occupation order, gaps, minimal distances and permutation in
-// the five result boxes, the drawing of star and spokes, and single steps.
+// The analysis without widgets: the number rule of the boxes, the clamps
+// and the common divisor, the number texts, the header rows, the ring's
+// points and the colours of the steps. No window and no display.
 
-#include "formcontrols.h"
-#include "form/analysecommand.h"
-#include "analysis/starsandspokes.h"
-#include "app/application.h"
-#include "app/form1.h"
+#include "analysis/input.h"
+#include "analysis/numbertext.h"
 #include "analysis/ring.h"
-#include "platform/picturebox.h"
-#include "platform/scrollbar.h"
-#include "platform/textbox.h"
-#include "testsupport.h"
+#include "analysis/starsandspokes.h"
 
-#include <QCheckBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
+#include <cfloat>
+#include <clocale>
+#include <cmath>
 #include <numeric>
-
-using testsupport::colourAround;
-using testsupport::columns;
-using testsupport::lines;
-
-namespace {
-
-std::unique_ptr<Form1> analysed(int n, int k, bool clearFirst = true)
-{
-    auto form = startZyklar();
-    if (clearFirst)
-        form->cmdclear_Click();
-    ui::of(*form).txtN->setText(QString::number(n));
-    ui::of(*form).txtk->setText(QString::number(k));
-    ui::of(*form).Command2->click();
-    return form;
-}
-
-} // namespace
 
 class TestAnalysis : public QObject
 {
     Q_OBJECT
 private slots:
-    void resultBoxes_data();
-    void resultBoxes();
-    void twoHundredPositions();
-    void twoAnalysesCollectRows();
-    void singleStepStopped_data();
-    void singleStepStopped();
-    void singleStepAnsweredJaRunsToTheEnd();
-
+    void everyPairReducesToACoprimePair();
     void stepColours_data();
     void stepColours();
-    void starDrawsTheStarPolygon();
-    void spokesGrowInColour();
-
-    void boxesAgreeWithEachOther();
-
-private:
-    testsupport::ScreenSize m_screen{1024, 768};
-    testsupport::MessageAnswers m_answers;
+    void readNumber_data();
+    void readNumber();
+    void readNumberIgnoresTheUsersLocale();
+    void reduceInput_data();
+    void reduceInput();
+    void numberTexts_data();
+    void numberTexts();
+    void headerRows_data();
+    void headerRows();
+    void positionPoints_data();
+    void positionPoints();
 };
-
-void TestAnalysis::resultBoxes_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("k");
-    QTest::addColumn<QString>("folge");
-    QTest::addColumn<QString>("abs");
-    QTest::addColumn<QString>("abstand");
-    QTest::addColumn<QString>("summe");
-    QTest::addColumn<QString>("ausgabe");
-    QTest::newRow("N = 7, k = 3") << 7 << 3 << "  1   4   7   3   6   2   5 "
-                                  << " 3- 4\r\n 3- 1\r\n 2- 1\r\n 2- 1\r\n 1- 1\r\n 1- 1\r\n"
-                                  << "  7  3  1  1  1  1  1\r\n"
-                                  << " 3: 8\r\n"
-                                  << "  1  6  4  2  7  5  3\r\n";
-    QTest::newRow("N = 2, k = 1") << 2 << 1 << "  1   2 " << " 1- 1\r\n" << "  2  1\r\n"
-                                  << " 1: 1\r\n" << "  1  2\r\n";
-    QTest::newRow("N = 21, k = 8: the start values")
-            << 21 << 8 << "" << "" << " 21  8  5  3  3  2  2  2" + QString("  1").repeated(13) + "\r\n"
-            << " 8: 38\r\n" << "";
-}
-
-void TestAnalysis::resultBoxes()
-{
-    QFETCH(int, n);
-    QFETCH(int, k);
-    QFETCH(QString, folge);
-    QFETCH(QString, abs);
-    QFETCH(QString, abstand);
-    QFETCH(QString, summe);
-    QFETCH(QString, ausgabe);
-    const auto form = analysed(n, k);
-    if (!folge.isEmpty()) {
-        QCOMPARE(ui::of(*form).txtFolge->text(), folge);
-        QCOMPARE(ui::of(*form).txtAbs->text(), abs);
-        QCOMPARE(ui::of(*form).txtAusgabe->text(), ausgabe);
-    }
-    QCOMPARE(ui::of(*form).txtAbstand->text(), abstand);
-    QCOMPARE(ui::of(*form).txtSumme->text(), summe);
-    QCOMPARE(ui::of(*form).txtKopf->text().size(), 3 * n);
-}
-
-void TestAnalysis::twoHundredPositions()
-{
-    const auto form = analysed(200, 77);
-    QCOMPARE(ui::of(*form).txtAbstand->text().size(), 600 + 2);
-    QCOMPARE(ui::of(*form).txtAusgabe->text().size(), 600 + 2);
-    QCOMPARE(ui::of(*form).txtFolge->text().size(), 800);
-    QCOMPARE(lines(ui::of(*form).txtAbs->text()).size(), 199);
-}
-
-void TestAnalysis::twoAnalysesCollectRows()
-{
-    auto form = analysed(7, 3);
-    ui::of(*form).txtN->setText(QStringLiteral("2"));
-    ui::of(*form).txtk->setText(QStringLiteral("1"));
-    ui::of(*form).Command2->click();
-    QCOMPARE(ui::of(*form).txtAbstand->text(), QStringLiteral("  7  3  1  1  1  1  1\r\n  2  1\r\n"));
-    QCOMPARE(ui::of(*form).txtSumme->text(), QStringLiteral(" 3: 8\r\n 1: 1\r\n"));
-    QCOMPARE(ui::of(*form).txtAusgabe->text(), QStringLiteral("  1  6  4  2  7  5  3\r\n  1  2\r\n"));
-    QCOMPARE(ui::of(*form).txtAbs->text(), QStringLiteral(" 1- 1\r\n"));
-    QCOMPARE(ui::of(*form).txtFolge->text(), QStringLiteral("  1   2 "));
-}
-
-void TestAnalysis::singleStepStopped_data()
-{
-    QTest::addColumn<int>("stopAt");
-    QTest::newRow("Nein at step 1") << 1;
-    QTest::newRow("Nein at step 3") << 3;
-    QTest::newRow("Nein at the last step, 20") << 20;
-}
-
-void TestAnalysis::singleStepStopped()
-{
-    QFETCH(int, stopAt);
-    auto form = startZyklar(); // one completed analysis of 21, 8
-    const QString summe = ui::of(*form).txtSumme->text();
-    const QString ausgabe = ui::of(*form).txtAusgabe->text();
-    const QString abstand = ui::of(*form).txtAbstand->text();
-
-    int asked = 0;
-    testsupport::MessageAnswers answers([&](const platform::Message &) {
-        return ++asked == stopAt ? platform::Answer::No : platform::Answer::Yes;
-    });
-    ui::of(*form).Check1->setChecked(true);
-    ui::of(*form).Command2->click();
-
-    QCOMPARE(answers.asked.size(), stopAt);
-    QCOMPARE(answers.asked[0].text, QStringLiteral(" 1. Schritt, weiter?"));
-    QCOMPARE(answers.asked[0].title, QStringLiteral("Einzelschritt"));
-    QCOMPARE(answers.asked[0].buttons, platform::Message::Buttons::YesNo);
-    QCOMPARE(answers.asked.last().text, QStringLiteral(" %1. Schritt, weiter?").arg(stopAt));
-    QCOMPARE(lines(ui::of(*form).txtAbs->text()).size(), stopAt - 1);
-    QCOMPARE(ui::of(*form).txtFolge->text().size(), 4 * stopAt);
-    QVERIFY(ui::of(*form).txtAbstand->text().startsWith(abstand));
-    QCOMPARE(ui::of(*form).txtAbstand->text().mid(abstand.size()).size(), 3 * stopAt); // unfinished row
-    QCOMPARE(ui::of(*form).txtSumme->text(), summe);
-    QCOMPARE(ui::of(*form).txtAusgabe->text(), ausgabe);
-
-    // The next analysis continues the unfinished row on the same line.
-    ui::of(*form).Check1->setChecked(false);
-    ui::of(*form).Command2->click();
-    QCOMPARE(lines(ui::of(*form).txtAbstand->text()).size(), 2);
-    QCOMPARE(lines(ui::of(*form).txtAbstand->text()).last().size(), 3 * stopAt + 3 * 21);
-}
-
-void TestAnalysis::singleStepAnsweredJaRunsToTheEnd()
-{
-    auto form = startZyklar();
-    form->cmdclear_Click();
-    testsupport::MessageAnswers answers(
-            [](const platform::Message &) { return platform::Answer::Yes; });
-    ui::of(*form).Check1->setChecked(true);
-    ui::of(*form).txtN->setText(QStringLiteral("7"));
-    ui::of(*form).txtk->setText(QStringLiteral("3"));
-    ui::of(*form).Command2->click();
-    QCOMPARE(answers.asked.size(), 6);
-    QCOMPARE(ui::of(*form).txtSumme->text(), QStringLiteral(" 3: 8\r\n"));
-}
 
 void TestAnalysis::stepColours_data()
 {
@@ -202,100 +55,190 @@ void TestAnalysis::stepColours()
     QCOMPARE(analysis::stepColour(i, n), QColor(55, c, c));
 }
 
-static QPoint pixelAt(const Form1 &form, QPointF user)
+void TestAnalysis::readNumber_data()
 {
-    return ui::of(form).Picture1->toPixel(user.x(), user.y()).toPoint();
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("no number") << "abc" << 0.0;
+    QTest::newRow("250") << "250" << 250.0;
+    QTest::newRow("-5") << "-5" << -5.0;
+    QTest::newRow("blanks anywhere") << " 2 1 " << 21.0;
+    QTest::newRow("tabs and line feeds") << "\t1\n9" << 19.0;
+    QTest::newRow("what the analysis wrote") << " 21" << 21.0;
+    QTest::newRow("exponent") << "1e1" << 10.0;
+    QTest::newRow("exponent without digits") << "3e" << 3.0;
+    QTest::newRow("trailing letters") << "12abc" << 12.0;
+    QTest::newRow("decimal point") << "2.4" << 2.4;
+    QTest::newRow("second point ends it") << "1.5.5" << 1.5;
+    QTest::newRow("comma is no decimal point") << "1,5" << 1.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("plus sign") << "+3" << 3.0;
+    QTest::newRow("carriage return ends it") << "1\r2" << 1.0;
+    QTest::newRow("beyond a double saturates") << "1e400" << DBL_MAX;
+    QTest::newRow("beyond a double, negative") << "-1e400" << -DBL_MAX;
+    QTest::newRow("below the smallest double") << "1e-400" << 0.0;
+    QTest::newRow("non-ASCII ends it") << "7\u00b2" << 7.0;
 }
 
-void TestAnalysis::starDrawsTheStarPolygon()
+void TestAnalysis::readNumber()
 {
-    const auto form = analysed(7, 3);
-    const QImage image = ui::of(*form).Picture1->image();
-    const double step = 6.283 / 7;
-    const int order[] = {0, 3, 6, 2, 5, 1, 4, 0};
-    for (int i = 1; i <= 7; ++i) {
-        // Midway along the chord from the previous position to this one; the
-        // closing chord belongs to the last step.
-        const QPointF from = analysis::pointAt(0.75, order[i - 1] * step);
-        const QPointF to = analysis::pointAt(0.75, order[i] * step);
-        const QColor colour = analysis::stepColour(std::min(i, 6), 7);
-        for (double t : {0.3, 0.5, 0.7})
-            QVERIFY2(colourAround(image, pixelAt(*form, from + t * (to - from)), colour, 1),
-                     qPrintable(QStringLiteral("chord %1 at %2").arg(i).arg(t)));
-    }
-    // A yellow dot at every position, and no spoke from the centre.
-    const double radius = 0.03 / 2.64 * ui::of(*form).Picture1->drawingArea().width();
-    for (int p = 0; p < 7; ++p) {
-        const QPointF at = ui::of(*form).Picture1->toPixel(analysis::pointAt(0.85, p * step).x(),
-                                                   analysis::pointAt(0.85, p * step).y());
-        QVERIFY(colourAround(image, (at + QPointF(radius, 0)).toPoint(), QColor(255, 255, 0), 1));
-    }
-    QVERIFY(!colourAround(image, pixelAt(*form, {0, 0.4}), QColor(255, 0, 0), 2));
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(analysis::readNumber(text), value);
 }
 
-void TestAnalysis::spokesGrowInColour()
+void TestAnalysis::readNumberIgnoresTheUsersLocale()
 {
-    auto form = startZyklar();
-    ui::of(*form).Option2->setChecked(true);
-    QVERIFY(!ui::of(*form).Option1->isChecked());
-    ui::of(*form).txtN->setText(QStringLiteral("7"));
-    ui::of(*form).txtk->setText(QStringLiteral("3"));
-    ui::of(*form).Command2->click(); // N changes: the picture starts cleared
-    const QImage image = ui::of(*form).Picture1->image();
-    const double step = 6.283 / 7;
-    QVERIFY(colourAround(image, pixelAt(*form, analysis::pointAt(0.4, 0)), QColor(255, 0, 0), 1));
-    const int order[] = {0, 3, 6, 2, 5, 1, 4};
-    int previousGreen = 0;
-    for (int i = 1; i < 7; ++i) {
-        const QColor colour = analysis::stepColour(i, 7);
-        QVERIFY(colourAround(image, pixelAt(*form, analysis::pointAt(0.4, order[i] * step)), colour, 1));
-        QVERIFY(colour.green() > previousGreen);
-        previousGreen = colour.green();
-    }
-    // No chords: the middle of the first chord stays background.
-    const QPointF chordMiddle = (analysis::pointAt(0.75, 0) + analysis::pointAt(0.75, 3 * step)) / 2;
-    QVERIFY(!colourAround(image, pixelAt(*form, chordMiddle), analysis::stepColour(1, 7), 1));
+    const char *german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    if (!german)
+        QSKIP("no German locale installed");
+    const double read = analysis::readNumber(u"2.5");
+    std::setlocale(LC_NUMERIC, "C");
+    QCOMPARE(read, 2.5);
 }
 
-void TestAnalysis::boxesAgreeWithEachOther()
+void TestAnalysis::reduceInput_data()
 {
-    // Through the real window, for every N with a few multipliers each.
-    auto form = startZyklar();
-    for (int n = 2; n <= 200; ++n) {
-        QList<int> multipliers{1, n - 1};
-        for (int k = n / 2; k < n; ++k) {
-            if (std::gcd(n, k) == 1) {
-                multipliers << k;
-                break;
+    QTest::addColumn<double>("n");
+    QTest::addColumn<double>("k");
+    QTest::addColumn<double>("clampedK");
+    QTest::addColumn<int>("divisor");
+    QTest::addColumn<int>("analysedN");
+    QTest::addColumn<int>("analysedK");
+    QTest::newRow("21, 8: the start values") << 21.0 << 8.0 << 8.0 << 1 << 21 << 8;
+    QTest::newRow("21, 6: divisor 3") << 21.0 << 6.0 << 6.0 << 3 << 7 << 2;
+    QTest::newRow("21, 29: k taken mod N") << 21.0 << 29.0 << 8.0 << 1 << 21 << 8;
+    QTest::newRow("21, 21: k = N cancels to 2, 1") << 21.0 << 21.0 << 21.0 << 21 << 2 << 1;
+    QTest::newRow("21, 42: a multiple of N") << 21.0 << 42.0 << 0.0 << 21 << 2 << 1;
+    QTest::newRow("300, 8: N clamped, divisor 8") << 300.0 << 8.0 << 8.0 << 8 << 25 << 1;
+    QTest::newRow("1, 0: both raised") << 1.0 << 0.0 << 1.0 << 1 << 2 << 1;
+    QTest::newRow("2, 1") << 2.0 << 1.0 << 1.0 << 1 << 2 << 1;
+    QTest::newRow("-5 for N") << -5.0 << 3.0 << 1.0 << 1 << 2 << 1;
+    QTest::newRow("2.4 rounds to 2 and ends") << 2.4 << 1.0 << 1.0 << 1 << 2 << 1;
+    QTest::newRow("halves to even: 2.5 is 2") << 2.5 << 1.0 << 1.0 << 1 << 2 << 1;
+    QTest::newRow("halves to even: 12.5, 3.5") << 12.5 << 3.5 << 4.0 << 4 << 3 << 1;
+    QTest::newRow("k = 1e20") << 21.0 << 1e20 << std::fmod(1e20, 21) << 1 << 21 << int(std::fmod(1e20, 21));
+    QTest::newRow("k = 99999999999") << 200.0 << 99999999999.0 << 199.0 << 1 << 200 << 199;
+    QTest::newRow("k = 1e308") << 7.0 << 1e308 << std::fmod(1e308, 7) << 1 << 7 << int(std::fmod(1e308, 7));
+    QTest::newRow("k saturated") << 10.0 << DBL_MAX << std::fmod(DBL_MAX, 10) << std::gcd(10, int(std::fmod(DBL_MAX, 10)))
+                                 << 10 / std::gcd(10, int(std::fmod(DBL_MAX, 10)))
+                                 << std::max(1, int(std::fmod(DBL_MAX, 10)) / std::gcd(10, int(std::fmod(DBL_MAX, 10))));
+}
+
+void TestAnalysis::reduceInput()
+{
+    QFETCH(double, n);
+    QFETCH(double, k);
+    QFETCH(double, clampedK);
+    QFETCH(int, divisor);
+    QFETCH(int, analysedN);
+    QFETCH(int, analysedK);
+    const auto reduced = analysis::reduceInput(n, k);
+    QCOMPARE(reduced.clampedK, clampedK);
+    QCOMPARE(reduced.divisor, divisor);
+    QCOMPARE(reduced.n, analysedN);
+    QCOMPARE(reduced.k, analysedK);
+    QVERIFY(reduced.k >= 1 && reduced.k <= reduced.n - 1);
+    QCOMPARE(std::gcd(reduced.n, reduced.k), 1);
+}
+
+void TestAnalysis::numberTexts_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("column");
+    QTest::newRow("7") << 7.0 << " 7" << "  7";
+    QTest::newRow("42") << 42.0 << " 42" << " 42";
+    QTest::newRow("123 fills the column") << 123.0 << " 123" << "123";
+    QTest::newRow("1234 keeps its last three digits") << 1234.0 << " 1234" << "234";
+    QTest::newRow("0") << 0.0 << " 0" << "  0";
+    QTest::newRow("-0 is 0") << -0.0 << " 0" << "  0";
+    QTest::newRow("-5") << -5.0 << "-5" << " -5";
+    QTest::newRow("1e20 in full") << 1e20 << " 100000000000000000000" << "000";
+}
+
+void TestAnalysis::numberTexts()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QFETCH(QString, column);
+    QCOMPARE(analysis::numberText(value), text);
+    QCOMPARE(analysis::column3(value), column);
+}
+
+void TestAnalysis::headerRows_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("spacings");
+    QTest::newRow("N = 2") << 2 << "  1  2" << "  2  1";
+    QTest::newRow("N = 12") << 12 << "  1  2  3  4  5  6  7  8  9 10 11 12"
+                            << " 12  6  4  3  2  2  1  1  1  1  1  1";
+    QTest::newRow("N = 21") << 21 << QString()
+                            << " 21 10  7  5  4  3  3  2  2  2" + QString("  1").repeated(11);
+}
+
+void TestAnalysis::headerRows()
+{
+    QFETCH(int, n);
+    QFETCH(QString, numbers);
+    QFETCH(QString, spacings);
+    const auto rows = analysis::headerRows(n);
+    if (!numbers.isEmpty())
+        QCOMPARE(rows.numbers, numbers);
+    QCOMPARE(rows.spacings, spacings);
+    QCOMPARE(rows.numbers.size(), 3 * n);
+}
+
+void TestAnalysis::positionPoints_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("i");
+    QTest::addColumn<QPointF>("expected");
+    QTest::newRow("N = 2, position 0 straight below") << 2 << 0 << QPointF(0, 0.85);
+    QTest::newRow("N = 2, position 1 nearly straight above") << 2 << 1 << QPointF(0.0000788, -0.85);
+    QTest::newRow("N = 21, position 1") << 21 << 1 << QPointF(0.2505, 0.8122);
+    QTest::newRow("N = 21, position 5") << 21 << 5 << QPointF(0.8476, 0.0636);
+}
+
+void TestAnalysis::positionPoints()
+{
+    QFETCH(int, n);
+    QFETCH(int, i);
+    QFETCH(QPointF, expected);
+    const QPointF p = analysis::positionPoint(i, analysis::angleStepFor(n));
+    QVERIFY2(std::abs(p.x() - expected.x()) < 5e-5 && std::abs(p.y() - expected.y()) < 5e-5,
+             qPrintable(QStringLiteral("%1, %2").arg(p.x(), 0, 'g', 8).arg(p.y(), 0, 'g', 8)));
+}
+
+void TestAnalysis::everyPairReducesToACoprimePair()
+{
+    // Every whole N and k a user can type near the window's range, halves
+    // included: the pair the analysis runs with is coprime, in range, and
+    // the clamped pair divided by the divisor that the message names.
+    for (int n2 = -4; n2 <= 2 * (analysis::maxN + 5); ++n2) {
+        for (int k2 = -4; k2 <= 2 * (analysis::maxN + 5); k2 += n2 % 7 == 0 ? 1 : 3) {
+            const double nRead = n2 / 2.0, kRead = k2 / 2.0;
+            const analysis::ReducedInput r = analysis::reduceInput(nRead, kRead);
+            const QString pair = QStringLiteral("%1, %2").arg(nRead).arg(kRead);
+            QVERIFY2(r.n >= analysis::minN && r.n <= analysis::maxN, qPrintable(pair));
+            QVERIFY2(r.k >= 1 && r.k < r.n, qPrintable(pair));
+            QVERIFY2(std::gcd(r.n, r.k) == 1, qPrintable(pair));
+            QVERIFY2(r.clampedN >= analysis::minN && r.clampedN <= analysis::maxN,
+                     qPrintable(pair));
+            QVERIFY2(r.clampedK >= 0 && r.clampedK <= r.clampedN, qPrintable(pair));
+            // A multiple of N has N itself as the divisor and runs as 2, 1.
+            const bool multiple = r.clampedK == 0 || r.clampedK == r.clampedN;
+            QCOMPARE(r.divisor, multiple ? int(r.clampedN)
+                                         : std::gcd(int(r.clampedN), int(r.clampedK)));
+            if (!multiple) {
+                QCOMPARE(double(r.n) * r.divisor, r.clampedN);
+                QCOMPARE(double(r.k) * r.divisor, r.clampedK);
             }
         }
-        for (int k : multipliers) {
-            form->cmdclear_Click();
-            ui::of(*form).txtN->setText(QString::number(n));
-            ui::of(*form).txtk->setText(QString::number(k));
-            form->Command2_Click();
-
-            QList<int> order;
-            for (const QString &entry : ui::of(*form).txtFolge->text().split(u' ', Qt::SkipEmptyParts))
-                order << entry.toInt();
-            const QList<int> permutation = columns(lines(ui::of(*form).txtAusgabe->text()).first());
-            QCOMPARE(order.size(), n);
-            QCOMPARE(permutation.size(), n);
-            // The permutation row is the inverse of the order: position p
-            // was occupied at step permutation[p].
-            for (int step = 1; step <= n; ++step)
-                QCOMPARE(permutation[order[step - 1] - 1], step);
-
-            const QList<int> minimal = columns(lines(ui::of(*form).txtAbstand->text()).first());
-            QCOMPARE(minimal.first(), n);
-            const int sum = std::accumulate(minimal.begin() + 1, minimal.end(), 0);
-            QCOMPARE(lines(ui::of(*form).txtSumme->text()).first(),
-                     QStringLiteral(" %1: %2").arg(k).arg(sum));
-            if ((k * k) % n == 1 % n)
-                QCOMPARE(permutation, order);
-        }
     }
 }
 
-QTEST_MAIN(TestAnalysis)
+QTEST_GUILESS_MAIN(TestAnalysis)
 #include "tst_analysis.moc"

@@ -19,13 +19,6 @@ class TestCircle : public QObject
 {
     Q_OBJECT
 private slots:
-    void numberTexts_data();
-    void numberTexts();
-    void headerRows_data();
-    void headerRows();
-    void positionPoints_data();
-    void positionPoints();
-
     void nScrollBarRedrawsRingAndRows();
     void dotsLandOnTheirPoints_data();
     void dotsLandOnTheirPoints();
@@ -35,75 +28,6 @@ private:
     testsupport::ScreenSize m_screen{1024, 768};
     testsupport::MessageAnswers m_answers;
 };
-
-void TestCircle::numberTexts_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("column");
-    QTest::newRow("7") << 7.0 << " 7" << "  7";
-    QTest::newRow("42") << 42.0 << " 42" << " 42";
-    QTest::newRow("123 fills the column") << 123.0 << " 123" << "123";
-    QTest::newRow("1234 keeps its last three digits") << 1234.0 << " 1234" << "234";
-    QTest::newRow("0") << 0.0 << " 0" << "  0";
-    QTest::newRow("-0 is 0") << -0.0 << " 0" << "  0";
-    QTest::newRow("-5") << -5.0 << "-5" << " -5";
-    QTest::newRow("1e20 in full") << 1e20 << " 100000000000000000000" << "000";
-}
-
-void TestCircle::numberTexts()
-{
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QFETCH(QString, column);
-    QCOMPARE(analysis::numberText(value), text);
-    QCOMPARE(analysis::column3(value), column);
-}
-
-void TestCircle::headerRows_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("numbers");
-    QTest::addColumn<QString>("spacings");
-    QTest::newRow("N = 2") << 2 << "  1  2" << "  2  1";
-    QTest::newRow("N = 12") << 12 << "  1  2  3  4  5  6  7  8  9 10 11 12"
-                            << " 12  6  4  3  2  2  1  1  1  1  1  1";
-    QTest::newRow("N = 21") << 21 << QString()
-                            << " 21 10  7  5  4  3  3  2  2  2" + QString("  1").repeated(11);
-}
-
-void TestCircle::headerRows()
-{
-    QFETCH(int, n);
-    QFETCH(QString, numbers);
-    QFETCH(QString, spacings);
-    const auto rows = analysis::headerRows(n);
-    if (!numbers.isEmpty())
-        QCOMPARE(rows.numbers, numbers);
-    QCOMPARE(rows.spacings, spacings);
-    QCOMPARE(rows.numbers.size(), 3 * n);
-}
-
-void TestCircle::positionPoints_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("i");
-    QTest::addColumn<QPointF>("expected");
-    QTest::newRow("N = 2, position 0 straight below") << 2 << 0 << QPointF(0, 0.85);
-    QTest::newRow("N = 2, position 1 nearly straight above") << 2 << 1 << QPointF(0.0000788, -0.85);
-    QTest::newRow("N = 21, position 1") << 21 << 1 << QPointF(0.2505, 0.8122);
-    QTest::newRow("N = 21, position 5") << 21 << 5 << QPointF(0.8476, 0.0636);
-}
-
-void TestCircle::positionPoints()
-{
-    QFETCH(int, n);
-    QFETCH(int, i);
-    QFETCH(QPointF, expected);
-    const QPointF p = analysis::positionPoint(i, analysis::angleStepFor(n));
-    QVERIFY2(std::abs(p.x() - expected.x()) < 5e-5 && std::abs(p.y() - expected.y()) < 5e-5,
-             qPrintable(QStringLiteral("%1, %2").arg(p.x(), 0, 'g', 8).arg(p.y(), 0, 'g', 8)));
-}
 
 void TestCircle::nScrollBarRedrawsRingAndRows()
 {

@@ -22,12 +22,6 @@ class TestInput : public QObject
 {
     Q_OBJECT
 private slots:
-    void readNumber_data();
-    void readNumber();
-    void readNumberIgnoresTheUsersLocale();
-    void reduceInput_data();
-    void reduceInput();
-
     void analysisWritesBack_data();
     void analysisWritesBack();
     void pictureClearedOnlyWhenNMoves();
@@ -36,94 +30,6 @@ private slots:
 private:
     testsupport::ScreenSize m_screen{1024, 768};
 };
-
-void TestInput::readNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("no number") << "abc" << 0.0;
-    QTest::newRow("250") << "250" << 250.0;
-    QTest::newRow("-5") << "-5" << -5.0;
-    QTest::newRow("blanks anywhere") << " 2 1 " << 21.0;
-    QTest::newRow("tabs and line feeds") << "\t1\n9" << 19.0;
-    QTest::newRow("what the analysis wrote") << " 21" << 21.0;
-    QTest::newRow("exponent") << "1e1" << 10.0;
-    QTest::newRow("exponent without digits") << "3e" << 3.0;
-    QTest::newRow("trailing letters") << "12abc" << 12.0;
-    QTest::newRow("decimal point") << "2.4" << 2.4;
-    QTest::newRow("second point ends it") << "1.5.5" << 1.5;
-    QTest::newRow("comma is no decimal point") << "1,5" << 1.0;
-    QTest::newRow("leading point") << ".5" << 0.5;
-    QTest::newRow("plus sign") << "+3" << 3.0;
-    QTest::newRow("carriage return ends it") << "1\r2" << 1.0;
-    QTest::newRow("beyond a double saturates") << "1e400" << DBL_MAX;
-    QTest::newRow("beyond a double, negative") << "-1e400" << -DBL_MAX;
-    QTest::newRow("below the smallest double") << "1e-400" << 0.0;
-    QTest::newRow("non-ASCII ends it") << "7\u00b2" << 7.0;
-}
-
-void TestInput::readNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    QCOMPARE(analysis::readNumber(text), value);
-}
-
-void TestInput::readNumberIgnoresTheUsersLocale()
-{
-    const char *german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-    if (!german)
-        QSKIP("no German locale installed");
-    const double read = analysis::readNumber(u"2.5");
-    std::setlocale(LC_NUMERIC, "C");
-    QCOMPARE(read, 2.5);
-}
-
-void TestInput::reduceInput_data()
-{
-    QTest::addColumn<double>("n");
-    QTest::addColumn<double>("k");
-    QTest::addColumn<double>("clampedK");
-    QTest::addColumn<int>("divisor");
-    QTest::addColumn<int>("analysedN");
-    QTest::addColumn<int>("analysedK");
-    QTest::newRow("21, 8: the start values") << 21.0 << 8.0 << 8.0 << 1 << 21 << 8;
-    QTest::newRow("21, 6: divisor 3") << 21.0 << 6.0 << 6.0 << 3 << 7 << 2;
-    QTest::newRow("21, 29: k taken mod N") << 21.0 << 29.0 << 8.0 << 1 << 21 << 8;
-    QTest::newRow("21, 21: k = N cancels to 2, 1") << 21.0 << 21.0 << 21.0 << 21 << 2 << 1;
-    QTest::newRow("21, 42: a multiple of N") << 21.0 << 42.0 << 0.0 << 21 << 2 << 1;
-    QTest::newRow("300, 8: N clamped, divisor 8") << 300.0 << 8.0 << 8.0 << 8 << 25 << 1;
-    QTest::newRow("1, 0: both raised") << 1.0 << 0.0 << 1.0 << 1 << 2 << 1;
-    QTest::newRow("2, 1") << 2.0 << 1.0 << 1.0 << 1 << 2 << 1;
-    QTest::newRow("-5 for N") << -5.0 << 3.0 << 1.0 << 1 << 2 << 1;
-    QTest::newRow("2.4 rounds to 2 and ends") << 2.4 << 1.0 << 1.0 << 1 << 2 << 1;
-    QTest::newRow("halves to even: 2.5 is 2") << 2.5 << 1.0 << 1.0 << 1 << 2 << 1;
-    QTest::newRow("halves to even: 12.5, 3.5") << 12.5 << 3.5 << 4.0 << 4 << 3 << 1;
-    QTest::newRow("k = 1e20") << 21.0 << 1e20 << std::fmod(1e20, 21) << 1 << 21 << int(std::fmod(1e20, 21));
-    QTest::newRow("k = 99999999999") << 200.0 << 99999999999.0 << 199.0 << 1 << 200 << 199;
-    QTest::newRow("k = 1e308") << 7.0 << 1e308 << std::fmod(1e308, 7) << 1 << 7 << int(std::fmod(1e308, 7));
-    QTest::newRow("k saturated") << 10.0 << DBL_MAX << std::fmod(DBL_MAX, 10) << std::gcd(10, int(std::fmod(DBL_MAX, 10)))
-                                 << 10 / std::gcd(10, int(std::fmod(DBL_MAX, 10)))
-                                 << std::max(1, int(std::fmod(DBL_MAX, 10)) / std::gcd(10, int(std::fmod(DBL_MAX, 10))));
-}
-
-void TestInput::reduceInput()
-{
-    QFETCH(double, n);
-    QFETCH(double, k);
-    QFETCH(double, clampedK);
-    QFETCH(int, divisor);
-    QFETCH(int, analysedN);
-    QFETCH(int, analysedK);
-    const auto reduced = analysis::reduceInput(n, k);
-    QCOMPARE(reduced.clampedK, clampedK);
-    QCOMPARE(reduced.divisor, divisor);
-    QCOMPARE(reduced.n, analysedN);
-    QCOMPARE(reduced.k, analysedK);
-    QVERIFY(reduced.k >= 1 && reduced.k <= reduced.n - 1);
-    QCOMPARE(std::gcd(reduced.n, reduced.k), 1);
-}
 
 void TestInput::analysisWritesBack_data()
 {
