@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <set>
+
 class TestLayout : public QObject
 {
     Q_OBJECT
@@ -26,6 +28,7 @@ private slots:
     void zoomWalks_data();
     void zoomWalks();
 
+    void everyControlHasItsPlace();
     void controlsFollowTheTable_data();
     void controlsFollowTheTable();
     void pictureAtZoomOneAndAHalf();
@@ -162,6 +165,26 @@ void TestLayout::optionButtonsSitInPictureUnits()
         QCOMPARE(ui::of(*form).Option1->size(), QSize(56, 16));
         QCOMPARE(ui::of(*form).Option2->x(), area.left());
     }
+}
+
+void TestLayout::everyControlHasItsPlace()
+{
+    // Each laid-out control has one step of the layout, the steps run
+    // 1 … 26 without a gap, and only the option buttons inside the picture
+    // keep their design geometry; the tab column has no stop twice.
+    std::set<int> steps, tabs;
+    for (const form::Control &control : form::controlTable) {
+        const bool option = control.container == form::Container::Picture1;
+        QVERIFY2((control.layout.step == 0) == option, control.name);
+        if (!option)
+            QVERIFY2(steps.insert(control.layout.step).second, control.name);
+        if (control.tab >= 0)
+            QVERIFY2(tabs.insert(control.tab).second, control.name);
+    }
+    QCOMPARE(int(steps.size()), int(form::layoutOrder().size()));
+    QCOMPARE(*steps.begin(), 1);
+    QCOMPARE(*steps.rbegin(), int(form::layoutOrder().size()));
+    QCOMPARE(form::layoutOrder().back()->name, "Command1"); // last, over the picture's corner
 }
 
 void TestLayout::layoutIsRepeatable()
