@@ -92,6 +92,18 @@ def outer_geometry(window):
             value["Width"] + left + right, value["Height"] + top + bottom)
 
 
+def stacking():
+    """The managed windows, bottom first, as the window manager stacks them."""
+    ids = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").split("#")[-1]
+    return [int(i, 16) for i in ids.replace(",", " ").split()]
+
+
+def above(windows, below):
+    order = stacking()
+    return all(int(w) in order and order.index(int(w)) > order.index(int(below))
+               for w in windows)
+
+
 # ---- The accessibility tree ------------------------------------------------
 
 def application():
@@ -304,6 +316,70 @@ def desktop(main_window, x_window):
     key("Escape")
     check("no title has anything appended",
           all(" — " not in t and " - " not in t for t in titles()), titles())
+    wait_for(lambda: titles() == ["Rangliste", "Zyklar"])
+    stays_in_front(main_window, x_window, enter)
+
+
+def stays_in_front(main_window, x_window, enter):
+    """"Drei Abstände" and "Rangliste" stay above the main window whatever
+    happens there, minimise with it, and a modal box still comes first."""
+    activate_main = lambda: run("xdotool", "windowactivate", "--sync", x_window)
+    activate_main()
+    key("ctrl+d")
+    gaps = wait_for(lambda: window_with_title("Drei Abstände"))
+    ranking = window_with_title("Rangliste")
+    extras = [gaps, ranking]
+    check("both windows open above the main window", above(extras, x_window), stacking())
+
+    def after(action, name):
+        action()
+        time.sleep(0.5)
+        check(f"in front after {name}", wait_for(lambda: above(extras, x_window), 3), stacking())
+
+    after(lambda: click(find(main_window, "image", "Kreis der Positionen")),
+          "a click on the ring")
+    after(lambda: click(find(main_window, "text", "Folge der Minimalabstände")),
+          "a click in a list")
+    after(lambda: click(find(main_window, "push button", "Analyse")), "\"Analyse\"")
+    after(lambda: enter("N=", "34"), "typing into N")
+    after(lambda: enter("k=", "21"), "typing into k")
+
+    click(find(main_window, "check box", "Einzelschritt"))
+    click(find(main_window, "push button", "Analyse"))
+    question = wait_for(lambda: window_with_title("Einzelschritt"))
+    check("the single-step question comes first",
+          question is not None and above([question], gaps) and above([question], ranking),
+          stacking())
+    key("Escape")
+    wait_for(lambda: window_with_title("Einzelschritt") is None)
+    check("in front after the single-step question", above(extras, x_window), stacking())
+    click(find(main_window, "check box", "Einzelschritt"))
+
+    activate_main()
+    key("ctrl+s")
+    dialog = wait_for(lambda: window_with_title("Bild speichern"))
+    check("the save dialog comes first", dialog is not None and above([dialog], gaps),
+          stacking())
+    key("Escape")
+    wait_for(lambda: window_with_title("Bild speichern") is None)
+    check("in front after the main window's save dialog", above(extras, x_window), stacking())
+
+    click(find(top_window("Drei Abstände"), "push button", "Bild speichern…"))
+    wait_for(lambda: window_with_title("Bild speichern"))
+    key("Escape")
+    wait_for(lambda: window_with_title("Bild speichern") is None)
+    activate_main()
+    check("in front after the save dialog of \"Drei Abstände\"", above(extras, x_window),
+          stacking())
+
+    run("xdotool", "windowminimize", "--sync", x_window)
+    hidden = wait_for(lambda: not window_with_title("Drei Abstände")
+                      and not window_with_title("Rangliste"), 3)
+    check("they minimise with the main window", hidden, titles())
+    activate_main()
+    check("and come back with it, in front",
+          wait_for(lambda: window_with_title("Drei Abstände") and above(extras, x_window), 3),
+          stacking())
 
 
 def english(main_window, x_window):

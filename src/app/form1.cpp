@@ -266,8 +266,8 @@ void Form1::cmdDreiAbstaende_Click()
 
 // A window of "Extras" opens, the first time, beside this one where the
 // screen has room, and otherwise over it but clear of the boxes for N and
-// k, within the screen's available area. It is transient for this window,
-// so the window manager keeps it above it.
+// k, within the screen's available area. It belongs to this window, so the
+// window manager keeps it above it and minimises it with it.
 void Form1::showBeside(QWidget &window)
 {
     if (!window.isVisible() && !window.property("placed").toBool()) {
@@ -284,9 +284,7 @@ void Form1::showBeside(QWidget &window)
         window.setGeometry(placed.marginsRemoved(frame));
         window.setProperty("placed", true);
     }
-    window.show();
-    if (QWindow *handle = window.windowHandle())
-        handle->setTransientParent(windowHandle());
+    platform::showOwnedBy(window, *this);
 }
 
 // A row chosen in the ranking: the analysis of its N and multiplier, run as

@@ -5,6 +5,7 @@
 #include <QMargins>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
@@ -93,6 +94,21 @@ void learnFrameBeforeShow(QWidget &window)
             return;
         }
     }
+}
+
+void showOwnedBy(QWidget &window, const QWidget &owner)
+{
+    window.show();
+    if (QWindow *handle = window.windowHandle())
+        handle->setTransientParent(owner.windowHandle());
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    const auto ownerId = xcb_window_t(owner.winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()),
+                        XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &ownerId);
+    xcb_flush(connection);
 }
 
 } // namespace platform
