@@ -147,6 +147,8 @@ private slots:
     void commonDivisorIsRefused();
     void modulusTwoTo64();
     void threeGapsAgainstSortedPositions();
+    void convergentsAndTheGoldenPattern();
+    void nearestFibonacciEverywhere();
     void generatorsPeopleUse_data();
     void generatorsPeopleUse();
 };
@@ -374,6 +376,65 @@ void TestFigures::threeGapsAgainstSortedPositions()
                 QFAIL(qPrintable(QStringLiteral("new shortest gaps of N = %1, k = %2").arg(n).arg(k)));
         }
     }
+}
+
+void TestFigures::convergentsAndTheGoldenPattern()
+{
+    // Every coprime pair up to 300: the convergents end at k/N, their
+    // denominators grow, neighbours differ by ±1 in p·q' − p'·q, and each
+    // is the fraction of the quotients up to it. The pattern breaks exactly
+    // where a quotient other than 1 stands that is not a final 2.
+    for (u64 n = 2; n <= 300; ++n) {
+        for (u64 k = 1; k < n; ++k) {
+            if (std::gcd(n, k) != 1)
+                continue;
+            const auto quotients = numbers::continuedFraction(k, n);
+            const auto c = numbers::convergents(quotients);
+            QCOMPARE(c.size() + 1, quotients.size());
+            QCOMPARE(u64(c.back().p), k);
+            QCOMPARE(u64(c.back().q), n);
+            for (size_t j = 1; j < c.size(); ++j) {
+                QVERIFY(c[j].q > c[j - 1].q || (j == 1 && c[j].q == c[j - 1].q));
+                const auto cross = __int128(c[j].p * c[j - 1].q) - __int128(c[j - 1].p * c[j].q);
+                QVERIFY(cross == 1 || cross == -1);
+            }
+            size_t firstOther = 0;
+            for (size_t j = 1; j < quotients.size() && !firstOther; ++j)
+                firstOther = quotients[j] != 1 ? j : 0;
+            const bool golden = firstOther + 1 == quotients.size() && quotients.back() == 2;
+            const auto broken = numbers::goldenPatternBreak(n, k);
+            QCOMPARE(broken.has_value(), !golden);
+            if (broken) {
+                QCOMPARE(broken->index, firstOther);
+                QCOMPARE(broken->quotient, quotients[firstOther]);
+                QCOMPARE(Wide(broken->step), firstOther == 1 ? Wide(1) : c[firstOther - 2].q);
+            }
+        }
+    }
+    // 123/200 ≈ 200/φ: the 2 in fifth place, from step 5 on.
+    const auto broken = numbers::goldenPatternBreak(200, 123);
+    QVERIFY(broken && broken->index == 5 && broken->quotient == 2 && broken->step == 5);
+}
+
+void TestFigures::nearestFibonacciEverywhere()
+{
+    std::vector<u64> fibonacci{1, 2};
+    while (fibonacci.back() < 200'000)
+        fibonacci.push_back(fibonacci.back() + fibonacci[fibonacci.size() - 2]);
+    for (u64 n = 2; n <= 100'000; ++n) {
+        size_t best = 1;
+        for (size_t i = 1; i < fibonacci.size() && fibonacci[i] <= 100'000; ++i) {
+            const u64 d = fibonacci[i] > n ? fibonacci[i] - n : n - fibonacci[i];
+            const u64 e = fibonacci[best] > n ? fibonacci[best] - n : n - fibonacci[best];
+            if (d < e)
+                best = i;
+        }
+        const numbers::FibonacciPair pair = numbers::nearestFibonacci(n, 100'000);
+        if (pair.n != fibonacci[best] || pair.k != fibonacci[best - 1])
+            QFAIL(qPrintable(QStringLiteral("N = %1").arg(n)));
+    }
+    QCOMPARE(numbers::nearestFibonacci(200, 100'000).n, u64(233));
+    QCOMPARE(numbers::nearestFibonacci(200, 100'000).k, u64(144));
 }
 
 void TestFigures::generatorsPeopleUse_data()

@@ -121,6 +121,7 @@ private slots:
     void opensAtTheAnalysisNotTheScrollBars();
     void ownInputAndGoldenMultipliers_data();
     void ownInputAndGoldenMultipliers();
+    void theStoryOfTheFraction();
     void savesItsCircle();
     void scatterPointsChooseRows();
     void gapsVisibleAtEveryN();
@@ -377,6 +378,32 @@ void TestGaps::ownInputAndGoldenMultipliers()
         }
         QCOMPARE(gaps->k(), n == 2 ? 1 : best);
     }
+}
+
+void TestGaps::theStoryOfTheFraction()
+{
+    // k ≈ 200/φ leaves the golden pattern at its fifth quotient; the
+    // Fibonacci button leads to 233 and 144, golden to the end.
+    const auto form = startZyklar();
+    ThreeGapsWindow *gaps = openGaps(*form);
+    auto *fraction = gaps->findChild<QLabel *>("lblKettenbruch");
+    QVERIFY(fraction);
+    gaps->findChild<QLineEdit *>("txtAbstaendeN")->setText("200");
+    gaps->findChild<QLineEdit *>("txtAbstaendeK")->setText("123");
+    gaps->findChild<QPushButton *>("cmdAbstaendeAnalyse")->click();
+    const QStringList lines = fraction->text().split(u'\n');
+    QCOMPARE(lines.value(0), QStringLiteral("k/N = 123/200 = [0; 1, 1, 1, 1, 2, 15]"));
+    QCOMPARE(lines.value(1),
+             QStringLiteral("Näherungsbrüche: 1/1, 1/2, 2/3, 3/5, 8/13, 123/200"));
+    QVERIFY2(lines.value(2).contains(QStringLiteral("5. Teilnenner, 2,"))
+                     && lines.value(2).contains(QStringLiteral("ab Schritt 5")),
+             qPrintable(lines.value(2)));
+
+    gaps->findChild<QPushButton *>("cmdFibonacci")->click();
+    QCOMPARE(gaps->n(), 233);
+    QCOMPARE(gaps->k(), 144);
+    QVERIFY(fraction->text().contains(QStringLiteral("das Muster hält bis zum Ende")));
+    QVERIFY(fraction->text().contains(QStringLiteral("34/55, 55/89, 144/233")));
 }
 
 void TestGaps::savesItsCircle()

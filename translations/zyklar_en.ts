@@ -459,6 +459,34 @@
         <source>Zyklar, drei Abstände: N = %1, k = %2, Schritt %3</source>
         <translation>Zyklar, three gaps: N = %1, k = %2, step %3</translation>
     </message>
+    <message>
+        <source>Fibonacci</source>
+        <translation>Fibonacci</translation>
+    </message>
+    <message>
+        <source>N wird die nächste Fibonacci-Zahl, k die vorige</source>
+        <translation>N becomes the nearest Fibonacci number, k the one before it</translation>
+    </message>
+    <message>
+        <source>Kettenbruch von k/N</source>
+        <translation>Continued fraction of k/N</translation>
+    </message>
+    <message>
+        <source>k/N = %1/%2 = %3
+Näherungsbrüche: %4
+</source>
+        <translation>k/N = %1/%2 = %3
+Convergents: %4
+</translation>
+    </message>
+    <message>
+        <source>Alle Teilnenner sind 1, wie beim goldenen Schnitt (der letzte, 2, ist 1 + 1/1): das Muster hält bis zum Ende.</source>
+        <translation>Every partial quotient is 1, as for the golden ratio (the last, 2, is 1 + 1/1): the pattern holds to the end.</translation>
+    </message>
+    <message>
+        <source>Der %1. Teilnenner, %2, bricht das Muster des goldenen Schnitts, dessen Teilnenner alle 1 sind: im Verhältnis der Lücken ab Schritt %3.</source>
+        <translation>Partial quotient %1, a %2, breaks the pattern of the golden ratio, whose quotients are all 1: in the ratio of the gaps from step %3 on.</translation>
+    </message>
 </context>
 <context>
     <name>analysis</name>

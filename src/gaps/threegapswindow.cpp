@@ -86,7 +86,7 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     side->addLayout(inputRow());
     side->addLayout(goldenRow());
     side->addLayout(viewRow());
-    side->addWidget(legend());
+    side->addLayout(legend());
     side->addStretch();
     side->addLayout(stepRow());
     side->addLayout(playerRow());
@@ -100,8 +100,8 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     layout->setColumnStretch(1, 2);
     // Tab walks the input, the views, then the step, the player, the saving
     // and the speed.
-    QWidget *order[] = {m_nBox,         m_kBox,   m_show, m_golden, m_golden2, m_circleView,
-                        m_sunflowerView, m_slider, m_play, m_save,   m_speed};
+    QWidget *order[] = {m_nBox,   m_kBox, m_show, m_golden, m_golden2, m_fibonacci, m_circleView,
+                        m_sunflowerView, m_slider, m_play, m_save, m_speed};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     resize(900, 680);
@@ -143,13 +143,22 @@ QLayout *ThreeGapsWindow::goldenRow()
     m_golden2 = button(QStringLiteral("k ≈ N/φ²"), "cmdGoldenerSchnitt2", this);
     m_golden2->setAccessibleDescription(
             tr("k wird die nächste zu N teilerfremde Zahl bei N/φ²"));
+    m_fibonacci = button(tr("Fibonacci"), "cmdFibonacci", this);
+    m_fibonacci->setAccessibleDescription(
+            tr("N wird die nächste Fibonacci-Zahl, k die vorige"));
     connect(m_golden, &QPushButton::clicked, this, [this] { chooseGolden(std::numbers::phi); });
     connect(m_golden2, &QPushButton::clicked, this,
             [this] { chooseGolden(std::numbers::phi * std::numbers::phi); });
+    connect(m_fibonacci, &QPushButton::clicked, this, [this] {
+        const int n = analysis::reduceInput(analysis::readNumber(m_nBox->text()), 1, maxN).n;
+        const numbers::FibonacciPair pair = numbers::nearestFibonacci(numbers::u64(n), maxN);
+        showPair(double(pair.n), double(pair.k));
+    });
 
     auto *row = new QHBoxLayout;
     row->addWidget(m_golden);
     row->addWidget(m_golden2);
+    row->addWidget(m_fibonacci);
     row->addStretch();
     return row;
 }
@@ -182,15 +191,52 @@ QLayout *ThreeGapsWindow::viewRow()
     return row;
 }
 
-// The lengths of the step's gaps and the gap just split.
-QWidget *ThreeGapsWindow::legend()
+// The lengths of the step's gaps and the gap just split, and the story of
+// k/N: its continued fraction and where it leaves the golden pattern.
+QLayout *ThreeGapsWindow::legend()
 {
     m_legend = new QLabel(this);
     m_legend->setObjectName(QStringLiteral("lblAbstaende"));
     m_legend->setTextFormat(Qt::RichText);
     m_legend->setWordWrap(true);
     m_legend->setMinimumWidth(240);
-    return m_legend;
+    m_fraction = new QLabel(this);
+    m_fraction->setObjectName(QStringLiteral("lblKettenbruch"));
+    m_fraction->setAccessibleName(tr("Kettenbruch von k/N"));
+    m_fraction->setTextFormat(Qt::PlainText);
+    m_fraction->setWordWrap(true);
+    m_fraction->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(m_legend);
+    column->addWidget(m_fraction);
+    return column;
+}
+
+// "k/N = 123/200 = [0; 1, 1, 1, 1, 2, 15]", the convergents, and where
+// the pattern of the golden ratio, all quotients 1, breaks.
+QString ThreeGapsWindow::fractionText() const
+{
+    const std::vector<numbers::Wide> quotients
+            = numbers::continuedFraction(numbers::u64(m_k), numbers::Wide(m_n));
+    QStringList convergents;
+    for (const numbers::Convergent &c : numbers::convergents(quotients))
+        convergents << QStringLiteral("%1/%2").arg(qulonglong(c.p)).arg(qulonglong(c.q));
+    QString text = tr("k/N = %1/%2 = %3\nNäherungsbrüche: %4\n")
+                           .arg(m_k)
+                           .arg(m_n)
+                           .arg(QString::fromStdString(numbers::continuedFractionText(quotients)),
+                                convergents.join(QStringLiteral(", ")));
+    const std::optional<numbers::PatternBreak> broken
+            = numbers::goldenPatternBreak(numbers::u64(m_n), numbers::u64(m_k));
+    if (!broken)
+        return text + tr("Alle Teilnenner sind 1, wie beim goldenen Schnitt (der letzte, 2, ist "
+                         "1 + 1/1): das Muster hält bis zum Ende.");
+    return text + tr("Der %1. Teilnenner, %2, bricht das Muster des goldenen Schnitts, dessen "
+                     "Teilnenner alle 1 sind: im Verhältnis der Lücken ab Schritt %3.")
+                          .arg(broken->index)
+                          .arg(qulonglong(broken->quotient))
+                          .arg(qulonglong(broken->step));
 }
 
 QLayout *ThreeGapsWindow::stepRow()
@@ -308,6 +354,7 @@ void ThreeGapsWindow::showPair(double nRead, double kRead)
     m_n = n;
     m_k = k;
     m_plot->setSeries(n, k);
+    m_fraction->setText(fractionText());
     const QSignalBlocker quiet(m_slider);
     m_slider->setRange(1, std::max(1, n - 1));
     m_slider->setValue(1);

@@ -29,7 +29,9 @@ struct Drawing;
 //
 // N and k are the window's own (txtAbstaendeN, txtAbstaendeK,
 // cmdAbstaendeAnalyse, N up to 100,000), with buttons for the golden
-// multipliers. Every completed analysis of the main window, and every row
+// multipliers and for the Fibonacci pair nearest N (cmdFibonacci); the
+// continued fraction of k/N tells where it leaves the golden pattern
+// (lblKettenbruch). Every completed analysis of the main window, and every row
 // chosen in the ranking, shows its pair here; nothing else moves it.
 class ThreeGapsWindow : public QWidget
 {
@@ -55,6 +57,9 @@ public:
     QString splitText() const;
     // "Spiralen: 13 und 21", in the sunflower.
     QString spiralText() const;
+    // k/N's continued fraction, its convergents and where it leaves the
+    // golden pattern (lblKettenbruch).
+    QString fractionText() const;
 
     GapCircle &circle() const { return *m_circle; }
     RatioPlot &plot() const { return *m_plot; }
@@ -78,7 +83,7 @@ private:
     QLayout *inputRow();
     QLayout *goldenRow();
     QLayout *viewRow();
-    QWidget *legend();
+    QLayout *legend();
     QLayout *stepRow();
     QLayout *playerRow();
 
@@ -104,6 +109,8 @@ private:
     QPushButton *m_show;
     QPushButton *m_golden;
     QPushButton *m_golden2;
+    QPushButton *m_fibonacci;
+    QLabel *m_fraction;
     RatioPlot *m_plot;
     QTimer m_player;
     int m_n = 0, m_k = 0;

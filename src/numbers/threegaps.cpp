@@ -60,4 +60,45 @@ std::vector<QuotientStretch> quotientStretches(u64 n, u64 k)
     return stretches;
 }
 
+std::vector<Convergent> convergents(const std::vector<Wide> &quotients)
+{
+    std::vector<Convergent> result;
+    Wide p = quotients.empty() ? 0 : quotients[0], q = 1, pBefore = 1, qBefore = 0;
+    for (size_t j = 1; j < quotients.size(); ++j) {
+        const Wide pNext = quotients[j] * p + pBefore, qNext = quotients[j] * q + qBefore;
+        pBefore = p;
+        qBefore = q;
+        p = pNext;
+        q = qNext;
+        result.push_back({p, q});
+    }
+    return result;
+}
+
+std::optional<PatternBreak> goldenPatternBreak(u64 n, u64 k)
+{
+    const std::vector<Wide> quotients = continuedFraction(k, n);
+    const std::vector<QuotientStretch> stretches = quotientStretches(n, k);
+    for (size_t j = 1; j < quotients.size(); ++j) {
+        if (quotients[j] == 1)
+            continue;
+        if (j + 1 == quotients.size() && quotients[j] == 2)
+            return std::nullopt;
+        return PatternBreak{j, quotients[j], stretches[j - 1].from};
+    }
+    return std::nullopt;
+}
+
+FibonacciPair nearestFibonacci(u64 n, u64 most)
+{
+    FibonacciPair below{2, 1}, above{3, 2};
+    while (above.n < n && above.n + above.k <= most) {
+        below = above;
+        above = {above.n + above.k, above.n};
+    }
+    if (above.n < n || above.n > most)
+        return above.n <= most ? above : below;
+    return n - below.n <= above.n - n ? below : above;
+}
+
 } // namespace numbers

@@ -3,6 +3,7 @@
 #include "numbers/figures.h"
 
 #include <array>
+#include <optional>
 
 // The three-gap theorem on the circle of N positions: after step i, with
 // the positions 0, k, 2k, …, ik (mod N) occupied, the gaps between
@@ -52,5 +53,34 @@ struct QuotientStretch {
     Wide quotient;
 };
 std::vector<QuotientStretch> quotientStretches(u64 n, u64 k);
+
+// The convergents p_j/q_j of k/N for j = 1 … the last, which is k/N
+// itself: 123/200 = [0; 1, 1, 1, 1, 2, 15] gives 1/1, 1/2, 2/3, 3/5, 8/13,
+// 123/200.
+struct Convergent {
+    Wide p;
+    Wide q;
+};
+std::vector<Convergent> convergents(const std::vector<Wide> &quotients);
+
+// Where k/N leaves the golden ratio's pattern, whose quotients are all 1:
+// the first partial quotient a_j (j ≥ 1) that is not 1, and the step
+// q_{j−1} from which it governs the ratio of the gaps. None where only the
+// last quotient is not 1 and is 2, which is 1 + 1/1: the ratios of
+// consecutive Fibonacci numbers, golden to the end.
+struct PatternBreak {
+    size_t index; // j
+    Wide quotient;
+    u64 step;
+};
+std::optional<PatternBreak> goldenPatternBreak(u64 n, u64 k);
+
+// The Fibonacci number nearest n, at most `most` (the smaller of two as
+// near), with the one before it: 200 gives 233 and 144. For 2 ≤ n.
+struct FibonacciPair {
+    u64 n;
+    u64 k;
+};
+FibonacciPair nearestFibonacci(u64 n, u64 most);
 
 } // namespace numbers
