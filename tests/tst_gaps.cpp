@@ -122,6 +122,7 @@ private slots:
     void ownInputAndGoldenMultipliers_data();
     void ownInputAndGoldenMultipliers();
     void theStoryOfTheFraction();
+    void textForAProjector();
     void savesItsCircle();
     void scatterPointsChooseRows();
     void gapsVisibleAtEveryN();
@@ -404,6 +405,46 @@ void TestGaps::theStoryOfTheFraction()
     QCOMPARE(gaps->k(), 144);
     QVERIFY(fraction->text().contains(QStringLiteral("das Muster hält bis zum Ende")));
     QVERIFY(fraction->text().contains(QStringLiteral("34/55, 55/89, 144/233")));
+}
+
+void TestGaps::textForAProjector()
+{
+    const auto form = startZyklar();
+    ThreeGapsWindow *gaps = openGaps(*form);
+    QVERIFY(QTest::qWaitForWindowActive(gaps));
+    auto *legend = gaps->findChild<QLabel *>("lblAbstaende");
+    auto *fraction = gaps->findChild<QLabel *>("lblKettenbruch");
+    const double legendSize = legend->font().pointSizeF();
+    const double plotSize = gaps->plot().font().pointSizeF();
+    const auto scaledBy = [&](double scale) {
+        return qFuzzyCompare(gaps->textScale(), scale)
+                && qFuzzyCompare(legend->font().pointSizeF(), legendSize * scale)
+                && qFuzzyCompare(fraction->font().pointSizeF(), legendSize * scale)
+                && qFuzzyCompare(gaps->plot().font().pointSizeF(), plotSize * scale);
+    };
+    QTest::keyClick(gaps, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(scaledBy(1.25));
+    QTest::keyClick(gaps, Qt::Key_Equal, Qt::ControlModifier);
+    QVERIFY(scaledBy(1.5));
+    QTest::keyClick(gaps, Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(scaledBy(1.25));
+    for (int i = 0; i < 10; ++i) // no further than the largest
+        QTest::keyClick(gaps, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(scaledBy(std::end(ThreeGapsWindow::textScales)[-1]));
+    gaps->grab(); // paints at the largest scale
+
+    QTest::keyClick(gaps, Qt::Key_F11);
+    QVERIFY(gaps->isFullScreen());
+    QTest::keyClick(gaps, Qt::Key_F11);
+    QVERIFY(!gaps->isFullScreen());
+
+    // The scale is kept for the next start.
+    QTest::keyClick(gaps, Qt::Key_Minus, Qt::ControlModifier);
+    const double kept = gaps->textScale();
+    const auto next = startZyklar();
+    QVERIFY(qFuzzyCompare(openGaps(*next)->textScale(), kept));
+    QTest::keyClick(gaps, Qt::Key_0, Qt::ControlModifier);
+    QVERIFY(scaledBy(1));
 }
 
 void TestGaps::savesItsCircle()

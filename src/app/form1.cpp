@@ -249,6 +249,8 @@ void Form1::cmdDreiAbstaende_Click()
 {
     if (!m_gaps) {
         m_gaps = new ThreeGapsWindow(this);
+        m_gaps->setTextScale(storedTextScale());
+        connect(m_gaps, &ThreeGapsWindow::textScaleChanged, this, &Form1::rememberTextScale);
         connect(m_gaps, &ThreeGapsWindow::saveRequested, this, [this] {
             savePicture(m_gaps->drawing(), m_gaps->proposedName(), m_gaps->title());
         });

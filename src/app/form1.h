@@ -100,6 +100,9 @@ private:
                      const QString &title);
     void readSettings();
     void rememberSaveFolder(const QString &file);
+    // The text scale of "Drei Abstände", from one run to the next.
+    double storedTextScale() const;
+    void rememberTextScale(double scale);
     void reportSaveFailure(const QString &path, const QString &reason);
     int m_completedN = 0;
     int m_completedK = 0;

@@ -49,6 +49,7 @@ std::unique_ptr<QSettings> settings()
 
 const QString saveFolderKey = QStringLiteral("speichern/ordner");
 const QString languageKey = QStringLiteral("sprache");
+const QString textScaleKey = QStringLiteral("abstaende/textgroesse");
 
 } // namespace
 
@@ -110,6 +111,19 @@ void Form1::rememberSaveFolder(const QString &file)
     m_saveFolder = QFileInfo(file).absolutePath();
     if (m_settingsWritable)
         settings()->setValue(saveFolderKey, m_saveFolder);
+}
+
+double Form1::storedTextScale() const
+{
+    bool read = false;
+    const double scale = settings()->value(textScaleKey).toDouble(&read);
+    return read ? scale : 1;
+}
+
+void Form1::rememberTextScale(double scale)
+{
+    if (m_settingsWritable)
+        settings()->setValue(textScaleKey, scale);
 }
 
 // "zyklar-N21-k8.png" for what the window shows now.

@@ -122,6 +122,12 @@ void GapCircle::setPicture(int n, int k, int step)
     update();
 }
 
+void GapCircle::setTextScale(double scale)
+{
+    m_textScale = scale;
+    update();
+}
+
 void GapCircle::setView(View view)
 {
     if (view == m_view)
@@ -159,6 +165,7 @@ struct RingPainter {
     QPainter &painter;
     RingGeometry ring;
     int n;
+    double textScale;
 
     QPointF point(double position, double r) const
     {
@@ -215,13 +222,16 @@ void drawPositions(const RingPainter &ring, const std::vector<GapArc> &arcs)
     }
     if (ring.n > 60)
         return;
+    // A number's box, centred on its place.
+    const auto box = [&ring](QPointF at) {
+        return QRectF(at - QPointF(15, 8) * ring.textScale, QSizeF(30, 16) * ring.textScale);
+    };
     QFont small = painter.font();
-    small.setPointSizeF(std::clamp(ring.ring.radius / 18, 6.0, 9.0));
+    small.setPointSizeF(std::clamp(ring.ring.radius / 18, 6.0, 9.0) * ring.textScale);
     painter.setFont(small);
     painter.setPen(numberColour);
     for (int p = 0; p < ring.n; ++p) {
-        const QPointF at = ring.point(p, outside + 16);
-        painter.drawText(QRectF(at - QPointF(15, 8), QSizeF(30, 16)), Qt::AlignCenter,
+        painter.drawText(box(ring.point(p, outside + 16 * ring.textScale)), Qt::AlignCenter,
                          QString::number(p + 1));
     }
     const QFontMetricsF metrics(small);
@@ -232,7 +242,7 @@ void drawPositions(const RingPainter &ring, const std::vector<GapArc> &arcs)
         painter.setPen(arc.colour);
         const QPointF at = ring.point(arc.from + arc.length / 2.0,
                                       ring.ring.radius - ring.ring.arcWidth - 10);
-        painter.drawText(QRectF(at - QPointF(15, 8), QSizeF(30, 16)), Qt::AlignCenter, length);
+        painter.drawText(box(at), Qt::AlignCenter, length);
     }
 }
 
@@ -283,7 +293,7 @@ void drawNewest(const RingPainter &ring, int k, int step)
 
 void GapCircle::paintCircle(QPainter &painter, QSizeF size) const
 {
-    const RingPainter ring{painter, ringGeometry(size, m_n), m_n};
+    const RingPainter ring{painter, ringGeometry(size, m_n), m_n, m_textScale};
     const std::vector<GapArc> arcs = gapArcs(m_n, m_k, m_step);
     drawArcs(ring, arcs);
     drawPositions(ring, arcs);

@@ -94,6 +94,8 @@ public:
     int k() const { return m_k; }
     int step() const { return m_step; }
     View view() const { return m_view; }
+    // The numbers on the ring grow with the window's other texts.
+    void setTextScale(double scale);
 
     // Paints the picture into a rectangle of that size at the painter's
     // origin, background included.
@@ -110,4 +112,5 @@ private:
 
     int m_n = 0, m_k = 0, m_step = 0;
     View m_view = View::Circle;
+    double m_textScale = 1;
 };

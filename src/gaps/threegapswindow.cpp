@@ -15,8 +15,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSlider>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <numeric>
@@ -105,6 +107,48 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     resize(900, 680);
+    m_baseFont = font();
+    addShortcuts();
+}
+
+void ThreeGapsWindow::addShortcuts()
+{
+    const auto add = [this](const QKeySequence &keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    add(QKeySequence::ZoomIn, [this] { stepTextScale(1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { stepTextScale(1); });
+    add(QKeySequence::ZoomOut, [this] { stepTextScale(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setTextScale(1); });
+    add(QKeySequence(Qt::Key_F11), [this] {
+        if (isFullScreen())
+            showNormal();
+        else
+            showFullScreen();
+    });
+}
+
+// The next or the previous of the text scales.
+void ThreeGapsWindow::stepTextScale(int steps)
+{
+    const auto *now = std::lower_bound(std::begin(textScales), std::end(textScales), m_textScale);
+    const auto at = std::clamp<std::ptrdiff_t>(now - std::begin(textScales) + steps, 0,
+                                               std::ssize(textScales) - 1);
+    setTextScale(textScales[at]);
+}
+
+void ThreeGapsWindow::setTextScale(double scale)
+{
+    scale = std::clamp(scale, textScales[0], std::end(textScales)[-1]);
+    if (scale == m_textScale)
+        return;
+    m_textScale = scale;
+    QFont scaled = m_baseFont;
+    scaled.setPointSizeF(m_baseFont.pointSizeF() * scale);
+    setFont(scaled);
+    m_circle->setTextScale(scale);
+    m_legend->setMinimumWidth(int(240 * scale));
+    emit textScaleChanged(scale);
 }
 
 // The window's own N and k, and "Zeigen".

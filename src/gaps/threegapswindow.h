@@ -2,6 +2,7 @@
 
 #include "numbers/threegaps.h"
 
+#include <QFont>
 #include <QTimer>
 #include <QWidget>
 
@@ -61,6 +62,13 @@ public:
     // golden pattern (lblKettenbruch).
     QString fractionText() const;
 
+    // Every text of the window, for a projector: 1 is the desktop's size;
+    // Ctrl++ and Ctrl+− step through textScales, Ctrl+0 goes back to 1.
+    // F11 shows the window on the whole screen and back.
+    static constexpr double textScales[] = {1, 1.25, 1.5, 1.75, 2, 2.5, 3};
+    double textScale() const { return m_textScale; }
+    void setTextScale(double scale);
+
     GapCircle &circle() const { return *m_circle; }
     RatioPlot &plot() const { return *m_plot; }
 
@@ -72,6 +80,7 @@ public:
 
 signals:
     void saveRequested();
+    void textScaleChanged(double scale);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -86,6 +95,9 @@ private:
     QLayout *legend();
     QLayout *stepRow();
     QLayout *playerRow();
+
+    void addShortcuts();
+    void stepTextScale(int steps);
 
     void showPair(double nRead, double kRead);
     void analyseOwnInput();
@@ -113,5 +125,7 @@ private:
     QLabel *m_fraction;
     RatioPlot *m_plot;
     QTimer m_player;
+    QFont m_baseFont;
+    double m_textScale = 1;
     int m_n = 0, m_k = 0;
 };
