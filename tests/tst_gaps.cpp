@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -123,6 +124,7 @@ private slots:
     void ownInputAndGoldenMultipliers();
     void theStoryOfTheFraction();
     void textForAProjector();
+    void goldenAngleAgainstAnExactModel();
     void savesItsCircle();
     void scatterPointsChooseRows();
     void gapsVisibleAtEveryN();
@@ -445,6 +447,98 @@ void TestGaps::textForAProjector()
     QVERIFY(qFuzzyCompare(openGaps(*next)->textScale(), kept));
     QTest::keyClick(gaps, Qt::Key_0, Qt::ControlModifier);
     QVERIFY(scaledBy(1));
+}
+
+// The points j·α mod 1, α = (√5 − 1)/2, as a + b·α with whole a and b,
+// compared exactly: a + b·α > 0 exactly when 2a − b + b·√5 > 0.
+struct GoldenNumber {
+    long long a, b;
+    GoldenNumber operator-(const GoldenNumber &o) const { return {a - o.a, b - o.b}; }
+    GoldenNumber operator+(const GoldenNumber &o) const { return {a + o.a, b + o.b}; }
+    bool operator==(const GoldenNumber &) const = default;
+    int sign() const
+    {
+        const __int128 r = 2 * __int128(a) - b, s = b; // r + s·√5
+        if (r >= 0 && s >= 0)
+            return r == 0 && s == 0 ? 0 : 1;
+        if (r <= 0 && s <= 0)
+            return -1;
+        const __int128 left = r * r, right = 5 * s * s;
+        return r > 0 ? (left > right ? 1 : -1) : (right > left ? 1 : -1);
+    }
+    bool operator<(const GoldenNumber &o) const { return (*this - o).sign() < 0; }
+    double value() const { return double(a) + double(b) * (std::sqrt(5.0) - 1) / 2; }
+};
+
+// j·α mod 1: ⌊j·α⌋ = ⌊(⌊j·√5⌋ − j)/2⌋, as j·√5 is irrational for j > 0.
+GoldenNumber goldenPoint(long long j)
+{
+    long long root = std::llround(std::sqrt(5.0 * double(j) * double(j)));
+    while (__int128(root) * root > 5 * __int128(j) * j)
+        --root;
+    while (__int128(root + 1) * (root + 1) <= 5 * __int128(j) * j)
+        ++root;
+    const long long whole = root - j >= 0 ? (root - j) / 2 : -((j - root + 1) / 2);
+    return {-whole, j};
+}
+
+void TestGaps::goldenAngleAgainstAnExactModel()
+{
+    const auto form = startZyklar();
+    ThreeGapsWindow *gaps = openGaps(*form);
+    gaps->findChild<QCheckBox *>("chkGoldenerWinkel")->setChecked(true);
+    QVERIFY(gaps->goldenAngle());
+    QVERIFY(!gaps->findChild<QLineEdit *>("txtAbstaendeK")->isEnabled());
+    static const QRegularExpression gap(QStringLiteral("([0-9,]+) \\((\\d+)×\\)"));
+    for (int n : {2, 13, 100, 1000, 10'000, 100'000}) {
+        gaps->findChild<QLineEdit *>("txtAbstaendeN")->setText(QString::number(n));
+        gaps->findChild<QPushButton *>("cmdAbstaendeAnalyse")->click();
+        QCOMPARE(gaps->n(), n);
+        std::vector<GoldenNumber> points{{0, 0}};
+        for (int step = 1; step < n; ++step) {
+            points.push_back(goldenPoint(step));
+            const bool looked = step < 40 || step == n - 1 || step % 997 == 0;
+            if (!looked)
+                continue;
+            std::vector<GoldenNumber> sorted = points;
+            std::sort(sorted.begin(), sorted.end());
+            std::map<GoldenNumber, int> counts;
+            for (size_t i = 0; i < sorted.size(); ++i)
+                ++counts[i + 1 < sorted.size() ? sorted[i + 1] - sorted[i]
+                                               : GoldenNumber{1, 0} - sorted[i] + sorted[0]];
+            gaps->setStep(step);
+            const QString legend = gaps->legendText();
+            auto found = gap.globalMatch(legend);
+            for (const auto &[length, count] : counts) {
+                const QRegularExpressionMatch match = found.next();
+                QVERIFY2(match.captured(2).toInt() == count, qPrintable(legend));
+                const double shown = match.captured(1).replace(u',', u'.').toDouble();
+                QVERIFY2(std::abs(shown - length.value()) <= 6e-4 * length.value(), // four digits
+                         qPrintable(legend));
+            }
+            QVERIFY2(!found.hasNext(), qPrintable(legend));
+        }
+    }
+    // Its spirals are consecutive Fibonacci numbers at every size.
+    gaps->findChild<QRadioButton *>("optSonnenblume")->setChecked(true);
+    static const QRegularExpression spirals(QStringLiteral("(\\d+) und (\\d+)"));
+    for (int n : {1000, 10'000, 100'000}) {
+        gaps->findChild<QLineEdit *>("txtAbstaendeN")->setText(QString::number(n));
+        gaps->findChild<QPushButton *>("cmdAbstaendeAnalyse")->click();
+        gaps->setStep(n - 1);
+        const QRegularExpressionMatch match = spirals.match(gaps->spiralText());
+        QVERIFY2(match.hasMatch(), qPrintable(gaps->spiralText()));
+        const long long low = match.captured(1).toLongLong(), high = match.captured(2).toLongLong();
+        long long a = 1, b = 2;
+        while (b < high)
+            std::tie(a, b) = std::pair(b, a + b);
+        QVERIFY2(a == low && b == high, qPrintable(gaps->spiralText()));
+    }
+    QVERIFY(gaps->fractionText().startsWith(QStringLiteral("α = (√5 − 1)/2 = [0; 1, 1, 1, …]")));
+    // An analysis of the main window is a pair k/N again.
+    analyse(*form, 21, 8);
+    QVERIFY(!gaps->goldenAngle());
+    QCOMPARE(gaps->k(), 8);
 }
 
 void TestGaps::savesItsCircle()

@@ -318,6 +318,14 @@
         <source>längste / kürzeste Lücke je Schritt, k = %1, N = %2; über jeder Strecke ihr Teilnenner, punktiert eine neue kürzeste Lücke</source>
         <translation>longest / shortest gap at each step, k = %1, N = %2; over each stretch its partial quotient, dotted a new shortest gap</translation>
     </message>
+    <message>
+        <source>Verhältnis der längsten zur kürzesten Lücke je Schritt, goldener Winkel, %1 Punkte</source>
+        <translation>Ratio of the longest to the shortest gap at each step, golden angle, %1 points</translation>
+    </message>
+    <message>
+        <source>längste / kürzeste Lücke je Schritt, goldener Winkel, %1 Punkte; über jeder Strecke ihr Teilnenner, punktiert eine neue kürzeste Lücke</source>
+        <translation>longest / shortest gap at each step, golden angle, %1 points; over each stretch its partial quotient, dotted a new shortest gap</translation>
+    </message>
 </context>
 <context>
     <name>ScatterPlot</name>
@@ -424,10 +432,6 @@
         <translation>S&amp;peed: %1/s</translation>
     </message>
     <message>
-        <source>N = %1, k = %2. Die Lücken zwischen benachbarten belegten Positionen haben höchstens drei Längen; die kürzeste ist blau, die längste schwarz, eine mittlere orange. Rot: die neue Position und die Lücke, die sie geteilt hat.</source>
-        <translation>N = %1, k = %2. The gaps between neighbouring occupied positions have at most three lengths; the shortest is blue, the longest black, a middle one orange. Red: the new position and the gap it split.</translation>
-    </message>
-    <message>
         <source>Spiralen: %1 und %2</source>
         <translation>Spirals: %1 and %2</translation>
     </message>
@@ -486,6 +490,42 @@ Convergents: %4
     <message>
         <source>Der %1. Teilnenner, %2, bricht das Muster des goldenen Schnitts, dessen Teilnenner alle 1 sind: im Verhältnis der Lücken ab Schritt %3.</source>
         <translation>Partial quotient %1, a %2, breaks the pattern of the golden ratio, whose quotients are all 1: in the ratio of the gaps from step %3 on.</translation>
+    </message>
+    <message>
+        <source>Goldener Winkel (irrational)</source>
+        <translation>Golden angle (irrational)</translation>
+    </message>
+    <message>
+        <source>Punkt j steht bei j·α mod 1 mit α = (√5 − 1)/2; N ist die Zahl der Punkte</source>
+        <translation>Point j stands at j·α mod 1 with α = (√5 − 1)/2; N is the number of points</translation>
+    </message>
+    <message>
+        <source>α = (√5 − 1)/2 = [0; 1, 1, 1, …]
+Näherungsbrüche: %1, …
+Alle Teilnenner sind 1, jeder Näherungsbruch ist ein Verhältnis zweier Fibonacci-Zahlen: der goldene Schnitt selbst.</source>
+        <translation>α = (√5 − 1)/2 = [0; 1, 1, 1, …]
+Convergents: %1, …
+Every partial quotient is 1, every convergent a ratio of two Fibonacci numbers: the golden ratio itself.</translation>
+    </message>
+    <message>
+        <source>Goldener Winkel, %1 Punkte.</source>
+        <translation>Golden angle, %1 points.</translation>
+    </message>
+    <message>
+        <source>N = %1, k = %2.</source>
+        <translation>N = %1, k = %2.</translation>
+    </message>
+    <message>
+        <source>Die Lücken zwischen benachbarten belegten Positionen haben höchstens drei Längen; die kürzeste ist blau, die längste schwarz, eine mittlere orange. Rot: die neue Position und die Lücke, die sie geteilt hat.</source>
+        <translation>The gaps between neighbouring occupied positions have at most three lengths; the shortest is blue, the longest black, a middle one orange. Red: the new position and the gap it split.</translation>
+    </message>
+    <message>
+        <source>zyklar-%1-goldener-winkel-N%2-schritt%3.png</source>
+        <translation>zyklar-%1-golden-angle-N%2-step%3.png</translation>
+    </message>
+    <message>
+        <source>Zyklar, drei Abstände: goldener Winkel, %1 Punkte, Schritt %2</source>
+        <translation>Zyklar, three gaps: golden angle, %1 points, step %2</translation>
     </message>
 </context>
 <context>

@@ -30,27 +30,27 @@ const QColor spiralColours[] = {QColor(0, 114, 178, 110), QColor(230, 159, 0, 14
 
 } // namespace
 
-std::vector<GapArc> gapArcs(int n, int k, int step)
+std::vector<GapArc> gapArcs(numbers::u64 n, numbers::u64 k, int step)
 {
-    std::vector<int> occupied;
-    numbers::Occupation steps{numbers::u64(n), numbers::u64(k)};
+    std::vector<numbers::u64> occupied;
+    numbers::Occupation steps{n, k};
     occupied.push_back(0);
     for (int i = 1; i <= step; ++i) {
         steps.advance();
-        occupied.push_back(int(steps.position()));
+        occupied.push_back(steps.position());
     }
     const numbers::Gaps gaps = numbers::gapsOf(steps);
     std::sort(occupied.begin(), occupied.end());
     std::vector<GapArc> arcs;
     for (size_t i = 0; i < occupied.size(); ++i) {
-        const int next = i + 1 < occupied.size() ? occupied[i + 1] : n;
-        const int length = next - occupied[i];
-        arcs.push_back({occupied[i], length, gapcolours::of(gaps, numbers::u64(length))});
+        const numbers::u64 next = i + 1 < occupied.size() ? occupied[i + 1] : n;
+        const numbers::u64 length = next - occupied[i];
+        arcs.push_back({occupied[i], length, gapcolours::of(gaps, length)});
     }
     return arcs;
 }
 
-RingGeometry ringGeometry(QSizeF size, int n)
+RingGeometry ringGeometry(QSizeF size, numbers::u64 n)
 {
     RingGeometry ring;
     ring.centre = QPointF(size.width() / 2, size.height() / 2);
@@ -58,21 +58,22 @@ RingGeometry ringGeometry(QSizeF size, int n)
     // split gap.
     ring.radius = 0.42 * std::min(size.width(), size.height());
     ring.arcWidth = std::clamp(ring.radius / 22, 3.0, 14.0);
-    ring.spacing = 2 * pi * ring.radius / std::max(n, 1);
+    ring.spacing = 2 * pi * ring.radius / double(std::max<numbers::u64>(n, 1));
     const double dot = std::min(0.8 * ring.arcWidth, ring.spacing / 6);
     ring.ticks = dot < 2;
     ring.markerReach = ring.ticks ? 0.5 : dot;
     return ring;
 }
 
-QPointF seedPoint(int n, int k, int i, int step)
+QPointF seedPoint(numbers::u64 n, numbers::u64 k, int i, int step)
 {
-    const double angle = 2 * pi * std::fmod(double(i) * k, n) / n;
+    const auto place = numbers::u64(numbers::Wide(numbers::u64(i)) * k % n);
+    const double angle = 2 * pi * double(place) / double(n);
     const double r = std::sqrt(double(i) / std::max(step, 1));
     return {r * std::sin(angle), r * std::cos(angle)};
 }
 
-Parastichies parastichies(int n, int k, int step)
+Parastichies parastichies(numbers::u64 n, numbers::u64 k, int step)
 {
     Parastichies found;
     if (step < 2)
@@ -112,7 +113,7 @@ GapCircle::GapCircle(QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void GapCircle::setPicture(int n, int k, int step)
+void GapCircle::setPicture(numbers::u64 n, numbers::u64 k, int step)
 {
     if (n == m_n && k == m_k && step == m_step)
         return;
@@ -164,19 +165,19 @@ namespace {
 struct RingPainter {
     QPainter &painter;
     RingGeometry ring;
-    int n;
+    numbers::u64 n;
     double textScale;
 
     QPointF point(double position, double r) const
     {
-        const double angle = 2 * pi * position / n;
+        const double angle = 2 * pi * position / double(n);
         return ring.centre + QPointF(r * std::sin(angle), r * std::cos(angle));
     }
     // Qt counts angles in sixteenths of a degree from three o'clock,
     // counter-clockwise.
     void arc(double r, double from, double length) const
     {
-        const double start = -90 + 360.0 * from / n, span = 360.0 * length / n;
+        const double start = -90 + 360.0 * from / double(n), span = 360.0 * length / double(n);
         painter.drawArc(QRectF(ring.centre - QPointF(r, r), QSizeF(2 * r, 2 * r)),
                         int(std::lround(16 * start)), int(std::lround(16 * span)));
     }
@@ -217,7 +218,7 @@ void drawPositions(const RingPainter &ring, const std::vector<GapArc> &arcs)
     const double outside = ring.outer();
     if (ring.ring.spacing >= 3) {
         painter.setPen(QPen(positionColour, 1));
-        for (int p = 0; p < ring.n; ++p)
+        for (numbers::u64 p = 0; p < ring.n; ++p)
             painter.drawLine(ring.point(p, outside + 2), ring.point(p, outside + 6));
     }
     if (ring.n > 60)
@@ -230,7 +231,7 @@ void drawPositions(const RingPainter &ring, const std::vector<GapArc> &arcs)
     small.setPointSizeF(std::clamp(ring.ring.radius / 18, 6.0, 9.0) * ring.textScale);
     painter.setFont(small);
     painter.setPen(numberColour);
-    for (int p = 0; p < ring.n; ++p) {
+    for (numbers::u64 p = 0; p < ring.n; ++p) {
         painter.drawText(box(ring.point(p, outside + 16 * ring.textScale)), Qt::AlignCenter,
                          QString::number(p + 1));
     }
@@ -275,15 +276,15 @@ void drawOccupied(const RingPainter &ring, const std::vector<GapArc> &arcs)
 // The newest position, and the gap it split into its two distances: a
 // bracket outside the ring from one neighbour to the other, and a tick at
 // the new position reaching out beyond it.
-void drawNewest(const RingPainter &ring, int k, int step)
+void drawNewest(const RingPainter &ring, numbers::u64 k, int step)
 {
-    numbers::Occupation steps{numbers::u64(ring.n), numbers::u64(k)};
+    numbers::Occupation steps{ring.n, k};
     for (int i = 1; i <= step; ++i)
         steps.advance();
-    const int newest = int(steps.position());
+    const auto newest = double(steps.position());
     const double bracket = ring.outer() + 4;
     ring.painter.setPen(QPen(gapcolours::newest, 2, Qt::SolidLine, Qt::FlatCap));
-    ring.arc(bracket, double(newest) - double(steps.backward()),
+    ring.arc(bracket, newest - double(steps.backward()),
              double(steps.backward() + steps.forward()));
     ring.painter.setPen(QPen(gapcolours::newest, 2.5, Qt::SolidLine, Qt::RoundCap));
     ring.painter.drawLine(ring.point(newest, ring.inner()), ring.point(newest, bracket + 10));

@@ -28,14 +28,14 @@ QColor of(const numbers::Gaps &gaps, numbers::u64 length);
 // One arc of the circle: from an occupied position to the next one
 // forwards, `length` positions on.
 struct GapArc {
-    int from;
-    int length;
+    numbers::u64 from;
+    numbers::u64 length;
     QColor colour;
 };
 
 // The arcs between neighbouring occupied positions after step i of the
 // occupation of n positions by k: i + 1 arcs, round the circle from 0.
-std::vector<GapArc> gapArcs(int n, int k, int step);
+std::vector<GapArc> gapArcs(numbers::u64 n, numbers::u64 k, int step);
 
 // How the circle of n positions sits in a picture of a given size, in
 // pixels: the ring, the width of its arcs, the spacing of two positions
@@ -57,7 +57,7 @@ struct RingGeometry {
         return std::max(0.0, double(length) * spacing - 2 * markerReach);
     }
 };
-RingGeometry ringGeometry(QSizeF size, int n);
+RingGeometry ringGeometry(QSizeF size, numbers::u64 n);
 
 // The sunflower: seed i at the angle 2π·i·k/N and the radius c·√i (Vogel's
 // model of a sunflower head). The eye sees spirals through each seed and
@@ -71,10 +71,10 @@ RingGeometry ringGeometry(QSizeF size, int n);
 struct Parastichies {
     std::optional<int> first, second; // first < second
 };
-Parastichies parastichies(int n, int k, int step);
+Parastichies parastichies(numbers::u64 n, numbers::u64 k, int step);
 // Where seed i stands, the outermost seed `step` at distance 1 from the
 // centre (y grows downwards, seed 0 at the centre).
-QPointF seedPoint(int n, int k, int i, int step);
+QPointF seedPoint(numbers::u64 n, numbers::u64 k, int i, int step);
 
 // The circle of N positions at one step of the occupation, or the
 // sunflower of its seeds: the positions with the gaps between neighbouring
@@ -88,10 +88,11 @@ public:
 
     explicit GapCircle(QWidget *parent = nullptr);
 
-    void setPicture(int n, int k, int step);
+    // The rotation by k/N (numbers::goldenRotation for the golden angle).
+    void setPicture(numbers::u64 n, numbers::u64 k, int step);
     void setView(View view);
-    int n() const { return m_n; }
-    int k() const { return m_k; }
+    numbers::u64 n() const { return m_n; }
+    numbers::u64 k() const { return m_k; }
     int step() const { return m_step; }
     View view() const { return m_view; }
     // The numbers on the ring grow with the window's other texts.
@@ -110,7 +111,8 @@ private:
     void paintCircle(QPainter &painter, QSizeF size) const;
     void paintSunflower(QPainter &painter, QSizeF size) const;
 
-    int m_n = 0, m_k = 0, m_step = 0;
+    numbers::u64 m_n = 0, m_k = 0;
+    int m_step = 0;
     View m_view = View::Circle;
     double m_textScale = 1;
 };

@@ -87,29 +87,58 @@ RatioPlot::RatioPlot(QWidget *parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void RatioPlot::setSeries(int n, int k)
+void RatioPlot::setSeries(numbers::u64 n, numbers::u64 k)
 {
-    if (n == m_n && k == m_k)
+    if (n == m_n && k == m_k && !m_golden)
         return;
+    m_golden = false;
+    fill(n, k, int(n));
+    setAccessibleDescription(tr("Verhältnis der längsten zur kürzesten Lücke je Schritt, N = %1, "
+                                "k = %2")
+                                     .arg(n)
+                                     .arg(k));
+}
+
+void RatioPlot::setGoldenSeries(int points)
+{
+    if (m_golden && int(m_ratios.size()) + 1 == points)
+        return;
+    m_golden = true;
+    fill(numbers::goldenRotation.n, numbers::goldenRotation.k, points);
+    setAccessibleDescription(tr("Verhältnis der längsten zur kürzesten Lücke je Schritt, goldener "
+                                "Winkel, %1 Punkte")
+                                     .arg(points));
+}
+
+// The ratios of steps 1 … points − 1 of the rotation by k/N, the steps of a
+// new shortest gap among them and the stretches of the quotients, cut at
+// the last step.
+void RatioPlot::fill(numbers::u64 n, numbers::u64 k, int points)
+{
     m_n = n;
     m_k = k;
     m_ratios.clear();
     m_marks.clear();
     m_stretches.clear();
-    if (n >= 2 && k >= 1) {
-        numbers::Occupation steps{numbers::u64(n), numbers::u64(k)};
-        for (int i = 1; i < n; ++i) {
+    if (n >= 2 && k >= 1 && points >= 2) {
+        numbers::Occupation steps{n, k};
+        for (int i = 1; i < points; ++i) {
             steps.advance();
             const numbers::Ratio ratio = numbers::gapsOf(steps).ratio();
             m_ratios.push_back(double(ratio.num) / double(ratio.den));
         }
-        m_marks = numbers::newShortestGaps(numbers::u64(n), numbers::u64(k));
-        m_stretches = numbers::quotientStretches(numbers::u64(n), numbers::u64(k));
+        const auto last = numbers::u64(points - 1);
+        for (const numbers::NewShortest &mark : numbers::newShortestGaps(n, k)) {
+            if (mark.step <= last)
+                m_marks.push_back(mark);
+        }
+        for (numbers::QuotientStretch stretch : numbers::quotientStretches(n, k)) {
+            if (stretch.from > last)
+                break;
+            stretch.to = std::min(stretch.to, last);
+            m_stretches.push_back(stretch);
+        }
     }
-    setAccessibleDescription(tr("Verhältnis der längsten zur kürzesten Lücke je Schritt, N = %1, "
-                                "k = %2")
-                                     .arg(n)
-                                     .arg(k));
     update();
 }
 
@@ -208,10 +237,13 @@ void RatioPlot::drawAxes(QPainter &p, const Layout &where) const
     axes.drawAxisTitles(p, tr("Schritt"), tr("Verhältnis (log.)"));
     const QRectF &area = axes.area();
     p.drawText(QRectF(area.left(), 0, area.width(), 1.4 * line), Qt::AlignLeft | Qt::AlignVCenter,
-               tr("längste / kürzeste Lücke je Schritt, k = %1, N = %2; über jeder Strecke ihr "
-                  "Teilnenner, punktiert eine neue kürzeste Lücke")
-                       .arg(m_k)
-                       .arg(m_n));
+               m_golden ? tr("längste / kürzeste Lücke je Schritt, goldener Winkel, %1 Punkte; über "
+                             "jeder Strecke ihr Teilnenner, punktiert eine neue kürzeste Lücke")
+                                  .arg(m_ratios.size() + 1)
+                        : tr("längste / kürzeste Lücke je Schritt, k = %1, N = %2; über jeder "
+                             "Strecke ihr Teilnenner, punktiert eine neue kürzeste Lücke")
+                                  .arg(m_k)
+                                  .arg(m_n));
 }
 
 // A new shortest gap at q_j, with its step under the axis where there is

@@ -22,7 +22,10 @@ class RatioPlot : public QWidget
 public:
     explicit RatioPlot(QWidget *parent = nullptr);
 
-    void setSeries(int n, int k);
+    // The rotation by k/N over its N − 1 steps, or by the golden angle
+    // (numbers::goldenRotation) over points − 1 steps.
+    void setSeries(numbers::u64 n, numbers::u64 k);
+    void setGoldenSeries(int points);
     void setStep(int step);
     int step() const { return m_step; }
     // Entry i − 1 belongs to step i.
@@ -52,7 +55,11 @@ private:
     void drawGoldenLines(QPainter &p, const Layout &where, const QPolygonF &stairs) const;
     void drawQuotients(QPainter &p, const Layout &where) const;
 
-    int m_n = 0, m_k = 0, m_step = 0;
+    void fill(numbers::u64 n, numbers::u64 k, int points);
+
+    numbers::u64 m_n = 0, m_k = 0;
+    int m_step = 0;
+    bool m_golden = false;
     std::vector<double> m_ratios;
     std::vector<numbers::NewShortest> m_marks;
     std::vector<numbers::QuotientStretch> m_stretches;

@@ -7,6 +7,7 @@
 #include "gaps/ratioplot.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -36,31 +37,46 @@ QPushButton *button(const QString &text, const char *name, QWidget *parent)
     return made;
 }
 
-// "3 (2×)": a length and how many gaps have it.
-QString lengthText(const numbers::GapLength &gap)
+// A length of the circle: whole positions of k/N as they are; for the
+// golden angle, whose circle has the length 1, a decimal with four
+// significant digits: "0,0902".
+QString lengthText(numbers::u64 length, numbers::u64 circle, bool golden)
 {
-    return QStringLiteral("%1 (%2×)").arg(qulonglong(gap.length)).arg(qulonglong(gap.count));
+    if (!golden)
+        return QString::number(qulonglong(length));
+    const double value = double(length) / double(circle);
+    const int decimals = std::max(4, 3 - int(std::floor(std::log10(value))));
+    return language::localDecimal(QString::number(value, 'f', decimals));
+}
+
+// "3 (2×)": a length and how many gaps have it.
+QString lengthText(const numbers::GapLength &gap, numbers::u64 circle, bool golden)
+{
+    return QStringLiteral("%1 (%2×)")
+            .arg(lengthText(gap.length, circle, golden))
+            .arg(qulonglong(gap.count));
 }
 
 // "Schritt 7: 3 (2×), 5 (4×), 8 (2×)"
-QString legendOf(const numbers::Gaps &gaps, int step)
+QString legendOf(const numbers::Occupation &steps, bool golden)
 {
+    const numbers::Gaps gaps = numbers::gapsOf(steps);
     QStringList lengths;
     for (int g = 0; g < gaps.size; ++g)
-        lengths << lengthText(gaps.lengths[size_t(g)]);
+        lengths << lengthText(gaps.lengths[size_t(g)], steps.n(), golden);
     return language::translate("ThreeGapsWindow", "Schritt %1: %2")
-            .arg(step)
+            .arg(steps.step())
             .arg(lengths.join(QStringLiteral(", ")));
 }
 
 // The newest position lies b after its neighbour behind and f before the
 // one ahead (the running minima): it split a gap of b + f into b and f.
-QString splitOf(const numbers::Occupation &steps)
+QString splitOf(const numbers::Occupation &steps, bool golden)
 {
+    const auto length = [&](numbers::u64 l) { return lengthText(l, steps.n(), golden); };
     return language::translate("ThreeGapsWindow", "geteilt: %1 = %2 + %3")
-            .arg(qulonglong(steps.backward() + steps.forward()))
-            .arg(qulonglong(steps.backward()))
-            .arg(qulonglong(steps.forward()));
+            .arg(length(steps.backward() + steps.forward()), length(steps.backward()),
+                 length(steps.forward()));
 }
 
 constexpr int defaultSpeed = 5;
@@ -102,8 +118,9 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     layout->setColumnStretch(1, 2);
     // Tab walks the input, the views, then the step, the player, the saving
     // and the speed.
-    QWidget *order[] = {m_nBox,   m_kBox, m_show, m_golden, m_golden2, m_fibonacci, m_circleView,
-                        m_sunflowerView, m_slider, m_play, m_save, m_speed};
+    QWidget *order[] = {m_nBox,      m_kBox,      m_show,          m_goldenAngle, m_goldenButton,
+                        m_goldenSquared,   m_fibonacci, m_circleView,    m_sunflowerView, m_slider,
+                        m_play,      m_save,      m_speed};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     resize(900, 680);
@@ -179,19 +196,26 @@ QLayout *ThreeGapsWindow::inputRow()
     return row;
 }
 
-// The golden multipliers k ≈ N/φ and N/φ².
+// The golden angle itself; the golden multipliers k ≈ N/φ and N/φ², and
+// the Fibonacci pair nearest N.
 QLayout *ThreeGapsWindow::goldenRow()
 {
-    m_golden = button(QStringLiteral("k ≈ N/φ"), "cmdGoldenerSchnitt", this);
-    m_golden->setAccessibleDescription(tr("k wird die nächste zu N teilerfremde Zahl bei N/φ"));
-    m_golden2 = button(QStringLiteral("k ≈ N/φ²"), "cmdGoldenerSchnitt2", this);
-    m_golden2->setAccessibleDescription(
+    m_goldenAngle = new QCheckBox(tr("Goldener Winkel (irrational)"), this);
+    m_goldenAngle->setObjectName(QStringLiteral("chkGoldenerWinkel"));
+    m_goldenAngle->setAccessibleDescription(
+            tr("Punkt j steht bei j·α mod 1 mit α = (√5 − 1)/2; N ist die Zahl der Punkte"));
+    connect(m_goldenAngle, &QCheckBox::toggled, this, &ThreeGapsWindow::useGoldenAngle);
+
+    m_goldenButton = button(QStringLiteral("k ≈ N/φ"), "cmdGoldenerSchnitt", this);
+    m_goldenButton->setAccessibleDescription(tr("k wird die nächste zu N teilerfremde Zahl bei N/φ"));
+    m_goldenSquared = button(QStringLiteral("k ≈ N/φ²"), "cmdGoldenerSchnitt2", this);
+    m_goldenSquared->setAccessibleDescription(
             tr("k wird die nächste zu N teilerfremde Zahl bei N/φ²"));
     m_fibonacci = button(tr("Fibonacci"), "cmdFibonacci", this);
     m_fibonacci->setAccessibleDescription(
             tr("N wird die nächste Fibonacci-Zahl, k die vorige"));
-    connect(m_golden, &QPushButton::clicked, this, [this] { chooseGolden(std::numbers::phi); });
-    connect(m_golden2, &QPushButton::clicked, this,
+    connect(m_goldenButton, &QPushButton::clicked, this, [this] { chooseGolden(std::numbers::phi); });
+    connect(m_goldenSquared, &QPushButton::clicked, this,
             [this] { chooseGolden(std::numbers::phi * std::numbers::phi); });
     connect(m_fibonacci, &QPushButton::clicked, this, [this] {
         const int n = analysis::reduceInput(analysis::readNumber(m_nBox->text()), 1, maxN).n;
@@ -200,11 +224,14 @@ QLayout *ThreeGapsWindow::goldenRow()
     });
 
     auto *row = new QHBoxLayout;
-    row->addWidget(m_golden);
-    row->addWidget(m_golden2);
+    row->addWidget(m_goldenButton);
+    row->addWidget(m_goldenSquared);
     row->addWidget(m_fibonacci);
     row->addStretch();
-    return row;
+    auto *rows = new QVBoxLayout;
+    rows->addWidget(m_goldenAngle);
+    rows->addLayout(row);
+    return rows;
 }
 
 // The two views of the same steps, and the spirals the sunflower shows.
@@ -257,10 +284,28 @@ QLayout *ThreeGapsWindow::legend()
     return column;
 }
 
+// α = [0; 1, 1, 1, …] and its convergents, ratios of consecutive Fibonacci
+// numbers, as far as their denominators are steps.
+QString ThreeGapsWindow::goldenFractionText() const
+{
+    QStringList convergents;
+    for (numbers::u64 p = 0, q = 1, next = 1; next < numbers::u64(m_n); next = p + q) {
+        convergents << QStringLiteral("%1/%2").arg(qulonglong(q)).arg(qulonglong(next));
+        p = q;
+        q = next;
+    }
+    return tr("α = (√5 − 1)/2 = [0; 1, 1, 1, …]\nNäherungsbrüche: %1, …\nAlle Teilnenner sind 1, "
+              "jeder Näherungsbruch ist ein Verhältnis zweier Fibonacci-Zahlen: der goldene "
+              "Schnitt selbst.")
+            .arg(convergents.join(QStringLiteral(", ")));
+}
+
 // "k/N = 123/200 = [0; 1, 1, 1, 1, 2, 15]", the convergents, and where
 // the pattern of the golden ratio, all quotients 1, breaks.
 QString ThreeGapsWindow::fractionText() const
 {
+    if (m_golden)
+        return goldenFractionText();
     const std::vector<numbers::Wide> quotients
             = numbers::continuedFraction(numbers::u64(m_k), numbers::Wide(m_n));
     QStringList convergents;
@@ -355,7 +400,35 @@ int ThreeGapsWindow::speed() const
 
 void ThreeGapsWindow::showAnalysed(int n, int k)
 {
+    leaveGoldenAngle();
     showPair(n, k);
+}
+
+// The golden angle itself, or k/N again: N stays, and is the number of
+// points of the golden angle.
+void ThreeGapsWindow::useGoldenAngle(bool golden)
+{
+    m_golden = golden;
+    m_kBox->setEnabled(!golden);
+    m_n = 0; // shown afresh
+    analyseOwnInput();
+}
+
+void ThreeGapsWindow::leaveGoldenAngle()
+{
+    if (!m_golden)
+        return;
+    const QSignalBlocker quiet(m_goldenAngle);
+    m_goldenAngle->setChecked(false);
+    m_golden = false;
+    m_kBox->setEnabled(true);
+    m_n = 0;
+}
+
+numbers::Rotation ThreeGapsWindow::rotation() const
+{
+    return m_golden ? numbers::goldenRotation
+                    : numbers::Rotation{numbers::u64(m_n), numbers::u64(m_k)};
 }
 
 // The window's own N and k, read as the main window reads its boxes:
@@ -369,6 +442,7 @@ void ThreeGapsWindow::analyseOwnInput()
 // k the nearest whole number to N/divisor that is coprime with N.
 void ThreeGapsWindow::chooseGolden(double divisor)
 {
+    leaveGoldenAngle();
     const int n = analysis::reduceInput(analysis::readNumber(m_nBox->text()), 1, maxN).n;
     const double target = n / divisor;
     int best = 1;
@@ -387,8 +461,9 @@ void ThreeGapsWindow::chooseGolden(double divisor)
 // occupies every position: 2 ≤ N, 1 ≤ k < N, coprime. The boxes show it.
 void ThreeGapsWindow::showPair(double nRead, double kRead)
 {
-    const analysis::ReducedInput pair = analysis::reduceInput(nRead, kRead, maxN);
-    const int n = pair.n, k = pair.k;
+    // The golden angle has no k: N alone is read, the number of points.
+    const analysis::ReducedInput pair = analysis::reduceInput(nRead, m_golden ? 1 : kRead, maxN);
+    const int n = pair.n, k = m_golden ? m_k : pair.k;
     m_nBox->setText(QString::number(n));
     m_kBox->setText(QString::number(k));
     if (n == m_n && k == m_k)
@@ -397,7 +472,10 @@ void ThreeGapsWindow::showPair(double nRead, double kRead)
         togglePlaying();
     m_n = n;
     m_k = k;
-    m_plot->setSeries(n, k);
+    if (m_golden)
+        m_plot->setGoldenSeries(n);
+    else
+        m_plot->setSeries(numbers::u64(n), numbers::u64(k));
     m_fraction->setText(fractionText());
     const QSignalBlocker quiet(m_slider);
     m_slider->setRange(1, std::max(1, n - 1));
@@ -407,7 +485,7 @@ void ThreeGapsWindow::showPair(double nRead, double kRead)
 
 numbers::Occupation ThreeGapsWindow::occupationAtStep() const
 {
-    numbers::Occupation steps{numbers::u64(m_n), numbers::u64(m_k)};
+    numbers::Occupation steps{rotation().n, rotation().k};
     for (int i = 0; i < step(); ++i)
         steps.advance();
     return steps;
@@ -415,7 +493,7 @@ numbers::Occupation ThreeGapsWindow::occupationAtStep() const
 
 void ThreeGapsWindow::stepChanged(int step)
 {
-    m_circle->setPicture(m_n, m_k, step);
+    m_circle->setPicture(rotation().n, rotation().k, step);
     m_plot->setStep(step);
     // The legend in the arcs' colours, the shortest length first.
     const numbers::Occupation steps = occupationAtStep();
@@ -424,36 +502,39 @@ void ThreeGapsWindow::stepChanged(int step)
     for (int g = 0; g < gaps.size; ++g) {
         const numbers::GapLength &gap = gaps.lengths[size_t(g)];
         lengths << QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
-                           .arg(gapcolours::of(gaps, gap.length).name(), lengthText(gap));
+                           .arg(gapcolours::of(gaps, gap.length).name(),
+                                lengthText(gap, steps.n(), m_golden));
     }
+    const QString subject = m_golden ? tr("Goldener Winkel, %1 Punkte.").arg(m_n)
+                                     : tr("N = %1, k = %2.").arg(m_n).arg(m_k);
     m_legend->setText(
             QStringLiteral("<p style=\"font-size:large\">%1</p><p style=\"color:%2\">%3</p>"
                            "<p>%4</p>")
                     .arg(tr("Schritt %1: %2").arg(step).arg(lengths.join(QStringLiteral(", "))),
-                         gapcolours::newest.name(), splitOf(steps),
-                         tr("N = %1, k = %2. Die Lücken zwischen benachbarten belegten Positionen "
-                            "haben höchstens drei Längen; die kürzeste ist blau, die längste "
-                            "schwarz, eine mittlere orange. Rot: die neue Position und die Lücke, "
-                            "die sie geteilt hat.")
-                                 .arg(m_n)
-                                 .arg(m_k)));
-    m_legend->setAccessibleName(legendOf(gaps, step) + QStringLiteral("; ") + splitOf(steps));
+                         gapcolours::newest.name(), splitOf(steps, m_golden),
+                         subject + u' '
+                                 + tr("Die Lücken zwischen benachbarten belegten Positionen "
+                                      "haben höchstens drei Längen; die kürzeste ist blau, die "
+                                      "längste schwarz, eine mittlere orange. Rot: die neue "
+                                      "Position und die Lücke, die sie geteilt hat.")));
+    m_legend->setAccessibleName(legendOf(steps, m_golden) + QStringLiteral("; ")
+                                + splitOf(steps, m_golden));
     m_spirals->setText(m_circle->view() == GapCircle::View::Sunflower ? spiralText() : QString());
 }
 
 QString ThreeGapsWindow::legendText() const
 {
-    return legendOf(numbers::gapsOf(occupationAtStep()), step());
+    return legendOf(occupationAtStep(), m_golden);
 }
 
 QString ThreeGapsWindow::splitText() const
 {
-    return splitOf(occupationAtStep());
+    return splitOf(occupationAtStep(), m_golden);
 }
 
 QString ThreeGapsWindow::spiralText() const
 {
-    const Parastichies families = parastichies(m_n, m_k, step());
+    const Parastichies families = parastichies(rotation().n, rotation().k, step());
     if (families.second)
         return tr("Spiralen: %1 und %2").arg(*families.first).arg(*families.second);
     if (families.first)
@@ -534,11 +615,17 @@ QString ThreeGapsWindow::proposedName() const
 {
     const QString view = m_circle->view() == GapCircle::View::Sunflower ? tr("sonnenblume")
                                                                         : tr("abstaende");
+    if (m_golden)
+        return tr("zyklar-%1-goldener-winkel-N%2-schritt%3.png").arg(view).arg(m_n).arg(step());
     return tr("zyklar-%1-N%2-k%3-schritt%4.png").arg(view).arg(m_n).arg(m_k).arg(step());
 }
 
 QString ThreeGapsWindow::title() const
 {
+    if (m_golden)
+        return tr("Zyklar, drei Abstände: goldener Winkel, %1 Punkte, Schritt %2")
+                .arg(m_n)
+                .arg(step());
     return tr("Zyklar, drei Abstände: N = %1, k = %2, Schritt %3")
             .arg(m_n)
             .arg(m_k)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class GapCircle;
+class QCheckBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -61,6 +62,8 @@ public:
     // k/N's continued fraction, its convergents and where it leaves the
     // golden pattern (lblKettenbruch).
     QString fractionText() const;
+    // chkGoldenerWinkel: point j at j·α mod 1, α = (√5 − 1)/2, N points.
+    bool goldenAngle() const { return m_golden; }
 
     // Every text of the window, for a projector: 1 is the desktop's size;
     // Ctrl++ and Ctrl+− step through textScales, Ctrl+0 goes back to 1.
@@ -99,6 +102,11 @@ private:
     void addShortcuts();
     void stepTextScale(int steps);
 
+    void useGoldenAngle(bool golden);
+    void leaveGoldenAngle();
+    numbers::Rotation rotation() const;
+    QString goldenFractionText() const;
+
     void showPair(double nRead, double kRead);
     void analyseOwnInput();
     void chooseGolden(double divisor);
@@ -119,13 +127,15 @@ private:
     QLineEdit *m_nBox;
     QLineEdit *m_kBox;
     QPushButton *m_show;
-    QPushButton *m_golden;
-    QPushButton *m_golden2;
+    QPushButton *m_goldenButton;
+    QPushButton *m_goldenSquared;
     QPushButton *m_fibonacci;
+    QCheckBox *m_goldenAngle;
     QLabel *m_fraction;
     RatioPlot *m_plot;
     QTimer m_player;
     QFont m_baseFont;
     double m_textScale = 1;
-    int m_n = 0, m_k = 0;
+    int m_n = 0, m_k = 0; // N, the number of points, and k
+    bool m_golden = false;
 };

@@ -54,6 +54,19 @@ struct QuotientStretch {
 };
 std::vector<QuotientStretch> quotientStretches(u64 n, u64 k);
 
+// The golden angle α = (√5 − 1)/2 as the rotation by F₅₉/F₆₀, F₆₀ ≈ 1.5·10¹²,
+// in exact integers. For j below N ≤ 10⁵ the point j·F₅₉/F₆₀ lies within
+// j/(√5·F₆₀²) < 2·10⁻²⁰ of j·α mod 1, while two of the points j·α are at
+// least 1/(√5·N) > 4·10⁻⁶ apart: the points stand in the same order, the
+// same steps occupy the nearest ones on either side of 0, so the gaps have
+// the same counts and the same lengths to 14 digits. The continued
+// fraction [0; 1, 1, 1, …] is the golden ratio's up to F₆₀.
+struct Rotation {
+    u64 n;
+    u64 k;
+};
+inline constexpr Rotation goldenRotation{1'548'008'755'920, 956'722'026'041};
+
 // The convergents p_j/q_j of k/N for j = 1 … the last, which is k/N
 // itself: 123/200 = [0; 1, 1, 1, 1, 2, 15] gives 1/1, 1/2, 2/3, 3/5, 8/13,
 // 123/200.
