@@ -521,7 +521,7 @@ void TestGaps::goldenAngleAgainstAnExactModel()
     }
     // Its spirals are consecutive Fibonacci numbers at every size.
     gaps->findChild<QRadioButton *>("optSonnenblume")->setChecked(true);
-    static const QRegularExpression spirals(QStringLiteral("(\\d+) und (\\d+)"));
+    static const QRegularExpression spirals(QStringLiteral("(\\d+) \\(blau\\) und (\\d+)"));
     for (int n : {1000, 10'000, 100'000}) {
         gaps->findChild<QLineEdit *>("txtAbstaendeN")->setText(QString::number(n));
         gaps->findChild<QPushButton *>("cmdAbstaendeAnalyse")->click();
@@ -749,8 +749,14 @@ void TestGaps::sunflowerOfFibonacci()
     gaps->findChild<QRadioButton *>("optSonnenblume")->click();
     QCOMPARE(gaps->circle().view(), GapCircle::View::Sunflower);
     gaps->setStep(143);
-    QCOMPARE(gaps->spiralText(), QStringLiteral("Spiralen: 21 und 34"));
-    QCOMPARE(gaps->findChild<QLabel *>("lblSpiralen")->text(), gaps->spiralText());
+    QCOMPARE(gaps->spiralText(), QStringLiteral("Spiralen: 21 (blau) und 34 (orange)"));
+    auto *spirals = gaps->findChild<QLabel *>("lblSpiralen");
+    QCOMPARE(spirals->accessibleName(), gaps->spiralText());
+    QVERIFY(spirals->text().contains(gapcolours::spirals[0].name())
+            && spirals->text().contains(gapcolours::spirals[1].name()));
+    // The picture is the sunflower's, and says so.
+    QVERIFY(gaps->title().startsWith(QStringLiteral("Zyklar, Sonnenblume: N = 144, k = 89")));
+    QVERIFY(gaps->findChild<QLabel *>("lblAbstaende")->text().contains(QStringLiteral("Vogel")));
     const QSet<int> fibonacci{1, 2, 3, 5, 8, 13, 21, 34, 55, 89};
     for (int step = 10; step < 144; ++step) {
         gaps->setStep(step);

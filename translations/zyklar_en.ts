@@ -432,10 +432,6 @@
         <translation>S&amp;peed: %1/s</translation>
     </message>
     <message>
-        <source>Spiralen: %1 und %2</source>
-        <translation>Spirals: %1 and %2</translation>
-    </message>
-    <message>
         <source>Spiralen: %1</source>
         <translation>Spirals: %1</translation>
     </message>
@@ -526,6 +522,22 @@ Every partial quotient is 1, every convergent a ratio of two Fibonacci numbers: 
     <message>
         <source>Zyklar, drei Abstände: goldener Winkel, %1 Punkte, Schritt %2</source>
         <translation>Zyklar, three gaps: golden angle, %1 points, step %2</translation>
+    </message>
+    <message>
+        <source>Die Sonnenblume nach Vogel: Samen i steht beim Winkel 2π·i·α und im Abstand √i vom Mittelpunkt, mit α = k/N oder dem goldenen Winkel. Das Auge sieht zwei Scharen von Spiralen durch benachbarte Samen; ihre Anzahlen sind Nenner von Näherungsbrüchen von α, beim goldenen Winkel aufeinanderfolgende Fibonacci-Zahlen. Rot: der neueste Samen.</source>
+        <translation>Vogel&apos;s sunflower: seed i stands at the angle 2π·i·α and at the distance √i from the centre, with α = k/N or the golden angle. The eye sees two families of spirals through neighbouring seeds; their counts are denominators of convergents of α, for the golden angle consecutive Fibonacci numbers. Red: the newest seed.</translation>
+    </message>
+    <message>
+        <source>Spiralen: %1 (blau) und %2 (orange)</source>
+        <translation>Spirals: %1 (blue) and %2 (orange)</translation>
+    </message>
+    <message>
+        <source>Zyklar, Sonnenblume: goldener Winkel, %1 Punkte, Schritt %2</source>
+        <translation>Zyklar, sunflower: golden angle, %1 points, step %2</translation>
+    </message>
+    <message>
+        <source>Zyklar, Sonnenblume: N = %1, k = %2, Schritt %3</source>
+        <translation>Zyklar, sunflower: N = %1, k = %2, step %3</translation>
     </message>
 </context>
 <context>

@@ -25,8 +25,6 @@ const QColor background = Qt::white;
 const QColor positionColour(150, 150, 150);
 const QColor numberColour(90, 90, 90);
 const QColor markerColour(40, 40, 40);
-// The two families of spirals, lightly.
-const QColor spiralColours[] = {QColor(0, 114, 178, 110), QColor(230, 159, 0, 140)};
 
 } // namespace
 
@@ -330,19 +328,25 @@ void GapCircle::paintSunflower(QPainter &painter, QSizeF size) const
         painter.drawEllipse(place(i), dot, dot);
     painter.setBrush(Qt::NoBrush);
 
-    // Over them, lightly, one spiral of each family through the outermost
-    // seed: every q-th seed back to the centre.
+    // Over them, faintly, every spiral of both families, each family in its
+    // colour: the q spirals of a family run through the seeds r, r + q,
+    // r + 2q, … for r = 0 … q − 1. Thinner where they are many.
     const Parastichies families = parastichies(m_n, m_k, m_step);
-    int colour = 0;
-    for (const std::optional<int> &q : {families.first, families.second}) {
+    const std::optional<int> counts[] = {families.first, families.second};
+    for (size_t family = 0; family < 2; ++family) {
+        const std::optional<int> &q = counts[family];
         if (!q)
             continue;
-        QPainterPath spiral(place(m_step));
-        for (int i = m_step - *q; i >= 0; i -= *q)
-            spiral.lineTo(place(i));
-        painter.setPen(QPen(spiralColours[colour++], 2.5, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
-        painter.drawPath(spiral);
+        QColor colour = gapcolours::spirals[family];
+        colour.setAlpha(family == 0 ? 120 : 150);
+        painter.setPen(QPen(colour, std::clamp(radius / (6.0 * *q), 0.8, 2.5), Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
+        for (int r = 0; r < *q && r <= m_step; ++r) {
+            QPolygonF spiral;
+            for (int i = r; i <= m_step; i += *q)
+                spiral << place(i);
+            painter.drawPolyline(spiral);
+        }
     }
 
     // The newest seed in red.

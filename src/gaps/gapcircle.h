@@ -20,6 +20,8 @@ inline constexpr QColor middle{230, 159, 0};
 inline constexpr QColor longest{0, 0, 0};
 // The newest position and the gap it split.
 inline constexpr QColor newest{200, 0, 0};
+// The two families of spirals in the sunflower, the fewer first.
+inline constexpr QColor spirals[] = {shortest, middle};
 
 // The colour of a gap of `length` among the lengths of one step.
 QColor of(const numbers::Gaps &gaps, numbers::u64 length);
@@ -79,7 +81,8 @@ QPointF seedPoint(numbers::u64 n, numbers::u64 k, int i, int step);
 // The circle of N positions at one step of the occupation, or the
 // sunflower of its seeds: the positions with the gaps between neighbouring
 // occupied ones coloured by length, the newest position and the gap it
-// split marked; or the seeds with one spiral of each family drawn lightly.
+// split marked; or the seeds with every spiral of both families drawn
+// faintly.
 class GapCircle : public QWidget
 {
     Q_OBJECT

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSlider>
 
@@ -100,12 +101,24 @@ ThreeGapsWindow::ThreeGapsWindow(QWidget *parent)
     m_plot->setAccessibleName(tr("Lückenverhältnis je Schritt"));
     connect(m_plot, &RatioPlot::stepClicked, this, &ThreeGapsWindow::setStep);
 
+    // The input and the texts scroll where the window is too small for
+    // them (a small screen, large text); the step and the player stay.
+    auto *panel = new QWidget;
+    auto *texts = new QVBoxLayout(panel);
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addLayout(inputRow());
+    texts->addLayout(goldenRow());
+    texts->addLayout(viewRow());
+    texts->addLayout(legend());
+    texts->addStretch();
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(panel);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto *side = new QVBoxLayout;
-    side->addLayout(inputRow());
-    side->addLayout(goldenRow());
-    side->addLayout(viewRow());
-    side->addLayout(legend());
-    side->addStretch();
+    side->addWidget(scroll, 1);
     side->addLayout(stepRow());
     side->addLayout(playerRow());
     auto *layout = new QGridLayout(this);
@@ -255,11 +268,15 @@ QLayout *ThreeGapsWindow::viewRow()
         m_slider->setFocus(Qt::OtherFocusReason); // the arrows step on in the new view
     });
 
+    m_spirals->setTextFormat(Qt::RichText);
     auto *row = new QHBoxLayout;
     row->addWidget(m_circleView);
     row->addWidget(m_sunflowerView);
-    row->addWidget(m_spirals, 1);
-    return row;
+    row->addStretch();
+    auto *rows = new QVBoxLayout;
+    rows->addLayout(row);
+    rows->addWidget(m_spirals); // a row of its own
+    return rows;
 }
 
 // The lengths of the step's gaps and the gap just split, and the story of
@@ -512,14 +529,42 @@ void ThreeGapsWindow::stepChanged(int step)
                            "<p>%4</p>")
                     .arg(tr("Schritt %1: %2").arg(step).arg(lengths.join(QStringLiteral(", "))),
                          gapcolours::newest.name(), splitOf(steps, m_golden),
-                         subject + u' '
-                                 + tr("Die Lücken zwischen benachbarten belegten Positionen "
-                                      "haben höchstens drei Längen; die kürzeste ist blau, die "
-                                      "längste schwarz, eine mittlere orange. Rot: die neue "
-                                      "Position und die Lücke, die sie geteilt hat.")));
+                         subject + u' ' + description()));
     m_legend->setAccessibleName(legendOf(steps, m_golden) + QStringLiteral("; ")
                                 + splitOf(steps, m_golden));
-    m_spirals->setText(m_circle->view() == GapCircle::View::Sunflower ? spiralText() : QString());
+    m_spirals->setText(m_circle->view() == GapCircle::View::Sunflower ? spiralLegend() : QString());
+    m_spirals->setAccessibleName(m_spirals->text().isEmpty() ? QString() : spiralText());
+}
+
+// What the picture shows, under the legend.
+QString ThreeGapsWindow::description() const
+{
+    if (m_circle->view() == GapCircle::View::Sunflower)
+        return tr("Die Sonnenblume nach Vogel: Samen i steht beim Winkel 2π·i·α und im Abstand √i "
+                  "vom Mittelpunkt, mit α = k/N oder dem goldenen Winkel. Das Auge sieht zwei "
+                  "Scharen von Spiralen durch benachbarte Samen; ihre Anzahlen sind Nenner von "
+                  "Näherungsbrüchen von α, beim goldenen Winkel aufeinanderfolgende "
+                  "Fibonacci-Zahlen. Rot: der neueste Samen.");
+    return tr("Die Lücken zwischen benachbarten belegten Positionen haben höchstens drei Längen; "
+              "die kürzeste ist blau, die längste schwarz, eine mittlere orange. Rot: die neue "
+              "Position und die Lücke, die sie geteilt hat.");
+}
+
+// "Spiralen: 21 (blau) und 34 (orange)", each count in its family's colour.
+QString ThreeGapsWindow::spiralLegend() const
+{
+    const Parastichies families = parastichies(rotation().n, rotation().k, step());
+    if (!families.first)
+        return spiralText();
+    const auto count = [](int q, size_t family) {
+        return QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
+                .arg(gapcolours::spirals[family].name())
+                .arg(q);
+    };
+    if (!families.second)
+        return tr("Spiralen: %1").arg(count(*families.first, 0));
+    return tr("Spiralen: %1 (blau) und %2 (orange)")
+            .arg(count(*families.first, 0), count(*families.second, 1));
 }
 
 QString ThreeGapsWindow::legendText() const
@@ -536,7 +581,7 @@ QString ThreeGapsWindow::spiralText() const
 {
     const Parastichies families = parastichies(rotation().n, rotation().k, step());
     if (families.second)
-        return tr("Spiralen: %1 und %2").arg(*families.first).arg(*families.second);
+        return tr("Spiralen: %1 (blau) und %2 (orange)").arg(*families.first).arg(*families.second);
     if (families.first)
         return tr("Spiralen: %1").arg(*families.first);
     return tr("Spiralen: noch keine");
@@ -622,11 +667,14 @@ QString ThreeGapsWindow::proposedName() const
 
 QString ThreeGapsWindow::title() const
 {
+    const bool sunflower = m_circle->view() == GapCircle::View::Sunflower;
     if (m_golden)
-        return tr("Zyklar, drei Abstände: goldener Winkel, %1 Punkte, Schritt %2")
+        return (sunflower ? tr("Zyklar, Sonnenblume: goldener Winkel, %1 Punkte, Schritt %2")
+                          : tr("Zyklar, drei Abstände: goldener Winkel, %1 Punkte, Schritt %2"))
                 .arg(m_n)
                 .arg(step());
-    return tr("Zyklar, drei Abstände: N = %1, k = %2, Schritt %3")
+    return (sunflower ? tr("Zyklar, Sonnenblume: N = %1, k = %2, Schritt %3")
+                      : tr("Zyklar, drei Abstände: N = %1, k = %2, Schritt %3"))
             .arg(m_n)
             .arg(m_k)
             .arg(step());

@@ -57,7 +57,7 @@ public:
     QString legendText() const;
     // What the newest step did: "geteilt: 13 = 5 + 8".
     QString splitText() const;
-    // "Spiralen: 13 und 21", in the sunflower.
+    // "Spiralen: 13 (blau) und 21 (orange)", in the sunflower.
     QString spiralText() const;
     // k/N's continued fraction, its convergents and where it leaves the
     // golden pattern (lblKettenbruch).
@@ -106,6 +106,8 @@ private:
     void leaveGoldenAngle();
     numbers::Rotation rotation() const;
     QString goldenFractionText() const;
+    QString description() const;
+    QString spiralLegend() const;
 
     void showPair(double nRead, double kRead);
     void analyseOwnInput();
