@@ -37,6 +37,7 @@
 #include <numbers>
 #include <numeric>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -125,6 +126,7 @@ private slots:
     void theStoryOfTheFraction();
     void textForAProjector();
     void goldenAngleAgainstAnExactModel();
+    void crowdedStepsRunLogarithmically();
     void savesItsCircle();
     void scatterPointsChooseRows();
     void gapsVisibleAtEveryN();
@@ -539,6 +541,37 @@ void TestGaps::goldenAngleAgainstAnExactModel()
     analyse(*form, 21, 8);
     QVERIFY(!gaps->goldenAngle());
     QCOMPARE(gaps->k(), 8);
+}
+
+void TestGaps::crowdedStepsRunLogarithmically()
+{
+    // At 21, 8 the marks 2, 3, 5, 8 stand apart; at 200, 123 the golden
+    // phase 1, 2, 3, 5 would overprint, so the steps run logarithmically.
+    // Either way a click finds the step under it, from 1 to the last.
+    const auto form = startZyklar();
+    ThreeGapsWindow *gaps = openGaps(*form);
+    gaps->resize(900, 680);
+    for (const auto &[n, k, logarithmic] : {std::tuple{21, 8, false}, std::tuple{200, 123, true},
+                                           std::tuple{100000, 61803, true}}) {
+        gaps->showAnalysed(n, k);
+        RatioPlot &plot = gaps->plot();
+        QCOMPARE(plot.logarithmicSteps(), logarithmic);
+        QCOMPARE(plot.stepAt(0), 1);
+        QCOMPARE(plot.stepAt(plot.width()), n - 1);
+        int before = 1;
+        for (int x = 0; x <= plot.width(); ++x) {
+            QVERIFY(plot.stepAt(x) >= before);
+            before = plot.stepAt(x);
+        }
+        plot.grab(); // paints
+    }
+    // At 200, 123 every mark is a step that a click reaches.
+    gaps->showAnalysed(200, 123);
+    std::set<int> reached;
+    for (int x = 0; x <= gaps->plot().width(); ++x)
+        reached.insert(gaps->plot().stepAt(x));
+    for (const numbers::NewShortest &mark : gaps->plot().marks())
+        QVERIFY(reached.count(int(mark.step)));
 }
 
 void TestGaps::savesItsCircle()

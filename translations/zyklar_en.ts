@@ -326,6 +326,10 @@
         <source>längste / kürzeste Lücke je Schritt, goldener Winkel, %1 Punkte; über jeder Strecke ihr Teilnenner, punktiert eine neue kürzeste Lücke</source>
         <translation>longest / shortest gap at each step, golden angle, %1 points; over each stretch its partial quotient, dotted a new shortest gap</translation>
     </message>
+    <message>
+        <source>Schritt (log.)</source>
+        <translation>Step (log.)</translation>
+    </message>
 </context>
 <context>
     <name>ScatterPlot</name>

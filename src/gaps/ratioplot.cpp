@@ -40,11 +40,36 @@ struct RatioPlot::Layout {
     double scaleTop; // the top of the y axis
     double largest;  // the largest ratio
     int steps;
+    // Step s spans s − 0.5 … s + 0.5 across: evenly, or on a logarithmic
+    // scale where s spans ln s … ln(s + 1), so the first steps, where the
+    // golden phase lies, get their room.
+    bool logarithmic = false;
 
     double x(double step) const
     {
         const QRectF &area = axes.area();
+        if (logarithmic)
+            return area.left() + std::log(step + 0.5) / std::log(steps + 1.0) * area.width();
         return area.left() + (step - 0.5) / steps * area.width();
+    }
+    // The step under a place across, clamped to 1 … steps.
+    int stepAt(double place) const
+    {
+        const QRectF &area = axes.area();
+        const double t = (place - area.left()) / area.width();
+        const double step = logarithmic ? std::exp(t * std::log(steps + 1.0)) - 0.5
+                                        : t * steps + 0.5;
+        return std::clamp(int(std::lround(step)), 1, steps);
+    }
+    // The labels of the marks under the axis, in the marks' order.
+    std::vector<drawing::AxisLabel> markLabels(const std::vector<numbers::NewShortest> &marks,
+                                               const QFontMetricsF &metrics) const
+    {
+        std::vector<drawing::AxisLabel> labels;
+        for (const numbers::NewShortest &mark : marks)
+            labels.push_back({x(double(mark.step)),
+                              metrics.horizontalAdvance(QString::number(qulonglong(mark.step))) + 6});
+        return labels;
     }
     double y(double ratio) const
     {
@@ -158,16 +183,30 @@ RatioPlot::Layout RatioPlot::layout() const
     const double top = std::max({3.0, phi * phi * 1.2, largest * 1.6});
     // Room: the title, two lines under the area (step numbers, axis
     // title), a column for the rotated y title.
-    return {drawing::PlotAxes(size(), QFontMetrics(font()), 1.6, 2.6, 1.2),
-            drawing::LogScale(top), top, largest, std::max(1, int(m_ratios.size()))};
+    Layout where{drawing::PlotAxes(size(), QFontMetrics(font()), 1.6, 2.6, 1.2),
+                 drawing::LogScale(top), top, largest, std::max(1, int(m_ratios.size()))};
+    // Steps across on a logarithmic scale where evenly spaced the marks'
+    // steps would overprint, with the range's labels at both ends.
+    std::vector<drawing::AxisLabel> labels = where.markLabels(m_marks, QFontMetricsF(font()));
+    const QFontMetricsF metrics(font());
+    const QRectF &area = where.axes.area();
+    const double first = metrics.horizontalAdvance(drawing::stepText(1));
+    const double last = metrics.horizontalAdvance(drawing::stepText(where.steps));
+    labels.insert(labels.begin(), {{area.left() + first / 2, first + 6},
+                                   {area.right() - last / 2, last + 6}});
+    const std::vector<int> rows = drawing::placeLabels(labels, 1);
+    where.logarithmic = std::any_of(rows.begin() + 2, rows.end(), [](int row) { return row != 0; });
+    return where;
 }
 
 int RatioPlot::stepAt(double x) const
 {
-    const Layout where = layout();
-    const QRectF &area = where.axes.area();
-    const int step = int(std::lround((x - area.left()) / area.width() * where.steps + 0.5));
-    return std::clamp(step, 1, where.steps);
+    return layout().stepAt(x);
+}
+
+bool RatioPlot::logarithmicSteps() const
+{
+    return layout().logarithmic;
 }
 
 QList<numbers::Wide> RatioPlot::shownQuotients() const
@@ -221,6 +260,7 @@ void RatioPlot::paintEvent(QPaintEvent *)
 void RatioPlot::drawAxes(QPainter &p, const Layout &where) const
 {
     const drawing::PlotAxes &axes = where.axes;
+    const QRectF &area = axes.area();
     const int line = axes.line();
     axes.drawFrame(p, palette());
     const double largest = where.largest;
@@ -233,9 +273,14 @@ void RatioPlot::drawAxes(QPainter &p, const Layout &where) const
     p.setPen(ratioColour);
     axes.drawValueLabel(p, where.y(largest), tickText(largest), true);
     p.setPen(palette().color(QPalette::Text));
-    axes.drawStepRange(p, where.steps);
-    axes.drawAxisTitles(p, tr("Schritt"), tr("Verhältnis (log.)"));
-    const QRectF &area = axes.area();
+    if (where.logarithmic) {
+        p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), line), Qt::AlignRight,
+                   drawing::stepText(where.steps));
+        axes.drawAxisTitles(p, tr("Schritt (log.)"), tr("Verhältnis (log.)"));
+    } else {
+        axes.drawStepRange(p, where.steps);
+        axes.drawAxisTitles(p, tr("Schritt"), tr("Verhältnis (log.)"));
+    }
     p.drawText(QRectF(area.left(), 0, area.width(), 1.4 * line), Qt::AlignLeft | Qt::AlignVCenter,
                m_golden ? tr("längste / kürzeste Lücke je Schritt, goldener Winkel, %1 Punkte; über "
                              "jeder Strecke ihr Teilnenner, punktiert eine neue kürzeste Lücke")
@@ -252,16 +297,14 @@ void RatioPlot::drawNewShortest(QPainter &p, const Layout &where) const
 {
     const QFontMetricsF metrics(font());
     const QRectF &area = where.axes.area();
-    std::vector<drawing::AxisLabel> stepLabels;
-    for (const numbers::NewShortest &mark : m_marks) {
-        const double x = where.x(double(mark.step));
+    std::vector<drawing::AxisLabel> stepLabels = where.markLabels(m_marks, metrics);
+    for (const drawing::AxisLabel &label : stepLabels) {
         p.setPen(QPen(markColour, 1, Qt::DotLine));
-        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        stepLabels.push_back(
-                {x, metrics.horizontalAdvance(QString::number(qulonglong(mark.step))) + 6});
+        p.drawLine(QPointF(label.centre, area.top()), QPointF(label.centre, area.bottom()));
     }
-    // The step range's own labels stand at both ends.
-    const double first = metrics.horizontalAdvance(drawing::stepText(1));
+    // The step range's own labels stand at both ends; on the logarithmic
+    // scale the marks take the left end from step 1 on.
+    const double first = where.logarithmic ? 0 : metrics.horizontalAdvance(drawing::stepText(1));
     const double last = metrics.horizontalAdvance(drawing::stepText(where.steps));
     stepLabels.insert(stepLabels.begin(), {{area.left() + first / 2, first + 6},
                                            {area.right() - last / 2, last + 6}});

@@ -14,7 +14,9 @@ class QPainter;
 // φ² ≈ 2.618, where golden multipliers stay; a dotted mark, with its step,
 // wherever a new shortest gap appears; and over each stretch between two
 // marks the partial quotient that governs it: after a large one the ratio
-// stays high for the whole stretch. The current step is marked, and a click
+// stays high for the whole stretch. Where evenly spaced steps would crowd
+// the marks' labels, the steps run on a logarithmic scale, and every mark
+// is labelled from step 1 on. The current step is marked, and a click
 // chooses a step.
 class RatioPlot : public QWidget
 {
@@ -34,6 +36,9 @@ public:
     const std::vector<numbers::QuotientStretch> &stretches() const { return m_stretches; }
     // The step under a place in the widget, clamped to 1 … N − 1.
     int stepAt(double x) const;
+    // Whether the steps run across on a logarithmic scale: where evenly
+    // spaced the labels of the marks would overprint.
+    bool logarithmicSteps() const;
     // The quotients shown, in the order of their stretches: those that
     // found room.
     QList<numbers::Wide> shownQuotients() const;
