@@ -208,11 +208,11 @@ void TestGaps::arcsInAsManyColoursAsLengths()
     const auto form = startZyklar();
     ThreeGapsWindow *gaps = openGaps(*form);
     analyse(*form, 21, 8);
-    const QColor palette[] = {gapcolours::shortest, gapcolours::middle, gapcolours::longest};
+    const QColor palette[] = {analysis::gapcolours::shortest, analysis::gapcolours::middle, analysis::gapcolours::longest};
     for (int step = 1; step < 21; ++step) {
         gaps->setStep(step);
         std::set<QRgb> colours;
-        for (const GapArc &arc : gapArcs(21, 8, step))
+        for (const analysis::GapArc &arc : analysis::gapArcs(21, 8, step))
             colours.insert(arc.colour.rgb());
         const QStringList lengths = sortedLegend(21, 8, step).section(u':', 1).split(u',');
         QCOMPARE(int(colours.size()), int(lengths.size()));
@@ -656,11 +656,11 @@ void TestGaps::gapsVisibleAtEveryN()
     int blue = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            blue += image.pixelColor(x, y) == gapcolours::shortest;
+            blue += image.pixelColor(x, y) == analysis::gapcolours::shortest;
     QVERIFY2(blue > 23 * 10, qPrintable(QString::number(blue)));
     // A gap of 1 keeps two thirds of its arc at least, and its arc is
     // pixels long.
-    const RingGeometry ring = ringGeometry(gaps->circle().size(), 200);
+    const analysis::RingGeometry ring = analysis::ringGeometry(gaps->circle().size(), 200);
     QVERIFY(ring.visibleLength(1) >= 2.0 / 3 * ring.spacing);
     QVERIFY(ring.visibleLength(1) >= 4);
 
@@ -668,7 +668,7 @@ void TestGaps::gapsVisibleAtEveryN()
     // is longer than two pixels: the markers cover a third of the spacing
     // at most, or one pixel.
     for (int n : {21, 200, 1000, 100000}) {
-        const RingGeometry at = ringGeometry(gaps->circle().size(), n);
+        const analysis::RingGeometry at = analysis::ringGeometry(gaps->circle().size(), n);
         QVERIFY(at.markerReach <= std::max(at.spacing / 6, 0.5));
         numbers::Occupation steps{numbers::u64(n), numbers::u64(std::lround(n / std::numbers::phi))};
         for (int step = 1; step < n; ++step) {
@@ -758,7 +758,7 @@ void TestGaps::parastichiesAreConvergentDenominators()
                 continue;
             const std::set<int> denominators = convergentDenominators(n, k);
             for (int step : {n / 3, n / 2, n - 1}) {
-                const Parastichies found = parastichies(n, k, step);
+                const analysis::Parastichies found = analysis::parastichies(n, k, step);
                 QVERIFY(found.first);
                 QVERIFY(denominators.count(*found.first));
                 if (!found.second)
@@ -785,15 +785,15 @@ void TestGaps::sunflowerOfFibonacci()
     QCOMPARE(gaps->spiralText(), QStringLiteral("Spiralen: 21 (blau) und 34 (orange)"));
     auto *spirals = gaps->findChild<QLabel *>("lblSpiralen");
     QCOMPARE(spirals->accessibleName(), gaps->spiralText());
-    QVERIFY(spirals->text().contains(gapcolours::spirals[0].name())
-            && spirals->text().contains(gapcolours::spirals[1].name()));
+    QVERIFY(spirals->text().contains(analysis::gapcolours::spirals[0].name())
+            && spirals->text().contains(analysis::gapcolours::spirals[1].name()));
     // The picture is the sunflower's, and says so.
     QVERIFY(gaps->title().startsWith(QStringLiteral("Zyklar, Sonnenblume: N = 144, k = 89")));
     QVERIFY(gaps->findChild<QLabel *>("lblAbstaende")->text().contains(QStringLiteral("Vogel")));
     const QSet<int> fibonacci{1, 2, 3, 5, 8, 13, 21, 34, 55, 89};
     for (int step = 10; step < 144; ++step) {
         gaps->setStep(step);
-        const Parastichies families = parastichies(144, 89, step);
+        const analysis::Parastichies families = analysis::parastichies(144, 89, step);
         QVERIFY(fibonacci.contains(*families.first) && fibonacci.contains(*families.second));
     }
     QVERIFY(gaps->proposedName().startsWith(QStringLiteral("zyklar-sonnenblume-N144-k89")));

@@ -519,7 +519,7 @@ void ThreeGapsWindow::stepChanged(int step)
     for (int g = 0; g < gaps.size; ++g) {
         const numbers::GapLength &gap = gaps.lengths[size_t(g)];
         lengths << QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
-                           .arg(gapcolours::of(gaps, gap.length).name(),
+                           .arg(analysis::gapcolours::of(gaps, gap.length).name(),
                                 lengthText(gap, steps.n(), m_golden));
     }
     const QString subject = m_golden ? tr("Goldener Winkel, %1 Punkte.").arg(m_n)
@@ -528,7 +528,7 @@ void ThreeGapsWindow::stepChanged(int step)
             QStringLiteral("<p style=\"font-size:large\">%1</p><p style=\"color:%2\">%3</p>"
                            "<p>%4</p>")
                     .arg(tr("Schritt %1: %2").arg(step).arg(lengths.join(QStringLiteral(", "))),
-                         gapcolours::newest.name(), splitOf(steps, m_golden),
+                         analysis::gapcolours::newest.name(), splitOf(steps, m_golden),
                          subject + u' ' + description()));
     m_legend->setAccessibleName(legendOf(steps, m_golden) + QStringLiteral("; ")
                                 + splitOf(steps, m_golden));
@@ -553,12 +553,12 @@ QString ThreeGapsWindow::description() const
 // "Spiralen: 21 (blau) und 34 (orange)", each count in its family's colour.
 QString ThreeGapsWindow::spiralLegend() const
 {
-    const Parastichies families = parastichies(rotation().n, rotation().k, step());
+    const analysis::Parastichies families = analysis::parastichies(rotation().n, rotation().k, step());
     if (!families.first)
         return spiralText();
     const auto count = [](int q, size_t family) {
         return QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
-                .arg(gapcolours::spirals[family].name())
+                .arg(analysis::gapcolours::spirals[family].name())
                 .arg(q);
     };
     if (!families.second)
@@ -579,7 +579,7 @@ QString ThreeGapsWindow::splitText() const
 
 QString ThreeGapsWindow::spiralText() const
 {
-    const Parastichies families = parastichies(rotation().n, rotation().k, step());
+    const analysis::Parastichies families = analysis::parastichies(rotation().n, rotation().k, step());
     if (families.second)
         return tr("Spiralen: %1 (blau) und %2 (orange)").arg(*families.first).arg(*families.second);
     if (families.first)
