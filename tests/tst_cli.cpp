@@ -10,6 +10,8 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFontMetrics>
+#include <QImageReader>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -98,6 +100,8 @@ private slots:
     void englishNamesAreTheSameCommands();
     void manualsAreInStep();
     void helpOffersWhatTheParserTakes();
+    void animationsOfEveryStep_data();
+    void animationsOfEveryStep();
 
 private:
     testsupport::ScreenSize m_screen{1024, 768};
@@ -195,6 +199,10 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("help_luecken") << "luecken --help" << 0;
     QTest::newRow("error_luecken_schritt") << "luecken 21 8 --schritt 21" << 2;
     QTest::newRow("error_luecken_n") << "luecken 1000001 3" << 2;
+    QTest::newRow("error_animation_n") << "luecken 2000 3 --animation x.gif" << 2;
+    QTest::newRow("error_animation_type") << "luecken 21 8 --animation x.png" << 2;
+    QTest::newRow("error_golden_alone") << "luecken 21 8 --golden" << 2;
+    QTest::newRow("error_animation_folder") << "luecken 21 8 --animation /nonexistent/x.gif" << 1;
     QTest::newRow("kennzahlen_dimensionen_4_csv") << "kennzahlen 2147483647 16807 48271 69621 --dimensionen 4 --format csv" << 0;
     QTest::newRow("rangliste_guete_mcg") << "rangliste 2147483647 --von 1 --bis 100000 --nach guete --dimensionen 6 --generator mcg --top 5" << 0;
     QTest::newRow("rangliste_guete_lcg_json") << "rangliste 1024 --nach guete --generator lcg --top 3 --format json" << 0;
@@ -811,6 +819,39 @@ void TestCli::helpOffersWhatTheParserTakes()
                                  QString::number(numbers::maxDimension + 1)})
                      .status,
              2);
+}
+
+void TestCli::animationsOfEveryStep_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("frames");
+    QTest::newRow("the circle of 21, 8") << QStringList{"21", "8"} << 20;
+    QTest::newRow("a divisor cancelled") << QStringList{"30", "12"} << 4;
+    QTest::newRow("the sunflower of 144, 89")
+            << QStringList{"144", "89", "--sonnenblume"} << 143;
+    QTest::newRow("the golden angle, 100 points")
+            << QStringList{"100", "7", "--golden", "--sunflower"} << 99;
+    QTest::newRow("the golden angle's circle") << QStringList{"13", "1", "--golden"} << 12;
+}
+
+void TestCli::animationsOfEveryStep()
+{
+    // A frame for every step, looping, at five steps a second; nothing on
+    // standard output.
+    QFETCH(QStringList, options);
+    QFETCH(int, frames);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("schritte.gif");
+    const Run run = command(QStringList{"luecken"} + options
+                            + QStringList{"--animation", file});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QString());
+    QImageReader gif(file);
+    QCOMPARE(gif.format(), QByteArray("gif"));
+    QCOMPARE(gif.imageCount(), frames);
+    QCOMPARE(gif.loopCount(), -1); // for ever
+    QVERIFY(gif.read().size() == QSize(480, 480 + QFontMetrics(QFont()).height() + 8));
+    QCOMPARE(gif.nextImageDelay(), 200);
 }
 
 QTEST_MAIN(TestCli)

@@ -718,18 +718,6 @@ x → k·x mod N, lcg for x → k·x + c mod N</translation>
         <translation>the gaps between the occupied positions, step by step</translation>
     </message>
     <message>
-        <source>Nach jedem Schritt i = 1 … N−1 teilen die belegten Positionen 0, K, 2K, …
-den Kreis in Lücken von höchstens drei Längen (Drei-Abstände-Satz): die
-kurze, die lange und, wenn es sie gibt, eine mittlere, jede mit der Zahl
-ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.
-</source>
-        <translation>After each step i = 1 … N−1 the occupied positions 0, K, 2K, … divide the
-circle into gaps of at most three lengths (the three-gap theorem): the short
-one, the long one and, where there is one, a middle one, each with the
-number of its gaps, and the ratio of the long to the short. {N}.
-</translation>
-    </message>
-    <message>
         <source>, noch etwa %1</source>
         <translation>, about %1 left</translation>
     </message>
@@ -1099,6 +1087,56 @@ hexadezimal (0x9E3779B97F4A7C15) oder als 2^e, 2^e-c, 2^e+c (2^31-1).
 K ≥ N is taken modulo N; a common divisor of N and K is cancelled.
 Numbers are whole and without a sign: decimal, hexadecimal
 (0x9E3779B97F4A7C15) or as 2^e, 2^e-c, 2^e+c (2^31-1).
+</translation>
+    </message>
+    <message>
+        <source>jeder Schritt als Bild einer Animation, eine GIF-Datei</source>
+        <translation>every step a picture of an animation, a GIF file</translation>
+    </message>
+    <message>
+        <source>die Animation als Sonnenblume statt als Kreis</source>
+        <translation>the animation as a sunflower instead of a circle</translation>
+    </message>
+    <message>
+        <source>die Animation mit dem goldenen Winkel selbst: N Punkte,
+K gilt nicht</source>
+        <translation>the animation with the golden angle itself: N points,
+K does not count</translation>
+    </message>
+    <message>
+        <source>%1: Animationen schreibt zyklar als .gif</source>
+        <translation>%1: zyklar writes animations as .gif</translation>
+    </message>
+    <message>
+        <source>%1 zeichnet N bis %2, nicht %3</source>
+        <translation>%1 draws N up to %2, not %3</translation>
+    </message>
+    <message>
+        <source>goldener Winkel, %1 Punkte, Schritt %2</source>
+        <translation>golden angle, %1 points, step %2</translation>
+    </message>
+    <message>
+        <source>N = %1, k = %2, Schritt %3</source>
+        <translation>N = %1, k = %2, step %3</translation>
+    </message>
+    <message>
+        <source>%1 gilt nur mit %2</source>
+        <translation>%1 only goes with %2</translation>
+    </message>
+    <message>
+        <source>Nach jedem Schritt i = 1 … N−1 teilen die belegten Positionen 0, K, 2K, …
+den Kreis in Lücken von höchstens drei Längen (Drei-Abstände-Satz): die
+kurze, die lange und, wenn es sie gibt, eine mittlere, jede mit der Zahl
+ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.
+Mit --animation wird jeder Schritt ein Bild einer GIF-Animation, als Kreis
+oder Sonnenblume, für N bis 1000.
+</source>
+        <translation>After each step i = 1 … N−1 the occupied positions 0, K, 2K, … divide the
+circle into gaps of at most three lengths (the three-gap theorem): the short
+one, the long one and, where there is one, a middle one, each with the
+number of its gaps, and the ratio of the long to the short. {N}.
+With --animation every step becomes a picture of a GIF animation, as a
+circle or a sunflower, for N up to 1000.
 </translation>
     </message>
 </context>

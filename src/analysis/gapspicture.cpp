@@ -319,4 +319,11 @@ void paintGaps(QPainter &painter, QSizeF size, const GapsPicture &picture)
     painter.restore();
 }
 
+std::vector<QColor> gapsPictureColours()
+{
+    return {background,          gapcolours::shortest, gapcolours::middle, gapcolours::longest,
+            gapcolours::newest,  positionColour,       numberColour,       markerColour,
+            Qt::white};
+}
+
 } // namespace analysis

@@ -102,4 +102,7 @@ struct GapsPicture {
 // origin, background included.
 void paintGaps(QPainter &painter, QSizeF size, const GapsPicture &picture);
 
+// Every colour the picture is painted in, for a file of few colours.
+std::vector<QColor> gapsPictureColours();
+
 } // namespace analysis

@@ -65,6 +65,13 @@ const OptionDescription options[] = {
     {.option = Option::Scale, .name = {"skala", "scale"}, .value = {"S"}, .choices = "1|2|4",
      .help = QT_TRANSLATE_NOOP("cli", "ein PNG 1-, 2- oder 4-mal so groß wie am Bildschirm\n"
                                       "(Vorgabe 4)")},
+    {.option = Option::Animation, .name = {"animation"}, .value = {"DATEI", "FILE"}, .draws = true,
+     .help = QT_TRANSLATE_NOOP("cli", "jeder Schritt als Bild einer Animation, eine GIF-Datei")},
+    {.option = Option::Sunflower, .name = {"sonnenblume", "sunflower"},
+     .help = QT_TRANSLATE_NOOP("cli", "die Animation als Sonnenblume statt als Kreis")},
+    {.option = Option::Golden, .name = {"golden"},
+     .help = QT_TRANSLATE_NOOP("cli", "die Animation mit dem goldenen Winkel selbst: N Punkte,\n"
+                                      "K gilt nicht")},
     {.option = Option::Language, .name = {"sprache", "lang"}, .value = {"SPRACHE", "LANGUAGE"},
      .choices = "de|en",
      .help = QT_TRANSLATE_NOOP("cli", "die Sprache dieses Aufrufs: de (Deutsch) oder en\n"

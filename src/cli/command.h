@@ -36,7 +36,7 @@ struct Failure {
 
 enum class Option {
     Top, Order, From, To, Shard, Standing, Dimensions, Generator, Step, Format, Spokes, Output,
-    Scale,
+    Scale, Animation, Sunflower, Golden,
     Language // every command's, and --help's
 };
 
@@ -59,6 +59,7 @@ struct OptionDescription {
     Name value = {};              // its placeholder: {"KENNZAHL", "FIGURE"}; none for a flag
     const char *choices = nullptr; // the usage line names the values instead: "mcg|lcg"
     bool required = false;         // the usage line shows it without brackets
+    bool draws = false;            // draws text, so main() makes a GUI application first
     const char *help = nullptr;   // the help's line, continued lines indented (translated)
     // What %1, %2 … of the help stand for, where the help names facts that
     // live elsewhere (the `--nach` keys, the largest dimension).

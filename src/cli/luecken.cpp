@@ -2,9 +2,13 @@
 // after every step, at most three lengths each, with how many gaps have
 // them; read off the running minima, never by sorting positions.
 
+#include "analysis/gapspicture.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "drawing/animation.h"
 #include "numbers/threegaps.h"
+
+#include <QPainter>
 
 namespace cli {
 
@@ -53,8 +57,67 @@ void forEachStep(u64 n, u64 k, u64 only, const Write &write)
     }
 }
 
+// An animation has a frame for every step; more than this many would make
+// a file no slide shows.
+constexpr u64 mostAnimatedN = 1000;
+constexpr int frameDelay = 20; // hundredths of a second: five steps a second
+
+// --animation: every step a frame, the circle or the sunflower of k/N or of
+// the golden angle, each with a caption line under it.
+void writeAnimation(const Invocation &call)
+{
+    const std::string file = *call.value(Option::Animation);
+    const QString path = QString::fromLocal8Bit(file.c_str());
+    if (!path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+        throw UsageError{say(translate("cli", "%1: Animationen schreibt zyklar als .gif"),
+                             {quoted(file)})};
+    const bool golden = call.isSet(Option::Golden);
+    const Multiplier m = golden ? Multiplier{nOf(call), 1} : multiplierOf(call);
+    if (m.n > mostAnimatedN)
+        throw UsageError{say(translate("cli", "%1 zeichnet N bis %2, nicht %3"),
+                             {optionName(Option::Animation), std::to_string(mostAnimatedN),
+                              numbers::decimal(m.n)})};
+    const numbers::Rotation rotation = golden ? numbers::goldenRotation
+                                              : numbers::Rotation{u64(m.n), m.k};
+    const auto view = call.isSet(Option::Sunflower) ? analysis::GapsPicture::View::Sunflower
+                                                    : analysis::GapsPicture::View::Circle;
+    const QSize picture(480, 480);
+    const QFont font;
+    const int line = QFontMetrics(font).height() + 8;
+    const QString failure = drawing::saveAnimation(
+            path, picture + QSize(0, line), int(m.n) - 1, frameDelay,
+            analysis::gapsPictureColours(), [&](QPainter &painter, int frame) {
+                const int step = frame + 1;
+                analysis::paintGaps(painter, picture, {rotation.n, rotation.k, step, view});
+                const QString caption
+                        = golden ? QString::fromStdString(
+                                  say(translate("cli", "goldener Winkel, %1 Punkte, Schritt %2"),
+                                      {numbers::decimal(m.n), std::to_string(step)}))
+                                 : QString::fromStdString(
+                                         say(translate("cli", "N = %1, k = %2, Schritt %3"),
+                                             {numbers::decimal(m.n), std::to_string(m.k),
+                                              std::to_string(step)}));
+                painter.setFont(font);
+                painter.setPen(Qt::black);
+                painter.drawText(QRect(0, picture.height(), picture.width(), line),
+                                 Qt::AlignCenter, caption);
+            });
+    if (!failure.isEmpty())
+        throw Failure{say(translate("cli", "%1 wurde nicht geschrieben: %2"),
+                          {quoted(file), failure.toStdString()})};
+}
+
 void run(const Invocation &call)
 {
+    for (Option only : {Option::Sunflower, Option::Golden}) {
+        if (call.isSet(only) && !call.isSet(Option::Animation))
+            throw UsageError{say(translate("cli", "%1 gilt nur mit %2"),
+                                 {optionName(only), optionName(Option::Animation)})};
+    }
+    if (call.isSet(Option::Animation)) {
+        writeAnimation(call);
+        return;
+    }
     const Multiplier m = multiplierOf(call);
     const u64 n = u64(m.n), k = m.k;
     const u64 only = call.isSet(Option::Step)
@@ -98,13 +161,15 @@ const Command lueckenCommand{
     .arguments = {"N K"},
     .argumentCount = 2,
     .maxN = 1'000'000,
-    .options = {Option::Step, Option::Format},
+    .options = {Option::Step, Option::Format, Option::Animation, Option::Sunflower, Option::Golden},
     .summary = QT_TRANSLATE_NOOP("cli", "die Lücken zwischen den belegten Positionen, Schritt für Schritt"),
     .help = QT_TRANSLATE_NOOP("cli",
     "Nach jedem Schritt i = 1 … N−1 teilen die belegten Positionen 0, K, 2K, …\n"
     "den Kreis in Lücken von höchstens drei Längen (Drei-Abstände-Satz): die\n"
     "kurze, die lange und, wenn es sie gibt, eine mittlere, jede mit der Zahl\n"
-    "ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.\n"),
+    "ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.\n"
+    "Mit --animation wird jeder Schritt ein Bild einer GIF-Animation, als Kreis\n"
+    "oder Sonnenblume, für N bis 1000.\n"),
     .run = run};
 
 } // namespace cli

@@ -329,7 +329,11 @@ bool needsGuiApplication(int argc, char *argv[])
 {
     try {
         const Parsed parsed = parse(argumentList(argc, argv));
-        return parsed.command && parsed.command->needsGui && !parsed.help && !parsed.version;
+        if (!parsed.command || parsed.help || parsed.version)
+            return false;
+        return parsed.command->needsGui
+                || std::any_of(parsed.options.begin(), parsed.options.end(),
+                               [](const auto &given) { return descriptionOf(given.first).draws; });
     } catch (const UsageError &) {
         return false;
     }
