@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <QCheckBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -592,15 +593,19 @@ void TestGaps::savesItsCircle()
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].title, QStringLiteral("Bild speichern"));
     QCOMPARE(asked[0].proposedName, QStringLiteral("zyklar-abstaende-N21-k8-schritt7.png"));
-    QCOMPARE(asked[0].filters.size(), 5); // the main picture's kinds and scales
-    // At the screen's size: what the window shows, and a caption under it.
+    // The main picture's kinds and scales, and an animation of every step.
+    QCOMPARE(asked[0].filters.size(), 6);
+    QVERIFY(asked[0].filters.last().contains(QStringLiteral("*.gif")));
+    // At the screen's size: what the window shows, the ratio plot under it
+    // and a caption under both.
     const QImage shown = gaps->circle().grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(saved.width(), shown.width());
-    QVERIFY(saved.height() > shown.height() + 2 * QFontMetrics(gaps->font()).height());
+    QCOMPARE(saved.width(), std::max(shown.width(), gaps->plot().width()));
+    QVERIFY(saved.height() > shown.height() + gaps->plot().height()
+                    + 2 * QFontMetrics(gaps->font()).height());
     QCOMPARE(saved.copy(QRect(QPoint(0, 0), shown.size())), shown);
-    // The SVG keeps the caption as text: N, k, the step, the legend and the
-    // gap just split.
+    // The SVG keeps the caption and the plot as text, the colour key in its
+    // colours: N, k, the step, the legend and the gap just split.
     path = folder.filePath(QStringLiteral("abstaende.svg"));
     filter = 3;
     save->click();
@@ -609,9 +614,20 @@ void TestGaps::savesItsCircle()
     QVERIFY(svg.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(svg.readAll());
     for (const QString &caption : {QStringLiteral("N = 21, k = 8, Schritt 7"),
-                                   QStringLiteral("Schritt 7: 2 (3×), 3 (5×)"),
-                                   QStringLiteral("geteilt: 5 = 3 + 2")})
+                                   QStringLiteral("Schritt 7: "), QStringLiteral("2 (3×)"),
+                                   QStringLiteral("3 (5×)"), QStringLiteral("geteilt: 5 = 3 + 2"),
+                                   QStringLiteral("längste / kürzeste Lücke je Schritt")})
         QVERIFY2(text.contains(caption), qPrintable(caption));
+    static const QRegularExpression shortest(
+            QStringLiteral("fill=\"%1\"[^<]*>[^<]*2 \\(3×\\)")
+                    .arg(analysis::gapcolours::shortest.name()));
+    QVERIFY2(text.contains(shortest), "the shortest length in its blue");
+    // An animation of every step, 20 of them at 21, 8.
+    path = folder.filePath(QStringLiteral("abstaende.gif"));
+    filter = 5;
+    save->click();
+    QImageReader gif(path);
+    QCOMPARE(gif.imageCount(), 20);
     platform::setSaveAnswerer(previous);
 }
 

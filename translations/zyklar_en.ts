@@ -249,6 +249,10 @@
         <source>  k:  Summe</source>
         <translation>  k:  Sum</translation>
     </message>
+    <message>
+        <source>GIF-Animation aller Schritte (*.gif)</source>
+        <translation>GIF animation of every step (*.gif)</translation>
+    </message>
 </context>
 <context>
     <name>RankingModel</name>
@@ -542,6 +546,34 @@ Every partial quotient is 1, every convergent a ratio of two Fibonacci numbers: 
     <message>
         <source>Zyklar, Sonnenblume: N = %1, k = %2, Schritt %3</source>
         <translation>Zyklar, sunflower: N = %1, k = %2, step %3</translation>
+    </message>
+    <message>
+        <source>Schritt %1: </source>
+        <translation>Step %1: </translation>
+    </message>
+    <message>
+        <source>Spiralen: </source>
+        <translation>Spirals: </translation>
+    </message>
+    <message>
+        <source>%1 (blau)</source>
+        <translation>%1 (blue)</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%1 (orange)</source>
+        <translation>%1 (orange)</translation>
+    </message>
+    <message>
+        <source>goldener Winkel, %1 Punkte</source>
+        <translation>golden angle, %1 points</translation>
+    </message>
+    <message>
+        <source>%1, Schritt %2</source>
+        <translation>%1, step %2</translation>
     </message>
 </context>
 <context>
@@ -1129,14 +1161,14 @@ den Kreis in Lücken von höchstens drei Längen (Drei-Abstände-Satz): die
 kurze, die lange und, wenn es sie gibt, eine mittlere, jede mit der Zahl
 ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.
 Mit --animation wird jeder Schritt ein Bild einer GIF-Animation, als Kreis
-oder Sonnenblume, für N bis 1000.
+oder Sonnenblume, für N bis %1.
 </source>
         <translation>After each step i = 1 … N−1 the occupied positions 0, K, 2K, … divide the
 circle into gaps of at most three lengths (the three-gap theorem): the short
 one, the long one and, where there is one, a middle one, each with the
 number of its gaps, and the ratio of the long to the short. {N}.
 With --animation every step becomes a picture of a GIF animation, as a
-circle or a sunflower, for N up to 1000.
+circle or a sunflower, for N up to %1.
 </translation>
     </message>
 </context>

@@ -102,6 +102,10 @@ struct GapsPicture {
 // origin, background included.
 void paintGaps(QPainter &painter, QSizeF size, const GapsPicture &picture);
 
+// An animation has a frame for every step; beyond this N it would make a
+// file no slide shows.
+inline constexpr int mostAnimatedN = 1000;
+
 // Every colour the picture is painted in, for a file of few colours.
 std::vector<QColor> gapsPictureColours();
 

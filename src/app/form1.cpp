@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "analysis/gapspicture.h"
+
 #include "form/analysecommand.h"
 #include "app/icon.h"
 #include "gaps/threegapswindow.h"
@@ -252,7 +254,11 @@ void Form1::cmdDreiAbstaende_Click()
         m_gaps->setTextScale(storedTextScale());
         connect(m_gaps, &ThreeGapsWindow::textScaleChanged, this, &Form1::rememberTextScale);
         connect(m_gaps, &ThreeGapsWindow::saveRequested, this, [this] {
-            savePicture(m_gaps->drawing(), m_gaps->proposedName(), m_gaps->title());
+            // A GIF of every step where there are few enough steps for one.
+            Animation animation;
+            if (m_gaps->n() <= analysis::mostAnimatedN)
+                animation = [this](const QString &path) { return m_gaps->saveAnimation(path); };
+            savePicture(m_gaps->drawing(), m_gaps->proposedName(), m_gaps->title(), animation);
         });
     }
     // Before the first analysis N and k are still unset.

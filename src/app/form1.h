@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -96,8 +97,11 @@ private:
     // Saving: the last completed analysis, and the folder the file dialog
     // opens in, remembered in the settings from one run to the next.
     QString proposedName(const QString &suffix) const;
+    // `animation`, where there is one, writes a GIF of every step and
+    // returns the reason of a failure.
+    using Animation = std::function<QString(const QString &path)>;
     void savePicture(const drawing::Drawing &drawing, const QString &proposedName,
-                     const QString &title);
+                     const QString &title, const Animation &animation = {});
     void readSettings();
     void rememberSaveFolder(const QString &file);
     // The text scale of "Drei Abstände", from one run to the next.

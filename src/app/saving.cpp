@@ -152,16 +152,24 @@ void Form1::cmdBildSpeichern_Click()
 // Any picture of Zyklar's windows: the dialog, the type by the name, the
 // PNG's scale by the filter, the atomic write, and a failure said in a box.
 void Form1::savePicture(const drawing::Drawing &drawing, const QString &proposedName,
-                        const QString &title)
+                        const QString &title, const Animation &animation)
 {
     QStringList filters;
     for (const PictureKind &kind : pictureKinds)
         filters << tr(kind.filter);
+    if (animation)
+        filters << tr("GIF-Animation aller Schritte (*.gif)");
     const platform::SaveAnswer answer = platform::askSaveFile(
             this, {tr("Bild speichern"), m_saveFolder, proposedName, filters});
     if (answer.path.isEmpty())
         return;
     rememberSaveFolder(answer.path);
+    if (animation && answer.path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) {
+        const QString failure = animation(answer.path);
+        if (!failure.isEmpty())
+            reportSaveFailure(answer.path, failure);
+        return;
+    }
 
     // The extension decides the type; a PNG takes its scale from the
     // filter when that was a PNG one, else four times.

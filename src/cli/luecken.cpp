@@ -57,9 +57,6 @@ void forEachStep(u64 n, u64 k, u64 only, const Write &write)
     }
 }
 
-// An animation has a frame for every step; more than this many would make
-// a file no slide shows.
-constexpr u64 mostAnimatedN = 1000;
 constexpr int frameDelay = 20; // hundredths of a second: five steps a second
 
 // --animation: every step a frame, the circle or the sunflower of k/N or of
@@ -73,9 +70,9 @@ void writeAnimation(const Invocation &call)
                              {quoted(file)})};
     const bool golden = call.isSet(Option::Golden);
     const Multiplier m = golden ? Multiplier{nOf(call), 1} : multiplierOf(call);
-    if (m.n > mostAnimatedN)
+    if (m.n > analysis::mostAnimatedN)
         throw UsageError{say(translate("cli", "%1 zeichnet N bis %2, nicht %3"),
-                             {optionName(Option::Animation), std::to_string(mostAnimatedN),
+                             {optionName(Option::Animation), std::to_string(analysis::mostAnimatedN),
                               numbers::decimal(m.n)})};
     const numbers::Rotation rotation = golden ? numbers::goldenRotation
                                               : numbers::Rotation{u64(m.n), m.k};
@@ -169,7 +166,8 @@ const Command lueckenCommand{
     "kurze, die lange und, wenn es sie gibt, eine mittlere, jede mit der Zahl\n"
     "ihrer Lücken, und das Verhältnis der langen zur kurzen. {N}.\n"
     "Mit --animation wird jeder Schritt ein Bild einer GIF-Animation, als Kreis\n"
-    "oder Sonnenblume, für N bis 1000.\n"),
-    .run = run};
+    "oder Sonnenblume, für N bis %1.\n"),
+    .run = run,
+    .helpValues = {std::to_string(analysis::mostAnimatedN)}};
 
 } // namespace cli

@@ -231,6 +231,11 @@ void RatioPlot::mousePressEvent(QMouseEvent *event)
 void RatioPlot::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    paintOn(p);
+}
+
+void RatioPlot::paintOn(QPainter &p) const
+{
     if (m_ratios.empty())
         return;
     const Layout where = layout();

@@ -43,6 +43,9 @@ public:
     // found room.
     QList<numbers::Wide> shownQuotients() const;
 
+    // The plot as it is shown, onto any painter (a saved picture's).
+    void paintOn(QPainter &p) const;
+
     QSize sizeHint() const override { return {560, 220}; }
 
 signals:

@@ -1,6 +1,7 @@
 #include "gaps/threegapswindow.h"
 
 #include "analysis/input.h"
+#include "drawing/animation.h"
 #include "drawing/canvas.h"
 #include "language/language.h"
 #include "gaps/gapcircle.h"
@@ -628,32 +629,93 @@ bool ThreeGapsWindow::event(QEvent *event)
     return QWidget::event(event);
 }
 
-QStringList ThreeGapsWindow::captionLines() const
+
+// A caption line in parts, each in its colour: the colour key stays in
+// colour on paper.
+using CaptionLine = std::vector<std::pair<QString, QColor>>;
+
+std::vector<CaptionLine> ThreeGapsWindow::caption() const
 {
-    QStringList lines{title(), legendText()};
-    lines << (m_circle->view() == GapCircle::View::Sunflower ? spiralText() : splitText());
+    const numbers::Occupation steps = occupationAtStep();
+    const numbers::Gaps gaps = numbers::gapsOf(steps);
+    CaptionLine legend{{tr("Schritt %1: ").arg(step()), Qt::black}};
+    for (int g = 0; g < gaps.size; ++g) {
+        const numbers::GapLength &gap = gaps.lengths[size_t(g)];
+        if (g > 0)
+            legend.push_back({QStringLiteral(", "), Qt::black});
+        legend.push_back({lengthText(gap, steps.n(), m_golden),
+                          analysis::gapcolours::of(gaps, gap.length)});
+    }
+    std::vector<CaptionLine> lines{{{title(), Qt::black}}, legend};
+    const analysis::Parastichies families
+            = analysis::parastichies(rotation().n, rotation().k, step());
+    if (m_circle->view() == GapCircle::View::Circle)
+        lines.push_back({{splitText(), analysis::gapcolours::newest}});
+    else if (families.second)
+        lines.push_back({{tr("Spiralen: "), Qt::black},
+                         {tr("%1 (blau)").arg(*families.first), analysis::gapcolours::spirals[0]},
+                         {tr(" und "), Qt::black},
+                         {tr("%1 (orange)").arg(*families.second),
+                          analysis::gapcolours::spirals[1]}});
+    else
+        lines.push_back({{spiralText(), Qt::black}});
     return lines;
 }
 
+// The picture as it is shown, the ratio plot under it and the caption in
+// colour under both; text stays text in SVG and PDF.
 drawing::Drawing ThreeGapsWindow::drawing() const
+{
+    const QSize picture = m_circle->size(), plot = m_plot->size();
+    const QFont font = this->font();
+    const QFontMetrics metrics(font);
+    const int line = metrics.height();
+    const std::vector<CaptionLine> lines = caption();
+    const QSize size(std::max(picture.width(), plot.width()),
+                     picture.height() + plot.height() + int(lines.size()) * line + line / 2);
+    return {size, [this, picture, plot, font, line, lines, size](QPainter &painter) {
+                painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+                m_circle->paint(painter, picture);
+                painter.save();
+                painter.translate(0, picture.height());
+                m_plot->paintOn(painter);
+                painter.restore();
+                painter.setFont(font);
+                const QFontMetricsF metrics(font);
+                const int top = picture.height() + plot.height();
+                for (size_t i = 0; i < lines.size(); ++i) {
+                    double x = 8;
+                    for (const auto &[part, colour] : lines[i]) {
+                        painter.setPen(colour);
+                        painter.drawText(QRectF(x, top + double(i) * line, size.width() - x, line),
+                                         Qt::AlignLeft | Qt::AlignVCenter, part);
+                        x += metrics.horizontalAdvance(part);
+                    }
+                }
+            }};
+}
+
+// Every step a frame of a GIF that loops, as the circle or the sunflower
+// is shown, each with the window's caption of its step.
+QString ThreeGapsWindow::saveAnimation(const QString &path) const
 {
     const QSize picture = m_circle->size();
     const QFont font = this->font();
-    const int line = QFontMetrics(font).height();
-    const QStringList lines = captionLines();
-    const QSize size(picture.width(), picture.height() + int(lines.size()) * line + line / 2);
-    return {size, [this, picture, font, line, lines, size](QPainter &painter) {
-                m_circle->paint(painter, picture);
-                painter.fillRect(QRect(0, picture.height(), size.width(),
-                                       size.height() - picture.height()),
-                                 Qt::white);
+    const int line = QFontMetrics(font).height() + 8;
+    analysis::GapsPicture frame = m_circle->picture();
+    const QString subject = m_golden ? tr("goldener Winkel, %1 Punkte").arg(m_n)
+                                     : QStringLiteral("N = %1, k = %2").arg(m_n).arg(m_k);
+    return drawing::saveAnimation(
+            path, picture + QSize(0, line), m_n - 1, 1000 / speed() / 10,
+            analysis::gapsPictureColours(), [&](QPainter &painter, int index) {
+                frame.step = index + 1;
+                analysis::paintGaps(painter, picture, frame);
                 painter.setFont(font);
                 painter.setPen(Qt::black);
-                for (int i = 0; i < lines.size(); ++i)
-                    painter.drawText(QRectF(8, picture.height() + i * line, size.width() - 16,
-                                            line),
-                                     Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
-            }};
+                painter.drawText(QRect(0, picture.height(), picture.width(), line),
+                                 Qt::AlignCenter,
+                                 tr("%1, Schritt %2").arg(subject).arg(frame.step));
+            });
 }
 
 QString ThreeGapsWindow::proposedName() const

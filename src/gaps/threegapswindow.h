@@ -75,9 +75,12 @@ public:
     GapCircle &circle() const { return *m_circle; }
     RatioPlot &plot() const { return *m_plot; }
 
-    // The picture as it is shown, with a caption of N, k, the step and the
-    // legend under it; its file name and title.
+    // The picture as it is shown, the ratio plot and a caption of N, k, the
+    // step and the legend in colour under it; its file name and title.
     drawing::Drawing drawing() const;
+    // Every step as a frame of a looping GIF, at the player's speed; the
+    // reason of a failure, else empty. For N up to analysis::mostAnimatedN.
+    QString saveAnimation(const QString &path) const;
     QString proposedName() const;
     QString title() const;
 
@@ -115,7 +118,7 @@ private:
     numbers::Occupation occupationAtStep() const;
     void stepChanged(int step);
     void togglePlaying();
-    QStringList captionLines() const;
+    std::vector<std::vector<std::pair<QString, QColor>>> caption() const;
 
     GapCircle *m_circle;
     QRadioButton *m_circleView;
