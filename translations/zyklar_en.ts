@@ -496,8 +496,8 @@ Convergents: %4
         <translation>Partial quotient %1, a %2, breaks the pattern of the golden ratio, whose quotients are all 1: in the ratio of the gaps from step %3 on.</translation>
     </message>
     <message>
-        <source>Goldener Winkel (irrational)</source>
-        <translation>Golden angle (irrational)</translation>
+        <source>&amp;Goldener Winkel (irrational)</source>
+        <translation>&amp;Golden angle (irrational)</translation>
     </message>
     <message>
         <source>Punkt j steht bei j·α mod 1 mit α = (√5 − 1)/2; N ist die Zahl der Punkte</source>

@@ -263,11 +263,10 @@ void paintSunflower(QPainter &painter, QSizeF size, const GapsPicture &picture)
         seeds.reserve(picture.step);
         for (int i = 0; i < picture.step; ++i)
             seeds << place(i);
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(markerColour, spacing < 0.75 ? 1 : 2, Qt::SolidLine, Qt::SquareCap));
+        // Antialiased, a head of a seed a pixel or less is an even tone
+        // rather than the moiré of seeds rounded to the pixel grid.
+        painter.setPen(QPen(markerColour, std::max(spacing, 0.7), Qt::SolidLine, Qt::RoundCap));
         painter.drawPoints(seeds);
-        painter.restore();
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(markerColour);
@@ -288,9 +287,17 @@ void paintSunflower(QPainter &painter, QSizeF size, const GapsPicture &picture)
         colour.setAlpha(family == 0 ? 120 : 150);
         painter.setPen(QPen(colour, std::clamp(radius / (6.0 * *q), 0.8, 2.5), Qt::SolidLine,
                             Qt::RoundCap, Qt::RoundJoin));
-        for (int r = 0; r < *q && r <= picture.step; ++r) {
+        // Where the rim has less than six pixels for each spiral, every
+        // few of them, so the family still reads as spirals and not as a
+        // solid tint.
+        // A dense family is drawn only where the eye sees it, in the outer
+        // ring beyond the seed q²/16: nearer the centre its seeds lie far
+        // apart and other families take over.
+        const int every = std::max(1, int(std::ceil(6.0 * *q / (2 * pi * radius))));
+        const int from = every > 1 ? int(double(*q) * *q / 16) : 0;
+        for (int r = 0; r < *q && r <= picture.step; r += every) {
             QPolygonF spiral;
-            for (int i = r; i <= picture.step; i += *q)
+            for (int i = r + (from - r + *q - 1) / *q * *q * (from > r); i <= picture.step; i += *q)
                 spiral << place(i);
             painter.drawPolyline(spiral);
         }

@@ -214,7 +214,7 @@ QLayout *ThreeGapsWindow::inputRow()
 // the Fibonacci pair nearest N.
 QLayout *ThreeGapsWindow::goldenRow()
 {
-    m_goldenAngle = new QCheckBox(tr("Goldener Winkel (irrational)"), this);
+    m_goldenAngle = new QCheckBox(tr("&Goldener Winkel (irrational)"), this);
     m_goldenAngle->setObjectName(QStringLiteral("chkGoldenerWinkel"));
     m_goldenAngle->setAccessibleDescription(
             tr("Punkt j steht bei j·α mod 1 mit α = (√5 − 1)/2; N ist die Zahl der Punkte"));
