@@ -247,66 +247,87 @@ void paintCircle(QPainter &painter, QSizeF size, const GapsPicture &picture)
     drawNewest(ring, picture.k, picture.step);
 }
 
-void paintSunflower(QPainter &painter, QSizeF size, const GapsPicture &picture)
-{
-    const QPointF centre(size.width() / 2, size.height() / 2);
-    const double radius = 0.45 * std::min(size.width(), size.height());
-    const auto place = [&](int i) { return centre + radius * seedPoint(picture.n, picture.k, i, picture.step); };
+// Seed i of the sunflower in a picture of that size.
+struct SunflowerPainter {
+    QPainter &painter;
+    const GapsPicture &picture;
+    QPointF centre;
+    double radius;
 
-    // The seeds, sized to the spacing at the rim; seeds of a pixel or two as
-    // points in one stroke, a dense head as single pixels, so its texture
-    // shows.
-    const double spacing = 0.3 * radius / std::sqrt(double(std::max(picture.step, 1)));
-    const double dot = std::clamp(spacing, 1.0, 9.0);
+    QPointF place(int i) const
+    {
+        return centre + radius * seedPoint(picture.n, picture.k, i, picture.step);
+    }
+    // The spacing of the seeds at the rim.
+    double spacing() const { return 0.3 * radius / std::sqrt(double(std::max(picture.step, 1))); }
+};
+
+// The seeds, sized to the spacing at the rim; seeds of a pixel or two as
+// points in one stroke, antialiased, so a dense head is an even tone
+// rather than the moiré of seeds rounded to the pixel grid.
+void drawSeeds(const SunflowerPainter &sunflower, double dot)
+{
+    QPainter &painter = sunflower.painter;
     if (dot < 1.5) {
         QPolygonF seeds;
-        seeds.reserve(picture.step);
-        for (int i = 0; i < picture.step; ++i)
-            seeds << place(i);
-        // Antialiased, a head of a seed a pixel or less is an even tone
-        // rather than the moiré of seeds rounded to the pixel grid.
-        painter.setPen(QPen(markerColour, std::max(spacing, 0.7), Qt::SolidLine, Qt::RoundCap));
+        seeds.reserve(sunflower.picture.step);
+        for (int i = 0; i < sunflower.picture.step; ++i)
+            seeds << sunflower.place(i);
+        painter.setPen(QPen(markerColour, std::max(sunflower.spacing(), 0.7), Qt::SolidLine,
+                            Qt::RoundCap));
         painter.drawPoints(seeds);
+        return;
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(markerColour);
-    for (int i = 0; dot >= 1.5 && i < picture.step; ++i)
-        painter.drawEllipse(place(i), dot, dot);
+    for (int i = 0; i < sunflower.picture.step; ++i)
+        painter.drawEllipse(sunflower.place(i), dot, dot);
     painter.setBrush(Qt::NoBrush);
+}
 
-    // Over them, faintly, every spiral of both families, each family in its
-    // colour: the q spirals of a family run through the seeds r, r + q,
-    // r + 2q, … for r = 0 … q − 1. Thinner where they are many.
+// Over them, faintly, every spiral of both families, each family in its
+// colour: the q spirals of a family run through the seeds r, r + q, r + 2q,
+// … for r = 0 … q − 1, thinner where they are many. Where the rim has less
+// than six pixels for each spiral, every few of them, so the family still
+// reads as spirals and not as a solid tint; and such a dense family only
+// where the eye sees it, in the outer ring beyond the seed q²/16: nearer
+// the centre its seeds lie far apart and other families take over.
+void drawSpirals(const SunflowerPainter &sunflower)
+{
+    const GapsPicture &picture = sunflower.picture;
     const Parastichies families = parastichies(picture.n, picture.k, picture.step);
     const std::optional<int> counts[] = {families.first, families.second};
     for (size_t family = 0; family < 2; ++family) {
-        const std::optional<int> &q = counts[family];
-        if (!q)
+        if (!counts[family])
             continue;
+        const int q = *counts[family];
         QColor colour = gapcolours::spirals[family];
         colour.setAlpha(family == 0 ? 120 : 150);
-        painter.setPen(QPen(colour, std::clamp(radius / (6.0 * *q), 0.8, 2.5), Qt::SolidLine,
-                            Qt::RoundCap, Qt::RoundJoin));
-        // Where the rim has less than six pixels for each spiral, every
-        // few of them, so the family still reads as spirals and not as a
-        // solid tint.
-        // A dense family is drawn only where the eye sees it, in the outer
-        // ring beyond the seed q²/16: nearer the centre its seeds lie far
-        // apart and other families take over.
-        const int every = std::max(1, int(std::ceil(6.0 * *q / (2 * pi * radius))));
-        const int from = every > 1 ? int(double(*q) * *q / 16) : 0;
-        for (int r = 0; r < *q && r <= picture.step; r += every) {
+        sunflower.painter.setPen(QPen(colour, std::clamp(sunflower.radius / (6.0 * q), 0.8, 2.5),
+                                      Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const int every = std::max(1, int(std::ceil(6.0 * q / (2 * pi * sunflower.radius))));
+        const int from = every > 1 ? int(double(q) * q / 16) : 0;
+        for (int r = 0; r < q && r <= picture.step; r += every) {
             QPolygonF spiral;
-            for (int i = r + (from - r + *q - 1) / *q * *q * (from > r); i <= picture.step; i += *q)
-                spiral << place(i);
-            painter.drawPolyline(spiral);
+            const int first = r >= from ? r : r + (from - r + q - 1) / q * q;
+            for (int i = first; i <= picture.step; i += q)
+                spiral << sunflower.place(i);
+            sunflower.painter.drawPolyline(spiral);
         }
     }
+}
 
+void paintSunflower(QPainter &painter, QSizeF size, const GapsPicture &picture)
+{
+    const SunflowerPainter sunflower{painter, picture, QPointF(size.width() / 2, size.height() / 2),
+                                     0.45 * std::min(size.width(), size.height())};
+    const double dot = std::clamp(sunflower.spacing(), 1.0, 9.0);
+    drawSeeds(sunflower, dot);
+    drawSpirals(sunflower);
     // The newest seed in red.
     painter.setPen(Qt::NoPen);
     painter.setBrush(gapcolours::newest);
-    painter.drawEllipse(place(picture.step), 1.4 * dot, 1.4 * dot);
+    painter.drawEllipse(sunflower.place(picture.step), 1.4 * dot, 1.4 * dot);
     painter.setBrush(Qt::NoBrush);
 }
 
