@@ -368,10 +368,6 @@
 <context>
     <name>ThreeGapsWindow</name>
     <message>
-        <source>Schritt %1: %2</source>
-        <translation>Step %1: %2</translation>
-    </message>
-    <message>
         <source>geteilt: %1 = %2 + %3</source>
         <translation>split: %1 = %2 + %3</translation>
     </message>
@@ -438,10 +434,6 @@
     <message>
         <source>&amp;Tempo: %1/s</source>
         <translation>S&amp;peed: %1/s</translation>
-    </message>
-    <message>
-        <source>Spiralen: %1</source>
-        <translation>Spirals: %1</translation>
     </message>
     <message>
         <source>Spiralen: noch keine</source>
@@ -534,10 +526,6 @@ Every partial quotient is 1, every convergent a ratio of two Fibonacci numbers: 
     <message>
         <source>Die Sonnenblume nach Vogel: Samen i steht beim Winkel 2π·i·α und im Abstand √i vom Mittelpunkt, mit α = k/N oder dem goldenen Winkel. Das Auge sieht zwei Scharen von Spiralen durch benachbarte Samen; ihre Anzahlen sind Nenner von Näherungsbrüchen von α, beim goldenen Winkel aufeinanderfolgende Fibonacci-Zahlen. Rot: der neueste Samen.</source>
         <translation>Vogel&apos;s sunflower: seed i stands at the angle 2π·i·α and at the distance √i from the centre, with α = k/N or the golden angle. The eye sees two families of spirals through neighbouring seeds; their counts are denominators of convergents of α, for the golden angle consecutive Fibonacci numbers. Red: the newest seed.</translation>
-    </message>
-    <message>
-        <source>Spiralen: %1 (blau) und %2 (orange)</source>
-        <translation>Spirals: %1 (blue) and %2 (orange)</translation>
     </message>
     <message>
         <source>Zyklar, Sonnenblume: goldener Winkel, %1 Punkte, Schritt %2</source>

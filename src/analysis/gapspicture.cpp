@@ -1,5 +1,7 @@
 #include "analysis/gapspicture.h"
 
+#include "drawing/animation.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -347,11 +349,25 @@ void paintGaps(QPainter &painter, QSizeF size, const GapsPicture &picture)
     painter.restore();
 }
 
-std::vector<QColor> gapsPictureColours()
+QString saveGapsAnimation(const QString &path, QSize size, GapsPicture picture, int last,
+                          int delay, const QFont &font,
+                          const std::function<QString(int step)> &caption)
 {
-    return {background,          gapcolours::shortest, gapcolours::middle, gapcolours::longest,
-            gapcolours::newest,  positionColour,       numberColour,       markerColour,
-            Qt::white};
+    const int line = QFontMetrics(font).height() + 8;
+    // Every colour the picture is painted in, kept exact in the GIF.
+    const std::vector<QColor> colours{background,         gapcolours::shortest,
+                                      gapcolours::middle, gapcolours::longest,
+                                      gapcolours::newest, positionColour,
+                                      numberColour,       markerColour};
+    return drawing::saveAnimation(path, size + QSize(0, line), last, delay, colours,
+                                  [&](QPainter &painter, int frame) {
+                                      picture.step = frame + 1;
+                                      paintGaps(painter, size, picture);
+                                      painter.setFont(font);
+                                      painter.setPen(Qt::black);
+                                      painter.drawText(QRect(0, size.height(), size.width(), line),
+                                                       Qt::AlignCenter, caption(picture.step));
+                                  });
 }
 
 } // namespace analysis

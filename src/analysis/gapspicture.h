@@ -4,9 +4,13 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QFont>
+#include <QSize>
 #include <QSizeF>
+#include <QString>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -106,7 +110,12 @@ void paintGaps(QPainter &painter, QSizeF size, const GapsPicture &picture);
 // file no slide shows.
 inline constexpr int mostAnimatedN = 1000;
 
-// Every colour the picture is painted in, for a file of few colours.
-std::vector<QColor> gapsPictureColours();
+// Steps 1 … last of the picture, each a frame of a looping GIF shown
+// `delay` hundredths of a second, the picture of that size with
+// caption(step) centred on a line under it. Returns the reason of a
+// failure, else an empty text.
+QString saveGapsAnimation(const QString &path, QSize size, GapsPicture picture, int last,
+                          int delay, const QFont &font,
+                          const std::function<QString(int step)> &caption);
 
 } // namespace analysis

@@ -5,10 +5,9 @@
 #include "analysis/gapspicture.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "drawing/animation.h"
 #include "numbers/threegaps.h"
 
-#include <QPainter>
+#include <QFont>
 
 namespace cli {
 
@@ -78,26 +77,15 @@ void writeAnimation(const Invocation &call)
                                               : numbers::Rotation{u64(m.n), m.k};
     const auto view = call.isSet(Option::Sunflower) ? analysis::GapsPicture::View::Sunflower
                                                     : analysis::GapsPicture::View::Circle;
-    const QSize picture(480, 480);
-    const QFont font;
-    const int line = QFontMetrics(font).height() + 8;
-    const QString failure = drawing::saveAnimation(
-            path, picture + QSize(0, line), int(m.n) - 1, frameDelay,
-            analysis::gapsPictureColours(), [&](QPainter &painter, int frame) {
-                const int step = frame + 1;
-                analysis::paintGaps(painter, picture, {rotation.n, rotation.k, step, view});
-                const QString caption
-                        = golden ? QString::fromStdString(
-                                  say(translate("cli", "goldener Winkel, %1 Punkte, Schritt %2"),
-                                      {numbers::decimal(m.n), std::to_string(step)}))
-                                 : QString::fromStdString(
-                                         say(translate("cli", "N = %1, k = %2, Schritt %3"),
-                                             {numbers::decimal(m.n), std::to_string(m.k),
-                                              std::to_string(step)}));
-                painter.setFont(font);
-                painter.setPen(Qt::black);
-                painter.drawText(QRect(0, picture.height(), picture.width(), line),
-                                 Qt::AlignCenter, caption);
+    const QString failure = analysis::saveGapsAnimation(
+            path, QSize(480, 480), {rotation.n, rotation.k, 1, view}, int(m.n) - 1, frameDelay,
+            QFont(), [&](int step) {
+                return QString::fromStdString(
+                        golden ? say(translate("cli", "goldener Winkel, %1 Punkte, Schritt %2"),
+                                     {numbers::decimal(m.n), std::to_string(step)})
+                               : say(translate("cli", "N = %1, k = %2, Schritt %3"),
+                                     {numbers::decimal(m.n), std::to_string(m.k),
+                                      std::to_string(step)}));
             });
     if (!failure.isEmpty())
         throw Failure{say(translate("cli", "%1 wurde nicht geschrieben: %2"),

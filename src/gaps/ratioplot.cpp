@@ -61,11 +61,17 @@ struct RatioPlot::Layout {
                                         : t * steps + 0.5;
         return std::clamp(int(std::lround(step)), 1, steps);
     }
-    // The labels of the marks under the axis, in the marks' order.
-    std::vector<drawing::AxisLabel> markLabels(const std::vector<numbers::NewShortest> &marks,
+    // The labels under the axis: the step range's own at both ends (on the
+    // logarithmic scale the marks take the left end from step 1 on), then
+    // the marks' in their order.
+    std::vector<drawing::AxisLabel> stepLabels(const std::vector<numbers::NewShortest> &marks,
                                                const QFontMetricsF &metrics) const
     {
-        std::vector<drawing::AxisLabel> labels;
+        const QRectF &area = axes.area();
+        const double first = logarithmic ? 0 : metrics.horizontalAdvance(drawing::stepText(1));
+        const double last = metrics.horizontalAdvance(drawing::stepText(steps));
+        std::vector<drawing::AxisLabel> labels{{area.left() + first / 2, first + 6},
+                                               {area.right() - last / 2, last + 6}};
         for (const numbers::NewShortest &mark : marks)
             labels.push_back({x(double(mark.step)),
                               metrics.horizontalAdvance(QString::number(qulonglong(mark.step))) + 6});
@@ -186,15 +192,9 @@ RatioPlot::Layout RatioPlot::layout() const
     Layout where{drawing::PlotAxes(size(), QFontMetrics(font()), 1.6, 2.6, 1.2),
                  drawing::LogScale(top), top, largest, std::max(1, int(m_ratios.size()))};
     // Steps across on a logarithmic scale where evenly spaced the marks'
-    // steps would overprint, with the range's labels at both ends.
-    std::vector<drawing::AxisLabel> labels = where.markLabels(m_marks, QFontMetricsF(font()));
-    const QFontMetricsF metrics(font());
-    const QRectF &area = where.axes.area();
-    const double first = metrics.horizontalAdvance(drawing::stepText(1));
-    const double last = metrics.horizontalAdvance(drawing::stepText(where.steps));
-    labels.insert(labels.begin(), {{area.left() + first / 2, first + 6},
-                                   {area.right() - last / 2, last + 6}});
-    const std::vector<int> rows = drawing::placeLabels(labels, 1);
+    // steps would overprint.
+    const std::vector<int> rows
+            = drawing::placeLabels(where.stepLabels(m_marks, QFontMetricsF(font())), 1);
     where.logarithmic = std::any_of(rows.begin() + 2, rows.end(), [](int row) { return row != 0; });
     return where;
 }
@@ -300,19 +300,13 @@ void RatioPlot::drawAxes(QPainter &p, const Layout &where) const
 // room.
 void RatioPlot::drawNewShortest(QPainter &p, const Layout &where) const
 {
-    const QFontMetricsF metrics(font());
     const QRectF &area = where.axes.area();
-    std::vector<drawing::AxisLabel> stepLabels = where.markLabels(m_marks, metrics);
-    for (const drawing::AxisLabel &label : stepLabels) {
-        p.setPen(QPen(markColour, 1, Qt::DotLine));
-        p.drawLine(QPointF(label.centre, area.top()), QPointF(label.centre, area.bottom()));
-    }
-    // The step range's own labels stand at both ends; on the logarithmic
-    // scale the marks take the left end from step 1 on.
-    const double first = where.logarithmic ? 0 : metrics.horizontalAdvance(drawing::stepText(1));
-    const double last = metrics.horizontalAdvance(drawing::stepText(where.steps));
-    stepLabels.insert(stepLabels.begin(), {{area.left() + first / 2, first + 6},
-                                           {area.right() - last / 2, last + 6}});
+    const std::vector<drawing::AxisLabel> stepLabels
+            = where.stepLabels(m_marks, QFontMetricsF(font()));
+    p.setPen(QPen(markColour, 1, Qt::DotLine));
+    for (size_t i = 2; i < stepLabels.size(); ++i)
+        p.drawLine(QPointF(stepLabels[i].centre, area.top()),
+                   QPointF(stepLabels[i].centre, area.bottom()));
     const std::vector<int> stepRows = drawing::placeLabels(stepLabels, 1);
     p.setPen(markColour);
     for (size_t i = 2; i < stepLabels.size(); ++i) {

@@ -1,7 +1,6 @@
 #include "gaps/threegapswindow.h"
 
 #include "analysis/input.h"
-#include "drawing/animation.h"
 #include "drawing/canvas.h"
 #include "language/language.h"
 #include "gaps/gapcircle.h"
@@ -59,16 +58,44 @@ QString lengthText(const numbers::GapLength &gap, numbers::u64 circle, bool gold
             .arg(qulonglong(gap.count));
 }
 
-// "Schritt 7: 3 (2×), 5 (4×), 8 (2×)"
-QString legendOf(const numbers::Occupation &steps, bool golden)
+// A text in parts, each in its colour where it has one: the legend on
+// screen, its accessible name and the caption of a saved picture are all
+// made of the same parts.
+using ColouredText = std::vector<std::pair<QString, QColor>>;
+
+QString plainOf(const ColouredText &parts)
+{
+    QString text;
+    for (const auto &[part, colour] : parts)
+        text += part;
+    return text;
+}
+
+QString richOf(const ColouredText &parts)
+{
+    QString text;
+    for (const auto &[part, colour] : parts)
+        text += colour.isValid()
+                ? QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
+                          .arg(colour.name(), part)
+                : part;
+    return text;
+}
+
+// "Schritt 7: 3 (2×), 5 (4×), 8 (2×)", each length in its arcs' colour.
+ColouredText legendOf(const numbers::Occupation &steps, bool golden)
 {
     const numbers::Gaps gaps = numbers::gapsOf(steps);
-    QStringList lengths;
-    for (int g = 0; g < gaps.size; ++g)
-        lengths << lengthText(gaps.lengths[size_t(g)], steps.n(), golden);
-    return language::translate("ThreeGapsWindow", "Schritt %1: %2")
-            .arg(steps.step())
-            .arg(lengths.join(QStringLiteral(", ")));
+    ColouredText parts{
+            {language::translate("ThreeGapsWindow", "Schritt %1: ").arg(steps.step()), {}}};
+    for (int g = 0; g < gaps.size; ++g) {
+        const numbers::GapLength &gap = gaps.lengths[size_t(g)];
+        if (g > 0)
+            parts.push_back({QStringLiteral(", "), {}});
+        parts.push_back({lengthText(gap, steps.n(), golden),
+                         analysis::gapcolours::of(gaps, gap.length)});
+    }
+    return parts;
 }
 
 // The newest position lies b after its neighbour behind and f before the
@@ -232,8 +259,7 @@ QLayout *ThreeGapsWindow::goldenRow()
     connect(m_goldenSquared, &QPushButton::clicked, this,
             [this] { chooseGolden(std::numbers::phi * std::numbers::phi); });
     connect(m_fibonacci, &QPushButton::clicked, this, [this] {
-        const int n = analysis::reduceInput(analysis::readNumber(m_nBox->text()), 1, maxN).n;
-        const numbers::FibonacciPair pair = numbers::nearestFibonacci(numbers::u64(n), maxN);
+        const numbers::FibonacciPair pair = numbers::nearestFibonacci(numbers::u64(ownN()), maxN);
         showPair(double(pair.n), double(pair.k));
     });
 
@@ -306,11 +332,13 @@ QLayout *ThreeGapsWindow::legend()
 // numbers, as far as their denominators are steps.
 QString ThreeGapsWindow::goldenFractionText() const
 {
+    const numbers::Rotation golden = numbers::goldenRotation;
     QStringList convergents;
-    for (numbers::u64 p = 0, q = 1, next = 1; next < numbers::u64(m_n); next = p + q) {
-        convergents << QStringLiteral("%1/%2").arg(qulonglong(q)).arg(qulonglong(next));
-        p = q;
-        q = next;
+    for (const numbers::Convergent &c :
+         numbers::convergents(numbers::continuedFraction(golden.k, golden.n))) {
+        if (c.q >= numbers::Wide(m_n))
+            break;
+        convergents << QStringLiteral("%1/%2").arg(qulonglong(c.p)).arg(qulonglong(c.q));
     }
     return tr("α = (√5 − 1)/2 = [0; 1, 1, 1, …]\nNäherungsbrüche: %1, …\nAlle Teilnenner sind 1, "
               "jeder Näherungsbruch ist ein Verhältnis zweier Fibonacci-Zahlen: der goldene "
@@ -457,11 +485,17 @@ void ThreeGapsWindow::analyseOwnInput()
     showPair(analysis::readNumber(m_nBox->text()), analysis::readNumber(m_kBox->text()));
 }
 
+// The N of the window's own box, read by the main window's rule.
+int ThreeGapsWindow::ownN() const
+{
+    return analysis::reduceInput(analysis::readNumber(m_nBox->text()), 1, maxN).n;
+}
+
 // k the nearest whole number to N/divisor that is coprime with N.
 void ThreeGapsWindow::chooseGolden(double divisor)
 {
     leaveGoldenAngle();
-    const int n = analysis::reduceInput(analysis::readNumber(m_nBox->text()), 1, maxN).n;
+    const int n = ownN();
     const double target = n / divisor;
     int best = 1;
     double distance = n;
@@ -515,26 +549,18 @@ void ThreeGapsWindow::stepChanged(int step)
     m_plot->setStep(step);
     // The legend in the arcs' colours, the shortest length first.
     const numbers::Occupation steps = occupationAtStep();
-    const numbers::Gaps gaps = numbers::gapsOf(steps);
-    QStringList lengths;
-    for (int g = 0; g < gaps.size; ++g) {
-        const numbers::GapLength &gap = gaps.lengths[size_t(g)];
-        lengths << QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
-                           .arg(analysis::gapcolours::of(gaps, gap.length).name(),
-                                lengthText(gap, steps.n(), m_golden));
-    }
+    const ColouredText legend = legendOf(steps, m_golden);
     const QString subject = m_golden ? tr("Goldener Winkel, %1 Punkte.").arg(m_n)
                                      : tr("N = %1, k = %2.").arg(m_n).arg(m_k);
     m_legend->setText(
             QStringLiteral("<p style=\"font-size:large\">%1</p><p style=\"color:%2\">%3</p>"
                            "<p>%4</p>")
-                    .arg(tr("Schritt %1: %2").arg(step).arg(lengths.join(QStringLiteral(", "))),
-                         analysis::gapcolours::newest.name(), splitOf(steps, m_golden),
-                         subject + u' ' + description()));
-    m_legend->setAccessibleName(legendOf(steps, m_golden) + QStringLiteral("; ")
-                                + splitOf(steps, m_golden));
-    m_spirals->setText(m_circle->view() == GapCircle::View::Sunflower ? spiralLegend() : QString());
-    m_spirals->setAccessibleName(m_spirals->text().isEmpty() ? QString() : spiralText());
+                    .arg(richOf(legend), analysis::gapcolours::newest.name(),
+                         splitOf(steps, m_golden), subject + u' ' + description()));
+    m_legend->setAccessibleName(plainOf(legend) + QStringLiteral("; ") + splitOf(steps, m_golden));
+    const bool sunflower = m_circle->view() == GapCircle::View::Sunflower;
+    m_spirals->setText(sunflower ? richOf(spirals()) : QString());
+    m_spirals->setAccessibleName(sunflower ? spiralText() : QString());
 }
 
 // What the picture shows, under the legend.
@@ -552,25 +578,26 @@ QString ThreeGapsWindow::description() const
 }
 
 // "Spiralen: 21 (blau) und 34 (orange)", each count in its family's colour.
-QString ThreeGapsWindow::spiralLegend() const
+std::vector<std::pair<QString, QColor>> ThreeGapsWindow::spirals() const
 {
-    const analysis::Parastichies families = analysis::parastichies(rotation().n, rotation().k, step());
+    const analysis::Parastichies families
+            = analysis::parastichies(rotation().n, rotation().k, step());
     if (!families.first)
-        return spiralText();
-    const auto count = [](int q, size_t family) {
-        return QStringLiteral("<span style=\"color:%1; font-weight:bold\">%2</span>")
-                .arg(analysis::gapcolours::spirals[family].name())
-                .arg(q);
-    };
-    if (!families.second)
-        return tr("Spiralen: %1").arg(count(*families.first, 0));
-    return tr("Spiralen: %1 (blau) und %2 (orange)")
-            .arg(count(*families.first, 0), count(*families.second, 1));
+        return {{tr("Spiralen: noch keine"), {}}};
+    ColouredText parts{{tr("Spiralen: "), {}},
+                       {families.second ? tr("%1 (blau)").arg(*families.first)
+                                        : QString::number(*families.first),
+                        analysis::gapcolours::spirals[0]}};
+    if (families.second)
+        parts.insert(parts.end(), {{tr(" und "), {}},
+                                   {tr("%1 (orange)").arg(*families.second),
+                                    analysis::gapcolours::spirals[1]}});
+    return parts;
 }
 
 QString ThreeGapsWindow::legendText() const
 {
-    return legendOf(occupationAtStep(), m_golden);
+    return plainOf(legendOf(occupationAtStep(), m_golden));
 }
 
 QString ThreeGapsWindow::splitText() const
@@ -580,12 +607,7 @@ QString ThreeGapsWindow::splitText() const
 
 QString ThreeGapsWindow::spiralText() const
 {
-    const analysis::Parastichies families = analysis::parastichies(rotation().n, rotation().k, step());
-    if (families.second)
-        return tr("Spiralen: %1 (blau) und %2 (orange)").arg(*families.first).arg(*families.second);
-    if (families.first)
-        return tr("Spiralen: %1").arg(*families.first);
-    return tr("Spiralen: noch keine");
+    return plainOf(spirals());
 }
 
 void ThreeGapsWindow::togglePlaying()
@@ -630,36 +652,16 @@ bool ThreeGapsWindow::event(QEvent *event)
 }
 
 
-// A caption line in parts, each in its colour: the colour key stays in
-// colour on paper.
-using CaptionLine = std::vector<std::pair<QString, QColor>>;
-
-std::vector<CaptionLine> ThreeGapsWindow::caption() const
+// The caption of a saved picture in lines of coloured parts: the colour
+// key stays in colour on paper.
+std::vector<std::vector<std::pair<QString, QColor>>> ThreeGapsWindow::caption() const
 {
     const numbers::Occupation steps = occupationAtStep();
-    const numbers::Gaps gaps = numbers::gapsOf(steps);
-    CaptionLine legend{{tr("Schritt %1: ").arg(step()), Qt::black}};
-    for (int g = 0; g < gaps.size; ++g) {
-        const numbers::GapLength &gap = gaps.lengths[size_t(g)];
-        if (g > 0)
-            legend.push_back({QStringLiteral(", "), Qt::black});
-        legend.push_back({lengthText(gap, steps.n(), m_golden),
-                          analysis::gapcolours::of(gaps, gap.length)});
-    }
-    std::vector<CaptionLine> lines{{{title(), Qt::black}}, legend};
-    const analysis::Parastichies families
-            = analysis::parastichies(rotation().n, rotation().k, step());
-    if (m_circle->view() == GapCircle::View::Circle)
-        lines.push_back({{splitText(), analysis::gapcolours::newest}});
-    else if (families.second)
-        lines.push_back({{tr("Spiralen: "), Qt::black},
-                         {tr("%1 (blau)").arg(*families.first), analysis::gapcolours::spirals[0]},
-                         {tr(" und "), Qt::black},
-                         {tr("%1 (orange)").arg(*families.second),
-                          analysis::gapcolours::spirals[1]}});
-    else
-        lines.push_back({{spiralText(), Qt::black}});
-    return lines;
+    return {{{title(), {}}},
+            legendOf(steps, m_golden),
+            m_circle->view() == GapCircle::View::Circle
+                    ? ColouredText{{splitOf(steps, m_golden), analysis::gapcolours::newest}}
+                    : spirals()};
 }
 
 // The picture as it is shown, the ratio plot under it and the caption in
@@ -670,7 +672,7 @@ drawing::Drawing ThreeGapsWindow::drawing() const
     const QFont font = this->font();
     const QFontMetrics metrics(font);
     const int line = metrics.height();
-    const std::vector<CaptionLine> lines = caption();
+    const std::vector<ColouredText> lines = caption();
     const QSize size(std::max(picture.width(), plot.width()),
                      picture.height() + plot.height() + int(lines.size()) * line + line / 2);
     return {size, [this, picture, plot, font, line, lines, size](QPainter &painter) {
@@ -686,7 +688,7 @@ drawing::Drawing ThreeGapsWindow::drawing() const
                 for (size_t i = 0; i < lines.size(); ++i) {
                     double x = 8;
                     for (const auto &[part, colour] : lines[i]) {
-                        painter.setPen(colour);
+                        painter.setPen(colour.isValid() ? colour : QColor(Qt::black));
                         painter.drawText(QRectF(x, top + double(i) * line, size.width() - x, line),
                                          Qt::AlignLeft | Qt::AlignVCenter, part);
                         x += metrics.horizontalAdvance(part);
@@ -699,23 +701,11 @@ drawing::Drawing ThreeGapsWindow::drawing() const
 // is shown, each with the window's caption of its step.
 QString ThreeGapsWindow::saveAnimation(const QString &path) const
 {
-    const QSize picture = m_circle->size();
-    const QFont font = this->font();
-    const int line = QFontMetrics(font).height() + 8;
-    analysis::GapsPicture frame = m_circle->picture();
     const QString subject = m_golden ? tr("goldener Winkel, %1 Punkte").arg(m_n)
                                      : QStringLiteral("N = %1, k = %2").arg(m_n).arg(m_k);
-    return drawing::saveAnimation(
-            path, picture + QSize(0, line), m_n - 1, 1000 / speed() / 10,
-            analysis::gapsPictureColours(), [&](QPainter &painter, int index) {
-                frame.step = index + 1;
-                analysis::paintGaps(painter, picture, frame);
-                painter.setFont(font);
-                painter.setPen(Qt::black);
-                painter.drawText(QRect(0, picture.height(), picture.width(), line),
-                                 Qt::AlignCenter,
-                                 tr("%1, Schritt %2").arg(subject).arg(frame.step));
-            });
+    return analysis::saveGapsAnimation(
+            path, m_circle->size(), m_circle->picture(), m_n - 1, 100 / speed(), font(),
+            [&](int step) { return tr("%1, Schritt %2").arg(subject).arg(step); });
 }
 
 QString ThreeGapsWindow::proposedName() const

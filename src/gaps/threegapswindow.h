@@ -110,7 +110,8 @@ private:
     numbers::Rotation rotation() const;
     QString goldenFractionText() const;
     QString description() const;
-    QString spiralLegend() const;
+    std::vector<std::pair<QString, QColor>> spirals() const;
+    int ownN() const;
 
     void showPair(double nRead, double kRead);
     void analyseOwnInput();
