@@ -87,13 +87,30 @@ void forEachCandidate(Wide n, u64 first, u64 last, unsigned threads, const Progr
     const u64 count = lowerCount + upperCount;
     constexpr u64 blockSize = 1 << 15;
     const u64 blocks = (count + blockSize - 1) / blockSize;
-    std::atomic<u64> nextBlock{0};
+    // The blocks are taken in bit-reversed order, so the first few already
+    // sample the whole stretch: a top ranking that prunes learns early how
+    // good its best candidates are, wherever they lie. Which block comes
+    // when changes no result.
+    int bits = 0;
+    while ((u64(1) << bits) < blocks)
+        ++bits;
+    const auto blockAt = [bits](u64 turn) {
+        u64 reversed = 0;
+        for (int b = 0; b < bits; ++b)
+            reversed |= ((turn >> b) & 1) << (bits - 1 - b);
+        return reversed;
+    };
+    const u64 turns = u64(1) << bits;
+    std::atomic<u64> nextTurn{0};
     std::atomic<u64> blocksDone{0};
     std::atomic<bool> stop{false};
 
     const auto work = [&](unsigned thread) {
         try {
-            for (u64 block; !stop && (block = nextBlock++) < blocks;) {
+            for (u64 turn; !stop && (turn = nextTurn++) < turns;) {
+                const u64 block = blockAt(turn);
+                if (block >= blocks)
+                    continue;
                 const u64 from = block * blockSize, to = std::min(count, from + blockSize);
                 for (u64 index = from; index < to; ++index) {
                     if (index < lowerCount) {
