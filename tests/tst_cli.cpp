@@ -221,6 +221,12 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("error_teil_past_the_range") << "rangliste 21 --teil 1/30" << 2;
     QTest::newRow("error_rang_from_input") << "kennzahlen 21 - --rang" << 2;
     QTest::newRow("error_no_part_file") << "zusammenfuehren 21 /nonexistent/teil1.csv" << 1;
+    // An MCG of 2^e on the lattice of its orbit, modulo 2^(e−2).
+    QTest::newRow("manual_mcg_own_lattice") << "kennzahlen 2^64 0xf1357aea2e62a9c5 --generator mcg" << 0;
+    QTest::newRow("kennzahlen_mcg_csv") << "kennzahlen 2^64 0xf1357aea2e62a9c5 3 --generator mcg --format csv" << 0;
+    QTest::newRow("rangliste_mcg_2p10") << "rangliste 1024 --generator mcg --nach guete --top 5" << 0;
+    QTest::newRow("error_kennzahlen_mcg_period") << "kennzahlen 2^64 0xf1357aea2e62a9c5 7 --generator mcg" << 2;
+    QTest::newRow("error_rang_generator") << "kennzahlen 21 8 --rang --generator lcg" << 2;
 }
 
 void TestCli::recordedOutputs()

@@ -100,6 +100,65 @@ u64 lcgPeriod(u64 n, u64 k)
     return steps;
 }
 
+// The t-tuples of successive values of a sequence that comes back to its
+// start: every lag-th value of x → k·x + c mod n from x0.
+std::vector<std::vector<u64>> tuplesOf(u64 n, u64 k, u64 c, u64 x0, u64 lag, int t)
+{
+    std::vector<u64> seen;
+    u64 x = x0;
+    do {
+        seen.push_back(x);
+        for (u64 step = 0; step < lag; ++step)
+            x = (k * x + c) % n;
+    } while (x != x0);
+    std::vector<std::vector<u64>> tuples;
+    for (size_t i = 0; i < seen.size(); ++i) {
+        std::vector<u64> tuple;
+        for (int j = 0; j < t; ++j)
+            tuple.push_back(seen[(i + size_t(j)) % seen.size()]);
+        tuples.push_back(tuple);
+    }
+    return tuples;
+}
+
+// ν_t² of a set of points modulo n, straight from its definition: the
+// shortest h ≠ 0 for which h·x mod n is the same at every point, so that
+// the points lie on the hyperplanes h·x ≡ const. Tries every h with
+// |h|² ≤ radius; 0 where none of them is.
+u64 pointsNu2(u64 n, const std::vector<std::vector<u64>> &points, u64 radius)
+{
+    const size_t t = points.front().size();
+    u64 best = 0;
+    std::vector<long long> h(t);
+    std::function<void(size_t, u64)> extend = [&](size_t i, u64 length) {
+        if (i == t) {
+            if (length == 0 || (best && length >= best))
+                return;
+            const auto dot = [&](const std::vector<u64> &x) {
+                long long sum = 0;
+                for (size_t j = 0; j < t; ++j)
+                    sum = (sum + h[j] * (long long)(x[j] % n)) % (long long)n;
+                return (sum + (long long)n) % (long long)n;
+            };
+            const long long first = dot(points.front());
+            for (const auto &x : points)
+                if (dot(x) != first)
+                    return;
+            best = length;
+            return;
+        }
+        long long reach = 0;
+        while ((reach + 1) * (reach + 1) + (long long)length <= (long long)radius)
+            ++reach;
+        for (long long v = -reach; v <= reach; ++v) {
+            h[i] = v;
+            extend(i + 1, length + u64(v * v));
+        }
+    };
+    extend(0, 0);
+    return best;
+}
+
 } // namespace
 
 class TestLattice : public QObject
@@ -116,6 +175,7 @@ private slots:
     void minstdDimensionByDimension_data();
     void minstdDimensionByDimension();
     void periodFiltersAgainstSimulation();
+    void generatorLatticesAgainstTheirPoints();
     void factorsUpTo2To64_data();
     void factorsUpTo2To64();
 };
@@ -350,6 +410,48 @@ void TestLattice::periodFiltersAgainstSimulation()
                 QFAIL(qPrintable(QStringLiteral("mcg N = %1, k = %2").arg(n).arg(k)));
             if (lcg.keeps(k) != (lcgPeriod(n, k) == n))
                 QFAIL(qPrintable(QStringLiteral("lcg N = %1, k = %2").arg(n).arg(k)));
+        }
+    }
+}
+
+void TestLattice::generatorLatticesAgainstTheirPoints()
+{
+    // For N = 2^e, every multiplier of the longest period and every lag
+    // 1 … 8: the lattice the figures are read on holds exactly the tuples
+    // the generator visits, for the MCG from x0 = 1 and for the LCG with
+    // c = 1 from 0. Its ν_t² is the shortest h that puts every tuple on one
+    // family of hyperplanes, found by trying every h up to the engine's
+    // length, so a wrong lattice or a wrong length both fail.
+    using numbers::Generator;
+    for (int e = 3; e <= 9; ++e) {
+        const u64 n = u64(1) << e;
+        for (u64 k = 1; k < n; k += 2) {
+            for (const Generator generator : {Generator::Mcg, Generator::Lcg}) {
+                if (!numbers::PeriodFilter(n, generator).keeps(k))
+                    continue;
+                if (generator == Generator::Mcg && k % 8 == 3) {
+                    // Judged as N − k, whose orbit keeps its residue mod 4.
+                    QCOMPARE(numbers::generatorLattice(n, k, generator),
+                             numbers::generatorLattice(n, n - k, generator));
+                    continue;
+                }
+                const u64 c = generator == Generator::Lcg ? 1 : 0, x0 = 1 - c;
+                for (u64 lag = 1; lag <= 8; ++lag) {
+                    const auto lattice = numbers::generatorLattice(n, k, generator, lag);
+                    const auto points = tuplesOf(n, k, c, x0, lag, 2);
+                    QCOMPARE(lattice.has_value(), points.size() >= 2);
+                    if (!lattice)
+                        continue;
+                    QCOMPARE(Wide(points.size()), lattice->n);
+                    for (int t = 2; t <= (e <= 7 ? 4 : 3); ++t) {
+                        const Wide nu2 = numbers::latticeNu2(lattice->n, lattice->k, t);
+                        if (pointsNu2(n, tuplesOf(n, k, c, x0, lag, t), u64(nu2)) != nu2)
+                            QFAIL(qPrintable(QStringLiteral("N = %1, k = %2, %3, lag %4, t = %5")
+                                                     .arg(n).arg(k)
+                                                     .arg(c ? "lcg" : "mcg").arg(lag).arg(t)));
+                    }
+                }
+            }
         }
     }
 }

@@ -337,12 +337,18 @@ mpq_class meritPower(Wide n, u64 k, int dimensions)
 
 // Multipliers in the order of their exact M_T, the better first and equal
 // values by the smaller k, with their competition ranks.
+// An MCG of 2^e is judged on the lattice of its orbit (tst_lattice checks
+// that lattice against the orbit's points).
 std::vector<search::Ranked> rankedByExactMerit(Wide n, const std::vector<u64> &multipliers,
-                                                int dimensions)
+                                                int dimensions,
+                                                numbers::Generator generator
+                                                = numbers::Generator::Any)
 {
     std::vector<std::pair<mpq_class, u64>> merits;
-    for (u64 k : multipliers)
-        merits.emplace_back(meritPower(n, k, dimensions), k);
+    for (u64 k : multipliers) {
+        const numbers::GeneratorLattice lattice = *numbers::generatorLattice(n, k, generator);
+        merits.emplace_back(meritPower(lattice.n, lattice.k, dimensions), k);
+    }
     std::sort(merits.begin(), merits.end(), [](const auto &a, const auto &b) {
         return a.first > b.first || (a.first == b.first && a.second < b.second);
     });
@@ -372,7 +378,7 @@ std::vector<search::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion, 
             if (std::gcd(n, k) == 1 && longestPeriod(n, k, generator))
                 multipliers.push_back(k);
         }
-        return rankedByExactMerit(n, multipliers, dimensions);
+        return rankedByExactMerit(n, multipliers, dimensions, generator);
     }
     for (u64 k = first; k <= last; ++k) {
         if (std::gcd(n, k) != 1 || !longestPeriod(n, k, generator))
@@ -382,7 +388,11 @@ std::vector<search::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion, 
         const Wide largest = numbers::largestQuotient(numbers::continuedFraction(k, n));
         switch (criterion) {
         case numbers::Criterion::Sum: candidates.push_back({k, stepSum(n, k), 1}); break;
-        case numbers::Criterion::Spectral: candidates.push_back({k, m.nu2, 1}); break;
+        case numbers::Criterion::Spectral: {
+            const numbers::GeneratorLattice lattice = *numbers::generatorLattice(n, k, generator);
+            candidates.push_back({k, numbers::latticeNu2Arbitrary(lattice.n, lattice.k, 2), 1});
+            break;
+        }
         case numbers::Criterion::Zaremba: candidates.push_back({k, m.zaremba, 1}); break;
         case numbers::Criterion::GapRatio:
             candidates.push_back({k, m.gapRatio.den, m.gapRatio.num});

@@ -660,12 +660,6 @@ von N und ihr bester Wert (N ≤ 2^32)</source>
 of N and its best value (N ≤ 2^32)</translation>
     </message>
     <message>
-        <source>nur die Multiplikatoren der längsten Periode: mcg für
-x → k·x mod N, lcg für x → k·x + c mod N</source>
-        <translation>only the multipliers of the longest period: mcg for
-x → k·x mod N, lcg for x → k·x + c mod N</translation>
-    </message>
-    <message>
         <source>nur der Schritt I</source>
         <translation>only the step I</translation>
     </message>
@@ -1028,28 +1022,6 @@ its ranking&apos;s. {N}.
         <translation>line %1 of standard input: %2</translation>
     </message>
     <message>
-        <source>Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:
-die Summe der Minimalabstände und ihr Anteil, der Kettenbruch von K/N und
-sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index
-und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen
-(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.
-Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,
-und jede Zeile wird geschrieben, sobald ihr K beantwortet ist. Eine Zeile
-ohne K beendet den Lauf mit ihrer Nummer; was geschrieben ist, bleibt ganz,
-auch nach Strg+C. {N}.
-</source>
-        <translation>Every figure of the multipliers K of N, one line per K, for comparison: the
-sum of the minimal distances and its share, the continued fraction of K/N
-and its largest partial quotient, the spectral test (ν₂² and f₂), the
-Zaremba index and the gap ratio; with them the spectral test in 3 to T
-dimensions (ν_t² in CSV and JSON, f_t) and the figure of merit M_T, the
-smallest f_t. With - instead of the K the K come from standard input, one
-per line, and each line is written as soon as its K is answered. A line
-without a K ends the run with its number; what is written stays whole, also
-after Ctrl+C. {N}.
-</translation>
-    </message>
-    <message>
         <source>die Standardeingabe ließ sich nicht lesen</source>
         <translation>standard input could not be read</translation>
     </message>
@@ -1157,6 +1129,56 @@ one, the long one and, where there is one, a middle one, each with the
 number of its gaps, and the ratio of the long to the short. {N}.
 With --animation every step becomes a picture of a GIF animation, as a
 circle or a sunflower, for N up to %1.
+</translation>
+    </message>
+    <message>
+        <source>nur die Multiplikatoren der längsten Periode: mcg für
+x → k·x mod N, lcg für x → k·x + c mod N; ein MCG
+von N = 2^e auf dem Gitter seiner Bahn modulo N/4</source>
+        <translation>only the multipliers of the longest period: mcg for
+x → k·x mod N, lcg for x → k·x + c mod N; an MCG
+of N = 2^e on the lattice of its orbit modulo N/4</translation>
+    </message>
+    <message>
+        <source>K = %1 hat nicht die längste Periode von N = %2 (%3 %4)</source>
+        <translation>K = %1 does not have the longest period of N = %2 (%3 %4)</translation>
+    </message>
+    <message>
+        <source>%1 gilt für alle Multiplikatoren von N und geht nicht mit %2</source>
+        <translation>%1 is about every multiplier of N and does not go with %2</translation>
+    </message>
+    <message>
+        <source>Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:
+die Summe der Minimalabstände und ihr Anteil, der Kettenbruch von K/N und
+sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index
+und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen
+(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.
+Mit --generator nur K der längsten Periode; ein MCG von N = 2^e wird
+wie in den heutigen Tabellen auf dem Gitter seiner Bahn modulo N/4
+beurteilt, mit K oder N − K, was ≡ 5 (mod 8) ist.
+Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,
+und jede Zeile wird geschrieben, sobald ihr K beantwortet ist. Eine Zeile
+ohne K beendet den Lauf mit ihrer Nummer; was geschrieben ist, bleibt ganz,
+auch nach Strg+C. {N}.
+</source>
+        <translation>Every figure of the multipliers K of N, one line per K, for comparison: the
+sum of the minimal distances and its share, the continued fraction of K/N
+and its largest partial quotient, the spectral test (ν₂² and f₂), the
+Zaremba index and the gap ratio; with them the spectral test in 3 to T
+dimensions (ν_t² in CSV and JSON, f_t) and the figure of merit M_T, the
+smallest f_t. With --generator only K of the longest period; an MCG of
+N = 2^e is judged, as today's tables do, on the lattice of its orbit
+modulo N/4, with K or N − K, whichever is ≡ 5 (mod 8).
+With - instead of the K the K come from standard input, one per line, and
+each line is written as soon as its K is answered. A line without a K ends
+the run with its number; what is written stays whole, also after Ctrl+C.
+{N}.
+</translation>
+    </message>
+    <message>
+        <source>Spektraltest auf dem Gitter der Bahn des MCG: modulo N/4 = 2^%1, mit k oder N − k, was ≡ 5 (mod 8) ist
+</source>
+        <translation>Spectral test on the lattice of the MCG's orbit: modulo N/4 = 2^%1, with k or N − k, whichever is ≡ 5 (mod 8)
 </translation>
     </message>
 </context>

@@ -53,7 +53,8 @@ const OptionDescription options[] = {
     {.option = Option::Generator, .name = {"generator"}, .value = {"ART", "KIND"},
      .choices = "mcg|lcg",
      .help = QT_TRANSLATE_NOOP("cli", "nur die Multiplikatoren der längsten Periode: mcg für\n"
-                                      "x → k·x mod N, lcg für x → k·x + c mod N")},
+                                      "x → k·x mod N, lcg für x → k·x + c mod N; ein MCG\n"
+                                      "von N = 2^e auf dem Gitter seiner Bahn modulo N/4")},
     {.option = Option::Step, .name = {"schritt", "step"}, .value = {"I"},
      .help = QT_TRANSLATE_NOOP("cli", "nur der Schritt I")},
     {.option = Option::Format, .name = {"format"}, .value = {"F"}, .choices = "text|csv|json",

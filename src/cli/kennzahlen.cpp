@@ -5,6 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/progress.h"
+#include "cli/rangliste.h"
 #include "cli/standardinput.h"
 #include "numbers/lattice.h"
 #include "search/standing.h"
@@ -56,6 +57,44 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
         }
     }
 }
+
+// How the figures of each K are read: as a generator's, where --generator
+// names one, in the dimensions asked for.
+class FiguresOfK
+{
+public:
+    explicit FiguresOfK(const Invocation &call)
+        : m_call(call), m_generator(generatorOf(call)), m_dimensions(dimensionsOf(call))
+    {
+        const Wide n = nOf(call);
+        if (m_generator != numbers::Generator::Any)
+            m_period.emplace(n, m_generator);
+    }
+
+    int dimensions() const { return m_dimensions; }
+
+    numbers::Figures of(std::string_view kText)
+    {
+        const Multiplier m = multiplierOf(m_call, kText);
+        // A generator's K is of the longest period at N itself, so never
+        // shares a divisor with it.
+        if (m_period && (m.n != nOf(m_call) || !m_period->keeps(m.k)))
+            throw UsageError{say(translate("cli", "K = %1 hat nicht die längste Periode von "
+                                                  "N = %2 (%3 %4)"),
+                                 {std::string(kText), m_call.arguments[0],
+                                  optionName(Option::Generator), generatorName(m_generator)})};
+        const auto row = m_equidistant.try_emplace(m.n, m.n).first;
+        return numbers::generatorFigures(m.n, m.k, row->second, m_generator, m_dimensions);
+    }
+
+private:
+    const Invocation &m_call;
+    numbers::Generator m_generator;
+    int m_dimensions;
+    std::optional<numbers::PeriodFilter> m_period;
+    // Per N after a common divisor is cancelled: at most the divisors of N.
+    std::map<Wide, numbers::EquidistantRow> m_equidistant;
+};
 
 // N, k and the figures of the columns asked for.
 std::vector<std::string> figureCells(const numbers::Figures &f, const FigureColumns &columns,
@@ -122,6 +161,7 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
     call.out << table.header();
     for (const auto &line : lines)
         call.out << table.line(line);
+    call.out << latticeNote(nOf(call), generatorOf(call));
 }
 
 // The rows of "kennzahlen N -", written as each K is answered: CSV and JSON
@@ -131,8 +171,9 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
 class StreamedRows
 {
 public:
-    StreamedRows(const Invocation &call, int dimensions)
-        : m_call(call), m_dimensions(dimensions), m_figures{.dimensions = dimensions}
+    explicit StreamedRows(const Invocation &call)
+        : m_call(call), m_of(call), m_dimensions(m_of.dimensions()),
+          m_figures{.dimensions = m_dimensions}
     {
         m_keys = {"n", "k"};
         const std::vector<std::string> figureKeys = m_figures.keys();
@@ -167,8 +208,11 @@ public:
     }
     void close()
     {
-        if (m_call.format == Format::Text && !m_table)
-            startTable();
+        if (m_call.format == Format::Text) {
+            if (!m_table)
+                startTable();
+            m_call.out << latticeNote(nOf(m_call), generatorOf(m_call));
+        }
         if (m_objects) {
             m_objects->close();
             m_call.out << '\n';
@@ -180,11 +224,7 @@ public:
 private:
     std::vector<std::string> cells(std::string_view k, Format format)
     {
-        const Multiplier m = multiplierOf(m_call, k);
-        const auto row = m_equidistant.try_emplace(m.n, m.n).first;
-        numbers::Figures f = numbers::figures(m.n, m.k, row->second);
-        numbers::addDimensions(f, m_dimensions);
-        return figureCells(f, m_figures, format);
+        return figureCells(m_of.of(k), m_figures, format);
     }
     void startTable()
     {
@@ -198,11 +238,10 @@ private:
     }
 
     const Invocation &m_call;
+    FiguresOfK m_of;
     int m_dimensions;
     FigureColumns m_figures;
     std::vector<std::string> m_keys;
-    // Per N after a common divisor is cancelled: at most the divisors of N.
-    std::map<Wide, numbers::EquidistantRow> m_equidistant;
     std::optional<JsonArray> m_objects;
     std::optional<TextTable> m_table;
     std::vector<std::vector<std::string>> m_first; // a text table's measure
@@ -221,9 +260,7 @@ void runFromInput(const Invocation &call)
         throw UsageError{say(translate("cli", "%1 braucht die K als Argumente, nicht von der "
                                               "Standardeingabe"),
                              {optionName(Option::Standing)})};
-    const int dimensions = dimensionsOf(call);
-    nOf(call); // N is checked before anything is read
-    StreamedRows rows(call, dimensions);
+    StreamedRows rows(call); // N and the options are checked before anything is read
     StandardInput input;
     try {
         for (std::string line; input.next(line, [&rows] { rows.flush(); });) {
@@ -243,15 +280,11 @@ void runFromInput(const Invocation &call)
 
 // The figures of each K of the arguments, at its N once a common divisor
 // is cancelled.
-std::vector<Row> rowsOf(const Invocation &call)
+std::vector<Row> rowsOf(const Invocation &call, FiguresOfK &figuresOfK)
 {
     std::vector<Row> rows;
-    std::map<Wide, numbers::EquidistantRow> equidistant;
-    for (size_t i = 1; i < call.arguments.size(); ++i) {
-        const Multiplier m = multiplierOf(call, i);
-        const auto row = equidistant.try_emplace(m.n, m.n).first;
-        rows.push_back({numbers::figures(m.n, m.k, row->second), {}, {}});
-    }
+    for (size_t i = 1; i < call.arguments.size(); ++i)
+        rows.push_back({figuresOfK.of(call.arguments[i]), {}, {}});
     return rows;
 }
 
@@ -305,12 +338,15 @@ void run(const Invocation &call)
         throw UsageError{say(translate("cli", "%1 braucht N ≤ %2, nicht %3"),
                              {optionName(Option::Standing), numbers::decimal(maxStandingN),
                               call.arguments[0]})};
-    std::vector<Row> rows = rowsOf(call);
+    if (standing && call.isSet(Option::Generator))
+        throw UsageError{say(translate("cli", "%1 gilt für alle Multiplikatoren von N und geht "
+                                              "nicht mit %2"),
+                             {optionName(Option::Standing), optionName(Option::Generator)})};
+    FiguresOfK figuresOfK(call);
+    std::vector<Row> rows = rowsOf(call, figuresOfK);
     if (standing)
         addStanding(rows, call);
-    const int dimensions = dimensionsOf(call);
-    for (Row &row : rows)
-        numbers::addDimensions(row.figures, dimensions);
+    const int dimensions = figuresOfK.dimensions();
     if (call.format == Format::Text)
         writeText(call, rows, standing, dimensions);
     else
@@ -325,7 +361,7 @@ const Command kennzahlenCommand{
     .argumentCount = 2,
     .moreArguments = true,
     .maxN = Wide(1) << 64,
-    .options = {Option::Standing, Option::Dimensions, Option::Format},
+    .options = {Option::Standing, Option::Dimensions, Option::Generator, Option::Format},
     .summary = QT_TRANSLATE_NOOP("cli", "jede Kennzahl eines oder mehrerer Multiplikatoren"),
     .help = QT_TRANSLATE_NOOP("cli",
     "Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:\n"
@@ -333,6 +369,9 @@ const Command kennzahlenCommand{
     "sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index\n"
     "und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen\n"
     "(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.\n"
+    "Mit --generator nur K der längsten Periode; ein MCG von N = 2^e wird\n"
+    "wie in den heutigen Tabellen auf dem Gitter seiner Bahn modulo N/4\n"
+    "beurteilt, mit K oder N − K, was ≡ 5 (mod 8) ist.\n"
     "Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,\n"
     "und jede Zeile wird geschrieben, sobald ihr K beantwortet ist. Eine Zeile\n"
     "ohne K beendet den Lauf mit ihrer Nummer; was geschrieben ist, bleibt ganz,\n"

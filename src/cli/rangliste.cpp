@@ -140,16 +140,33 @@ search::RankingQuery rankingOrderOf(const Invocation &call, Wide n)
     if (const auto order = call.value(Option::Order))
         query.criterion = criterionNamed(*order);
     query.dimensions = dimensionsOf(call);
-    if (const auto generator = call.value(Option::Generator)) {
-        for (numbers::Generator each : {numbers::Generator::Mcg, numbers::Generator::Lcg}) {
-            if (*generator == generatorName(each))
-                query.generator = each;
-        }
-        if (query.generator == numbers::Generator::Any)
-            throw UsageError{say(translate("cli", "%1 muss mcg oder lcg sein, nicht %2"),
-                                 {optionName(Option::Generator), quoted(*generator)})};
-    }
+    query.generator = generatorOf(call);
     return query;
+}
+
+std::string latticeNote(Wide n, numbers::Generator generator)
+{
+    if (!numbers::hasOwnLattice(n, generator))
+        return {};
+    int e = 0;
+    while ((Wide(1) << e) < n)
+        ++e;
+    return say(translate("cli", "Spektraltest auf dem Gitter der Bahn des MCG: modulo N/4 = "
+                                "2^%1, mit k oder N − k, was ≡ 5 (mod 8) ist\n"),
+               {std::to_string(e - 2)});
+}
+
+numbers::Generator generatorOf(const Invocation &call)
+{
+    const auto generator = call.value(Option::Generator);
+    if (!generator)
+        return numbers::Generator::Any;
+    for (numbers::Generator each : {numbers::Generator::Mcg, numbers::Generator::Lcg}) {
+        if (*generator == generatorName(each))
+            return each;
+    }
+    throw UsageError{say(translate("cli", "%1 muss mcg oder lcg sein, nicht %2"),
+                         {optionName(Option::Generator), quoted(*generator)})};
 }
 
 std::string keyOf(numbers::Criterion criterion)
@@ -193,9 +210,8 @@ void writeRanking(const Invocation &call, const search::RankingQuery &query,
     const FigureColumns figures = figureColumnsOf(query);
     // Rang, k and every figure, as the format writes them.
     const auto cells = [&](const search::Ranked &row, Format format) {
-        numbers::Figures f = numbers::figures(n, row.k, equidistant);
-        if (figures.dimensions)
-            numbers::addDimensions(f, figures.dimensions);
+        const numbers::Figures f = numbers::generatorFigures(n, row.k, equidistant,
+                                                             query.generator, figures.dimensions);
         std::vector<std::string> cells{std::to_string(row.rank), std::to_string(row.k)};
         const std::vector<std::string> values = figures.values(f, format);
         cells.insert(cells.end(), values.begin(), values.end());
@@ -230,6 +246,7 @@ void writeRanking(const Invocation &call, const search::RankingQuery &query,
         out << table.header();
         forEach(
                 [&](const search::Ranked &row) { out << table.line(cells(row, Format::Text)); });
+        out << latticeNote(n, query.generator);
         break;
     }
     }

@@ -15,6 +15,13 @@ std::string keyOf(numbers::Criterion criterion);
 // "mcg" and "lcg" as --generator names them; nullptr for every multiplier.
 const char *generatorName(numbers::Generator generator);
 
+// The generator --generator names; every multiplier without it.
+numbers::Generator generatorOf(const Invocation &call);
+
+// Under a text table whose spectral figures are read on the MCG's own
+// lattice, the line that says so; empty where they are N's.
+std::string latticeNote(numbers::Wide n, numbers::Generator generator);
+
 // The criterion, dimensions and generator of --nach, --dimensionen and
 // --generator, for N.
 search::RankingQuery rankingOrderOf(const Invocation &call, numbers::Wide n);

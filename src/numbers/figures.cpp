@@ -189,6 +189,7 @@ Figures figures(Wide n, u64 k, const EquidistantRow &equidistant)
     measure(n, k, measures);
     Figures result = figuresOf(measures, n, equidistant);
     result.k = k;
+    result.lattice = {n, k};
     result.quotients = continuedFraction(k, n);
     return result;
 }

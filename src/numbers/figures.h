@@ -45,6 +45,15 @@ bool measure(Wide n, u64 k, Measures &measures);
 // of area can reach.
 u64 spectralTenThousandths(Wide nu2, Wide n);
 
+// The lattice that the spectral figures of a multiplier are read from: a
+// modulus and a multiplier below it, coprime with it. Mostly N and k
+// themselves; lattice.h names the others (an MCG modulo 2^e, a lag).
+struct GeneratorLattice {
+    Wide n = 0;
+    u64 k = 0;
+    bool operator==(const GeneratorLattice &) const = default;
+};
+
 // Everything the tools show of one multiplier: its measures, and what is
 // read from them for showing.
 struct Figures : Measures {
@@ -53,6 +62,9 @@ struct Figures : Measures {
     u64 share = 0; // ten-thousandths of the equidistant sum
     std::vector<Wide> quotients;
     u64 f2 = 0; // ten-thousandths
+    // The lattice of ν₂², f₂ and the figures of more dimensions: {n, k}
+    // unless the figures were read on another (lattice.h, readOnLattice).
+    GeneratorLattice lattice;
     // The spectral test in 3 … `dimensions` dimensions (lattice.h), where
     // asked for: ν_t² and f_t indexed by t, and the figure of merit M_T, the
     // smallest f_t over t = 2 … T, reached in dimension meritDimension

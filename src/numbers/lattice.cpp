@@ -227,21 +227,61 @@ int SpectralOrder::worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo
     return worst;
 }
 
+bool hasOwnLattice(Wide n, Generator generator)
+{
+    return generator == Generator::Mcg && n >= 8 && (n & (n - 1)) == 0;
+}
+
+std::optional<GeneratorLattice> generatorLattice(Wide n, u64 k, Generator generator, u64 lag)
+{
+    Wide modulus = n, multiplier = k;
+    if (hasOwnLattice(n, generator)) {
+        modulus = n / 4;
+        multiplier = (k % 8 == 5 ? Wide(k) : n - k) % modulus;
+    }
+    modulus /= gcd(modulus, lag);
+    if (modulus < 2)
+        return std::nullopt;
+    return GeneratorLattice{modulus, u64(powerMod(multiplier, lag, modulus))};
+}
+
+Figures generatorFigures(Wide n, u64 k, const EquidistantRow &equidistant, Generator generator,
+                         int dimensions, u64 lag)
+{
+    Figures f = figures(n, k, equidistant);
+    readOnLattice(f, *generatorLattice(n, k, generator, lag));
+    if (dimensions >= minDimension)
+        addDimensions(f, dimensions);
+    return f;
+}
+
+void readOnLattice(Figures &f, GeneratorLattice lattice)
+{
+    if (lattice == f.lattice)
+        return;
+    f.lattice = lattice;
+    Measures own;
+    measure(lattice.n, lattice.k, own);
+    f.nu2 = own.nu2;
+    f.f2 = spectralTenThousandths(own.nu2, lattice.n);
+}
+
 void addDimensions(Figures &f, int upTo)
 {
+    const GeneratorLattice lattice = f.lattice.n ? f.lattice : GeneratorLattice{f.n, f.k};
     f.dimensions = upTo;
     f.nu2t[2] = f.nu2;
     f.ft[2] = f.f2;
     if (upTo > 2) {
-        eachLatticeNu2(f.n, f.k, upTo, [&f](int t, Wide nu2) {
+        eachLatticeNu2(lattice.n, lattice.k, upTo, [&](int t, Wide nu2) {
             if (t > 2) { // the Euclid pass gave ν₂² and f₂
                 f.nu2t[size_t(t)] = nu2;
-                f.ft[size_t(t)] = latticeFigure(nu2, f.n, t);
+                f.ft[size_t(t)] = latticeFigure(nu2, lattice.n, t);
             }
             return true;
         });
     }
-    f.meritDimension = SpectralOrder(f.n).worst(f.nu2t, upTo);
+    f.meritDimension = SpectralOrder(lattice.n).worst(f.nu2t, upTo);
     f.merit = f.ft[size_t(f.meritDimension)];
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "numbers/figures.h"
+#include "numbers/period.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 
 // The lattice of t successive values, t = 2 … 8: how the t-tuples of
 // successive values of the generator x → k·x mod N lie on parallel
@@ -70,9 +72,41 @@ private:
     std::array<double, maxDimension + 1> m_offset{}; // (ln γ_t^t + 2·ln N)/(2t)
 };
 
+// Whether the MCG modulo N is judged on the lattice of its own orbit:
+// N = 2^e with e ≥ 3.
+//
+// Its multipliers of the longest period are k ≡ 3 or 5 (mod 8), period
+// 2^(e−2). For k ≡ 5 every x of an orbit keeps its residue r mod 4, so
+// x = r + 4y where y → k·y + (k − 1)·r/4 runs through every residue modulo
+// 2^(e−2): the orbit's t-tuples are those of an LCG modulo 2^(e−2) with
+// the multiplier k mod 2^(e−2), moved and scaled. For k ≡ 3, N − k ≡ 5
+// gives the same figures (Knuth 3.3.4), and is taken.
+bool hasOwnLattice(Wide n, Generator generator);
+
+// The lattice whose spectral figures judge the generator x → k·x (+ c) mod
+// N seen every `lag`-th step, for k of the longest period where the
+// generator asks for it. Mostly N and k; for the MCG of N = 2^e (e ≥ 3) the
+// lattice of its orbit, modulo M = 2^(e−2), else M = N. Every lag-th value
+// of a generator of period M is an LCG modulo M/gcd(M, lag), moved and
+// scaled, with the multiplier k^lag: its lattice. None where that has
+// fewer than two points.
+std::optional<GeneratorLattice> generatorLattice(Wide n, u64 k, Generator generator,
+                                                 u64 lag = 1);
+
+// ν₂², f₂ and the figures of more dimensions of `figures` read on another
+// lattice; the figures of one dimension (the sum, the continued fraction,
+// Zaremba, the gap ratio) stay those of k modulo N.
+void readOnLattice(Figures &figures, GeneratorLattice lattice);
+
+// Every figure of k as a generator of N, with the spectral ones read on its
+// lattice (generatorLattice), with the dimensions 3 … `dimensions` and
+// M_T where `dimensions` is 2 or more. For k coprime with N whose lattice has two points at least.
+Figures generatorFigures(Wide n, u64 k, const EquidistantRow &equidistant, Generator generator,
+                         int dimensions, u64 lag = 1);
+
 // The lattice figures of 3 … upTo dimensions added to those of one
-// multiplier, and the figure of merit M_upTo = min f_t, t = 2 … upTo, with
-// the dimension where it is reached, decided exactly.
+// multiplier, on its lattice, and the figure of merit M_upTo = min f_t,
+// t = 2 … upTo, with the dimension where it is reached, decided exactly.
 void addDimensions(Figures &figures, int upTo);
 
 } // namespace numbers

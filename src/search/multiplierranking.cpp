@@ -41,13 +41,16 @@ bool meritOf(const RankingQuery &query, const Order &order, u64 k, const Bar *ba
     Measures m;
     if (!measure(query.n, k, m))
         return false;
+    const GeneratorLattice lattice = *generatorLattice(query.n, k, query.generator);
+    if (lattice.n != query.n)
+        measure(lattice.n, lattice.k, m);
     std::array<Wide, maxDimension + 1> nu2{};
     nu2[2] = m.nu2;
     if (bar && m.nu2 < bar->least[2])
         return false;
     bool below = false;
     if (query.dimensions > 2) {
-        eachLatticeNu2(query.n, k, query.dimensions, [&](int t, Wide value) {
+        eachLatticeNu2(lattice.n, lattice.k, query.dimensions, [&](int t, Wide value) {
             nu2[size_t(t)] = value;
             below = bar && value < bar->least[size_t(t)];
             return !below;
@@ -88,6 +91,12 @@ inline bool keysOf(const RankingQuery &query, const Order &order, const FigureEn
     Measures m;
     if (!measure(query.n, k, m))
         return false;
+    if (query.criterion == Criterion::Spectral && query.latticeModulus() != query.n) {
+        Measures own;
+        const GeneratorLattice lattice = *generatorLattice(query.n, k, query.generator);
+        measure(lattice.n, lattice.k, own);
+        m.nu2 = own.nu2;
+    }
     keys.self = keys.mirror = keyOf(ranking, m);
     // The mirror's occupation is this one seen in a mirror: every figure is
     // the same but the largest partial quotient.
@@ -189,7 +198,7 @@ private:
 
 struct Ranking::Data {
     explicit Data(const RankingQuery &query)
-        : order(query.n, query.criterion), runs(order)
+        : order(query.latticeModulus(), query.criterion), runs(order)
     {
     }
     Order order;
@@ -270,7 +279,7 @@ std::vector<Ranked> rankingOf(const RankingQuery &query, std::vector<u64> multip
     std::sort(multipliers.begin(), multipliers.end());
     multipliers.erase(std::unique(multipliers.begin(), multipliers.end()), multipliers.end());
     const FigureEntry &ranking = entryOf(query.criterion);
-    const Order order(query.n, query.criterion);
+    const Order order(query.latticeModulus(), query.criterion);
     std::vector<WideEntry> entries;
     for (u64 k : multipliers) {
         // Each as its own: the key a ranking gives k itself, not its mirror.

@@ -33,6 +33,9 @@ struct RankingQuery {
     int dimensions = maxDimension;
     // Only the multipliers of the longest period, when asked.
     Generator generator = Generator::Any;
+    // The modulus of the lattices the spectral figures are read on: N, or
+    // N/4 for the MCG of N = 2^e (numbers::hasOwnLattice).
+    Wide latticeModulus() const { return numbers::hasOwnLattice(n, generator) ? n / 4 : n; }
     unsigned threads = 0; // 0: one per core
     // Bytes of a whole ranking kept in memory before runs go to files.
     size_t memoryBudget = size_t(512) << 20;
