@@ -100,7 +100,7 @@ std::string optionOverview()
     std::string text = say(translate("cli", "Optionen:\n"));
     for (const OptionDescription &described : everyOption())
         text += optionLines(described, width,
-                            "\n" + commandsTaking(described.option));
+                            std::string(1, '\n').append(commandsTaking(described.option)));
     text += "  " + padded("-h, --help", width)
             + say(translate("cli", "diese Hilfe; nach einem Befehl dessen Hilfe")) + '\n';
     text += "  " + padded("--version", width) + say(translate("cli", "die Version")) + '\n';
