@@ -227,6 +227,11 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("rangliste_mcg_2p10") << "rangliste 1024 --generator mcg --nach guete --top 5" << 0;
     QTest::newRow("error_kennzahlen_mcg_period") << "kennzahlen 2^64 0xf1357aea2e62a9c5 7 --generator mcg" << 2;
     QTest::newRow("error_rang_generator") << "kennzahlen 21 8 --rang --generator lcg" << 2;
+    // The harmonic score and the lagged figure, last.
+    QTest::newRow("rangliste_harmonisch") << "rangliste 2^64 --von 11400714819323198000 --bis 11400714819323199000 --nach harmonisch --top 3" << 0;
+    QTest::newRow("rangliste_versatzguete_mcg_csv") << "rangliste 2^32 --von 2^31 --bis 2147500000 --generator mcg --nach versatzguete --top 3 --format csv" << 0;
+    QTest::newRow("kennzahlen_versatz") << "kennzahlen 2^64 0xf1357aea2e62a9c5 --generator mcg --versatz 2" << 0;
+    QTest::newRow("error_versatz_one_point") << "kennzahlen 8 5 --generator mcg --versatz 2" << 2;
 }
 
 void TestCli::recordedOutputs()

@@ -153,7 +153,8 @@ void TestLanguage::messagesTakeWhatWasWrittenAsItStands()
     // %2 are never read as the message's placeholders.
     QCOMPARE(testsupport::runCommand("rangliste 21 --nach %2%1").err,
              QStringLiteral("zyklar: unbekannte Kennzahl „%2%1“; möglich sind summe, spektral, "
-                            "zaremba, verhaeltnis, teilnenner und guete\n"));
+                            "zaremba, verhaeltnis, teilnenner, guete, harmonisch und "
+                            "versatzguete\n"));
 }
 
 void TestLanguage::everyWindowInEnglish()

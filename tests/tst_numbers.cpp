@@ -7,6 +7,7 @@
 #include "search/standing.h"
 #include "numbers/period.h"
 #include "search/runs.h"
+#include "numbers/harmonic.h"
 #include "numbers/lattice.h"
 #include "numbers/spread.h"
 #include "recordwalk.h"
@@ -130,6 +131,9 @@ private slots:
     void meritAndGeneratorsAgainstSorting();
     void meritInExactOrderAmongNearTies_data();
     void meritInExactOrderAmongNearTies();
+    void prunedEqualsUnprunedAt2To64_data();
+    void prunedEqualsUnprunedAt2To64();
+    void harmonicScoreAgainstTheModel();
     void twoThreadsPastOneBlockOfWork();
     void wholeRankingThroughTemporaryFiles_data();
     void wholeRankingThroughTemporaryFiles();
@@ -335,6 +339,46 @@ mpq_class meritPower(Wide n, u64 k, int dimensions)
     return *least;
 }
 
+// 2^bits·H_T as the model has it, to within Σ 1/(t − 1): each f_t^(2t) is
+// the rational ν_t^(2t)/(γ_t^t·N²), so ⌊2^bits·f_t⌋ is the integer 2t-th
+// root of ⌊2^(2t·bits)·f_t^(2t)⌋, weighted by lcm(1 … 7)/(t − 1). With
+// bits = 400 two lattices of N ≤ 72 whose ν_t² differ are far apart.
+mpz_class harmonicModel(Wide n, u64 k, int dimensions)
+{
+    static const std::pair<unsigned long, unsigned long> hermite[] = {
+            {0, 1}, {0, 1}, {4, 3}, {2, 1}, {4, 1}, {8, 1}, {64, 3}, {64, 1}, {256, 1}};
+    const mpz_class modulus(numbers::decimal(n));
+    mpz_class sum;
+    for (int t = 2; t <= dimensions; ++t) {
+        const mpz_class nu2(numbers::decimal(numbers::latticeNu2Arbitrary(n, k, t)));
+        mpz_class num, den, root;
+        mpz_pow_ui(num.get_mpz_t(), nu2.get_mpz_t(), unsigned(t));
+        num *= hermite[t].second;
+        num <<= 2 * unsigned(t) * 400;
+        den = modulus * modulus * hermite[t].first;
+        num /= den;
+        mpz_root(root.get_mpz_t(), num.get_mpz_t(), 2 * unsigned(t));
+        sum += root * (420 / (t - 1));
+    }
+    return sum;
+}
+
+// The lagged figure as the model has it: the least f_t^1680 over the lags'
+// lattices (tst_lattice checks them against the points they hold), each
+// normalised by its own modulus.
+mpq_class laggedModel(Wide n, u64 k, numbers::Generator generator, int dimensions)
+{
+    std::optional<mpq_class> least;
+    for (u64 lag = 2; lag <= 8; ++lag) {
+        if (const auto lattice = numbers::generatorLattice(n, k, generator, lag)) {
+            const mpq_class merit = meritPower(lattice->n, lattice->k, dimensions);
+            if (!least || merit < *least)
+                least = merit;
+        }
+    }
+    return least.value_or(0);
+}
+
 // Multipliers in the order of their exact M_T, the better first and equal
 // values by the smaller k, with their competition ranks.
 // An MCG of 2^e is judged on the lattice of its orbit (tst_lattice checks
@@ -342,12 +386,22 @@ mpq_class meritPower(Wide n, u64 k, int dimensions)
 std::vector<search::Ranked> rankedByExactMerit(Wide n, const std::vector<u64> &multipliers,
                                                 int dimensions,
                                                 numbers::Generator generator
-                                                = numbers::Generator::Any)
+                                                = numbers::Generator::Any,
+                                                numbers::Criterion criterion
+                                                = numbers::Criterion::Merit)
 {
     std::vector<std::pair<mpq_class, u64>> merits;
     for (u64 k : multipliers) {
         const numbers::GeneratorLattice lattice = *numbers::generatorLattice(n, k, generator);
-        merits.emplace_back(meritPower(lattice.n, lattice.k, dimensions), k);
+        switch (criterion) {
+        case numbers::Criterion::Harmonic:
+            merits.emplace_back(harmonicModel(lattice.n, lattice.k, dimensions), k);
+            break;
+        case numbers::Criterion::Lagged:
+            merits.emplace_back(laggedModel(n, k, generator, dimensions), k);
+            break;
+        default: merits.emplace_back(meritPower(lattice.n, lattice.k, dimensions), k);
+        }
     }
     std::sort(merits.begin(), merits.end(), [](const auto &a, const auto &b) {
         return a.first > b.first || (a.first == b.first && a.second < b.second);
@@ -372,13 +426,13 @@ std::vector<search::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion, 
         Wide num, den; // the figure as a fraction, larger better
     };
     std::vector<Candidate> candidates;
-    if (criterion == numbers::Criterion::Merit) {
+    if (numbers::readsDimensions(criterion)) {
         std::vector<u64> multipliers;
         for (u64 k = first; k <= last; ++k) {
             if (std::gcd(n, k) == 1 && longestPeriod(n, k, generator))
                 multipliers.push_back(k);
         }
-        return rankedByExactMerit(n, multipliers, dimensions, generator);
+        return rankedByExactMerit(n, multipliers, dimensions, generator, criterion);
     }
     for (u64 k = first; k <= last; ++k) {
         if (std::gcd(n, k) != 1 || !longestPeriod(n, k, generator))
@@ -398,7 +452,9 @@ std::vector<search::Ranked> sortedByFigure(u64 n, numbers::Criterion criterion, 
             candidates.push_back({k, m.gapRatio.den, m.gapRatio.num});
             break;
         case numbers::Criterion::Largest: candidates.push_back({k, 1, largest}); break;
-        case numbers::Criterion::Merit: break;
+        case numbers::Criterion::Merit:
+        case numbers::Criterion::Harmonic:
+        case numbers::Criterion::Lagged: break;
         }
     }
     const auto compare = [](const Candidate &a, const Candidate &b) {
@@ -475,18 +531,20 @@ void TestNumbers::rankingByEveryFigureAgainstSorting()
 
 void TestNumbers::meritAndGeneratorsAgainstSorting()
 {
-    // The figure of merit, pruned in a top ranking and in full in a whole
-    // one, and every criterion with only the multipliers of the longest
-    // period: as sorting every candidate's figure says.
+    // The figure of merit, the harmonic score and the lagged figure, pruned
+    // in a top ranking and in full in a whole one, and every criterion with
+    // only the multipliers of the longest period: as sorting every
+    // candidate's figure says.
     using numbers::Criterion;
     using numbers::Generator;
     for (u64 n = 2; n <= 72; ++n) {
-        for (Criterion criterion : {Criterion::Merit, Criterion::Sum, Criterion::Spectral,
-                                    Criterion::Largest}) {
+        for (Criterion criterion : {Criterion::Merit, Criterion::Harmonic, Criterion::Lagged,
+                                    Criterion::Sum, Criterion::Spectral, Criterion::Largest}) {
             for (Generator generator : {Generator::Any, Generator::Mcg, Generator::Lcg}) {
-                if (criterion != Criterion::Merit && generator == Generator::Any)
+                if (!numbers::readsDimensions(criterion) && generator == Generator::Any)
                     continue; // rankingByEveryFigureAgainstSorting
-                const int dimensions = criterion == Criterion::Merit ? int(3 + n % 4) : 8;
+                const int dimensions
+                        = numbers::readsDimensions(criterion) ? int(3 + n % 4) : 8;
                 search::RankingQuery query;
                 query.n = n;
                 query.criterion = criterion;
@@ -502,6 +560,74 @@ void TestNumbers::meritAndGeneratorsAgainstSorting()
                                              .arg(int(generator))
                                              .arg(where)));
             }
+        }
+    }
+}
+
+void TestNumbers::prunedEqualsUnprunedAt2To64_data()
+{
+    QTest::addColumn<numbers::Criterion>("criterion");
+    QTest::addColumn<numbers::Generator>("generator");
+    QTest::addColumn<u64>("first");
+    using numbers::Criterion;
+    using numbers::Generator;
+    // Near 2^64/φ, where good multipliers crowd, and among 32-bit ones.
+    QTest::newRow("merit, mcg") << Criterion::Merit << Generator::Mcg << u64(11400714819323198000u);
+    QTest::newRow("harmonic") << Criterion::Harmonic << Generator::Any << u64(11400714819323198000u);
+    QTest::newRow("harmonic, lcg, 32 bits") << Criterion::Harmonic << Generator::Lcg << u64(4294960000u);
+    QTest::newRow("harmonic, mcg") << Criterion::Harmonic << Generator::Mcg << u64(11400714819323198000u);
+    QTest::newRow("lagged, lcg") << Criterion::Lagged << Generator::Lcg << u64(11400714819323198000u);
+    QTest::newRow("lagged, mcg") << Criterion::Lagged << Generator::Mcg << u64(4294960000u);
+}
+
+void TestNumbers::prunedEqualsUnprunedAt2To64()
+{
+    // A top ranking drops candidates as soon as they cannot get in; every
+    // candidate's key computed in full and sorted (as a merge does) gives
+    // the same top, on one thread and on two.
+    QFETCH(numbers::Criterion, criterion);
+    QFETCH(numbers::Generator, generator);
+    QFETCH(u64, first);
+    search::RankingQuery query;
+    query.n = Wide(1) << 64;
+    query.criterion = criterion;
+    query.generator = generator;
+    query.first = first;
+    query.last = first + 3000;
+    query.top = 12;
+    const numbers::PeriodFilter period(query.n, generator);
+    std::vector<u64> candidates;
+    for (u64 k = query.first; k <= query.last; ++k) {
+        if (period.keeps(k))
+            candidates.push_back(k);
+    }
+    const std::vector<search::Ranked> unpruned = search::rankingOf(query, candidates);
+    for (unsigned threads : {1u, 2u}) {
+        query.threads = threads;
+        QVERIFY(sameRanking(search::ranking(query), unpruned));
+    }
+}
+
+void TestNumbers::harmonicScoreAgainstTheModel()
+{
+    // H₈ rounded to four decimals, and the order of H₈ between neighbours,
+    // as the model's 400-bit brackets give them, at 2^64 and 2^32.
+    std::mt19937_64 random(8);
+    for (const Wide n : {Wide(1) << 64, Wide(1) << 32}) {
+        const numbers::HarmonicScore score(n, 8);
+        std::vector<std::pair<mpz_class, numbers::Nu2s>> seen;
+        for (int i = 0; i < 60; ++i) {
+            const u64 k = u64(random() % u64(n - 1)) | 1;
+            const numbers::Nu2s nu2 = numbers::latticeNu2UpTo(n, k, 8);
+            const mpz_class model = harmonicModel(n, k, 8); // 2^400·420·Σ f_t/(t − 1)
+            // ⌊10⁴·H + ½⌋ with H = model/(2^400·W), W = Σ 420/(t − 1) = 1089.
+            mpz_class rounded = (model * 20000 + (mpz_class(1089) << 400)) / (mpz_class(2178) << 400);
+            QCOMPARE(score.tenThousandths(nu2), rounded.get_ui());
+            for (const auto &[other, otherNu2] : seen) {
+                const int expected = model < other ? -1 : model > other ? 1 : 0;
+                QCOMPARE(score.compare(nu2, otherNu2), expected);
+            }
+            seen.emplace_back(model, nu2);
         }
     }
 }

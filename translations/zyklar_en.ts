@@ -760,34 +760,6 @@ of N and its best value (N ≤ 2^32)</translation>
         <translation>every multiplier of N, the most even first</translation>
     </message>
     <message>
-        <source>Ordnet alle zu N teilerfremden Multiplikatoren k nach einer Kennzahl, die
-beste zuerst; gleiche Werte teilen sich den Rang, bei gleichem Wert kommt
-das kleinere k zuerst. Vorgabe ist die Summe der Minimalabstände. Dazu
-jede Kennzahl von k: Anteil, Kettenbruch, größter Teilnenner, Spektraltest,
-Zaremba-Index und Lückenverhältnis. Nach dem Gütemaß (--nach guete) das
-kleinste f_t über 2 bis T Dimensionen; mit --top werden Kandidaten verworfen,
-sobald ein f_t unter dem T-ten Platz liegt. --generator behält nur die
-Multiplikatoren der längsten Periode. --teil I/P rangiert nur den I-ten von
-P gleichen Teilen; zusammenfuehren fügt die Teile zur ganzen Rangliste.
-2 ≤ N ≤ %1; über %2 nur mit --top, oder mit --von und --bis
-über höchstens %3 Multiplikatoren. Mit --von und --bis
-{N}, wenn dazwischen höchstens %4 Multiplikatoren liegen.
-</source>
-        <translation>Orders every multiplier k coprime to N by a figure, the best first; equal
-values share their rank, and of equal values the smaller k comes first. The
-default is the sum of the minimal distances. With it every figure of k:
-share, continued fraction, largest partial quotient, spectral test, Zaremba
-index and gap ratio. By the figure of merit (--by merit) the smallest f_t
-over 2 to T dimensions; with --top candidates are dropped as soon as one f_t
-falls below the T-th place. --generator keeps only the multipliers of the
-longest period. --part I/P ranks only the I-th of P equal parts; merge
-merges the parts into the whole ranking.
-2 ≤ N ≤ %1; above %2 only with --top, or with --from and --to
-over at most %3 multipliers. With --from and --to
-{N}, when at most %4 multipliers lie between them.
-</translation>
-    </message>
-    <message>
         <source>Aufruf: zyklar [BEFEHL ARGUMENTE… [OPTIONEN]]
 Ohne Argumente öffnet zyklar sein Fenster.
 
@@ -1148,6 +1120,28 @@ of N = 2^e on the lattice of its orbit modulo N/4</translation>
         <translation>%1 is about every multiplier of N and does not go with %2</translation>
     </message>
     <message>
+        <source>Spektraltest auf dem Gitter der Bahn des MCG: modulo N/4 = 2^%1, mit k oder N − k, was ≡ 5 (mod 8) ist
+</source>
+        <translation>Spectral test on the lattice of the MCG&apos;s orbit: modulo N/4 = 2^%1, with k or N − k, whichever is ≡ 5 (mod 8)
+</translation>
+    </message>
+    <message>
+        <source>jede Kennzahl des Spektraltests für den Generator,
+der nur jeden L-ten Wert zeigt</source>
+        <translation>every figure of the spectral test for the generator
+that shows only every L-th value</translation>
+    </message>
+    <message>
+        <source>Spektraltest des Generators, der nur jeden %1-ten Wert zeigt: K^%1 auf dem Gitter modulo %2
+</source>
+        <translation>Spectral test of the generator that shows only every %1-th value: K^%1 on the lattice modulo %2
+</translation>
+    </message>
+    <message>
+        <source>bei %1 %2 bleibt von N = %3 nur ein Punkt</source>
+        <translation>with %1 %2 only one point of N = %3 is left</translation>
+    </message>
+    <message>
         <source>Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:
 die Summe der Minimalabstände und ihr Anteil, der Kettenbruch von K/N und
 sein größter Teilnenner, der Spektraltest (ν₂² und f₂), der Zaremba-Index
@@ -1155,7 +1149,11 @@ und das Lückenverhältnis; dazu der Spektraltest in 3 bis T Dimensionen
 (ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.
 Mit --generator nur K der längsten Periode; ein MCG von N = 2^e wird
 wie in den heutigen Tabellen auf dem Gitter seiner Bahn modulo N/4
-beurteilt, mit K oder N − K, was ≡ 5 (mod 8) ist.
+beurteilt, mit K oder N − K, was ≡ 5 (mod 8) ist. Dazu am Ende das
+harmonische Mittel H_T der f_t (f_t mit dem Gewicht 1/(t − 1)) und die
+Versatzgüte, das kleinste M_T der Generatoren, die nur jeden 2. bis 8. Wert
+zeigen. Mit --versatz L der Spektraltest und H_T dieses Generators mit
+K^L, auf dem Gitter modulo N/ggT(N, L).
 Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,
 und jede Zeile wird geschrieben, sobald ihr K beantwortet ist. Eine Zeile
 ohne K beendet den Lauf mit ihrer Nummer; was geschrieben ist, bleibt ganz,
@@ -1168,7 +1166,11 @@ Zaremba index and the gap ratio; with them the spectral test in 3 to T
 dimensions (ν_t² in CSV and JSON, f_t) and the figure of merit M_T, the
 smallest f_t. With --generator only K of the longest period; an MCG of
 N = 2^e is judged, as today's tables do, on the lattice of its orbit
-modulo N/4, with K or N − K, whichever is ≡ 5 (mod 8).
+modulo N/4, with K or N − K, whichever is ≡ 5 (mod 8). At the end the
+harmonic mean H_T of the f_t (f_t weighs 1/(t − 1)) and the lagged figure,
+the smallest M_T of the generators that show only every 2nd to 8th value.
+With --lag L the spectral test and H_T of that generator with K^L, on the
+lattice modulo N/gcd(N, L).
 With - instead of the K the K come from standard input, one per line, and
 each line is written as soon as its K is answered. A line without a K ends
 the run with its number; what is written stays whole, also after Ctrl+C.
@@ -1176,9 +1178,37 @@ the run with its number; what is written stays whole, also after Ctrl+C.
 </translation>
     </message>
     <message>
-        <source>Spektraltest auf dem Gitter der Bahn des MCG: modulo N/4 = 2^%1, mit k oder N − k, was ≡ 5 (mod 8) ist
+        <source>Ordnet alle zu N teilerfremden Multiplikatoren k nach einer Kennzahl, die
+beste zuerst; gleiche Werte teilen sich den Rang, bei gleichem Wert kommt
+das kleinere k zuerst. Vorgabe ist die Summe der Minimalabstände. Dazu
+jede Kennzahl von k: Anteil, Kettenbruch, größter Teilnenner, Spektraltest,
+Zaremba-Index und Lückenverhältnis. Nach dem Gütemaß (--nach guete) das
+kleinste f_t über 2 bis T Dimensionen; mit --top werden Kandidaten verworfen,
+sobald ein f_t unter dem T-ten Platz liegt. Nach harmonisch das Mittel H_T
+der f_t, in dem f_t das Gewicht 1/(t − 1) hat; nach versatzguete das
+kleinste M_T der Generatoren, die nur jeden 2. bis 8. Wert zeigen; die
+Zahl steht dann in der letzten Spalte. --generator behält nur die
+Multiplikatoren der längsten Periode. --teil I/P rangiert nur den I-ten von
+P gleichen Teilen; zusammenfuehren fügt die Teile zur ganzen Rangliste.
+2 ≤ N ≤ %1; über %2 nur mit --top, oder mit --von und --bis
+über höchstens %3 Multiplikatoren. Mit --von und --bis
+{N}, wenn dazwischen höchstens %4 Multiplikatoren liegen.
 </source>
-        <translation>Spectral test on the lattice of the MCG's orbit: modulo N/4 = 2^%1, with k or N − k, whichever is ≡ 5 (mod 8)
+        <translation>Orders every multiplier k coprime to N by a figure, the best first; equal
+values share their rank, and of equal values the smaller k comes first. The
+default is the sum of the minimal distances. With it every figure of k:
+share, continued fraction, largest partial quotient, spectral test, Zaremba
+index and gap ratio. By the figure of merit (--by merit) the smallest f_t
+over 2 to T dimensions; with --top candidates are dropped as soon as one f_t
+falls below the T-th place. By harmonic the mean H_T of the f_t, in which f_t
+weighs 1/(t − 1); by lagged the smallest M_T of the generators that show
+only every 2nd to 8th value; the number is then in the last column.
+--generator keeps only the multipliers of the longest period. --part I/P
+ranks only the I-th of P equal parts; merge merges the parts into the whole
+ranking.
+2 ≤ N ≤ %1; above %2 only with --top, or with --from and --to
+over at most %3 multipliers. With --from and --to
+{N}, when at most %4 multipliers lie between them.
 </translation>
     </message>
 </context>
@@ -1302,6 +1332,14 @@ the run with its number; what is written stays whole, also after Ctrl+C.
     <message>
         <source>das größte Gütemaß zuerst</source>
         <translation>the largest figure of merit first</translation>
+    </message>
+    <message>
+        <source>harmonisch H</source>
+        <translation>harmonic H</translation>
+    </message>
+    <message>
+        <source>Versatzgüte</source>
+        <translation>lagged</translation>
     </message>
 </context>
 <context>

@@ -6,9 +6,8 @@ namespace cli {
 
 namespace {
 
-// The `--nach` keys in the catalogue's order and the call's language, half
-// on each of two lines: "summe (Vorgabe), spektral, zaremba,\n
-// verhaeltnis, teilnenner oder guete".
+// The `--nach` keys in the catalogue's order and the call's language, three
+// to a line: "summe (Vorgabe), spektral, zaremba,\nverhaeltnis, …".
 std::vector<std::string> rankingKeys()
 {
     const std::span<const numbers::Criterion> criteria = numbers::rankingCriteria;
@@ -21,7 +20,7 @@ std::vector<std::string> rankingKeys()
         else if (i + 1 == criteria.size())
             keys = say(translate("cli", "%1 oder %2"), {keys, key});
         else
-            keys += (i == (criteria.size() + 1) / 2 ? ",\n" : ", ") + key;
+            keys += (i % 3 == 0 ? ",\n" : ", ") + key;
     }
     return {keys};
 }
@@ -55,6 +54,9 @@ const OptionDescription options[] = {
      .help = QT_TRANSLATE_NOOP("cli", "nur die Multiplikatoren der längsten Periode: mcg für\n"
                                       "x → k·x mod N, lcg für x → k·x + c mod N; ein MCG\n"
                                       "von N = 2^e auf dem Gitter seiner Bahn modulo N/4")},
+    {.option = Option::Lag, .name = {"versatz", "lag"}, .value = {"L"},
+     .help = QT_TRANSLATE_NOOP("cli", "jede Kennzahl des Spektraltests für den Generator,\n"
+                                      "der nur jeden L-ten Wert zeigt")},
     {.option = Option::Step, .name = {"schritt", "step"}, .value = {"I"},
      .help = QT_TRANSLATE_NOOP("cli", "nur der Schritt I")},
     {.option = Option::Format, .name = {"format"}, .value = {"F"}, .choices = "text|csv|json",

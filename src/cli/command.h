@@ -35,7 +35,7 @@ struct Failure {
 };
 
 enum class Option {
-    Top, Order, From, To, Shard, Standing, Dimensions, Generator, Step, Format, Spokes, Output,
+    Top, Order, From, To, Shard, Standing, Dimensions, Generator, Lag, Step, Format, Spokes, Output,
     Scale, Animation, Sunflower, Golden,
     Language // every command's, and --help's
 };

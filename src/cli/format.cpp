@@ -155,6 +155,8 @@ std::vector<const numbers::FigureEntry *> FigureColumns::entries(Format format) 
                 shown.push_back(entry);
         }
     }
+    for (const numbers::Figure figure : more)
+        shown.push_back(&numbers::entryOf(figure));
     return shown;
 }
 
@@ -164,7 +166,7 @@ std::vector<TextTable::Column> FigureColumns::captions() const
     std::vector<TextTable::Column> columns;
     for (const numbers::FigureEntry *entry : entries(Format::Text)) {
         std::string caption = language::translate("numbers", entry->caption).toStdString();
-        if (entry->figure == Figure::Merit)
+        if (entry->figure == Figure::Merit || entry->figure == Figure::Harmonic)
             caption += subscripts[dimensions];
         columns.push_back({caption, entry->figure == Figure::Fraction});
     }

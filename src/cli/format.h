@@ -98,10 +98,12 @@ private:
 // Columns of figures, as the commands write them: every figure of the
 // Euclid pass, and the lattice figures of 3 … `dimensions` dimensions with
 // the figure of merit M_T after them where dimensions is 2 or more. Text
-// leaves out ν_t², and names M's T: "Gütemaß M₈".
+// leaves out ν_t², and names M's T: "Gütemaß M₈". The figures shown
+// where asked for (H_T, the lagged figure) come last.
 struct FigureColumns {
     bool euclid = true;
     int dimensions = 0;
+    std::vector<numbers::Figure> more = {};
 
     std::vector<TextTable::Column> captions() const;
     std::vector<std::string> keys() const;

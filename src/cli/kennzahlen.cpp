@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <map>
+#include <limits>
 #include <optional>
 
 namespace cli {
@@ -69,9 +70,35 @@ public:
         const Wide n = nOf(call);
         if (m_generator != numbers::Generator::Any)
             m_period.emplace(n, m_generator);
+        if (const auto lag = call.value(Option::Lag))
+            m_lag = u64(wholeNumber(*lag, "L", 1, std::numeric_limits<u64>::max()));
     }
 
-    int dimensions() const { return m_dimensions; }
+    // The columns: every figure, the dimensions, and for a generator its
+    // harmonic score and lagged figure; seen every L-th step its harmonic
+    // score.
+    FigureColumns columns(bool euclid = true) const
+    {
+        FigureColumns columns{.euclid = euclid, .dimensions = m_dimensions};
+        if (m_generator != numbers::Generator::Any || m_lag != 1)
+            columns.more.push_back(numbers::Figure::Harmonic);
+        if (m_generator != numbers::Generator::Any && m_lag == 1)
+            columns.more.push_back(numbers::Figure::Lagged);
+        return columns;
+    }
+    // Under a text table, which lattice the figures are read on where it
+    // is not N's.
+    std::string note() const
+    {
+        std::string note = latticeNote(nOf(m_call), m_generator);
+        if (m_lag != 1)
+            note += say(translate("cli", "Spektraltest des Generators, der nur jeden %1-ten Wert "
+                                         "zeigt: K^%1 auf dem Gitter modulo %2\n"),
+                        {std::to_string(m_lag),
+                         numbers::decimal(numbers::generatorLattice(nOf(m_call), 1, m_generator,
+                                                                    m_lag)->n)});
+        return note;
+    }
 
     numbers::Figures of(std::string_view kText)
     {
@@ -83,14 +110,23 @@ public:
                                                   "N = %2 (%3 %4)"),
                                  {std::string(kText), m_call.arguments[0],
                                   optionName(Option::Generator), generatorName(m_generator)})};
+        if (!numbers::generatorLattice(m.n, m.k, m_generator, m_lag))
+            throw UsageError{say(translate("cli", "bei %1 %2 bleibt von N = %3 nur ein Punkt"),
+                                 {optionName(Option::Lag), std::to_string(m_lag),
+                                  numbers::decimal(m.n)})};
         const auto row = m_equidistant.try_emplace(m.n, m.n).first;
-        return numbers::generatorFigures(m.n, m.k, row->second, m_generator, m_dimensions);
+        numbers::Figures f = numbers::generatorFigures(m.n, m.k, row->second, m_generator,
+                                                       m_dimensions, m_lag);
+        if (m_generator != numbers::Generator::Any && m_lag == 1)
+            numbers::addLagged(f, m_generator, m_dimensions);
+        return f;
     }
 
 private:
     const Invocation &m_call;
     numbers::Generator m_generator;
     int m_dimensions;
+    u64 m_lag = 1;
     std::optional<numbers::PeriodFilter> m_period;
     // Per N after a common divisor is cancelled: at most the divisors of N.
     std::map<Wide, numbers::EquidistantRow> m_equidistant;
@@ -107,11 +143,10 @@ std::vector<std::string> figureCells(const numbers::Figures &f, const FigureColu
 }
 
 // The text table's columns: N, k, every figure and the lattice figures.
-std::vector<TextTable::Column> textColumns(int dimensions)
+std::vector<TextTable::Column> textColumns(const FigureColumns &figures)
 {
     std::vector<TextTable::Column> columns{{"N"}, {"k"}};
-    const std::vector<TextTable::Column> captions
-            = FigureColumns{.dimensions = dimensions}.captions();
+    const std::vector<TextTable::Column> captions = figures.captions();
     columns.insert(columns.end(), captions.begin(), captions.end());
     return columns;
 }
@@ -131,11 +166,11 @@ std::vector<std::string> standingCells(const Row &row, Format format)
 }
 
 void writeText(const Invocation &call, const std::vector<Row> &rows, bool standing,
-               int dimensions)
+               const FiguresOfK &of)
 {
     // Under each multiplier its ranks, and after the last one of an N the
     // best values of that N.
-    const FigureColumns figures{.dimensions = dimensions};
+    const FigureColumns figures = of.columns();
     std::vector<std::vector<std::string>> lines;
     for (size_t i = 0; i < rows.size(); ++i) {
         lines.push_back(figureCells(rows[i].figures, figures, Format::Text));
@@ -155,13 +190,13 @@ void writeText(const Invocation &call, const std::vector<Row> &rows, bool standi
         if (i + 1 == rows.size() || rows[i + 1].figures.n != rows[i].figures.n)
             lines.push_back(best);
     }
-    TextTable table(textColumns(dimensions));
+    TextTable table(textColumns(figures));
     for (const auto &line : lines)
         table.measure(line);
     call.out << table.header();
     for (const auto &line : lines)
         call.out << table.line(line);
-    call.out << latticeNote(nOf(call), generatorOf(call));
+    call.out << of.note();
 }
 
 // The rows of "kennzahlen N -", written as each K is answered: CSV and JSON
@@ -172,8 +207,7 @@ class StreamedRows
 {
 public:
     explicit StreamedRows(const Invocation &call)
-        : m_call(call), m_of(call), m_dimensions(m_of.dimensions()),
-          m_figures{.dimensions = m_dimensions}
+        : m_call(call), m_of(call), m_figures(m_of.columns())
     {
         m_keys = {"n", "k"};
         const std::vector<std::string> figureKeys = m_figures.keys();
@@ -211,7 +245,7 @@ public:
         if (m_call.format == Format::Text) {
             if (!m_table)
                 startTable();
-            m_call.out << latticeNote(nOf(m_call), generatorOf(m_call));
+            m_call.out << m_of.note();
         }
         if (m_objects) {
             m_objects->close();
@@ -228,7 +262,7 @@ private:
     }
     void startTable()
     {
-        m_table.emplace(textColumns(m_dimensions));
+        m_table.emplace(textColumns(m_figures));
         for (const auto &row : m_first)
             m_table->measure(row);
         m_call.out << m_table->header();
@@ -239,7 +273,6 @@ private:
 
     const Invocation &m_call;
     FiguresOfK m_of;
-    int m_dimensions;
     FigureColumns m_figures;
     std::vector<std::string> m_keys;
     std::optional<JsonArray> m_objects;
@@ -290,9 +323,9 @@ std::vector<Row> rowsOf(const Invocation &call, FiguresOfK &figuresOfK)
 
 // CSV or JSON: N, k, every figure, the standing, the lattice.
 void writeMachine(const Invocation &call, const std::vector<Row> &rows, bool standing,
-                  int dimensions)
+                  const FiguresOfK &of)
 {
-    const FigureColumns euclid, lattice{.euclid = false, .dimensions = dimensions};
+    const FigureColumns euclid, lattice = of.columns(false);
     std::vector<std::string> keys{"n", "k"};
     const auto add = [](std::vector<std::string> &to, const std::vector<std::string> &more) {
         to.insert(to.end(), more.begin(), more.end());
@@ -338,19 +371,20 @@ void run(const Invocation &call)
         throw UsageError{say(translate("cli", "%1 braucht N ≤ %2, nicht %3"),
                              {optionName(Option::Standing), numbers::decimal(maxStandingN),
                               call.arguments[0]})};
-    if (standing && call.isSet(Option::Generator))
-        throw UsageError{say(translate("cli", "%1 gilt für alle Multiplikatoren von N und geht "
-                                              "nicht mit %2"),
-                             {optionName(Option::Standing), optionName(Option::Generator)})};
+    for (const Option option : {Option::Generator, Option::Lag}) {
+        if (standing && call.isSet(option))
+            throw UsageError{say(translate("cli", "%1 gilt für alle Multiplikatoren von N und "
+                                                  "geht nicht mit %2"),
+                                 {optionName(Option::Standing), optionName(option)})};
+    }
     FiguresOfK figuresOfK(call);
     std::vector<Row> rows = rowsOf(call, figuresOfK);
     if (standing)
         addStanding(rows, call);
-    const int dimensions = figuresOfK.dimensions();
     if (call.format == Format::Text)
-        writeText(call, rows, standing, dimensions);
+        writeText(call, rows, standing, figuresOfK);
     else
-        writeMachine(call, rows, standing, dimensions);
+        writeMachine(call, rows, standing, figuresOfK);
 }
 
 } // namespace
@@ -361,7 +395,8 @@ const Command kennzahlenCommand{
     .argumentCount = 2,
     .moreArguments = true,
     .maxN = Wide(1) << 64,
-    .options = {Option::Standing, Option::Dimensions, Option::Generator, Option::Format},
+    .options = {Option::Standing, Option::Dimensions, Option::Generator, Option::Lag,
+                Option::Format},
     .summary = QT_TRANSLATE_NOOP("cli", "jede Kennzahl eines oder mehrerer Multiplikatoren"),
     .help = QT_TRANSLATE_NOOP("cli",
     "Jede Kennzahl der Multiplikatoren K von N, eine Zeile je K, zum Vergleich:\n"
@@ -371,7 +406,11 @@ const Command kennzahlenCommand{
     "(ν_t² in CSV und JSON, f_t) und das Gütemaß M_T, das kleinste f_t.\n"
     "Mit --generator nur K der längsten Periode; ein MCG von N = 2^e wird\n"
     "wie in den heutigen Tabellen auf dem Gitter seiner Bahn modulo N/4\n"
-    "beurteilt, mit K oder N − K, was ≡ 5 (mod 8) ist.\n"
+    "beurteilt, mit K oder N − K, was ≡ 5 (mod 8) ist. Dazu am Ende das\n"
+    "harmonische Mittel H_T der f_t (f_t mit dem Gewicht 1/(t − 1)) und die\n"
+    "Versatzgüte, das kleinste M_T der Generatoren, die nur jeden 2. bis 8. Wert\n"
+    "zeigen. Mit --versatz L der Spektraltest und H_T dieses Generators mit\n"
+    "K^L, auf dem Gitter modulo N/ggT(N, L).\n"
     "Mit - statt der K kommen die K von der Standardeingabe, eines je Zeile,\n"
     "und jede Zeile wird geschrieben, sobald ihr K beantwortet ist. Eine Zeile\n"
     "ohne K beendet den Lauf mit ihrer Nummer; was geschrieben ist, bleibt ganz,\n"

@@ -36,7 +36,7 @@ std::vector<Field> fieldsOf(const Part &part)
             {"teil", std::to_string(part.index) + '/' + std::to_string(part.parts), false},
             {"n", numbers::decimal(part.n), true},
             {"nach", numbers::entryOf(part.criterion).sortKey, true}};
-    if (part.criterion == numbers::Criterion::Merit)
+    if (numbers::readsDimensions(part.criterion))
         fields.push_back({"dimensionen", std::to_string(part.dimensions), true});
     fields.push_back({"generator", generatorText(part.generator), true});
     fields.push_back({"von", std::to_string(part.first), true});
@@ -105,7 +105,7 @@ std::optional<Part> partOf(std::string_view line)
                              .value_or(0));
     part.n = number("n", ranglisteCommand.maxN);
     part.criterion = numbers::criterionNamed(fields["nach"]).value_or(numbers::Criterion::Sum);
-    if (part.criterion == numbers::Criterion::Merit)
+    if (numbers::readsDimensions(part.criterion))
         part.dimensions = int(number("dimensionen", numbers::maxDimension));
     for (numbers::Generator each :
          {numbers::Generator::Mcg, numbers::Generator::Lcg}) {
@@ -118,7 +118,7 @@ std::optional<Part> partOf(std::string_view line)
         part.top = u64(number("top"));
     part.rows = u64(number("zeilen"));
     const bool sound = part.index >= 1 && part.index <= part.parts && part.n >= 2
-            && (part.criterion != numbers::Criterion::Merit
+            && (!numbers::readsDimensions(part.criterion)
                 || part.dimensions >= numbers::minDimension)
             && part.first >= 1 && part.first <= part.last && Wide(part.last) < part.n
             && part.top != u64(0);

@@ -71,7 +71,7 @@ Search searchOf(const Invocation &call)
         Part part;
         part.n = query.n;
         part.criterion = query.criterion;
-        part.dimensions = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0;
+        part.dimensions = numbers::readsDimensions(query.criterion) ? query.dimensions : 0;
         part.generator = query.generator;
         part.first = query.first;
         part.last = query.last;
@@ -185,10 +185,17 @@ const char *generatorName(numbers::Generator generator)
     return nullptr;
 }
 
-// Ranked by the figure of merit, its dimensions follow every other figure.
+// Ranked by a figure of the lattices, their dimensions follow every other
+// figure, and last the harmonic score or the lagged figure where it ranks.
 static FigureColumns figureColumnsOf(const search::RankingQuery &query)
 {
-    return {.dimensions = query.criterion == numbers::Criterion::Merit ? query.dimensions : 0};
+    FigureColumns columns{.dimensions
+                          = numbers::readsDimensions(query.criterion) ? query.dimensions : 0};
+    const numbers::FigureEntry &ranked = numbers::entryOf(query.criterion);
+    if (query.criterion == numbers::Criterion::Harmonic
+        || query.criterion == numbers::Criterion::Lagged)
+        columns.more.push_back(ranked.figure);
+    return columns;
 }
 
 std::vector<std::string> rankingColumns(const search::RankingQuery &query)
@@ -210,8 +217,10 @@ void writeRanking(const Invocation &call, const search::RankingQuery &query,
     const FigureColumns figures = figureColumnsOf(query);
     // Rang, k and every figure, as the format writes them.
     const auto cells = [&](const search::Ranked &row, Format format) {
-        const numbers::Figures f = numbers::generatorFigures(n, row.k, equidistant,
-                                                             query.generator, figures.dimensions);
+        numbers::Figures f = numbers::generatorFigures(n, row.k, equidistant, query.generator,
+                                                       figures.dimensions);
+        if (query.criterion == numbers::Criterion::Lagged)
+            numbers::addLagged(f, query.generator, query.dimensions);
         std::vector<std::string> cells{std::to_string(row.rank), std::to_string(row.k)};
         const std::vector<std::string> values = figures.values(f, format);
         cells.insert(cells.end(), values.begin(), values.end());
@@ -267,7 +276,10 @@ const Command ranglisteCommand{
     "jede Kennzahl von k: Anteil, Kettenbruch, größter Teilnenner, Spektraltest,\n"
     "Zaremba-Index und Lückenverhältnis. Nach dem Gütemaß (--nach guete) das\n"
     "kleinste f_t über 2 bis T Dimensionen; mit --top werden Kandidaten verworfen,\n"
-    "sobald ein f_t unter dem T-ten Platz liegt. --generator behält nur die\n"
+    "sobald ein f_t unter dem T-ten Platz liegt. Nach harmonisch das Mittel H_T\n"
+    "der f_t, in dem f_t das Gewicht 1/(t − 1) hat; nach versatzguete das\n"
+    "kleinste M_T der Generatoren, die nur jeden 2. bis 8. Wert zeigen; die\n"
+    "Zahl steht dann in der letzten Spalte. --generator behält nur die\n"
     "Multiplikatoren der längsten Periode. --teil I/P rangiert nur den I-ten von\n"
     "P gleichen Teilen; zusammenfuehren fügt die Teile zur ganzen Rangliste.\n"
     "2 ≤ N ≤ %1; über %2 nur mit --top, oder mit --von und --bis\nüber höchstens "

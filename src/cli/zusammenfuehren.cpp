@@ -267,7 +267,7 @@ search::RankingQuery queryOf(const Invocation &call, const search::RankingQuery 
     contradicts(Option::Order, asked.criterion != part.criterion, keyOf(asked.criterion),
                 keyOf(part.criterion));
     contradicts(Option::Dimensions,
-                part.criterion == numbers::Criterion::Merit && asked.dimensions != part.dimensions,
+                numbers::readsDimensions(part.criterion) && asked.dimensions != part.dimensions,
                 std::to_string(asked.dimensions), std::to_string(part.dimensions));
     const char *generator = generatorName(part.generator);
     if (call.isSet(Option::Generator) && asked.generator != part.generator) {

@@ -75,6 +75,14 @@ const FigureEntry catalogue[] = {
      .choice = ZYKLAR_TEXT("numbers", "Gütemaß M₈"),
      .first = ZYKLAR_TEXT("numbers", "das größte Gütemaß zuerst"), .largerIsBetter = true,
      .number = [](const Figures &f) { return Ratio{f.merit, 1}; }},
+    // Its T is the figure of merit's.
+    {.figure = Figure::Harmonic, .key = "harmonisch",
+     .caption = ZYKLAR_TEXT("numbers", "harmonisch H"), .rankedBy = Criterion::Harmonic,
+     .sortKey = "harmonisch", .englishKey = "harmonic", .largerIsBetter = true,
+     .number = [](const Figures &f) { return Ratio{f.harmonic, 1}; }},
+    {.figure = Figure::Lagged, .key = "versatzguete", .caption = ZYKLAR_TEXT("numbers", "Versatzgüte"),
+     .rankedBy = Criterion::Lagged, .sortKey = "versatzguete", .englishKey = "lagged",
+     .largerIsBetter = true, .number = [](const Figures &f) { return Ratio{f.lagged, 1}; }},
 };
 
 // The Euclid pass's figures come first in the catalogue.
@@ -90,7 +98,8 @@ std::span<const FigureEntry> everyFigure()
 std::vector<const FigureEntry *> dimensionFigures(int upTo)
 {
     std::vector<const FigureEntry *> figures;
-    for (const FigureEntry &entry : std::span(catalogue).subspan(euclidFigures)) {
+    const size_t latticeFigures = size_t(Figure::Merit) + 1 - euclidFigures;
+    for (const FigureEntry &entry : std::span(catalogue).subspan(euclidFigures, latticeFigures)) {
         if (entry.dimension <= upTo)
             figures.push_back(&entry);
     }
@@ -159,6 +168,8 @@ std::string valueOf(Figure figure, const Figures &f, char point)
     case Figure::F7:
     case Figure::F8: return decimalOf(f.ft[size_t(entryOf(figure).dimension)], point);
     case Figure::Merit: return decimalOf(f.merit, point);
+    case Figure::Harmonic: return decimalOf(f.harmonic, point);
+    case Figure::Lagged: return decimalOf(f.lagged, point);
     }
     return {};
 }

@@ -21,21 +21,39 @@ namespace numbers {
 enum class Figure {
     Sum, Share, Fraction, Largest, Nu2, F2, Zaremba, GapRatio,
     // The spectral test beyond two dimensions, and the figure of merit.
-    Nu3, Nu4, Nu5, Nu6, Nu7, Nu8, F3, F4, F5, F6, F7, F8, Merit
+    Nu3, Nu4, Nu5, Nu6, Nu7, Nu8, F3, F4, F5, F6, F7, F8, Merit,
+    // Shown where asked for, after every other: the harmonic score H_T and
+    // the smallest M_T of the generator seen every 2nd … 8th step.
+    Harmonic, Lagged
 };
 
 // What a ranking orders by, in the order the tools offer the choices
-// (rankingCriteria: the ranking window's cboRangfolge and `--nach`). The
+// (windowCriteria: the ranking window's cboRangfolge; rankingCriteria:
+// `--nach`). The
 // figures of the Euclid pass rank every multiplier at the cost of one pass
 // and make the standings (everyCriterion); the figure of merit M_T takes a
 // lattice reduction per dimension.
-enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest, Merit };
+enum class Criterion { Sum, Spectral, Zaremba, GapRatio, Largest, Merit, Harmonic, Lagged };
 inline constexpr Criterion everyCriterion[] = {Criterion::Sum, Criterion::Spectral,
                                                Criterion::Zaremba, Criterion::GapRatio,
                                                Criterion::Largest};
+inline constexpr Criterion windowCriteria[] = {Criterion::Sum,      Criterion::Spectral,
+                                               Criterion::Zaremba,  Criterion::GapRatio,
+                                               Criterion::Largest,  Criterion::Merit};
+// The command line's `--nach` offers the window's and, for generator
+// designers, the harmonic score and the lagged figure.
 inline constexpr Criterion rankingCriteria[] = {Criterion::Sum,      Criterion::Spectral,
                                                 Criterion::Zaremba,  Criterion::GapRatio,
-                                                Criterion::Largest,  Criterion::Merit};
+                                                Criterion::Largest,  Criterion::Merit,
+                                                Criterion::Harmonic, Criterion::Lagged};
+
+// Whether a ranking reads the lattices of 2 … T dimensions, so that T is
+// part of it.
+constexpr bool readsDimensions(Criterion criterion)
+{
+    return criterion == Criterion::Merit || criterion == Criterion::Harmonic
+            || criterion == Criterion::Lagged;
+}
 
 struct FigureEntry {
     Figure figure;
@@ -75,7 +93,7 @@ Ratio numberOf(const FigureEntry &entry, const Figures &figures);
 std::span<const FigureEntry> everyFigure();
 // The figures of the spectral test in 3 … T dimensions and the figure of
 // merit M_T, in the order of their columns after the others: ν₃² … ν_T²,
-// f₃ … f_T, M_T.
+// f₃ … f_T, M_T. The figures shown where asked for are not among them.
 std::vector<const FigureEntry *> dimensionFigures(int upTo);
 const FigureEntry &entryOf(Figure figure);
 // The figure that names a ranking.

@@ -75,6 +75,11 @@ struct Figures : Measures {
     std::array<u64, maxDimension + 1> ft{};
     u64 merit = 0;
     int meritDimension = 2;
+    u64 harmonic = 0; // H_T (harmonic.h), ten-thousandths
+    // Where asked for: the smallest M_T of the generator seen every L-th
+    // step, L = 2 … 8 (lattice.h, addLagged), and the L where it is.
+    u64 lagged = 0;
+    int laggedAt = 0;
 };
 
 // For N and k coprime, 1 ≤ k < N ≤ 2^64; the equidistant row of N is

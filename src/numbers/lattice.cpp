@@ -1,6 +1,8 @@
 #include "numbers/lattice.h"
 
 #include "numbers/basisreduction.h"
+#include "numbers/big.h"
+#include "numbers/harmonic.h"
 
 #include <fplll.h>
 #include <gmp.h>
@@ -11,34 +13,6 @@
 #include <stdexcept>
 
 namespace numbers {
-
-namespace {
-
-// A GMP integer for the span of a function.
-struct Big {
-    mpz_t value;
-    Big() { mpz_init(value); }
-    explicit Big(Wide from) : Big() { set(from); }
-    ~Big() { mpz_clear(value); }
-    Big(const Big &) = delete;
-    Big &operator=(const Big &) = delete;
-
-    void set(Wide from)
-    {
-        const u64 limbs[2] = {u64(from), u64(from >> 64)};
-        mpz_import(value, 2, -1, sizeof(u64), 0, 0, limbs);
-    }
-    Wide wide() const
-    {
-        if (mpz_sizeinbase(value, 2) > 128 || mpz_sgn(value) < 0)
-            throw std::overflow_error("past 128 bits");
-        u64 limbs[2] = {0, 0};
-        mpz_export(limbs, nullptr, -1, sizeof(u64), 0, 0, value);
-        return (Wide(limbs[1]) << 64) | limbs[0];
-    }
-};
-
-} // namespace
 
 Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
 {
@@ -155,35 +129,46 @@ u64 latticeFigure(Wide nu2, Wide n, int t)
 SpectralOrder::SpectralOrder(Wide n)
     : m_n(n)
 {
-    const double logN = std::log(double(n));
-    for (int t = minDimension; t <= maxDimension; ++t) {
-        const HermitePower gamma = hermite[size_t(t)];
-        const double logGamma = std::log(double(gamma.num) / double(gamma.den));
-        m_offset[size_t(t)] = (logGamma + 2 * logN) / (2 * t);
-    }
+    for (int t = minDimension; t <= maxDimension; ++t)
+        m_offset[size_t(t)] = offsetAt(n, t);
+}
+
+double SpectralOrder::offsetAt(Wide n, int t)
+{
+    const HermitePower gamma = hermite[size_t(t)];
+    return (std::log(double(gamma.num) / double(gamma.den)) + 2 * std::log(double(n))) / (2 * t);
+}
+
+double SpectralOrder::offset(int code) const
+{
+    const int t = dimensionOf(code), divisor = divisorOf(code);
+    return divisor == 1 ? m_offset[size_t(t)] : offsetAt(m_n / Wide(divisor), t);
 }
 
 int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
 {
     if (a == b)
         return nu2a < nu2b ? -1 : nu2a > nu2b ? 1 : 0;
-    const double apart = (std::log(double(nu2a)) / 2 - m_offset[size_t(a)])
-            - (std::log(double(nu2b)) / 2 - m_offset[size_t(b)]);
+    const double apart = (std::log(double(nu2a)) / 2 - offset(a))
+            - (std::log(double(nu2b)) / 2 - offset(b));
     if (std::abs(apart) > 1e-9)
         return apart < 0 ? -1 : 1;
 
-    // f_a^(2L) against f_b^(2L), both sides multiplied out.
-    const int l = std::lcm(a, b);
-    const auto side = [&](Wide nu2, int t, int other, Big &value) {
-        const HermitePower own = hermite[size_t(t)], theirs = hermite[size_t(other)];
+    // f_a^(2L) against f_b^(2L), both sides multiplied out, each at the
+    // modulus of its own lattice.
+    const int ta = dimensionOf(a), tb = dimensionOf(b);
+    const int l = std::lcm(ta, tb);
+    const auto side = [&](Wide nu2, int code, int other, Big &value) {
+        const int t = dimensionOf(code), u = dimensionOf(other);
+        const HermitePower own = hermite[size_t(t)], theirs = hermite[size_t(u)];
         Big factor(nu2);
         mpz_pow_ui(value.value, factor.value, unsigned(l));
         mpz_ui_pow_ui(factor.value, own.den, unsigned(l / t));
         mpz_mul(value.value, value.value, factor.value);
-        mpz_ui_pow_ui(factor.value, theirs.num, unsigned(l / other));
+        mpz_ui_pow_ui(factor.value, theirs.num, unsigned(l / u));
         mpz_mul(value.value, value.value, factor.value);
-        Big density(m_n);
-        mpz_pow_ui(density.value, density.value, unsigned(2 * l / other));
+        Big density(m_n / Wide(divisorOf(other)));
+        mpz_pow_ui(density.value, density.value, unsigned(2 * l / u));
         mpz_mul(value.value, value.value, density.value);
     };
     Big left, right;
@@ -193,14 +178,18 @@ int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
     return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
+double SpectralOrder::approximate(Wide nu2, int t) const
+{
+    return std::exp(std::log(double(nu2)) / 2 - offset(t));
+}
+
 Wide SpectralOrder::least(int t, Wide nu2b, int b) const
 {
     if (t == b)
         return nu2b;
     // f_t = f_b at ν_t² = ν_b² · e^(2·(offset_t − offset_b)), within 10⁻¹²
     // of it; the integers around it decide by bisection.
-    const double estimate
-            = double(nu2b) * std::exp(2 * (m_offset[size_t(t)] - m_offset[size_t(b)]));
+    const double estimate = double(nu2b) * std::exp(2 * (offset(t) - offset(b)));
     const auto reaches = [&](Wide nu2) { return compare(nu2, t, nu2b, b) >= 0; };
     Wide low = Wide(std::max(1.0, estimate * (1 - 1e-12))); // below, or 1
     Wide high = Wide(estimate * (1 + 1e-12)) + 1;           // reaches
@@ -217,14 +206,16 @@ Wide SpectralOrder::least(int t, Wide nu2b, int b) const
     return high;
 }
 
-int SpectralOrder::worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo) const
+int SpectralOrder::worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo,
+                         int divisor) const
 {
+    const int lattice = divisor == 1 ? 0 : divisor * codeStep;
     int worst = minDimension;
     for (int t = minDimension + 1; t <= upTo; ++t) {
-        if (compare(nu2[size_t(t)], t, nu2[size_t(worst)], worst) < 0)
+        if (compare(nu2[size_t(t)], lattice + t, nu2[size_t(worst)], lattice + worst) < 0)
             worst = t;
     }
-    return worst;
+    return lattice + worst;
 }
 
 bool hasOwnLattice(Wide n, Generator generator)
@@ -266,6 +257,30 @@ void readOnLattice(Figures &f, GeneratorLattice lattice)
     f.f2 = spectralTenThousandths(own.nu2, lattice.n);
 }
 
+void addLagged(Figures &f, Generator generator, int upTo)
+{
+    const Wide modulus = generatorLattice(f.n, f.k, generator)->n;
+    const SpectralOrder order(modulus);
+    f.lagged = 0;
+    f.laggedAt = 0;
+    Wide worstNu2 = 0;
+    int worstCode = 0;
+    for (u64 lag = firstLag; lag <= lastLag; ++lag) {
+        const std::optional<GeneratorLattice> lattice = generatorLattice(f.n, f.k, generator, lag);
+        if (!lattice)
+            continue;
+        const auto nu2 = latticeNu2UpTo(lattice->n, lattice->k, upTo);
+        const int code = order.worst(nu2, upTo, int(modulus / lattice->n));
+        const Wide value = nu2[size_t(SpectralOrder::dimensionOf(code))];
+        if (f.laggedAt == 0 || order.compare(value, code, worstNu2, worstCode) < 0) {
+            worstNu2 = value;
+            worstCode = code;
+            f.laggedAt = int(lag);
+            f.lagged = latticeFigure(value, lattice->n, SpectralOrder::dimensionOf(code));
+        }
+    }
+}
+
 void addDimensions(Figures &f, int upTo)
 {
     const GeneratorLattice lattice = f.lattice.n ? f.lattice : GeneratorLattice{f.n, f.k};
@@ -282,6 +297,7 @@ void addDimensions(Figures &f, int upTo)
         });
     }
     f.meritDimension = SpectralOrder(lattice.n).worst(f.nu2t, upTo);
+    f.harmonic = HarmonicScore(lattice.n, upTo).tenThousandths(f.nu2t);
     f.merit = f.ft[size_t(f.meritDimension)];
 }
 

@@ -52,24 +52,38 @@ u64 latticeFigure(Wide nu2, Wide n, int t);
 // more than 10⁻⁹ apart (their rounding is below 10⁻¹³), and the integers
 // above, in GMP, where they come closer; so values that round to the same
 // four decimals are still told apart, and only equal values are equal.
+//
+// A dimension is given as a code: t for the lattice modulo N, and
+// t + d·codeStep for a lattice modulo N/d (d ≤ 8, a lag's), whose f_t is
+// then normalised by N/d in place of N in both formulas.
 class SpectralOrder
 {
 public:
+    static constexpr int codeStep = 64;
+    static constexpr int dimensionOf(int code) { return code % codeStep; }
+    static constexpr int divisorOf(int code) { return code < codeStep ? 1 : code / codeStep; }
+
     explicit SpectralOrder(Wide n);
     // −1, 0 or 1 as f_a of ν_a² is below, equal to or above f_b of ν_b².
     int compare(Wide nu2a, int a, Wide nu2b, int b) const;
+    // f_t of ν_t² in double, within 10⁻¹⁴ of it: for bounds that keep a
+    // margin, never for an order.
+    double approximate(Wide nu2, int t) const;
     // The least ν_t² whose f_t reaches f_b of ν_b²: since f_t grows with
     // ν_t², a lattice falls below f_b in dimension t exactly when its ν_t²
     // is less, which a search can then ask in integers alone.
     Wide least(int t, Wide nu2b, int b) const;
-    // The dimension of the smallest f_t over t = 2 … upTo, given ν_t²
-    // indexed by t: where the figure of merit M_upTo is reached, the lowest
-    // where two are equal.
-    int worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo) const;
+    // The code of the smallest f_t over t = 2 … upTo of the lattice modulo
+    // N/divisor, given ν_t² indexed by t: where the figure of merit M_upTo
+    // is reached, the lowest dimension where two are equal.
+    int worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo, int divisor = 1) const;
 
 private:
+    static double offsetAt(Wide n, int t); // (ln γ_t^t + 2·ln n)/(2t)
+    double offset(int code) const;
+
     Wide m_n;
-    std::array<double, maxDimension + 1> m_offset{}; // (ln γ_t^t + 2·ln N)/(2t)
+    std::array<double, maxDimension + 1> m_offset{}; // of N, by t
 };
 
 // Whether the MCG modulo N is judged on the lattice of its own orbit:
@@ -103,6 +117,17 @@ void readOnLattice(Figures &figures, GeneratorLattice lattice);
 // M_T where `dimensions` is 2 or more. For k coprime with N whose lattice has two points at least.
 Figures generatorFigures(Wide n, u64 k, const EquidistantRow &equidistant, Generator generator,
                          int dimensions, u64 lag = 1);
+
+// The lags of the lagged figure: every 2nd … 8th value.
+inline constexpr u64 firstLag = 2, lastLag = 8;
+
+// The lagged figure added to `figures` (of a multiplier k of N, read as
+// `generator`): the smallest M_upTo of the generator seen every L-th step,
+// L = 2 … 8, each on its own lattice (generatorLattice), and the L where it
+// is reached, the smallest where two are equal. A lag whose lattice has
+// fewer than two points has no figure; where no lag has one, the figure is
+// 0 at L = 0.
+void addLagged(Figures &figures, Generator generator, int upTo);
 
 // The lattice figures of 3 … upTo dimensions added to those of one
 // multiplier, on its lattice, and the figure of merit M_upTo = min f_t,

@@ -114,7 +114,7 @@ QLayout *RankingWindow::orderRow()
 {
     m_order = new QComboBox(this);
     m_order->setObjectName(QStringLiteral("cboRangfolge"));
-    for (numbers::Criterion criterion : numbers::rankingCriteria)
+    for (numbers::Criterion criterion : numbers::windowCriteria)
         m_order->addItem(language::translate("numbers", numbers::entryOf(criterion).choice));
     auto *label = new QLabel(tr("Rangfolge &nach:"), this);
     label->setBuddy(m_order);
@@ -238,7 +238,7 @@ void RankingWindow::showN(int n)
 void RankingWindow::rankBy(int choice)
 {
     const int k = currentMultiplier();
-    m_model->setCriterion(numbers::rankingCriteria[choice]);
+    m_model->setCriterion(numbers::windowCriteria[choice]);
     m_view->sortByColumn(RankingModel::Rank, Qt::AscendingOrder);
     describe();
     plotEveryMultiplier();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -26,38 +27,102 @@ struct Keys {
 // ν_t² falls short in some dimension has M_T below the key, whatever its
 // other dimensions, and cannot get in: one comparison of integers a
 // dimension.
+//
+// By the harmonic score, the worst entry's H_T in double: a candidate whose
+// H_T cannot reach it, even with f_t = 1 in every dimension not yet
+// reduced, and with a margin far above the doubles' error, cannot get in.
+//
+// By the lagged figure, the least ν_t² of each lattice modulo N/d that a
+// lag can have (d = gcd(N, L) ≤ 8), by its d.
 struct Bar {
     Key<Wide> key;
-    std::array<Wide, maxDimension + 1> least{};
+    std::array<std::array<Wide, maxDimension + 1>, lastLag + 1> least{}; // by d, then t
+    double harmonic = 0;
+
+    bool below(const Order &order, const Nu2s &nu2, int t, int divisor = 1) const
+    {
+        if (const HarmonicScore *score = order.harmonic())
+            return score->bound(nu2, t) < harmonic - 1e-9;
+        return nu2[size_t(t)] < least[size_t(divisor)][size_t(t)];
+    }
 };
 
-// The figure of merit M_T = min f_t, as a key: the worst dimension's f_t,
-// found exactly. A candidate below the bar is dropped in the first
-// dimension that shows it; f₂ comes from the Euclid pass, and only what
-// survives it is reduced.
-bool meritOf(const RankingQuery &query, const Order &order, u64 k, const Bar *bar,
-             Key<Wide> &key)
+// ν_t² of k's lattice for t = 2 … T, or false where a bar drops it: in the
+// first dimension that shows it; ν₂² comes from the Euclid pass, and only
+// what survives it is reduced.
+bool nu2Of(const RankingQuery &query, const Order &order, const GeneratorLattice &lattice,
+           const Bar *bar, Nu2s &nu2, int divisor = 1, Wide knownNu2 = 0)
 {
-    Measures m;
-    if (!measure(query.n, k, m))
-        return false;
-    const GeneratorLattice lattice = *generatorLattice(query.n, k, query.generator);
-    if (lattice.n != query.n)
+    if (knownNu2) {
+        nu2[2] = knownNu2;
+    } else {
+        Measures m;
         measure(lattice.n, lattice.k, m);
-    std::array<Wide, maxDimension + 1> nu2{};
-    nu2[2] = m.nu2;
-    if (bar && m.nu2 < bar->least[2])
+        nu2[2] = m.nu2;
+    }
+    if (bar && bar->below(order, nu2, 2, divisor))
         return false;
     bool below = false;
     if (query.dimensions > 2) {
         eachLatticeNu2(lattice.n, lattice.k, query.dimensions, [&](int t, Wide value) {
             nu2[size_t(t)] = value;
-            below = bar && value < bar->least[size_t(t)];
+            below = bar && bar->below(order, nu2, t, divisor);
             return !below;
         });
     }
-    if (below)
+    return !below;
+}
+
+// The lagged figure as a key: the worst f_t over the lattices of every lag,
+// found exactly, or false where a bar drops it.
+bool laggedKeyOf(const RankingQuery &query, const Order &order, u64 k, const Bar *bar,
+                 Key<Wide> &key)
+{
+    if (gcd(query.n, k) != 1)
         return false;
+    const Wide modulus = query.latticeModulus();
+    bool any = false;
+    for (u64 lag = firstLag; lag <= lastLag; ++lag) {
+        const std::optional<GeneratorLattice> lattice
+                = generatorLattice(query.n, k, query.generator, lag);
+        if (!lattice)
+            continue;
+        const int divisor = int(modulus / lattice->n);
+        Nu2s nu2{};
+        if (!nu2Of(query, order, *lattice, bar, nu2, divisor))
+            return false;
+        const int code = order.spectral()->worst(nu2, query.dimensions, divisor);
+        const Key<Wide> worst{nu2[size_t(SpectralOrder::dimensionOf(code))], Wide(code)};
+        if (!any || order.compare(worst, key) < 0)
+            key = worst;
+        any = true;
+    }
+    if (!any)
+        key = {0, 1}; // no lag has a lattice: the figure is 0
+    return true;
+}
+
+// The figure of merit M_T = min f_t, as a key: the worst dimension's f_t,
+// found exactly; or the harmonic score H_T, or the lagged figure. False
+// where k is not coprime with N, or a bar drops it.
+bool latticeKeyOf(const RankingQuery &query, const Order &order, u64 k, const Bar *bar,
+                  Key<Wide> &key)
+{
+    if (order.lagged())
+        return laggedKeyOf(query, order, k, bar, key);
+    Measures m;
+    if (!measure(query.n, k, m))
+        return false;
+    const GeneratorLattice lattice = *generatorLattice(query.n, k, query.generator);
+    Nu2s nu2{};
+    // The Euclid pass on (N, k) gave ν₂² where the lattice is N's own.
+    if (!nu2Of(query, order, lattice, bar, nu2, 1,
+               lattice == GeneratorLattice{query.n, k} ? m.nu2 : 0))
+        return false;
+    if (const HarmonicScore *score = order.harmonic()) {
+        key = harmonicKey(*score, nu2, lattice.n, lattice.k);
+        return true;
+    }
     const int worst = order.spectral()->worst(nu2, query.dimensions);
     key = {nu2[size_t(worst)], Wide(worst)};
     return true;
@@ -66,9 +131,9 @@ bool meritOf(const RankingQuery &query, const Order &order, u64 k, const Bar *ba
 inline bool keysOf(const RankingQuery &query, const Order &order, const FigureEntry &ranking,
                    u64 k, const Bar *bar, Keys &keys)
 {
-    if (query.criterion == Criterion::Merit) {
+    if (readsDimensions(query.criterion)) {
         // k, its mirror and its inverse share every dimension's figures.
-        if (!meritOf(query, order, k, bar, keys.self))
+        if (!latticeKeyOf(query, order, k, bar, keys.self))
             return false;
         keys.mirror = keys.self;
         return true;
@@ -178,14 +243,23 @@ private:
     void setBar()
     {
         const SpectralOrder *spectral = m_order.spectral();
-        if (!spectral || m_entries.size() < m_limit)
+        const HarmonicScore *harmonic = m_order.harmonic();
+        if ((!spectral && !harmonic) || m_entries.size() < m_limit)
             return;
         const Key<Wide> &worst = m_entries.front().key;
         if (m_bar && m_order.equal(m_bar->key, worst))
             return;
-        m_bar.emplace(Bar{worst, {}});
-        for (int t = minDimension; t <= maxDimension; ++t)
-            m_bar->least[size_t(t)] = spectral->least(t, worst.num, int(worst.den));
+        m_bar.emplace(Bar{worst, {}, std::ldexp(double(worst.num), -60)});
+        // The lattices of the lags are modulo N/d for the d that divide N;
+        // without lags only d = 1.
+        for (int d = 1; spectral && d <= (m_order.lagged() ? int(lastLag) : 1); ++d) {
+            if (m_order.modulus() % Wide(d) != 0)
+                continue;
+            for (int t = minDimension; t <= maxDimension; ++t) {
+                const int code = d == 1 ? t : t + d * SpectralOrder::codeStep;
+                m_bar->least[size_t(d)][size_t(t)] = spectral->least(code, worst.num, int(worst.den));
+            }
+        }
     }
 
     u64 m_limit;
@@ -198,7 +272,7 @@ private:
 
 struct Ranking::Data {
     explicit Data(const RankingQuery &query)
-        : order(query.latticeModulus(), query.criterion), runs(order)
+        : order(query.latticeModulus(), query.criterion, query.dimensions), runs(order)
     {
     }
     Order order;
@@ -279,7 +353,7 @@ std::vector<Ranked> rankingOf(const RankingQuery &query, std::vector<u64> multip
     std::sort(multipliers.begin(), multipliers.end());
     multipliers.erase(std::unique(multipliers.begin(), multipliers.end()), multipliers.end());
     const FigureEntry &ranking = entryOf(query.criterion);
-    const Order order(query.latticeModulus(), query.criterion);
+    const Order order(query.latticeModulus(), query.criterion, query.dimensions);
     std::vector<WideEntry> entries;
     for (u64 k : multipliers) {
         // Each as its own: the key a ranking gives k itself, not its mirror.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numbers/catalogue.h"
+#include "numbers/harmonic.h"
 #include "numbers/lattice.h"
 
 #include <optional>
@@ -25,7 +26,11 @@ using numbers::Wide;
 // fraction num/den where the larger is better: a figure where the larger is
 // better as it is, the others by their reciprocals. For the figure of merit
 // M_T the worst dimension's f_t, which is no fraction: ν_t² in num and t
-// in den.
+// in den; for the lagged figure the worst f_t over the lags, ν_t² in num
+// and the code of t and of its lattice (SpectralOrder) in den. For the harmonic score H_T its value times 2^60 in num, in double
+// and so within 2^24 of the exact one, and in den the lattice's multiplier,
+// the least of those with the same figures (harmonicKey), from which the
+// exact value is read where two keys come that close.
 template <typename Int>
 struct Key {
     Int num;
@@ -50,10 +55,16 @@ using NarrowEntry = Entry<u64, std::uint32_t>;
 class Order
 {
 public:
-    Order(Wide n, Criterion criterion)
+    // n is the modulus of the lattices the figures are read on; dimensions
+    // the T of M_T and H_T.
+    Order(Wide n, Criterion criterion, int dimensions = numbers::maxDimension)
     {
-        if (criterion == Criterion::Merit)
+        if (criterion == Criterion::Merit || criterion == Criterion::Lagged)
             m_spectral.emplace(n);
+        m_lagged = criterion == Criterion::Lagged;
+        if (criterion == Criterion::Harmonic)
+            m_harmonic.emplace(n, dimensions);
+        m_n = n;
     }
 
     // −1, 0 or 1 as a is worse than, as good as or better than b.
@@ -62,6 +73,8 @@ public:
     {
         if (m_spectral)
             return m_spectral->compare(a.num, int(a.den), b.num, int(b.den));
+        if (m_harmonic)
+            return compareHarmonic(a.num, a.den, b.num, b.den);
         if (a.den == b.den)
             return a.num < b.num ? -1 : a.num > b.num ? 1 : 0;
         const Wide left = Wide(a.num) * b.den, right = Wide(b.num) * a.den;
@@ -79,6 +92,16 @@ public:
     }
     // The exact order of the figure of merit's f_t, where the ranking is by it.
     const SpectralOrder *spectral() const { return m_spectral ? &*m_spectral : nullptr; }
+    // Whether the ranking is by the lagged figure, whose keys come from
+    // the lattices of the lags, modulo N/d (SpectralOrder's codes).
+    bool lagged() const { return m_lagged; }
+    // The modulus of the lattices.
+    Wide modulus() const { return m_n; }
+    // The harmonic score, where the ranking is by it.
+    const numbers::HarmonicScore *harmonic() const
+    {
+        return m_harmonic ? &*m_harmonic : nullptr;
+    }
     // The ranking's order: the better figure first, then the smaller k.
     template <typename E>
     bool operator()(const E &a, const E &b) const
@@ -88,8 +111,21 @@ public:
     }
 
 private:
+    int compareHarmonic(Wide a, Wide aLattice, Wide b, Wide bLattice) const;
+
     std::optional<SpectralOrder> m_spectral;
+    std::optional<numbers::HarmonicScore> m_harmonic;
+    Wide m_n = 0;
+    bool m_lagged = false;
 };
+
+// The key of H_T, given ν_t² of a lattice modulo `modulus` with the
+// multiplier k: its value in double times 2^60, and the least multiplier of
+// a lattice with the same ν_t² for every t: k, its mirror, its inverse and
+// the inverse's mirror (Σ h_i·k^i ≡ 0 holds for h with every other sign
+// turned, or in reverse order).
+Key<Wide> harmonicKey(const numbers::HarmonicScore &score, const numbers::Nu2s &nu2, Wide modulus,
+                      u64 k);
 
 // The key a ranking by a figure of the Euclid pass gives the measures.
 inline Key<Wide> keyOf(const FigureEntry &ranking, const Measures &m)
