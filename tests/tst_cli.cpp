@@ -207,7 +207,8 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("rangliste_guete_mcg") << "rangliste 2147483647 --von 1 --bis 100000 --nach guete --dimensionen 6 --generator mcg --top 5" << 0;
     QTest::newRow("rangliste_guete_lcg_json") << "rangliste 1024 --nach guete --generator lcg --top 3 --format json" << 0;
     QTest::newRow("error_generator") << "rangliste 21 --generator xorshift" << 2;
-    QTest::newRow("error_dimensionen") << "kennzahlen 21 8 --dimensionen 9" << 2;
+    QTest::newRow("error_dimensionen") << "kennzahlen 21 8 --dimensionen 25" << 2;
+    QTest::newRow("kennzahlen_dimensionen_24") << "kennzahlen 2^64 0xf1357aea2e62a9c5 --generator mcg --dimensionen 24" << 0;
     QTest::newRow("error_von_without_value") << "rangliste 21 --von" << 2;
     QTest::newRow("error_top_before_option") << "rangliste 21 --top --format csv" << 2;
     QTest::newRow("rangliste_range_past_2p32_no_top") << "rangliste 4294967311 --von 5 --bis 12 --format csv" << 0;

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <gmp.h>
+
 #include <cmath>
 #include <functional>
 #include <numeric>
@@ -176,6 +178,7 @@ private slots:
     void minstdDimensionByDimension();
     void periodFiltersAgainstSimulation();
     void generatorLatticesAgainstTheirPoints();
+    void upTo24DimensionsAgainstFplll();
     void factorsUpTo2To64_data();
     void factorsUpTo2To64();
 };
@@ -451,6 +454,52 @@ void TestLattice::generatorLatticesAgainstTheirPoints()
                                                      .arg(c ? "lcg" : "mcg").arg(lag).arg(t)));
                     }
                 }
+            }
+        }
+    }
+}
+
+void TestLattice::upTo24DimensionsAgainstFplll()
+{
+    // Above 8 dimensions: ν_t² against fplll's proved enumeration, f_t
+    // rounded as the integer root of its exact rational power gives it,
+    // and the order across dimensions against the two figures' powers
+    // multiplied out, for N of every size up to 2^64.
+    std::mt19937_64 random(24);
+    for (int bits = 3; bits <= 64; bits += 3) {
+        const Wide n = (Wide(1) << bits) - (bits % 2 ? 1 : 0);
+        const numbers::SpectralOrder order(n);
+        for (int i = 0; i < 2; ++i) {
+            const u64 k = u64(1 + random() % u64(n - 1)) | 1;
+            if (numbers::gcd(n, k) != 1)
+                continue;
+            const auto nu2 = numbers::latticeNu2UpTo(n, k, numbers::maxDimension);
+            for (int t = 9; t <= numbers::maxDimension; ++t) {
+                const Wide model = numbers::latticeNu2Arbitrary(n, k, t);
+                QCOMPARE(nu2[size_t(t)], model);
+                // ⌊2·10⁴·f_t⌋ = ⌊(20000^(2t)·ν^(2t)·q^t / (p^t·N²))^(1/2t)⌋, γ_t = p/q.
+                const numbers::HermitePower gamma = numbers::hermite[size_t(t)];
+                mpz_t num, den, part, root;
+                mpz_inits(num, den, part, root, nullptr);
+                mpz_set_str(num, numbers::decimal(model).c_str(), 10);
+                mpz_pow_ui(num, num, unsigned(t));
+                mpz_ui_pow_ui(part, 20000, 2 * unsigned(t));
+                mpz_mul(num, num, part);
+                mpz_ui_pow_ui(part, gamma.den, gamma.power);
+                mpz_mul(num, num, part);
+                mpz_set_str(den, numbers::decimal(n).c_str(), 10);
+                mpz_mul(den, den, den);
+                mpz_ui_pow_ui(part, gamma.num, gamma.power);
+                mpz_mul(den, den, part);
+                mpz_fdiv_q(num, num, den);
+                mpz_root(root, num, 2 * unsigned(t));
+                QCOMPARE(numbers::latticeFigure(model, n, t), (mpz_get_ui(root) + 1) / 2);
+                mpz_clears(num, den, part, root, nullptr);
+                // The least ν² of dimension t that reaches f_(t−1) is where
+                // the order turns.
+                const Wide least = order.least(t, nu2[size_t(t - 1)], t - 1);
+                QVERIFY(order.compare(least, t, nu2[size_t(t - 1)], t - 1) >= 0);
+                QVERIFY(least == 1 || order.compare(least - 1, t, nu2[size_t(t - 1)], t - 1) < 0);
             }
         }
     }

@@ -569,15 +569,20 @@ void TestNumbers::prunedEqualsUnprunedAt2To64_data()
     QTest::addColumn<numbers::Criterion>("criterion");
     QTest::addColumn<numbers::Generator>("generator");
     QTest::addColumn<u64>("first");
+    QTest::addColumn<int>("dimensions");
     using numbers::Criterion;
     using numbers::Generator;
     // Near 2^64/φ, where good multipliers crowd, and among 32-bit ones.
-    QTest::newRow("merit, mcg") << Criterion::Merit << Generator::Mcg << u64(11400714819323198000u);
-    QTest::newRow("harmonic") << Criterion::Harmonic << Generator::Any << u64(11400714819323198000u);
-    QTest::newRow("harmonic, lcg, 32 bits") << Criterion::Harmonic << Generator::Lcg << u64(4294960000u);
-    QTest::newRow("harmonic, mcg") << Criterion::Harmonic << Generator::Mcg << u64(11400714819323198000u);
-    QTest::newRow("lagged, lcg") << Criterion::Lagged << Generator::Lcg << u64(11400714819323198000u);
-    QTest::newRow("lagged, mcg") << Criterion::Lagged << Generator::Mcg << u64(4294960000u);
+    const u64 golden = 11400714819323198000u, wide = 4294960000u;
+    QTest::newRow("merit, mcg") << Criterion::Merit << Generator::Mcg << golden << 8;
+    QTest::newRow("merit, 24") << Criterion::Merit << Generator::Lcg << golden << 24;
+    QTest::newRow("harmonic") << Criterion::Harmonic << Generator::Any << golden << 8;
+    QTest::newRow("harmonic, lcg, 32 bits") << Criterion::Harmonic << Generator::Lcg << wide << 8;
+    QTest::newRow("harmonic, mcg") << Criterion::Harmonic << Generator::Mcg << golden << 8;
+    QTest::newRow("harmonic, 16") << Criterion::Harmonic << Generator::Any << golden << 16;
+    QTest::newRow("lagged, lcg") << Criterion::Lagged << Generator::Lcg << golden << 8;
+    QTest::newRow("lagged, mcg") << Criterion::Lagged << Generator::Mcg << wide << 8;
+    QTest::newRow("lagged, 12") << Criterion::Lagged << Generator::Lcg << wide << 12;
 }
 
 void TestNumbers::prunedEqualsUnprunedAt2To64()
@@ -588,10 +593,12 @@ void TestNumbers::prunedEqualsUnprunedAt2To64()
     QFETCH(numbers::Criterion, criterion);
     QFETCH(numbers::Generator, generator);
     QFETCH(u64, first);
+    QFETCH(int, dimensions);
     search::RankingQuery query;
     query.n = Wide(1) << 64;
     query.criterion = criterion;
     query.generator = generator;
+    query.dimensions = dimensions;
     query.first = first;
     query.last = first + 3000;
     query.top = 12;

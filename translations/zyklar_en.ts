@@ -1014,12 +1014,6 @@ its ranking&apos;s. {N}.
         <translation>the order: %1</translation>
     </message>
     <message>
-        <source>der Spektraltest in %1 bis T Dimensionen, T von %1
-bis %2 (Vorgabe %2)</source>
-        <translation>the spectral test in %1 to T dimensions, T from %1
-to %2 (default %2)</translation>
-    </message>
-    <message>
         <source>bei jedem Befehl</source>
         <translation>with every command</translation>
     </message>
@@ -1165,7 +1159,7 @@ and its largest partial quotient, the spectral test (ν₂² and f₂), the
 Zaremba index and the gap ratio; with them the spectral test in 3 to T
 dimensions (ν_t² in CSV and JSON, f_t) and the figure of merit M_T, the
 smallest f_t. With --generator only K of the longest period; an MCG of
-N = 2^e is judged, as today's tables do, on the lattice of its orbit
+N = 2^e is judged, as today&apos;s tables do, on the lattice of its orbit
 modulo N/4, with K or N − K, whichever is ≡ 5 (mod 8). At the end the
 harmonic mean H_T of the f_t (f_t weighs 1/(t − 1)) and the lagged figure,
 the smallest M_T of the generators that show only every 2nd to 8th value.
@@ -1210,6 +1204,12 @@ ranking.
 over at most %3 multipliers. With --from and --to
 {N}, when at most %4 multipliers lie between them.
 </translation>
+    </message>
+    <message>
+        <source>der Spektraltest in %1 bis T Dimensionen, T von %1
+bis %2 (Vorgabe %3)</source>
+        <translation>the spectral test in %1 to T dimensions, T from %1
+to %2 (default %3)</translation>
     </message>
 </context>
 <context>

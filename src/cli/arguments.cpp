@@ -213,7 +213,7 @@ int dimensionsOf(const Invocation &call)
     if (const auto dimensions = call.value(Option::Dimensions))
         return int(wholeNumber(*dimensions, optionName(Option::Dimensions), numbers::minDimension,
                                numbers::maxDimension));
-    return numbers::maxDimension;
+    return numbers::defaultDimensions;
 }
 
 } // namespace cli

@@ -27,7 +27,8 @@ std::vector<std::string> rankingKeys()
 
 std::vector<std::string> dimensionLimits()
 {
-    return {std::to_string(numbers::minDimension), std::to_string(numbers::maxDimension)};
+    return {std::to_string(numbers::minDimension), std::to_string(numbers::maxDimension),
+            std::to_string(numbers::defaultDimensions)};
 }
 
 const OptionDescription options[] = {
@@ -47,7 +48,7 @@ const OptionDescription options[] = {
                                       "von N und ihr bester Wert (N ≤ 2^32)")},
     {.option = Option::Dimensions, .name = {"dimensionen", "dimensions"}, .value = {"T"},
      .help = QT_TRANSLATE_NOOP("cli", "der Spektraltest in %1 bis T Dimensionen, T von %1\n"
-                                      "bis %2 (Vorgabe %2)"),
+                                      "bis %2 (Vorgabe %3)"),
      .helpValues = dimensionLimits},
     {.option = Option::Generator, .name = {"generator"}, .value = {"ART", "KIND"},
      .choices = "mcg|lcg",

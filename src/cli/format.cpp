@@ -162,12 +162,11 @@ std::vector<const numbers::FigureEntry *> FigureColumns::entries(Format format) 
 
 std::vector<TextTable::Column> FigureColumns::captions() const
 {
-    static const char *const subscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈"};
     std::vector<TextTable::Column> columns;
     for (const numbers::FigureEntry *entry : entries(Format::Text)) {
         std::string caption = language::translate("numbers", entry->caption).toStdString();
         if (entry->figure == Figure::Merit || entry->figure == Figure::Harmonic)
-            caption += subscripts[dimensions];
+            caption += numbers::subscriptOf(dimensions);
         columns.push_back({caption, entry->figure == Figure::Fraction});
     }
     return columns;

@@ -254,7 +254,7 @@ search::RankingQuery queryOf(const Invocation &call, const search::RankingQuery 
                              {numbers::decimal(asked.n), numbers::decimal(part.n)})};
     search::RankingQuery query = asked;
     query.criterion = part.criterion;
-    query.dimensions = part.dimensions ? part.dimensions : numbers::maxDimension;
+    query.dimensions = part.dimensions ? part.dimensions : numbers::defaultDimensions;
     query.generator = part.generator;
     // "--nach summe widerspricht den Teilen: sie sind mit --nach guete gemacht"
     const auto contradicts = [&](Option option, bool differs, const std::string &given,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/dimensions.h"
 #include "numbers/euclid.h"
 
 #include <gmp.h>
@@ -32,5 +33,11 @@ struct Big {
         return (Wide(limbs[1]) << 64) | limbs[0];
     }
 };
+
+// (γ_t^t)^exponent's numerator or denominator (dimensions.h).
+inline void hermitePart(Big &out, unsigned long part, unsigned power, unsigned long exponent)
+{
+    mpz_ui_pow_ui(out.value, part, power * exponent);
+}
 
 } // namespace numbers

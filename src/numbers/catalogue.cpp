@@ -10,7 +10,7 @@ namespace {
 // Every figure in the order of the columns. The figure that names a
 // ranking carries its key, choice and direction; the share and f₂ stand in
 // the rankings of the sum and of ν₂², whose order they share at one N.
-const FigureEntry catalogue[] = {
+const FigureEntry fixedFigures[] = {
     {.figure = Figure::Sum, .key = "summe", .caption = ZYKLAR_TEXT("numbers", "Summe"),
      .column = ZYKLAR_TEXT("numbers", "Summe"), .rankedBy = Criterion::Sum, .sortKey = "summe",
      .englishKey = "sum", .choice = ZYKLAR_TEXT("numbers", "Summe"),
@@ -50,24 +50,6 @@ const FigureEntry catalogue[] = {
      .choice = ZYKLAR_TEXT("numbers", "Lückenverhältnis"),
      .first = ZYKLAR_TEXT("numbers", "das kleinste Lückenverhältnis zuerst"),
      .largerIsBetter = false, .ranked = [](const Measures &m) { return m.gapRatio; }},
-    {.figure = Figure::Nu3, .key = "nu3_quadrat", .caption = "ν₃²", .dimension = 3,
-     .inText = false},
-    {.figure = Figure::Nu4, .key = "nu4_quadrat", .caption = "ν₄²", .dimension = 4,
-     .inText = false},
-    {.figure = Figure::Nu5, .key = "nu5_quadrat", .caption = "ν₅²", .dimension = 5,
-     .inText = false},
-    {.figure = Figure::Nu6, .key = "nu6_quadrat", .caption = "ν₆²", .dimension = 6,
-     .inText = false},
-    {.figure = Figure::Nu7, .key = "nu7_quadrat", .caption = "ν₇²", .dimension = 7,
-     .inText = false},
-    {.figure = Figure::Nu8, .key = "nu8_quadrat", .caption = "ν₈²", .dimension = 8,
-     .inText = false},
-    {.figure = Figure::F3, .key = "f3", .caption = "f₃", .dimension = 3},
-    {.figure = Figure::F4, .key = "f4", .caption = "f₄", .dimension = 4},
-    {.figure = Figure::F5, .key = "f5", .caption = "f₅", .dimension = 5},
-    {.figure = Figure::F6, .key = "f6", .caption = "f₆", .dimension = 6},
-    {.figure = Figure::F7, .key = "f7", .caption = "f₇", .dimension = 7},
-    {.figure = Figure::F8, .key = "f8", .caption = "f₈", .dimension = 8},
     // Its dimension is T, whichever T was asked for; the window's is 8.
     {.figure = Figure::Merit, .key = "guete", .caption = ZYKLAR_TEXT("numbers", "Gütemaß M"),
      .column = ZYKLAR_TEXT("numbers", "Gütemaß M₈"), .widest = "0,0000",
@@ -88,18 +70,53 @@ const FigureEntry catalogue[] = {
 // The Euclid pass's figures come first in the catalogue.
 constexpr size_t euclidFigures = size_t(Figure::Nu3);
 
+// "₂₄"
+std::string subscript(int number)
+{
+    static const char *const digits[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
+    return (number >= 10 ? subscript(number / 10) : std::string()) + digits[number % 10];
+}
+
+// Every figure in the order of Figure: the fixed ones, and between the
+// Euclid pass's and the figure of merit ν_t² (only in CSV and JSON) and
+// f_t of every dimension t = 3 … 24, made once.
+const std::vector<FigureEntry> &catalogue()
+{
+    static const std::vector<FigureEntry> entries = [] {
+        static std::vector<std::string> texts; // the keys and captions made here
+        texts.reserve(4 * (maxDimension - 2));
+        const auto kept = [](std::string text) { return texts.emplace_back(std::move(text)).c_str(); };
+        std::vector<FigureEntry> all(std::begin(fixedFigures), std::begin(fixedFigures) + euclidFigures);
+        for (int t = 3; t <= maxDimension; ++t)
+            all.push_back({.figure = nuOf(t), .key = kept("nu" + std::to_string(t) + "_quadrat"),
+                           .caption = kept("ν" + subscript(t) + "²"), .dimension = t,
+                           .inText = false});
+        for (int t = 3; t <= maxDimension; ++t)
+            all.push_back({.figure = fOf(t), .key = kept("f" + std::to_string(t)),
+                           .caption = kept("f" + subscript(t)), .dimension = t});
+        all.insert(all.end(), std::begin(fixedFigures) + euclidFigures, std::end(fixedFigures));
+        return all;
+    }();
+    return entries;
+}
+
 } // namespace
+
+std::string subscriptOf(int number)
+{
+    return subscript(number);
+}
 
 std::span<const FigureEntry> everyFigure()
 {
-    return std::span(catalogue).first(euclidFigures);
+    return std::span(catalogue()).first(euclidFigures);
 }
 
 std::vector<const FigureEntry *> dimensionFigures(int upTo)
 {
     std::vector<const FigureEntry *> figures;
     const size_t latticeFigures = size_t(Figure::Merit) + 1 - euclidFigures;
-    for (const FigureEntry &entry : std::span(catalogue).subspan(euclidFigures, latticeFigures)) {
+    for (const FigureEntry &entry : std::span(catalogue()).subspan(euclidFigures, latticeFigures)) {
         if (entry.dimension <= upTo)
             figures.push_back(&entry);
     }
@@ -108,16 +125,16 @@ std::vector<const FigureEntry *> dimensionFigures(int upTo)
 
 const FigureEntry &entryOf(Figure figure)
 {
-    return catalogue[size_t(figure)];
+    return catalogue()[size_t(figure)];
 }
 
 const FigureEntry &entryOf(Criterion criterion)
 {
-    const auto named = std::find_if(std::begin(catalogue), std::end(catalogue),
+    const auto named = std::find_if(catalogue().begin(), catalogue().end(),
                                     [criterion](const FigureEntry &entry) {
                                         return entry.sortKey && entry.rankedBy == criterion;
                                     });
-    if (named == std::end(catalogue))
+    if (named == catalogue().end())
         throw std::logic_error("a ranking without its figure");
     return *named;
 }
@@ -155,23 +172,13 @@ std::string valueOf(Figure figure, const Figures &f, char point)
     case Figure::F2: return decimalOf(f.f2, point);
     case Figure::Zaremba: return std::to_string(f.zaremba);
     case Figure::GapRatio: return decimalOf(tenThousandths(f.gapRatio), point);
-    case Figure::Nu3:
-    case Figure::Nu4:
-    case Figure::Nu5:
-    case Figure::Nu6:
-    case Figure::Nu7:
-    case Figure::Nu8: return decimal(f.nu2t[size_t(entryOf(figure).dimension)]);
-    case Figure::F3:
-    case Figure::F4:
-    case Figure::F5:
-    case Figure::F6:
-    case Figure::F7:
-    case Figure::F8: return decimalOf(f.ft[size_t(entryOf(figure).dimension)], point);
     case Figure::Merit: return decimalOf(f.merit, point);
     case Figure::Harmonic: return decimalOf(f.harmonic, point);
     case Figure::Lagged: return decimalOf(f.lagged, point);
+    default: break;
     }
-    return {};
+    const size_t t = size_t(entryOf(figure).dimension);
+    return figure <= Figure::Nu24 ? decimal(f.nu2t[t]) : decimalOf(f.ft[t], point);
 }
 
 } // namespace numbers

@@ -20,8 +20,9 @@ namespace numbers {
 
 enum class Figure {
     Sum, Share, Fraction, Largest, Nu2, F2, Zaremba, GapRatio,
-    // The spectral test beyond two dimensions, and the figure of merit.
-    Nu3, Nu4, Nu5, Nu6, Nu7, Nu8, F3, F4, F5, F6, F7, F8, Merit,
+    // The spectral test beyond two dimensions, ν_t² and f_t for t = 3 …
+    // 24 (nuOf, fOf), and the figure of merit.
+    Nu3, Nu24 = Nu3 + maxDimension - 3, F3, F24 = F3 + maxDimension - 3, Merit,
     // Shown where asked for, after every other: the harmonic score H_T and
     // the smallest M_T of the generator seen every 2nd … 8th step.
     Harmonic, Lagged
@@ -54,6 +55,9 @@ constexpr bool readsDimensions(Criterion criterion)
     return criterion == Criterion::Merit || criterion == Criterion::Harmonic
             || criterion == Criterion::Lagged;
 }
+
+constexpr Figure nuOf(int t) { return Figure(int(Figure::Nu3) + t - 3); }
+constexpr Figure fOf(int t) { return Figure(int(Figure::F3) + t - 3); }
 
 struct FigureEntry {
     Figure figure;
@@ -105,6 +109,9 @@ std::optional<Criterion> criterionNamed(std::string_view sortKey);
 // point, the continued fraction as "[0; 2, 1, 1]". How a format dresses it
 // (CSV's quotes, JSON's array) is the writer's.
 std::string valueOf(Figure figure, const Figures &figures, char decimalPoint);
+
+// A number in subscript digits: "₂₄".
+std::string subscriptOf(int number);
 
 // A decimal given in ten-thousandths: "0,7755" with a comma, "0.7755" with
 // a point.

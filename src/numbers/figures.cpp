@@ -160,6 +160,7 @@ bool measure(Wide n, u64 k, Measures &m)
 u64 spectralTenThousandths(Wide nu2, Wide n)
 {
     constexpr HermitePower gamma = hermite[2];
+    static_assert(gamma.power == 1);
     const U256 lattice = product(product(nu2, nu2), gamma.den * 160'000'000'000'000'000);
     const U256 density = product(product(n, n), gamma.num);
     u64 low = 0, high = 1 << 15; // R in [low, high)

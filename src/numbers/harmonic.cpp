@@ -23,9 +23,11 @@ void lowerSum(Big &sum, const Nu2s &nu2, Wide n, int upTo,
         const HermitePower gamma = hermite[size_t(t)];
         Big lattice(nu2[size_t(t)]);
         mpz_pow_ui(lattice.value, lattice.value, unsigned(t));
-        mpz_mul_ui(lattice.value, lattice.value, gamma.den);
+        hermitePart(power, gamma.den, gamma.power, 1);
+        mpz_mul(lattice.value, lattice.value, power.value);
         mpz_mul_2exp(lattice.value, lattice.value, 2 * unsigned(t) * bits);
-        mpz_mul_ui(power.value, density.value, gamma.num);
+        hermitePart(power, gamma.num, gamma.power, 1);
+        mpz_mul(power.value, power.value, density.value);
         mpz_fdiv_q(lattice.value, lattice.value, power.value);
         mpz_root(root.value, lattice.value, 2 * unsigned(t));
         mpz_addmul_ui(sum.value, root.value, weights[size_t(t)]);
@@ -44,6 +46,14 @@ HarmonicScore::HarmonicScore(Wide n, int upTo)
         m_weight[size_t(t)] = common / (unsigned long)(t - 1);
         m_total += m_weight[size_t(t)];
         m_sum += weight(t);
+        // f_t ≤ 1 where γ_t is known; above, ν_t² ≤ γ_t·N^(2/t) with
+        // Blichfeldt's γ_t ≤ (2/π)·Γ(2 + t/2)^(2/t), so f_t is at most the
+        // root of that over the γ_t taken, with room for the rounding.
+        m_most[size_t(t)] = t <= provenDimensions
+                ? 1.0
+                : std::sqrt(2 / M_PI * std::exp(std::lgamma(2 + t / 2.0) * 2 / t)
+                            / std::exp(hermite[size_t(t)].log() / t))
+                        * (1 + 1e-9);
     }
 }
 
@@ -56,7 +66,7 @@ double HarmonicScore::bound(const Nu2s &nu2, int known) const
 {
     double sum = 0;
     for (int t = minDimension; t <= m_upTo; ++t)
-        sum += weight(t) * (t <= known ? m_order.approximate(nu2[size_t(t)], t) : 1.0);
+        sum += weight(t) * (t <= known ? m_order.approximate(nu2[size_t(t)], t) : m_most[size_t(t)]);
     return sum / m_sum;
 }
 

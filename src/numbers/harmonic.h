@@ -26,8 +26,8 @@ public:
     // H_T in double, within 10⁻¹³.
     double approximate(const Nu2s &nu2) const;
     // The most H_T can reach when only f₂ … f_known are known: the others
-    // are at most 1 (Hermite), so at most their weight. In double, within
-    // 10⁻¹³.
+    // are at most 1 (Hermite) up to 8 dimensions, and at most what
+    // Blichfeldt's bound leaves above. In double, within 10⁻¹³.
     double bound(const Nu2s &nu2, int known) const;
     // −1, 0 or 1 as H_T of a is below, equal to or above that of b, exact.
     // Lattices with the same ν_t² are equal; others are told apart to
@@ -45,6 +45,7 @@ private:
     std::array<unsigned long, maxDimension + 1> m_weight{}; // c_t
     unsigned long m_total = 0;                                // Σ c_t
     double m_sum = 0;                                         // Σ 1/(t − 1)
+    std::array<double, maxDimension + 1> m_most{};            // the most f_t can be
 };
 
 } // namespace numbers

@@ -17,7 +17,7 @@ namespace numbers {
 Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
 {
     if (t < minDimension || t > maxDimension)
-        throw std::invalid_argument("dimension out of 2 … 8");
+        throw std::invalid_argument("dimension out of 2 … 24");
     const Big modulus(n);
     fplll::ZZ_mat<mpz_t> basis(t, t);
     for (int i = 0; i < t; ++i)
@@ -57,7 +57,7 @@ Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
 void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more)
 {
     if (upTo < minDimension || upTo > maxDimension)
-        throw std::invalid_argument("dimension out of 2 … 8");
+        throw std::invalid_argument("dimension out of 2 … 24");
     int done = minDimension - 1;
     if (machineLatticeNu2(n, k, upTo, [&](int t, Wide nu2) {
                done = t;
@@ -92,7 +92,8 @@ std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo)
 // f_t^(2t) = ν_t^(2t) / (γ_t^t · N²). Rounded half up, f_t in
 // ten-thousandths is F = ⌊(R + 1)/2⌋ with R = ⌊2·10⁴·f_t⌋, the largest R
 // with R^(2t) · γ_t^t · N² ≤ (2·10⁴)^(2t) · ν_t^(2t); R ≤ 2·10⁴ since
-// f_t ≤ 1 (Hermite).
+// f_t ≤ 1 (Hermite) up to 8 dimensions, and R < 2^15 above, where f_t
+// stays below 1.1 (Blichfeldt's bound on γ_t).
 u64 latticeFigure(Wide nu2, Wide n, int t)
 {
     const HermitePower gamma = hermite[size_t(t)];
@@ -100,7 +101,8 @@ u64 latticeFigure(Wide nu2, Wide n, int t)
     // accurate to about 10⁻¹⁵. Only an R within 10⁻⁹ of an integer, where
     // that could decide the floor, is settled in integers.
     const long double twice = std::exp(std::log(2e4L) + std::log((long double)nu2) / 2
-                                       - (std::log((long double)gamma.num / gamma.den)
+                                       - (gamma.power * std::log((long double)gamma.num
+                                                                 / gamma.den)
                                           + 2 * std::log((long double)n))
                                                / (2 * t));
     if (std::abs(twice - std::nearbyint(twice)) > 1e-9L)
@@ -110,9 +112,11 @@ u64 latticeFigure(Wide nu2, Wide n, int t)
     mpz_pow_ui(lattice.value, lattice.value, unsigned(t));
     mpz_ui_pow_ui(scale.value, 20000, 2 * unsigned(t));
     mpz_mul(lattice.value, lattice.value, scale.value);
-    mpz_mul_ui(lattice.value, lattice.value, gamma.den);
+    hermitePart(scale, gamma.den, gamma.power, 1);
+    mpz_mul(lattice.value, lattice.value, scale.value);
     mpz_mul(density.value, density.value, density.value);
-    mpz_mul_ui(density.value, density.value, gamma.num);
+    hermitePart(scale, gamma.num, gamma.power, 1);
+    mpz_mul(density.value, density.value, scale.value);
     u64 low = 0, high = 1 << 15; // R in [low, high)
     while (high - low > 1) {
         const u64 r = (low + high) / 2;
@@ -135,8 +139,7 @@ SpectralOrder::SpectralOrder(Wide n)
 
 double SpectralOrder::offsetAt(Wide n, int t)
 {
-    const HermitePower gamma = hermite[size_t(t)];
-    return (std::log(double(gamma.num) / double(gamma.den)) + 2 * std::log(double(n))) / (2 * t);
+    return (hermite[size_t(t)].log() + 2 * std::log(double(n))) / (2 * t);
 }
 
 double SpectralOrder::offset(int code) const
@@ -163,9 +166,9 @@ int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
         const HermitePower own = hermite[size_t(t)], theirs = hermite[size_t(u)];
         Big factor(nu2);
         mpz_pow_ui(value.value, factor.value, unsigned(l));
-        mpz_ui_pow_ui(factor.value, own.den, unsigned(l / t));
+        hermitePart(factor, own.den, own.power, unsigned(l / t));
         mpz_mul(value.value, value.value, factor.value);
-        mpz_ui_pow_ui(factor.value, theirs.num, unsigned(l / u));
+        hermitePart(factor, theirs.num, theirs.power, unsigned(l / u));
         mpz_mul(value.value, value.value, factor.value);
         Big density(m_n / Wide(divisorOf(other)));
         mpz_pow_ui(density.value, density.value, unsigned(2 * l / u));

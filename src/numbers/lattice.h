@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-// The lattice of t successive values, t = 2 … 8: how the t-tuples of
+// The lattice of t successive values, t = 2 … 24: how the t-tuples of
 // successive values of the generator x → k·x mod N lie on parallel
 // hyperplanes. Exact integers; no Qt.
 namespace numbers {
@@ -17,7 +17,7 @@ namespace numbers {
 // shortest vector of the dual of the lattice that holds every t-tuple
 // (x, k·x, …, k^{t−1}·x) mod N. Scaled to the unit cube, 1/ν_t is the
 // largest distance between parallel hyperplanes that cover the tuples.
-// For 2 ≤ N ≤ 2^64, 1 ≤ k < N coprime with N, and 2 ≤ t ≤ 8.
+// For 2 ≤ N ≤ 2^64, 1 ≤ k < N coprime with N, and 2 ≤ t ≤ 24.
 //
 // The dual basis (N, 0, …), (−k^i mod N, e_i) is reduced by LLL and its
 // shortest vector found by enumeration; the vector is confirmed in exact
@@ -41,7 +41,8 @@ std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo);
 // f_t = ν_t / (γ_t^(1/2) · N^(1/t)) in ten-thousandths, rounded half up,
 // with the Hermite constants γ_t^t = 4/3, 2, 4, 8, 64/3, 64, 256 for
 // t = 2 … 8: 1 (10000) is the most a lattice of N points per unit volume
-// can reach. Exact: decided by comparing integers.
+// can reach; above, γ_t of the best packings known (dimensions.h), which a
+// lattice may pass a little. Exact: decided by comparing integers.
 u64 latticeFigure(Wide nu2, Wide n, int t);
 
 // The spectral figures f_t of one N, of any dimensions, in exact order. With

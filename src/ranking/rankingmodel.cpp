@@ -104,7 +104,7 @@ const numbers::Figures &RankingModel::figuresAt(int row) const
 {
     const Row &entry = m_rows[size_t(row)];
     if (!entry.reduced) {
-        numbers::addDimensions(entry.figures, numbers::maxDimension);
+        numbers::addDimensions(entry.figures, numbers::defaultDimensions);
         const numbers::Figure merit = numbers::Figure::Merit;
         entry.texts[size_t(columnOf(merit))] = QString::fromStdString(
                 numbers::valueOf(merit, entry.figures, language::decimalPoint()));

@@ -351,7 +351,7 @@ void RankingWindow::showChosen(int k)
     // Bold every dimension whose f_t is M₈ exactly.
     const numbers::SpectralOrder order(f.n);
     const int worst = f.meritDimension;
-    for (int t = numbers::minDimension; t <= numbers::maxDimension; ++t) {
+    for (int t = numbers::minDimension; t <= numbers::defaultDimensions; ++t) {
         const numbers::Figure figure = t == 2 ? numbers::Figure::F2
                                               : numbers::Figure(int(numbers::Figure::F3) + t - 3);
         line(figure, numbers::entryOf(figure).caption,

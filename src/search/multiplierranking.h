@@ -29,8 +29,9 @@ struct RankingQuery {
     // Without a top the whole ranking is kept, in memory up to a budget and
     // in unnamed temporary files beyond it; it needs N < 2^32.
     u64 top = everyMultiplier;
-    // The figure of merit's dimensions, 2 … 8, when it ranks.
-    int dimensions = maxDimension;
+    // The dimensions of M_T, H_T and the lagged figure, 2 … 24, when one
+    // of them ranks.
+    int dimensions = numbers::defaultDimensions;
     // Only the multipliers of the longest period, when asked.
     Generator generator = Generator::Any;
     // The modulus of the lattices the spectral figures are read on: N, or

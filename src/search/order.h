@@ -57,7 +57,7 @@ class Order
 public:
     // n is the modulus of the lattices the figures are read on; dimensions
     // the T of M_T and H_T.
-    Order(Wide n, Criterion criterion, int dimensions = numbers::maxDimension)
+    Order(Wide n, Criterion criterion, int dimensions = numbers::defaultDimensions)
     {
         if (criterion == Criterion::Merit || criterion == Criterion::Lagged)
             m_spectral.emplace(n);
