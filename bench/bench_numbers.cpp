@@ -9,7 +9,11 @@
 //   the goal is at most 1.5);
 // - a pruned ranking by the figure of merit M₈ over consecutive k near
 //   2^64/φ, per candidate against one Euclid pass (measure) per candidate
-//   (counter vs_euclid_pass), and the exact ν_t² of one dimension.
+//   (counter vs_euclid_pass), and the exact ν_t² of one dimension;
+// - the lagged figure (seven lattices more) and the 24 dimensions of one
+//   multiplier of 2^64, each against its M₈ (counter vs_merit), and pruned
+//   rankings by the harmonic score and by the lagged figure against the same
+//   ranking by M₈ (counter vs_merit_ranking).
 
 #include "numbers/figures.h"
 #include "search/multiplierranking.h"
@@ -204,6 +208,65 @@ void everyDimensionAt2To32(benchmark::State &state)
 
 } // namespace
 
+// Every figure of the spectral test that one multiplier of 2^64 needs for a
+// ranking, per candidate: kind 0 is M₈ (ν₂² … ν₈²), 1 the lagged figure, 2
+// the 24 dimensions; against kind 0 measured in the same run.
+void latticeFiguresAt2To64(benchmark::State &state)
+{
+    const numbers::Wide n = numbers::Wide(1) << 64;
+    const numbers::EquidistantRow equidistant(n);
+    const auto figuresOf = [&](int kind, u64 k) {
+        numbers::Figures f = numbers::generatorFigures(
+                n, k, equidistant, numbers::Generator::Lcg, kind == 2 ? numbers::maxDimension : 8);
+        if (kind == 1)
+            numbers::addLagged(f, numbers::Generator::Lcg, 8);
+        return f.merit;
+    };
+    constexpr int count = 200;
+    const auto each = [&](int kind) {
+        return seconds([&] {
+                   for (u64 k = meritFirst; k < meritFirst + 4 * count; k += 4)
+                       benchmark::DoNotOptimize(figuresOf(kind, k));
+               })
+                / count;
+    };
+    const double merit = each(0);
+    double total = 0;
+    for (auto _ : state)
+        total += each(int(state.range(0)));
+    const double per = total / double(state.iterations());
+    state.counters["per_candidate_us"] = per * 1e6;
+    state.counters["vs_merit"] = per / merit;
+}
+
+// Pruned top-10 rankings of consecutive k near 2^64/φ by the harmonic score
+// (kind 1) and by the lagged figure (kind 2), against the same by M₈.
+void rankingByAt2To64(benchmark::State &state)
+{
+    const auto query = [](numbers::Criterion criterion) {
+        search::RankingQuery q;
+        q.n = numbers::Wide(1) << 64;
+        q.criterion = criterion;
+        q.first = meritFirst;
+        q.last = meritFirst + meritCandidates / 10 - 1;
+        q.top = 10;
+        return q;
+    };
+    const numbers::Criterion criteria[] = {numbers::Criterion::Merit,
+                                           numbers::Criterion::Harmonic,
+                                           numbers::Criterion::Lagged};
+    const double merit
+            = seconds([&] { benchmark::DoNotOptimize(search::ranking(query(criteria[0]))); });
+    double total = 0;
+    for (auto _ : state) {
+        const search::RankingQuery q = query(criteria[state.range(0)]);
+        total += seconds([&q] { benchmark::DoNotOptimize(search::ranking(q)); });
+    }
+    const double each = total / double(state.iterations());
+    state.counters["per_candidate_us"] = each / double(meritCandidates / 10) * 1e6;
+    state.counters["vs_merit_ranking"] = each / merit;
+}
+
 BENCHMARK(sumNear1e18)->Unit(benchmark::kNanosecond);
 BENCHMARK(equidistantSum1e18)->Unit(benchmark::kMillisecond);
 BENCHMARK(firstFiguresNear2To64)->Unit(benchmark::kMicrosecond)->Iterations(100);
@@ -214,3 +277,7 @@ BENCHMARK(latticeNu2At2To64)->ArgName("t")->Arg(3)->Arg(8)->Unit(benchmark::kMic
 BENCHMARK(everyDimensionAt2To32)->Unit(benchmark::kMicrosecond);
 BENCHMARK(rankingTop10)->ArgName("every_figure")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
         ->UseRealTime()->Iterations(3);
+BENCHMARK(latticeFiguresAt2To64)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
+        ->Iterations(3);
+BENCHMARK(rankingByAt2To64)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
+        ->UseRealTime()->Iterations(2);

@@ -74,7 +74,8 @@ constexpr size_t euclidFigures = size_t(Figure::Nu3);
 std::string subscript(int number)
 {
     static const char *const digits[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
-    return (number >= 10 ? subscript(number / 10) : std::string()) + digits[number % 10];
+    std::string text = number >= 10 ? subscript(number / 10) : std::string();
+    return text.append(digits[number % 10]);
 }
 
 // Every figure in the order of Figure: the fixed ones, and between the
@@ -87,13 +88,19 @@ const std::vector<FigureEntry> &catalogue()
         texts.reserve(4 * (maxDimension - 2));
         const auto kept = [](std::string text) { return texts.emplace_back(std::move(text)).c_str(); };
         std::vector<FigureEntry> all(std::begin(fixedFigures), std::begin(fixedFigures) + euclidFigures);
+        // Appended, not summed from a literal: GCC 12 takes "f" + std::string
+        // for an overlapping copy (-Wrestrict).
+        const auto joined = [](std::string text, const std::string &more, const char *end = "") {
+            return text.append(more).append(end);
+        };
         for (int t = 3; t <= maxDimension; ++t)
-            all.push_back({.figure = nuOf(t), .key = kept("nu" + std::to_string(t) + "_quadrat"),
-                           .caption = kept("ν" + subscript(t) + "²"), .dimension = t,
+            all.push_back({.figure = nuOf(t),
+                           .key = kept(joined("nu", std::to_string(t), "_quadrat")),
+                           .caption = kept(joined("ν", subscript(t), "²")), .dimension = t,
                            .inText = false});
         for (int t = 3; t <= maxDimension; ++t)
-            all.push_back({.figure = fOf(t), .key = kept("f" + std::to_string(t)),
-                           .caption = kept("f" + subscript(t)), .dimension = t});
+            all.push_back({.figure = fOf(t), .key = kept(joined("f", std::to_string(t))),
+                           .caption = kept(joined("f", subscript(t))), .dimension = t});
         all.insert(all.end(), std::begin(fixedFigures) + euclidFigures, std::end(fixedFigures));
         return all;
     }();
