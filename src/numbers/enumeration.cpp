@@ -45,17 +45,36 @@ private:
         const i64 high = i64(std::floor(centre + width));
         if (zeroAbove)
             low = std::max<i64>(low, 0);
-        for (i64 x = low; x <= high; ++x) {
-            const double y = double(x) - centre;
-            const double length = above + y * y * m_rows.r[i][i];
-            if (length > m_bound)
-                continue;
-            m_x[i] = x;
-            if (i > 0)
-                search(i - 1, length, zeroAbove && x == 0);
-            else if (!(zeroAbove && x == 0))
-                candidate();
+        if (low > high)
+            return;
+        // From the integer nearest the centre outward, in turn above and
+        // below (Schnorr and Euchner's zigzag): the short vectors come
+        // first and narrow the radius for the rest. Each side ends at the
+        // first x past the radius, since |x − centre| only grows along it.
+        const i64 start = std::clamp(i64(std::nearbyint(centre)), low, high);
+        bool up = true, down = start > low;
+        for (i64 step = 0; up || down; ++step) {
+            if (up)
+                up = visit(i, start + step, centre, above, zeroAbove) && start + step < high;
+            if (down && step > 0)
+                down = visit(i, start - step, centre, above, zeroAbove) && start - step > low;
         }
+    }
+
+    // x at level i, and below it what fits; false where x lies past the
+    // radius.
+    bool visit(int i, i64 x, double centre, double above, bool zeroAbove)
+    {
+        const double y = double(x) - centre;
+        const double length = above + y * y * m_rows.r[i][i];
+        if (length > m_bound)
+            return false;
+        m_x[i] = x;
+        if (i > 0)
+            search(i - 1, length, zeroAbove && x == 0);
+        else if (!(zeroAbove && x == 0))
+            candidate();
+        return true;
     }
 
     void candidate()

@@ -68,6 +68,15 @@ void runInParallel(unsigned threads, const Work &work, const Progress &progress,
         std::rethrow_exception(failure);
 }
 
+// The lowest `bits` bits of `turn` in reverse order.
+inline u64 bitReversed(u64 turn, int bits)
+{
+    u64 reversed = 0;
+    for (int b = 0; b < bits; ++b)
+        reversed |= ((turn >> b) & 1) << (bits - 1 - b);
+    return reversed;
+}
+
 // Every candidate k in first … last, coprime or not, handed to
 // visit(thread, k, mirrorToo) by the thread that takes it; mirrorToo when
 // N − k ≠ k is a candidate too, which k then stands for. So the candidates
@@ -94,12 +103,6 @@ void forEachCandidate(Wide n, u64 first, u64 last, unsigned threads, const Progr
     int bits = 0;
     while ((u64(1) << bits) < blocks)
         ++bits;
-    const auto blockAt = [bits](u64 turn) {
-        u64 reversed = 0;
-        for (int b = 0; b < bits; ++b)
-            reversed |= ((turn >> b) & 1) << (bits - 1 - b);
-        return reversed;
-    };
     const u64 turns = u64(1) << bits;
     std::atomic<u64> nextTurn{0};
     std::atomic<u64> blocksDone{0};
@@ -108,7 +111,7 @@ void forEachCandidate(Wide n, u64 first, u64 last, unsigned threads, const Progr
     const auto work = [&](unsigned thread) {
         try {
             for (u64 turn; !stop && (turn = nextTurn++) < turns;) {
-                const u64 block = blockAt(turn);
+                const u64 block = bitReversed(turn, bits);
                 if (block >= blocks)
                     continue;
                 const u64 from = block * blockSize, to = std::min(count, from + blockSize);
