@@ -9,10 +9,12 @@
 // divisor is refused. The lattices of t successive values: ν₂² as Euclid
 // measures it, ν_t² never growing with t (the lattice of t − 1 dimensions
 // lies in that of t), f_t within Hermite's bound, and the exact order of
-// f_t across dimensions in step with their rounded values; and a share from
-// the bounded equidistant row is the exact one.
+// f_t across dimensions in step with their rounded values; H₈ between the
+// least and the largest f_t; the lattices of a generator's lags; and a share
+// from the bounded equidistant row is the exact one.
 
 #include "numbers/figures.h"
+#include "numbers/harmonic.h"
 #include "numbers/lattice.h"
 
 #include <array>
@@ -90,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
               == numbers::shareTenThousandths(sum, numbers::equidistantSum(n)));
 
     Wide previous = 0;
-    std::array<Wide, 9> nu2s{};
+    numbers::Nu2s nu2s{};
     numbers::eachLatticeNu2(n, k, 8, [&](int t, Wide nu2) {
         check(nu2 >= 1 && numbers::latticeFigure(nu2, n, t) <= 10000);
         check(t == 2 ? nu2 == m.nu2 : nu2 <= previous);
@@ -112,6 +114,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const Wide least = order.least(a, nu2s[size_t(b)], b);
             check(order.compare(least, a, nu2s[size_t(b)], b) >= 0);
             check(least == 1 || order.compare(least - 1, a, nu2s[size_t(b)], b) < 0);
+        }
+    }
+    // H₈ is a weighted mean of f₂ … f₈, so its rounding lies between
+    // theirs; k's mirror has the same lattices.
+    const numbers::HarmonicScore score(n, 8);
+    const u64 harmonic = score.tenThousandths(nu2s);
+    u64 lowest = 10000, highest = 0;
+    for (int t = 2; t <= 8; ++t) {
+        lowest = std::min(lowest, numbers::latticeFigure(nu2s[size_t(t)], n, t));
+        highest = std::max(highest, numbers::latticeFigure(nu2s[size_t(t)], n, t));
+    }
+    check(lowest <= harmonic && harmonic <= highest);
+    check(score.compare(nu2s, numbers::latticeNu2UpTo(n, u64(n - k), 8)) == 0);
+    // The lattice of a generator seen every lag-th step: a modulus that
+    // divides N, and a multiplier coprime with it.
+    const u64 lag = 1 + rawK % 8;
+    for (const auto generator : {numbers::Generator::Mcg, numbers::Generator::Lcg}) {
+        if (const auto lattice = numbers::generatorLattice(n, k, generator, lag)) {
+            check(lattice->n >= 2 && n % lattice->n == 0 && lattice->k < lattice->n);
+            check(numbers::gcd(lattice->n, lattice->k) == 1);
         }
     }
     if (n <= 50'000) {
