@@ -14,31 +14,21 @@
 
 namespace numbers {
 
-Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
+namespace {
+
+using Basis = fplll::ZZ_mat<mpz_t>;
+
+// The shortest vector of an LLL-reduced basis of the lattice of t
+// dimensions, by fplll's proved enumeration, confirmed in exact integers:
+// h = Σ c_i·b_i satisfies the congruence, and its squared length is summed
+// from its entries.
+Wide checkedShortest(Basis &basis, Wide n, u64 k, int t)
 {
-    if (t < minDimension || t > maxDimension)
-        throw std::invalid_argument("dimension out of 2 … 24");
-    const Big modulus(n);
-    fplll::ZZ_mat<mpz_t> basis(t, t);
-    for (int i = 0; i < t; ++i)
-        for (int j = 0; j < t; ++j)
-            basis[i][j] = 0L;
-    mpz_set(basis[0][0].get_data(), modulus.value);
-    Big power(1);
-    for (int i = 1; i < t; ++i) {
-        mpz_mul_ui(power.value, power.value, k);
-        mpz_mod(power.value, power.value, modulus.value);
-        mpz_neg(basis[i][0].get_data(), power.value);
-        basis[i][i] = 1L;
-    }
-    fplll::lll_reduction(basis);
     std::vector<fplll::Z_NR<mpz_t>> coordinates;
     if (fplll::shortest_vector(basis, coordinates, fplll::SVPM_PROVED, fplll::SVP_DEFAULT) != 0
         || int(coordinates.size()) != t)
         throw std::runtime_error("no shortest vector");
-
-    // The vector in exact integers: h = Σ c_i·b_i, checked against the
-    // congruence, and its squared length.
+    const Big modulus(n);
     Big length, entry, congruence, kPower(1);
     for (int j = 0; j < t; ++j) {
         mpz_set_ui(entry.value, 0);
@@ -54,6 +44,65 @@ Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
     return length.wide();
 }
 
+// Row i of the basis (N, 0, …), (−k^i mod N, e_i): −k^i mod N in column 0
+// and 1 on the diagonal (N alone for i = 0).
+void setRow(Basis &basis, int i, Wide n, u64 k)
+{
+    const Big modulus(n);
+    Big power(powerMod(k, Wide(i), n));
+    for (int j = 0; j < basis.get_cols(); ++j)
+        basis[i][j] = 0L;
+    if (i == 0) {
+        mpz_set(basis[0][0].get_data(), modulus.value);
+        return;
+    }
+    mpz_neg(basis[i][0].get_data(), power.value);
+    basis[i][i] = 1L;
+}
+
+// The lattices of t = 2, 3, … dimensions in turn, each basis grown from the
+// reduced one before it: its rows with a 0 appended generate every vector
+// of the new lattice whose last entry is 0, and the new row (−k^(t−1) mod
+// N, 0, …, 1) the rest, so LLL has only the new row to bring in.
+class GrowingLattice
+{
+public:
+    GrowingLattice(Wide n, u64 k) : m_n(n), m_k(k), m_basis(1, 1) { setRow(m_basis, 0, n, k); }
+
+    Wide next()
+    {
+        const int t = m_basis.get_rows() + 1;
+        Basis grown(t, t);
+        for (int i = 0; i < t - 1; ++i) {
+            for (int j = 0; j < t - 1; ++j)
+                grown[i][j] = m_basis[i][j];
+            grown[i][t - 1] = 0L;
+        }
+        setRow(grown, t - 1, m_n, m_k);
+        fplll::lll_reduction(grown);
+        m_basis = grown;
+        return checkedShortest(m_basis, m_n, m_k, t);
+    }
+
+private:
+    Wide m_n;
+    u64 m_k;
+    Basis m_basis;
+};
+
+} // namespace
+
+Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
+{
+    if (t < minDimension || t > maxDimension)
+        throw std::invalid_argument("dimension out of 2 … 24");
+    Basis basis(t, t);
+    for (int i = 0; i < t; ++i)
+        setRow(basis, i, n, k);
+    fplll::lll_reduction(basis);
+    return checkedShortest(basis, n, k, t);
+}
+
 void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more)
 {
     if (upTo < minDimension || upTo > maxDimension)
@@ -64,9 +113,14 @@ void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)
                return more(t, nu2);
            }))
         return;
-    for (int t = done + 1; t <= upTo; ++t)
-        if (!more(t, latticeNu2Arbitrary(n, k, t)))
+    // Where the machine integers gave up, fplll goes on, through the
+    // dimensions they reported (cheap, being low) to the ones they did not.
+    GrowingLattice lattice(n, k);
+    for (int t = minDimension; t <= upTo; ++t) {
+        const Wide nu2 = lattice.next();
+        if (t > done && !more(t, nu2))
             return;
+    }
 }
 
 Wide latticeNu2(Wide n, u64 k, int t)
