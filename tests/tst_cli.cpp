@@ -233,6 +233,7 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("rangliste_versatzguete_mcg_csv") << "rangliste 2^32 --von 2^31 --bis 2147500000 --generator mcg --nach versatzguete --top 3 --format csv" << 0;
     QTest::newRow("kennzahlen_versatz") << "kennzahlen 2^64 0xf1357aea2e62a9c5 --generator mcg --versatz 2" << 0;
     QTest::newRow("error_versatz_one_point") << "kennzahlen 8 5 --generator mcg --versatz 2" << 2;
+    QTest::newRow("error_versatz_0") << "kennzahlen 2^64 5 --versatz 0" << 2;
 }
 
 void TestCli::recordedOutputs()

@@ -71,7 +71,8 @@ public:
         if (m_generator != numbers::Generator::Any)
             m_period.emplace(n, m_generator);
         if (const auto lag = call.value(Option::Lag))
-            m_lag = u64(wholeNumber(*lag, "L", 1, std::numeric_limits<u64>::max()));
+            m_lag = u64(wholeNumber(*lag, optionName(Option::Lag), 1,
+                                    std::numeric_limits<u64>::max()));
     }
 
     // The columns: every figure, the dimensions, and for a generator its
