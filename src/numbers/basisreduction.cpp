@@ -13,6 +13,7 @@ constexpr double delta = 0.99; // Lovász
 constexpr double eta = 0.51;   // size-reduced: every |μ| ≤ η
 constexpr int patience = 20000; // LLL steps before the reduction is given up
 
+template <int Capacity>
 class BasisReduction
 {
 public:
@@ -199,16 +200,16 @@ private:
 
     bool shortest(int t, Wide &nu2)
     {
-        return shortestNu2({t, m_basis, m_gram, m_r, m_mu}, m_n, m_k, nu2);
+        return shortestNu2<Capacity>({t, m_basis, m_gram, m_r, m_mu}, m_n, m_k, nu2);
     }
 
     const Wide m_n;
     const u64 m_k;
     const int m_dimensions;
     int m_active; // rows 0 … m_active − 1 are in play
-    i64 m_basis[maxDimension][maxDimension]{};
-    i128 m_gram[maxDimension][maxDimension]{};
-    double m_r[maxDimension][maxDimension]{}, m_mu[maxDimension][maxDimension]{};
+    i64 m_basis[Capacity][Capacity]{};
+    i128 m_gram[Capacity][Capacity]{};
+    double m_r[Capacity][Capacity]{}, m_mu[Capacity][Capacity]{};
 };
 
 } // namespace
@@ -217,7 +218,9 @@ bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wi
 {
     if (n > Wide(1) << 64 || upTo < 2 || upTo > maxDimension)
         return false;
-    return BasisReduction(n, k, upTo).run(more);
+    if (upTo <= defaultDimensions)
+        return BasisReduction<defaultDimensions>(n, k, upTo).run(more);
+    return BasisReduction<maxDimension>(n, k, upTo).run(more);
 }
 
 } // namespace numbers

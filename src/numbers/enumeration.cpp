@@ -12,10 +12,11 @@ namespace {
 // the gap between two integers at any length it meets.
 constexpr double widening = 1 + 1e-9;
 
+template <int Capacity>
 class Enumeration
 {
 public:
-    explicit Enumeration(const ReducedRows &rows) : m_rows(rows)
+    explicit Enumeration(const ReducedRows<Capacity> &rows) : m_rows(rows)
     {
         int shortestRow = 0;
         for (int i = 1; i < rows.t; ++i) {
@@ -79,7 +80,7 @@ private:
 
     void candidate()
     {
-        i128 h[maxDimension];
+        i128 h[Capacity];
         Wide square = 0;
         for (int c = 0; c < m_rows.t; ++c) {
             h[c] = 0;
@@ -94,18 +95,19 @@ private:
         m_bound = double(m_best) * widening;
     }
 
-    const ReducedRows &m_rows;
-    i64 m_x[maxDimension]{};
+    const ReducedRows<Capacity> &m_rows;
+    i64 m_x[Capacity]{};
     double m_bound = 0;
     Wide m_best = 0;
-    i128 m_bestVector[maxDimension]{};
+    i128 m_bestVector[Capacity]{};
 };
 
 } // namespace
 
-bool shortestNu2(const ReducedRows &rows, Wide n, u64 k, Wide &nu2)
+template <int Capacity>
+bool shortestNu2(const ReducedRows<Capacity> &rows, Wide n, u64 k, Wide &nu2)
 {
-    const Enumeration enumeration(rows);
+    const Enumeration<Capacity> enumeration(rows);
     // Σ h_c·k^c ≡ 0 (mod N).
     Wide power = 1, residue = 0;
     for (int c = 0; c < rows.t; ++c) {
@@ -117,5 +119,9 @@ bool shortestNu2(const ReducedRows &rows, Wide n, u64 k, Wide &nu2)
     nu2 = enumeration.best();
     return residue == 0;
 }
+
+template bool shortestNu2<defaultDimensions>(const ReducedRows<defaultDimensions> &, Wide, u64,
+                                             Wide &);
+template bool shortestNu2<maxDimension>(const ReducedRows<maxDimension> &, Wide, u64, Wide &);
 
 } // namespace numbers

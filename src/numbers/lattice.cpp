@@ -60,34 +60,44 @@ void setRow(Basis &basis, int i, Wide n, u64 k)
     basis[i][i] = 1L;
 }
 
-// The lattices of t = 2, 3, … dimensions in turn, each basis grown from the
-// reduced one before it: its rows with a 0 appended generate every vector
-// of the new lattice whose last entry is 0, and the new row (−k^(t−1) mod
-// N, 0, …, 1) the rest, so LLL has only the new row to bring in.
+// The lattices of t = first, first + 1, … dimensions in turn: the first
+// reduced afresh, each after it grown from the reduced basis before: its
+// rows with a 0 appended generate every vector of the new lattice whose
+// last entry is 0, and the new row (−k^(t−1) mod N, 0, …, 1) the rest, so
+// LLL has only the new row to bring in.
 class GrowingLattice
 {
 public:
-    GrowingLattice(Wide n, u64 k) : m_n(n), m_k(k), m_basis(1, 1) { setRow(m_basis, 0, n, k); }
+    GrowingLattice(Wide n, u64 k, int first) : m_n(n), m_k(k), m_basis(first, first)
+    {
+        for (int i = 0; i < first; ++i)
+            setRow(m_basis, i, n, k);
+    }
 
     Wide next()
     {
-        const int t = m_basis.get_rows() + 1;
-        Basis grown(t, t);
-        for (int i = 0; i < t - 1; ++i) {
-            for (int j = 0; j < t - 1; ++j)
-                grown[i][j] = m_basis[i][j];
-            grown[i][t - 1] = 0L;
+        if (m_fresh) {
+            m_fresh = false;
+        } else {
+            const int t = m_basis.get_rows() + 1;
+            Basis grown(t, t);
+            for (int i = 0; i < t - 1; ++i) {
+                for (int j = 0; j < t - 1; ++j)
+                    grown[i][j] = m_basis[i][j];
+                grown[i][t - 1] = 0L;
+            }
+            setRow(grown, t - 1, m_n, m_k);
+            m_basis = grown;
         }
-        setRow(grown, t - 1, m_n, m_k);
-        fplll::lll_reduction(grown);
-        m_basis = grown;
-        return checkedShortest(m_basis, m_n, m_k, t);
+        fplll::lll_reduction(m_basis);
+        return checkedShortest(m_basis, m_n, m_k, m_basis.get_rows());
     }
 
 private:
     Wide m_n;
     u64 m_k;
     Basis m_basis;
+    bool m_fresh = true;
 };
 
 } // namespace
@@ -113,12 +123,11 @@ void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)
                return more(t, nu2);
            }))
         return;
-    // Where the machine integers gave up, fplll goes on, through the
-    // dimensions they reported (cheap, being low) to the ones they did not.
-    GrowingLattice lattice(n, k);
-    for (int t = minDimension; t <= upTo; ++t) {
-        const Wide nu2 = lattice.next();
-        if (t > done && !more(t, nu2))
+    // Where the machine integers gave up, fplll goes on from the first
+    // dimension they did not report.
+    GrowingLattice lattice(n, k, done + 1);
+    for (int t = done + 1; t <= upTo; ++t) {
+        if (!more(t, lattice.next()))
             return;
     }
 }
@@ -282,8 +291,11 @@ bool hasOwnLattice(Wide n, Generator generator)
 
 std::optional<GeneratorLattice> generatorLattice(Wide n, u64 k, Generator generator, u64 lag)
 {
+    const bool own = hasOwnLattice(n, generator);
+    if (lag == 1 && !own)
+        return GeneratorLattice{n, k}; // every ranking's question, asked once a candidate
     Wide modulus = n, multiplier = k;
-    if (hasOwnLattice(n, generator)) {
+    if (own) {
         modulus = n / 4;
         multiplier = (k % 8 == 5 ? Wide(k) : n - k) % modulus;
     }

@@ -62,15 +62,23 @@ bool nu2Of(const RankingQuery &query, const Order &order, const GeneratorLattice
     }
     if (bar && bar->below(order, nu2, 2, divisor))
         return false;
-    bool below = false;
+    // What the dimensions are written to, behind one reference, so the
+    // callback fits std::function without a heap allocation per candidate.
+    struct Walk {
+        const Order &order;
+        const Bar *bar;
+        Nu2s &nu2;
+        int divisor;
+        bool below = false;
+    } walk{order, bar, nu2, divisor};
     if (query.dimensions > 2) {
-        eachLatticeNu2(lattice.n, lattice.k, query.dimensions, [&](int t, Wide value) {
-            nu2[size_t(t)] = value;
-            below = bar && bar->below(order, nu2, t, divisor);
-            return !below;
+        eachLatticeNu2(lattice.n, lattice.k, query.dimensions, [&walk](int t, Wide value) {
+            walk.nu2[size_t(t)] = value;
+            walk.below = walk.bar && walk.bar->below(walk.order, walk.nu2, t, walk.divisor);
+            return !walk.below;
         });
     }
-    return !below;
+    return !walk.below;
 }
 
 // The lagged figure as a key: the worst f_t over the lattices of every lag,
@@ -88,7 +96,7 @@ bool laggedKeyOf(const RankingQuery &query, const Order &order, u64 k, const Bar
         if (!lattice)
             continue;
         const int divisor = int(modulus / lattice->n);
-        Nu2s nu2{};
+        Nu2s nu2; // only 2 … T are read, each once written
         if (!nu2Of(query, order, *lattice, bar, nu2, divisor))
             return false;
         const int code = order.spectral()->worst(nu2, query.dimensions, divisor);
@@ -114,7 +122,7 @@ bool latticeKeyOf(const RankingQuery &query, const Order &order, u64 k, const Ba
     if (!measure(query.n, k, m))
         return false;
     const GeneratorLattice lattice = *generatorLattice(query.n, k, query.generator);
-    Nu2s nu2{};
+    Nu2s nu2; // only 2 … T are read, each once written
     // The Euclid pass on (N, k) gave ν₂² where the lattice is N's own.
     if (!nu2Of(query, order, lattice, bar, nu2, 1,
                lattice == GeneratorLattice{query.n, k} ? m.nu2 : 0))
