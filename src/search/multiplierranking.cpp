@@ -29,8 +29,9 @@ struct Keys {
 // dimension.
 //
 // By the harmonic score, the worst entry's H_T in double: a candidate whose
-// H_T cannot reach it, even with f_t = 1 in every dimension not yet
-// reduced, and with a margin far above the doubles' error, cannot get in.
+// H_T cannot reach it, even with every dimension not yet reduced at the
+// most its f_t can be (HarmonicScore::bound), and with a margin far above
+// the doubles' error, cannot get in.
 //
 // By the lagged figure, the least ν_t² of each lattice modulo N/d that a
 // lag can have (d = gcd(N, L) ≤ 8), by its d.
