@@ -155,26 +155,37 @@ private:
     {
         for (int pass = 0; pass < 64; ++pass) {
             gso(row);
+            const bool large = std::any_of(m_mu[row], m_mu[row] + row,
+                                           [](double mu) { return std::abs(mu) >= 0x1p31; });
             bool changed = false;
-            for (int j = row - 1; j >= 0; --j) {
-                if (std::abs(m_mu[row][j]) <= eta)
-                    continue;
-                const double x = std::nearbyint(m_mu[row][j]);
-                if (!(std::abs(x) < 0x1p62))
-                    return false;
-                if (!subtract(row, j, i64(x)))
-                    return false;
-                for (int l = 0; l < j; ++l)
-                    m_mu[row][l] -= x * m_mu[j][l];
-                m_mu[row][j] -= x;
-                changed = true;
-            }
+            if (large ? !reduceWide(row, changed) : !reduceInPlace(row, changed))
+                return false;
             if (!changed)
                 return true;
             if (!gram(row))
                 return false;
         }
         return false;
+    }
+
+    // One pass in 64 bits, row by row in place: false where a number leaves
+    // them.
+    bool reduceInPlace(int row, bool &changed)
+    {
+        for (int j = row - 1; j >= 0; --j) {
+            if (std::abs(m_mu[row][j]) <= eta)
+                continue;
+            const double x = std::nearbyint(m_mu[row][j]);
+            if (!(std::abs(x) < 0x1p62))
+                return false;
+            if (!subtract(row, j, i64(x)))
+                return false;
+            for (int l = 0; l < j; ++l)
+                m_mu[row][l] -= x * m_mu[j][l];
+            m_mu[row][j] -= x;
+            changed = true;
+        }
+        return true;
     }
 
     bool subtract(int row, int j, i64 x)
@@ -185,6 +196,40 @@ private:
                 || __builtin_sub_overflow(m_basis[row][c], product, &entry) || entry == INT64_MIN)
                 return false;
             m_basis[row][c] = entry;
+        }
+        return true;
+    }
+
+    // One pass summed in 128 bits, where some μ reaches 2^31: bringing in
+    // the row of a new dimension, (−k^t mod N, 0, …, 1), takes multiples of
+    // 2^60 and more of short rows, whose sums leave 64 bits on the way
+    // though the row that results is short. With μ that large the doubles
+    // leave it a little off, and the next pass, from the exact Gram matrix,
+    // mends it. False where the result does not fit 64 bits.
+    bool reduceWide(int row, bool &changed)
+    {
+        i128 sum[Capacity];
+        for (int c = 0; c < m_active; ++c)
+            sum[c] = m_basis[row][c];
+        for (int j = row - 1; j >= 0; --j) {
+            if (std::abs(m_mu[row][j]) <= eta)
+                continue;
+            const double x = std::nearbyint(m_mu[row][j]);
+            if (!(std::abs(x) < 0x1p100))
+                return false;
+            for (int c = 0; c < m_active; ++c) {
+                if (!addProduct(sum[c], -i128(x), m_basis[j][c]))
+                    return false;
+            }
+            for (int l = 0; l < j; ++l)
+                m_mu[row][l] -= x * m_mu[j][l];
+            m_mu[row][j] -= x;
+            changed = true;
+        }
+        for (int c = 0; c < m_active; ++c) {
+            if (sum[c] > INT64_MAX || sum[c] < -INT64_MAX)
+                return false;
+            m_basis[row][c] = i64(sum[c]);
         }
         return true;
     }
