@@ -234,6 +234,8 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("kennzahlen_versatz") << "kennzahlen 2^64 0xf1357aea2e62a9c5 --generator mcg --versatz 2" << 0;
     QTest::newRow("error_versatz_one_point") << "kennzahlen 8 5 --generator mcg --versatz 2" << 2;
     QTest::newRow("error_versatz_0") << "kennzahlen 2^64 5 --versatz 0" << 2;
+    // Refused before a line is read, not once the table is written.
+    QTest::newRow("error_versatz_one_point_input") << "kennzahlen 8 - --generator mcg --versatz 2" << 2;
 }
 
 void TestCli::recordedOutputs()

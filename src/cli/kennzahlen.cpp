@@ -73,6 +73,7 @@ public:
         if (const auto lag = call.value(Option::Lag))
             m_lag = u64(wholeNumber(*lag, optionName(Option::Lag), 1,
                                     std::numeric_limits<u64>::max()));
+        lagModulus(n); // refused before anything is read
     }
 
     // The columns: every figure, the dimensions, and for a generator its
@@ -95,9 +96,7 @@ public:
         if (m_lag != 1)
             note += say(translate("cli", "Spektraltest des Generators, der nur jeden %1-ten Wert "
                                          "zeigt: K^%1 auf dem Gitter modulo %2\n"),
-                        {std::to_string(m_lag),
-                         numbers::decimal(numbers::generatorLattice(nOf(m_call), 1, m_generator,
-                                                                    m_lag)->n)});
+                        {std::to_string(m_lag), numbers::decimal(lagModulus(nOf(m_call)))});
         return note;
     }
 
@@ -111,10 +110,7 @@ public:
                                                   "N = %2 (%3 %4)"),
                                  {std::string(kText), m_call.arguments[0],
                                   optionName(Option::Generator), generatorName(m_generator)})};
-        if (!numbers::generatorLattice(m.n, m.k, m_generator, m_lag))
-            throw UsageError{say(translate("cli", "bei %1 %2 bleibt von N = %3 nur ein Punkt"),
-                                 {optionName(Option::Lag), std::to_string(m_lag),
-                                  numbers::decimal(m.n)})};
+        lagModulus(m.n); // N after a divisor is cancelled may leave too few points
         const auto row = m_equidistant.try_emplace(m.n, m.n).first;
         numbers::Figures f = numbers::generatorFigures(m.n, m.k, row->second, m_generator,
                                                        m_dimensions, m_lag);
@@ -124,6 +120,18 @@ public:
     }
 
 private:
+    // The modulus of the lattice seen every L-th step, refused where it
+    // would hold a single point.
+    Wide lagModulus(Wide n) const
+    {
+        const std::optional<Wide> modulus = numbers::latticeModulus(n, m_generator, m_lag);
+        if (!modulus)
+            throw UsageError{say(translate("cli", "bei %1 %2 bleibt von N = %3 nur ein Punkt"),
+                                 {optionName(Option::Lag), std::to_string(m_lag),
+                                  numbers::decimal(n)})};
+        return *modulus;
+    }
+
     const Invocation &m_call;
     numbers::Generator m_generator;
     int m_dimensions;

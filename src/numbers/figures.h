@@ -62,8 +62,9 @@ struct Figures : Measures {
     u64 share = 0; // ten-thousandths of the equidistant sum
     std::vector<Wide> quotients;
     u64 f2 = 0; // ten-thousandths
-    // The lattice of ν₂², f₂ and the figures of more dimensions: {n, k}
-    // unless the figures were read on another (lattice.h, readOnLattice).
+    // The lattice of ν₂², f₂ and the figures of more dimensions: {n, k} as
+    // `figures` gives them, unless read on another (lattice.h,
+    // readOnLattice); none from `figuresOf`, which has no k.
     GeneratorLattice lattice;
     // The spectral test in 3 … `dimensions` dimensions (lattice.h), where
     // asked for: ν_t² and f_t indexed by t, and the figure of merit M_T, the

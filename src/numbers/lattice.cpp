@@ -289,20 +289,23 @@ bool hasOwnLattice(Wide n, Generator generator)
     return generator == Generator::Mcg && n >= 8 && (n & (n - 1)) == 0;
 }
 
+std::optional<Wide> latticeModulus(Wide n, Generator generator, u64 lag)
+{
+    const Wide whole = hasOwnLattice(n, generator) ? n / 4 : n;
+    const Wide modulus = whole / gcd(whole, lag);
+    return modulus >= 2 ? std::optional(modulus) : std::nullopt;
+}
+
 std::optional<GeneratorLattice> generatorLattice(Wide n, u64 k, Generator generator, u64 lag)
 {
     const bool own = hasOwnLattice(n, generator);
     if (lag == 1 && !own)
         return GeneratorLattice{n, k}; // every ranking's question, asked once a candidate
-    Wide modulus = n, multiplier = k;
-    if (own) {
-        modulus = n / 4;
-        multiplier = (k % 8 == 5 ? Wide(k) : n - k) % modulus;
-    }
-    modulus /= gcd(modulus, lag);
-    if (modulus < 2)
+    const std::optional<Wide> modulus = latticeModulus(n, generator, lag);
+    if (!modulus)
         return std::nullopt;
-    return GeneratorLattice{modulus, u64(powerMod(multiplier, lag, modulus))};
+    const Wide multiplier = own ? (k % 8 == 5 ? Wide(k) : n - k) : Wide(k);
+    return GeneratorLattice{*modulus, u64(powerMod(multiplier, lag, *modulus))};
 }
 
 Figures generatorFigures(Wide n, u64 k, const EquidistantRow &equidistant, Generator generator,
@@ -328,7 +331,7 @@ void readOnLattice(Figures &f, GeneratorLattice lattice)
 
 void addLagged(Figures &f, Generator generator, int upTo)
 {
-    const Wide modulus = generatorLattice(f.n, f.k, generator)->n;
+    const Wide modulus = *latticeModulus(f.n, generator);
     const SpectralOrder order(modulus);
     f.lagged = 0;
     f.laggedAt = 0;
@@ -352,7 +355,7 @@ void addLagged(Figures &f, Generator generator, int upTo)
 
 void addDimensions(Figures &f, int upTo)
 {
-    const GeneratorLattice lattice = f.lattice.n ? f.lattice : GeneratorLattice{f.n, f.k};
+    const GeneratorLattice lattice = f.lattice;
     f.dimensions = upTo;
     f.nu2t[2] = f.nu2;
     f.ft[2] = f.f2;

@@ -98,13 +98,17 @@ private:
 // gives the same figures (Knuth 3.3.4), and is taken.
 bool hasOwnLattice(Wide n, Generator generator);
 
-// The lattice whose spectral figures judge the generator x → k·x (+ c) mod
-// N seen every `lag`-th step, for k of the longest period where the
-// generator asks for it. Mostly N and k; for the MCG of N = 2^e (e ≥ 3) the
-// lattice of its orbit, modulo M = 2^(e−2), else M = N. Every lag-th value
-// of a generator of period M is an LCG modulo M/gcd(M, lag), moved and
-// scaled, with the multiplier k^lag: its lattice. None where that has
+// The modulus of the lattice that judges a generator of N seen every
+// `lag`-th step, whatever its multiplier: M = 2^(e−2) for the MCG of
+// N = 2^e (e ≥ 3), else M = N; every lag-th value of a generator of period
+// M is an LCG modulo M/gcd(M, lag), moved and scaled. None where that has
 // fewer than two points.
+std::optional<Wide> latticeModulus(Wide n, Generator generator, u64 lag = 1);
+
+// That lattice for the multiplier k (of the longest period, where the
+// generator asks for it): modulo latticeModulus, with the multiplier k^lag,
+// for the MCG of 2^e taking k or N − k, whichever is ≡ 5 (mod 8). Mostly
+// N and k themselves.
 std::optional<GeneratorLattice> generatorLattice(Wide n, u64 k, Generator generator,
                                                  u64 lag = 1);
 
@@ -131,7 +135,7 @@ inline constexpr u64 firstLag = 2, lastLag = 8;
 void addLagged(Figures &figures, Generator generator, int upTo);
 
 // The lattice figures of 3 … upTo dimensions added to those of one
-// multiplier, on its lattice, and the figure of merit M_upTo = min f_t,
+// multiplier (as `figures` gives them), on its lattice, and the figure of merit M_upTo = min f_t,
 // t = 2 … upTo, with the dimension where it is reached, decided exactly.
 void addDimensions(Figures &figures, int upTo);
 

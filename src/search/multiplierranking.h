@@ -34,9 +34,9 @@ struct RankingQuery {
     int dimensions = numbers::defaultDimensions;
     // Only the multipliers of the longest period, when asked.
     Generator generator = Generator::Any;
-    // The modulus of the lattices the spectral figures are read on: N, or
-    // N/4 for the MCG of N = 2^e (numbers::hasOwnLattice).
-    Wide latticeModulus() const { return numbers::hasOwnLattice(n, generator) ? n / 4 : n; }
+    // The modulus of the lattices the figures of more dimensions are read
+    // on: N, or N/4 for the MCG of N = 2^e.
+    Wide latticeModulus() const { return *numbers::latticeModulus(n, generator); }
     unsigned threads = 0; // 0: one per core
     // Bytes of a whole ranking kept in memory before runs go to files.
     size_t memoryBudget = size_t(512) << 20;
