@@ -16,6 +16,7 @@
 #include "numbers/figures.h"
 #include "numbers/harmonic.h"
 #include "numbers/lattice.h"
+#include "numbers/threegaps.h"
 
 #include <array>
 #include <cstdlib>
@@ -149,15 +150,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The convergents p/q of [0; a1, a2, …] end at k/N.
     const std::vector<Wide> quotients = numbers::continuedFraction(k, n);
     check(quotients.front() == 0 && quotients.size() >= 2 && quotients.back() >= 2);
-    Wide p0 = 1, q0 = 0, p1 = quotients[0], q1 = 1;
-    for (size_t i = 1; i < quotients.size(); ++i) {
-        const Wide p2 = quotients[i] * p1 + p0, q2 = quotients[i] * q1 + q0;
-        p0 = p1;
-        q0 = q1;
-        p1 = p2;
-        q1 = q2;
-    }
-    check(p1 == k && q1 == n);
+    const numbers::Convergent last = numbers::convergents(quotients).back();
+    check(last.p == k && last.q == n);
     const Wide largest = numbers::largestQuotient(quotients);
     check(largest == m.largest);
     for (size_t i = 1; i < quotients.size(); ++i)

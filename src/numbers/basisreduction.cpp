@@ -158,7 +158,9 @@ private:
             const bool large = std::any_of(m_mu[row], m_mu[row] + row,
                                            [](double mu) { return std::abs(mu) >= 0x1p31; });
             bool changed = false;
-            if (large ? !reduceWide(row, changed) : !reduceInPlace(row, changed))
+            if (large ? !reduceWide(row, changed)
+                      : !reducePass(row, 0x1p62, changed,
+                                    [&](int j, double x) { return subtract(row, j, i64(x)); }))
                 return false;
             if (!changed)
                 return true;
@@ -168,17 +170,18 @@ private:
         return false;
     }
 
-    // One pass in 64 bits, row by row in place: false where a number leaves
-    // them.
-    bool reduceInPlace(int row, bool &changed)
+    // One pass: for j = row − 1 … 0 with |μ_row,j| > η, x = μ_row,j
+    // rounded, take(j, x) takes x·b_j from the row and the μ follow. False
+    // where |x| reaches `most` or take refuses. In 64 bits the row is changed
+    // in place (subtract), in 128 summed apart (reduceWide).
+    template <typename Take>
+    bool reducePass(int row, double most, bool &changed, const Take &take)
     {
         for (int j = row - 1; j >= 0; --j) {
             if (std::abs(m_mu[row][j]) <= eta)
                 continue;
             const double x = std::nearbyint(m_mu[row][j]);
-            if (!(std::abs(x) < 0x1p62))
-                return false;
-            if (!subtract(row, j, i64(x)))
+            if (!(std::abs(x) < most) || !take(j, x))
                 return false;
             for (int l = 0; l < j; ++l)
                 m_mu[row][l] -= x * m_mu[j][l];
@@ -211,21 +214,15 @@ private:
         i128 sum[Capacity];
         for (int c = 0; c < m_active; ++c)
             sum[c] = m_basis[row][c];
-        for (int j = row - 1; j >= 0; --j) {
-            if (std::abs(m_mu[row][j]) <= eta)
-                continue;
-            const double x = std::nearbyint(m_mu[row][j]);
-            if (!(std::abs(x) < 0x1p100))
-                return false;
+        const bool summed = reducePass(row, 0x1p100, changed, [&](int j, double x) {
             for (int c = 0; c < m_active; ++c) {
                 if (!addProduct(sum[c], -i128(x), m_basis[j][c]))
                     return false;
             }
-            for (int l = 0; l < j; ++l)
-                m_mu[row][l] -= x * m_mu[j][l];
-            m_mu[row][j] -= x;
-            changed = true;
-        }
+            return true;
+        });
+        if (!summed)
+            return false;
         for (int c = 0; c < m_active; ++c) {
             if (sum[c] > INT64_MAX || sum[c] < -INT64_MAX)
                 return false;

@@ -48,19 +48,21 @@ struct Bar {
     }
 };
 
-// ν_t² of k's lattice for t = 2 … T, or false where a bar drops it: in the
-// first dimension that shows it; ν₂² comes from the Euclid pass, and only
-// what survives it is reduced.
-bool nu2Of(const RankingQuery &query, const Order &order, const GeneratorLattice &lattice,
-           const Bar *bar, Nu2s &nu2, int divisor = 1, Wide knownNu2 = 0)
+// ν₂² of a lattice, by the Euclid pass on its modulus and multiplier.
+Wide planeNu2(const GeneratorLattice &lattice)
 {
-    if (knownNu2) {
-        nu2[2] = knownNu2;
-    } else {
-        Measures m;
-        measure(lattice.n, lattice.k, m);
-        nu2[2] = m.nu2;
-    }
+    Measures m;
+    measure(lattice.n, lattice.k, m);
+    return m.nu2;
+}
+
+// ν_t² of a lattice for t = 2 … T, given ν₂², or false where a bar drops it:
+// in the first dimension that shows it, so only what survives the Euclid
+// pass is reduced.
+bool nu2Of(const RankingQuery &query, const Order &order, const GeneratorLattice &lattice,
+           Wide plane, const Bar *bar, Nu2s &nu2, int divisor = 1)
+{
+    nu2[2] = plane;
     if (bar && bar->below(order, nu2, 2, divisor))
         return false;
     // What the dimensions are written to, behind one reference, so the
@@ -98,7 +100,7 @@ bool laggedKeyOf(const RankingQuery &query, const Order &order, u64 k, const Bar
             continue;
         const int divisor = int(modulus / lattice->n);
         Nu2s nu2; // only 2 … T are read, each once written
-        if (!nu2Of(query, order, *lattice, bar, nu2, divisor))
+        if (!nu2Of(query, order, *lattice, planeNu2(*lattice), bar, nu2, divisor))
             return false;
         const int code = order.spectral()->worst(nu2, query.dimensions, divisor);
         const Key<Wide> worst{nu2[size_t(SpectralOrder::dimensionOf(code))], Wide(code)};
@@ -125,8 +127,8 @@ bool latticeKeyOf(const RankingQuery &query, const Order &order, u64 k, const Ba
     const GeneratorLattice lattice = *generatorLattice(query.n, k, query.generator);
     Nu2s nu2; // only 2 … T are read, each once written
     // The Euclid pass on (N, k) gave ν₂² where the lattice is N's own.
-    if (!nu2Of(query, order, lattice, bar, nu2, 1,
-               lattice == GeneratorLattice{query.n, k} ? m.nu2 : 0))
+    const Wide plane = lattice == GeneratorLattice{query.n, k} ? m.nu2 : planeNu2(lattice);
+    if (!nu2Of(query, order, lattice, plane, bar, nu2))
         return false;
     if (const HarmonicScore *score = order.harmonic()) {
         key = harmonicKey(*score, nu2, lattice.n, lattice.k);
@@ -165,12 +167,8 @@ inline bool keysOf(const RankingQuery &query, const Order &order, const FigureEn
     Measures m;
     if (!measure(query.n, k, m))
         return false;
-    if (query.criterion == Criterion::Spectral && query.latticeModulus() != query.n) {
-        Measures own;
-        const GeneratorLattice lattice = *generatorLattice(query.n, k, query.generator);
-        measure(lattice.n, lattice.k, own);
-        m.nu2 = own.nu2;
-    }
+    if (query.criterion == Criterion::Spectral && query.latticeModulus() != query.n)
+        m.nu2 = planeNu2(*generatorLattice(query.n, k, query.generator));
     keys.self = keys.mirror = keyOf(ranking, m);
     // The mirror's occupation is this one seen in a mirror: every figure is
     // the same but the largest partial quotient.
