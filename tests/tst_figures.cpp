@@ -301,7 +301,7 @@ void TestFigures::modulusTwoTo64()
     QCOMPARE(numbers::divisorSum(twoTo64) - numbers::divisorSum(twoTo64 - 1), Wide(65));
 
     // k = 1: one partial quotient of 2^64 itself, the gaps 1 and 2^64 − 1.
-    const numbers::Figures one = numbers::figures(twoTo64, 1, numbers::EquidistantRow(twoTo64));
+    const numbers::Figures one = numbers::figures(twoTo64, u64(1), numbers::EquidistantRow(twoTo64));
     QCOMPARE(text(one.largest), QStringLiteral("18446744073709551616"));
     QCOMPARE(one.sum, twoTo64 - 1);
     QCOMPARE(one.nu2, Wide(2));

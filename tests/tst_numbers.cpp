@@ -303,7 +303,7 @@ void TestNumbers::shareAndFractionTexts()
     QCOMPARE(numbers::shareTenThousandths(1, 40000), u64(0));
     QCOMPARE(numbers::shareTenThousandths(1, 20000), u64(1));
     QCOMPARE(numbers::continuedFraction(8, 21), (std::vector<Wide>{0, 2, 1, 1, 1, 2}));
-    QCOMPARE(numbers::largestQuotient({0, 2, 1, 1, 1, 2}), Wide(2));
+    QCOMPARE(numbers::largestQuotient(std::vector<Wide>{0, 2, 1, 1, 1, 2}), Wide(2));
     QCOMPARE(numbers::decimal(Wide(0)), std::string("0"));
     QCOMPARE(numbers::decimal(Wide(std::numeric_limits<u64>::max()) * 10 + 9),
              std::string("184467440737095516159"));
@@ -838,7 +838,7 @@ void TestNumbers::roundingToTenThousandths()
         fractions.emplace_back(Wide(random() % u64(den)), den);
     }
     for (const auto &[num, den] : fractions) {
-        if (numbers::tenThousandths({num, den}) != longDivision(num, den))
+        if (numbers::tenThousandths(numbers::Ratio{num, den}) != longDivision(num, den))
             QFAIL(qPrintable(QStringLiteral("ratio %1/%2").arg(u64(num)).arg(u64(den))));
         if (num <= den && numbers::shareTenThousandths(num, den) != u64(longDivision(num, den)))
             QFAIL(qPrintable(QStringLiteral("share %1/%2").arg(u64(num)).arg(u64(den))));

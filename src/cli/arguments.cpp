@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "analysis/input.h"
+#include "numbers/period.h"
 #include "search/multiplierranking.h"
 
 #include <optional>
@@ -11,21 +12,22 @@ namespace cli {
 namespace {
 
 using numbers::u64;
+using numbers::U256;
 using numbers::Wide;
 
 // Past every limit of the commands, where an exact value stops growing.
-constexpr Wide beyond = Wide(1) << 100;
+const U256 beyond = U256(1) << 200;
 
 // A number's value, exact up to `beyond`, or modulo `modulus` where one is
 // given (K of any length is taken modulo N as it is read).
 class Reading
 {
 public:
-    explicit Reading(Wide modulus)
+    explicit Reading(U256 modulus)
         : m_modulus(modulus)
     {
     }
-    Wide value() const { return m_value; }
+    U256 value() const { return m_value; }
 
     void digit(unsigned base, unsigned digit)
     {
@@ -35,22 +37,15 @@ public:
             m_value = std::min(beyond, m_value * base + digit);
     }
     // 2^e, for e up to any size.
-    void powerOfTwo(Wide exponent)
+    void powerOfTwo(U256 exponent)
     {
-        if (m_modulus) {
-            Wide result = 1 % m_modulus, base = 2 % m_modulus;
-            for (; exponent != 0; exponent >>= 1) {
-                if (exponent & 1)
-                    result = result * base % m_modulus;
-                base = base * base % m_modulus;
-            }
-            m_value = result;
-        } else {
-            m_value = exponent >= 100 ? beyond : Wide(1) << u64(exponent);
-        }
+        if (m_modulus)
+            m_value = numbers::powerMod(U256(2), exponent, m_modulus);
+        else
+            m_value = exponent >= 200 ? beyond : U256(1) << unsigned(u64(exponent));
     }
     // value ± other; false where an exact value would fall below 0.
-    bool add(Wide other, bool subtract)
+    bool add(U256 other, bool subtract)
     {
         if (m_modulus) {
             other %= m_modulus;
@@ -66,8 +61,8 @@ public:
     }
 
 private:
-    Wide m_modulus;
-    Wide m_value = 0;
+    U256 m_modulus; // at most 2^128, so products of residues fit
+    U256 m_value = 0;
 };
 
 // Digits in a base; false where there are none or one is not a digit.
@@ -98,7 +93,7 @@ bool readPlain(std::string_view text, Reading &reading)
 // A whole number as the command line takes it: decimal (2147483647),
 // hexadecimal (0x9E3779B97F4A7C15), or a power of two with a correction
 // (2^64, 2^31-1, 2^32+15). No sign, point or exponent.
-std::optional<Wide> readNumber(std::string_view text, Wide modulus)
+std::optional<U256> readNumber(std::string_view text, U256 modulus)
 {
     Reading reading(modulus);
     if (text.substr(0, 2) != "2^")
@@ -132,28 +127,30 @@ std::string quoted(std::string_view text)
     return say(translate("cli", "„%1“"), {std::string(text)});
 }
 
-std::string limitText(Wide limit)
+std::string limitText(const U256 &limit)
 {
     // Large round limits by their powers, the rest by their digits.
     int exponent = 0;
-    Wide power = 1;
+    U256 power = 1;
     for (; power < limit; power *= 10)
         ++exponent;
     if (power == limit && exponent >= 12)
         return "10^" + std::to_string(exponent);
-    for (int bits = 32; bits <= 64; ++bits) {
-        if (limit == Wide(1) << bits)
+    for (unsigned bits = 32; bits <= 128; ++bits) {
+        if (limit == U256(1) << bits)
             return "2^" + std::to_string(bits);
     }
     return numbers::decimal(limit);
 }
 
-Wide wholeNumber(std::string_view text, const std::string &name, Wide min, Wide max)
+namespace {
+
+U256 numberWithin(std::string_view text, const std::string &name, U256 min, U256 max)
 {
-    const std::optional<Wide> read = readNumber(text, 0);
+    const std::optional<U256> read = readNumber(text, 0);
     if (!read)
         throw notANumber(name, text);
-    const Wide value = *read;
+    const U256 value = *read;
     if (value < min && max == search::everyMultiplier)
         throw UsageError{say(translate("cli", "%1 muss mindestens %2 sein, nicht %3"),
                              {name, numbers::decimal(min), std::string(text)})};
@@ -162,6 +159,13 @@ Wide wholeNumber(std::string_view text, const std::string &name, Wide min, Wide 
                              {name, numbers::decimal(min), numbers::decimal(max),
                               std::string(text)})};
     return value;
+}
+
+} // namespace
+
+Wide wholeNumber(std::string_view text, const std::string &name, Wide min, Wide max)
+{
+    return Wide(numberWithin(text, name, min, max));
 }
 
 std::optional<Wide> writtenNumber(std::string_view text, Wide max)
@@ -177,9 +181,17 @@ std::optional<Wide> writtenNumber(std::string_view text, Wide max)
     return value;
 }
 
+U256 modulusOf(const Invocation &call)
+{
+    return numberWithin(call.arguments[0], "N", 2, call.command.maxN);
+}
+
 Wide nOf(const Invocation &call)
 {
-    return wholeNumber(call.arguments[0], "N", 2, call.command.maxN);
+    const U256 n = modulusOf(call);
+    if (n > numbers::maxModulus<u64>)
+        throw std::logic_error("N past 2^64 in a command of 64 bits");
+    return Wide(n);
 }
 
 Multiplier multiplierOf(const Invocation &call, size_t argument)
@@ -187,26 +199,31 @@ Multiplier multiplierOf(const Invocation &call, size_t argument)
     return multiplierOf(call, std::string_view(call.arguments[argument]));
 }
 
-Multiplier multiplierOf(const Invocation &call, std::string_view kText)
+template <typename K>
+BasicMultiplier<K> multiplierOf(const Invocation &call, std::string_view kText)
 {
-    const Wide n = nOf(call);
-    const std::optional<Wide> read = readNumber(kText, n);
+    using W = numbers::WideOf<K>;
+    const U256 n = modulusOf(call);
+    const std::optional<U256> read = readNumber(kText, n);
     if (!read)
         throw notANumber("K", kText);
-    const Wide k = *read;
+    const U256 k = *read;
     if (k == 0)
         throw UsageError{say(translate("cli", "K darf kein Vielfaches von N sein: dann bliebe "
                                               "jeder Schritt auf Position 1"))};
-    const analysis::Cancelled cancelled = analysis::cancelDivisor(n, k);
-    if (cancelled.divisor != 1)
+    // k < N ≤ 2^128, so the divisor and k fit 128 bits.
+    const U256 divisor = numbers::gcd(n, k);
+    if (divisor != 1)
         std::fprintf(call.err, "zyklar: %s\n",
                      say(translate("cli", "%1: N = %2, K = %3 wird zu N = %4, K = %5"),
-                         {analysis::divisorMessage(cancelled.divisor).toStdString(),
-                          numbers::decimal(n), std::string(kText), numbers::decimal(cancelled.n),
-                          numbers::decimal(cancelled.k)})
+                         {analysis::divisorMessage(Wide(divisor)).toStdString(),
+                          numbers::decimal(n), std::string(kText),
+                          numbers::decimal(n / divisor), numbers::decimal(k / divisor)})
                              .c_str());
-    return {cancelled.n, u64(cancelled.k)};
+    return {W(n / divisor), K(Wide(k / divisor))};
 }
+template BasicMultiplier<u64> multiplierOf(const Invocation &, std::string_view);
+template BasicMultiplier<numbers::u128> multiplierOf(const Invocation &, std::string_view);
 
 int dimensionsOf(const Invocation &call)
 {

@@ -17,7 +17,7 @@ struct Invocation;
 std::string quoted(std::string_view text);
 
 // How a limit reads in help texts: 1000000, 10^18, 2^64.
-std::string limitText(numbers::Wide limit);
+std::string limitText(const numbers::U256 &limit);
 
 // A whole number between min and max; `name` is how the messages call it.
 numbers::Wide wholeNumber(std::string_view text, const std::string &name, numbers::Wide min,
@@ -27,20 +27,28 @@ numbers::Wide wholeNumber(std::string_view text, const std::string &name, number
 // sign and no leading zero, at most `max`; none otherwise.
 std::optional<numbers::Wide> writtenNumber(std::string_view text, numbers::Wide max);
 
-// The command's first argument as N, within the command's range.
+// The command's first argument as N, within the command's range: up to
+// 2^128 for the commands that take today's generators.
+numbers::U256 modulusOf(const Invocation &call);
+// The same for the commands whose N stays within 2^64.
 numbers::Wide nOf(const Invocation &call);
 
 // N (the first argument) and a K (by default the second) reduced as the
 // window reduces them: K of any length taken modulo N, then their common
 // divisor cancelled with the window's message on standard error. A multiple
 // of N is a usage error.
-struct Multiplier {
-    numbers::Wide n;
-    numbers::u64 k;
+template <typename K>
+struct BasicMultiplier {
+    numbers::WideOf<K> n;
+    K k;
 };
+using Multiplier = BasicMultiplier<numbers::u64>;
 Multiplier multiplierOf(const Invocation &call, size_t argument = 1);
-// The same for a K given as text (a line of standard input).
-Multiplier multiplierOf(const Invocation &call, std::string_view k);
+// The same for a K given as text (a line of standard input), of the
+// engine's width K (numbers/euclid.h): N ≤ 2^64 for u64, N ≤ 2^128 for
+// u128.
+template <typename K = numbers::u64>
+BasicMultiplier<K> multiplierOf(const Invocation &call, std::string_view k);
 
 // What --dimensionen asks for: 2 … 8, and 8 without it.
 int dimensionsOf(const Invocation &call);

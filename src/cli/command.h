@@ -84,7 +84,7 @@ struct Command {
     Name arguments;             // as the usage line names them: {"N DATEI [DATEI …]", …}
     int argumentCount = 0;      // at least; with moreArguments the last may repeat
     bool moreArguments = false;
-    numbers::Wide maxN = 0;     // 2 ≤ N ≤ maxN
+    numbers::U256 maxN = 0;     // 2 ≤ N ≤ maxN
     std::vector<Option> options;
     bool needsGui = false;      // draws text, so main() makes a GUI application first
     const char *summary = nullptr; // its line in the overview (translated)

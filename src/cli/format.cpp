@@ -180,7 +180,8 @@ std::vector<std::string> FigureColumns::keys() const
     return keys;
 }
 
-std::vector<std::string> FigureColumns::values(const numbers::Figures &figures,
+template <typename K>
+std::vector<std::string> FigureColumns::values(const numbers::BasicFigures<K> &figures,
                                                Format format) const
 {
     std::vector<std::string> values;
@@ -188,6 +189,9 @@ std::vector<std::string> FigureColumns::values(const numbers::Figures &figures,
         values.push_back(fieldOf(entry->figure, figures, format));
     return values;
 }
+template std::vector<std::string> FigureColumns::values(const numbers::Figures &, Format) const;
+template std::vector<std::string> FigureColumns::values(const numbers::Figures128 &,
+                                                        Format) const;
 
 namespace {
 
@@ -205,7 +209,8 @@ std::string csvQuoted(std::string_view field)
     return text + "\"";
 }
 
-std::string jsonArray(const std::vector<numbers::Wide> &values)
+template <typename W>
+std::string jsonArray(const std::vector<W> &values)
 {
     std::string text = "[";
     for (size_t i = 0; i < values.size(); ++i)
@@ -215,13 +220,16 @@ std::string jsonArray(const std::vector<numbers::Wide> &values)
 
 } // namespace
 
-std::string fieldOf(Figure figure, const numbers::Figures &figures, Format format)
+template <typename K>
+std::string fieldOf(Figure figure, const numbers::BasicFigures<K> &figures, Format format)
 {
     if (figure == Figure::Fraction && format == Format::Json)
         return jsonArray(figures.quotients);
     const std::string value = numbers::valueOf(figure, figures, pointOf(format));
     return figure == Figure::Fraction && format == Format::Csv ? csvQuoted(value) : value;
 }
+template std::string fieldOf(Figure, const numbers::Figures &, Format);
+template std::string fieldOf(Figure, const numbers::Figures128 &, Format);
 
 std::string decimalIn(numbers::Wide tenThousandths, Format format)
 {

@@ -21,7 +21,8 @@ enum class Format { Text, Csv, Json };
 
 // A figure's value as the format writes it: the continued fraction quoted
 // in CSV (RFC 4180) and an array of its quotients in JSON.
-std::string fieldOf(Figure figure, const numbers::Figures &figures, Format format);
+template <typename K>
+std::string fieldOf(Figure figure, const numbers::BasicFigures<K> &figures, Format format);
 // A decimal given in ten-thousandths, with the format's decimal point.
 std::string decimalIn(numbers::Wide tenThousandths, Format format);
 
@@ -107,7 +108,8 @@ struct FigureColumns {
 
     std::vector<TextTable::Column> captions() const;
     std::vector<std::string> keys() const;
-    std::vector<std::string> values(const numbers::Figures &figures, Format format) const;
+    template <typename K>
+    std::vector<std::string> values(const numbers::BasicFigures<K> &figures, Format format) const;
 
 private:
     std::vector<const numbers::FigureEntry *> entries(Format format) const;

@@ -103,7 +103,7 @@ std::optional<Part> partOf(std::string_view line)
     part.parts = u64(writtenNumber(shard.substr(std::min(slash + 1, shard.size())),
                                    search::everyMultiplier)
                              .value_or(0));
-    part.n = number("n", ranglisteCommand.maxN);
+    part.n = number("n", Wide(ranglisteCommand.maxN));
     part.criterion = numbers::criterionNamed(fields["nach"]).value_or(numbers::Criterion::Sum);
     if (numbers::readsDimensions(part.criterion))
         part.dimensions = int(number("dimensionen", numbers::maxDimension));

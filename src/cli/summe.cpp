@@ -7,11 +7,12 @@ namespace cli {
 
 namespace {
 
-void run(const Invocation &call)
+template <typename K>
+void write(const Invocation &call)
 {
-    const Multiplier m = multiplierOf(call);
-    const numbers::Figures f = numbers::figures(m.n, m.k, numbers::EquidistantRow(m.n));
-    const std::string nText = numbers::decimal(m.n), kText = std::to_string(m.k);
+    const BasicMultiplier<K> m = multiplierOf<K>(call, call.arguments[1]);
+    const auto f = numbers::figures(m.n, m.k, numbers::BasicEquidistantRow(m.n));
+    const std::string nText = numbers::decimal(m.n), kText = numbers::decimal(numbers::Wide(m.k));
 
     Output &out = call.out;
     switch (call.format) {
@@ -37,13 +38,22 @@ void run(const Invocation &call)
     }
 }
 
+// Above 2^64 in the wider engine; below in the quick one.
+void run(const Invocation &call)
+{
+    if (modulusOf(call) > numbers::maxModulus<numbers::u64>)
+        write<numbers::u128>(call);
+    else
+        write<numbers::u64>(call);
+}
+
 } // namespace
 
 const Command summeCommand{
     .name = {"summe", "sum"},
     .arguments = {"N K"},
     .argumentCount = 2,
-    .maxN = numbers::Wide(1) << 64,
+    .maxN = numbers::maxModulus<numbers::u128>,
     .options = {Option::Format},
     .summary = QT_TRANSLATE_NOOP("cli", "Summe, Anteil und Kettenbruch eines Multiplikators"),
     .help = QT_TRANSLATE_NOOP("cli",

@@ -168,7 +168,8 @@ std::string decimalOf(Wide tenThousandths, char decimalPoint)
     return fourDecimals(tenThousandths, decimalPoint);
 }
 
-std::string valueOf(Figure figure, const Figures &f, char point)
+template <typename K>
+std::string valueOf(Figure figure, const BasicFigures<K> &f, char point)
 {
     switch (figure) {
     case Figure::Sum: return decimal(f.sum);
@@ -177,8 +178,8 @@ std::string valueOf(Figure figure, const Figures &f, char point)
     case Figure::Largest: return decimal(f.largest);
     case Figure::Nu2: return decimal(f.nu2);
     case Figure::F2: return decimalOf(f.f2, point);
-    case Figure::Zaremba: return std::to_string(f.zaremba);
-    case Figure::GapRatio: return decimalOf(tenThousandths(f.gapRatio), point);
+    case Figure::Zaremba: return decimal(Wide(f.zaremba));
+    case Figure::GapRatio: return fourDecimals(tenThousandths(f.gapRatio), point);
     case Figure::Merit: return decimalOf(f.merit, point);
     case Figure::Harmonic: return decimalOf(f.harmonic, point);
     case Figure::Lagged: return decimalOf(f.lagged, point);
@@ -187,5 +188,7 @@ std::string valueOf(Figure figure, const Figures &f, char point)
     const size_t t = size_t(entryOf(figure).dimension);
     return figure <= Figure::Nu24 ? decimal(f.nu2t[t]) : decimalOf(f.ft[t], point);
 }
+template std::string valueOf(Figure, const Figures &, char);
+template std::string valueOf(Figure, const Figures128 &, char);
 
 } // namespace numbers

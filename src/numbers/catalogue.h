@@ -108,7 +108,9 @@ std::optional<Criterion> criterionNamed(std::string_view sortKey);
 // The figure's value written out: four decimals with the given decimal
 // point, the continued fraction as "[0; 2, 1, 1]". How a format dresses it
 // (CSV's quotes, JSON's array) is the writer's.
-std::string valueOf(Figure figure, const Figures &figures, char decimalPoint);
+// For the figures of either width.
+template <typename K>
+std::string valueOf(Figure figure, const BasicFigures<K> &figures, char decimalPoint);
 
 // A number in subscript digits: "₂₄".
 std::string subscriptOf(int number);

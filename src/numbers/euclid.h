@@ -1,7 +1,10 @@
 #pragma once
 
+#include "numbers/u256.h"
+
 #include <algorithm>
 #include <cstdint>
+#include <type_traits>
 
 // Euclid's algorithm as the occupation of N positions by k walks it: the one
 // pass from which the gap sum and every figure of a multiplier are read.
@@ -9,20 +12,51 @@ namespace numbers {
 
 using u64 = std::uint64_t;
 // N reaches 2^64, and sums about N·ln N: past 64 bits.
-using Wide = unsigned __int128;
+using Wide = u128;
+
+// The engine comes in two widths, named by the type K of a multiplier and
+// the steps: u64 for N ≤ 2^64, the quick one every window and ranking
+// uses, and u128 for N ≤ 2^128, today's 128-bit generators. N itself,
+// sums and squared lengths take WideOf<K>, twice as wide.
+template <typename K>
+struct Widening;
+template <>
+struct Widening<u64> {
+    using type = u128;
+};
+template <>
+struct Widening<u128> {
+    using type = U256;
+};
+template <typename K>
+using WideOf = typename Widening<K>::type;
+
+// The largest N of each width.
+template <typename K>
+inline constexpr WideOf<K> maxModulus = WideOf<K>(1) << (8 * sizeof(K));
 
 // The greatest common divisor; gcd(a, 0) = a.
-Wide gcd(Wide a, Wide b);
+template <typename W>
+W gcd(W a, std::type_identity_t<W> b)
+{
+    while (b != 0) {
+        const W rest = a % b;
+        a = b;
+        b = rest;
+    }
+    return a;
+}
 
 // The nearest occupied positions on either side of position 0 after some
 // step: b backwards (the running minimum of r(m) = m·k mod N) and f forwards
 // (of N − r(m)), with the steps that set them.
+template <typename K>
 struct Records {
-    u64 backward, forward;
-    u64 backwardStep, forwardStep;
+    K backward, forward;
+    K backwardStep, forwardStep;
 
-    u64 smaller() const { return std::min(backward, forward); }
-    u64 larger() const { return std::max(backward, forward); }
+    K smaller() const { return std::min(backward, forward); }
+    K larger() const { return std::max(backward, forward); }
 };
 
 // A run of records on the side whose value is larger: it drops by the
@@ -30,10 +64,11 @@ struct Records {
 // falls at step `end`. The final state, in which the smaller side is 1 and
 // the larger drops by 1 a step up to step N − 1, comes as a run with
 // `last` set.
+template <typename K>
 struct Run {
-    u64 quotient = 0;
-    u64 remainder = 0;
-    u64 end = 0;
+    K quotient = 0;
+    K remainder = 0;
+    K end = 0;
     bool last = false;
 };
 
@@ -49,22 +84,25 @@ struct Run {
 // included, so the work is one division per partial quotient. Returns false
 // when N and k share a divisor: then both sides stay multiples of it, and
 // Euclid ends with a remainder 0 instead of reaching 1 (also at b = f > 1).
-template <typename Visit>
-bool walkRuns(u64 k, u64 nMinusK, Visit &&visit)
+//
+// Below N ≤ 2^64 (or 2^128) every value and step fits K: the sides are at
+// most max(k, N − k) < N, and the steps stay below N.
+template <typename K, typename Visit>
+bool walkRuns(K k, K nMinusK, Visit &&visit)
 {
-    Records state{k, nMinusK, 1, 1};
+    Records<K> state{k, nMinusK, 1, 1};
     for (;;) {
-        const u64 smaller = state.smaller();
+        const K smaller = state.smaller();
         if (smaller == 1) {
-            visit(state, Run{0, 0, 0, true});
+            visit(state, Run<K>{0, 0, 0, true});
             return true;
         }
         const bool forwardRuns = state.backward < state.forward;
-        u64 &larger = forwardRuns ? state.forward : state.backward;
-        u64 &largerStep = forwardRuns ? state.forwardStep : state.backwardStep;
-        const u64 smallerStep = forwardRuns ? state.backwardStep : state.forwardStep;
-        const Run run{larger / smaller, larger % smaller,
-                      largerStep + larger / smaller * smallerStep, false};
+        K &larger = forwardRuns ? state.forward : state.backward;
+        K &largerStep = forwardRuns ? state.forwardStep : state.backwardStep;
+        const K smallerStep = forwardRuns ? state.backwardStep : state.forwardStep;
+        const Run<K> run{larger / smaller, larger % smaller,
+                         largerStep + larger / smaller * smallerStep, false};
         if (run.remainder == 0)
             return false;
         visit(state, run);

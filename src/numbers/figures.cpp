@@ -1,5 +1,6 @@
 #include "numbers/figures.h"
 
+#include "numbers/big.h"
 #include "numbers/dimensions.h"
 
 #include <algorithm>
@@ -9,72 +10,13 @@ namespace numbers {
 
 namespace {
 
-// 256-bit unsigned products, for the one comparison f₂ needs: four 64-bit
-// limbs, least significant first.
-using U256 = std::array<u64, 4>;
-
-U256 product(Wide a, Wide b)
+template <typename K>
+WideOf<K> square(K value)
 {
-    const u64 a0 = u64(a), a1 = u64(a >> 64), b0 = u64(b), b1 = u64(b >> 64);
-    U256 r{};
-    const auto add = [&r](int at, Wide value) {
-        for (; value != 0 && at < 4; ++at) {
-            const Wide sum = Wide(r[size_t(at)]) + u64(value);
-            r[size_t(at)] = u64(sum);
-            value = (value >> 64) + (sum >> 64);
-        }
-    };
-    add(0, Wide(a0) * b0);
-    add(1, Wide(a0) * b1);
-    add(1, Wide(a1) * b0);
-    add(2, Wide(a1) * b1);
-    return r;
-}
-
-U256 product(const U256 &a, u64 b)
-{
-    U256 r{};
-    Wide carry = 0;
-    for (size_t i = 0; i < 4; ++i) {
-        const Wide limb = Wide(a[i]) * b + carry;
-        r[i] = u64(limb);
-        carry = limb >> 64;
-    }
-    return r; // the callers' values stay below 2^256
-}
-
-bool lessOrEqual(const U256 &a, const U256 &b)
-{
-    for (size_t i = 4; i-- > 0;) {
-        if (a[i] != b[i])
-            return a[i] < b[i];
-    }
-    return true;
-}
-
-Wide square(u64 value)
-{
-    return Wide(value) * value;
+    return WideOf<K>(value) * WideOf<K>(value);
 }
 
 } // namespace
-
-bool operator<(const Ratio &a, const Ratio &b)
-{
-    if (a.den == b.den)
-        return a.num < b.num;
-    return a.num * b.den < b.num * a.den;
-}
-
-bool operator==(const Ratio &a, const Ratio &b)
-{
-    return a.num * b.den == b.num * a.den;
-}
-
-Wide tenThousandths(const Ratio &ratio)
-{
-    return (ratio.num * 20000 + ratio.den) / (2 * ratio.den);
-}
 
 // The pass is the one spreadSum makes (walkRuns): the records of the two
 // running minima, b(i) = min r(m) backwards and f(i) = min (N − r(m))
@@ -106,52 +48,57 @@ Wide tenThousandths(const Ratio &ratio)
 // a₁ − 1, a₂, …, aₙ of k/N = [0; a₁, …, aₙ], the last one being the larger
 // side's value when the smaller has reached 1; the mirror (N − k)/N is
 // [0; 1, a₁ − 1, a₂, …, aₙ]. For k > N/2 the roles swap.
-bool measure(Wide n, u64 k, Measures &m)
+template <typename K>
+bool measure(WideOf<K> n, K k, BasicMeasures<K> &m)
 {
-    const u64 b = k, f = u64(n - k);
-    u64 from = 1; // the minimal distance holds from this step on
-    Wide sum = 0;
-    Wide nu2 = std::min(1 + square(b), 1 + square(f));
-    u64 zaremba = std::min(b, f);
+    using W = WideOf<K>;
+    using Ratio = BasicRatio<W>;
+    const K b = k, f = K(n - k);
+    K from = 1; // the minimal distance holds from this step on
+    W sum = 0;
+    W nu2 = std::min(1 + square(b), 1 + square(f));
+    K zaremba = std::min(b, f);
     Ratio ratio{std::max(b, f), std::min(b, f)};
-    Wide first = 0, rest = 0; // the first run's quotient, and the largest after it
+    W first = 0, rest = 0; // the first run's quotient, and the largest after it
     bool firstRun = true;
-    const bool coprime = walkRuns(k, f, [&](const Records &state, const Run &run) {
-        const u64 smaller = state.smaller(), larger = state.larger();
+    const bool coprime = walkRuns(k, f, [&](const Records<K> &state, const Run<K> &run) {
+        const K smaller = state.smaller(), larger = state.larger();
         // The state's ratio at its first step.
         const Ratio here = std::min(state.backwardStep, state.forwardStep) >= 2
-                ? Ratio{Wide(state.backward) + state.forward, smaller}
+                ? Ratio{W(state.backward) + W(state.forward), smaller}
                 : Ratio{larger, smaller};
         if (ratio < here)
             ratio = here;
         // At the end the larger side drops by 1 a step until step N − 1.
-        const u64 quotient = run.last ? larger : run.quotient;
+        const K quotient = run.last ? larger : run.quotient;
         if (firstRun)
             first = quotient;
         else
-            rest = std::max<Wide>(rest, quotient);
+            rest = std::max<W>(rest, quotient);
         firstRun = false;
         if (run.last) {
             m.sum = sum + (n - from);
             return;
         }
-        sum += Wide(smaller) * (run.end - from);
+        sum += W(smaller) * W(run.end - from);
         from = run.end;
         nu2 = std::min(nu2, square(run.end) + square(run.remainder));
-        zaremba = u64(std::min<Wide>(zaremba, Wide(run.end) * run.remainder));
+        zaremba = K(std::min<W>(zaremba, W(run.end) * W(run.remainder)));
     });
     if (!coprime)
         return false;
     m.nu2 = nu2;
     m.zaremba = zaremba;
     m.gapRatio = ratio;
-    const Wide lower = std::max(first + 1, rest);
-    const Wide upper = std::max<Wide>({1, first, rest});
-    const bool isLower = Wide(k) <= n - k;
+    const W lower = std::max(first + 1, rest);
+    const W upper = std::max<W>({1, first, rest});
+    const bool isLower = W(k) <= n - k;
     m.largest = isLower ? lower : upper;
-    m.mirrorLargest = Wide(k) == n - k ? lower : isLower ? upper : lower; // N = 2 is its own mirror
+    m.mirrorLargest = W(k) == n - k ? lower : isLower ? upper : lower; // N = 2 is its own mirror
     return true;
 }
+template bool measure(Wide, u64, Measures &);
+template bool measure(U256, u128, BasicMeasures<u128> &);
 
 // f₂⁴ = ν₂⁴ / (γ₂² · N²), γ₂² = 4/3. Rounded half up, f₂ in
 // ten-thousandths is F = ⌊(R + 1)/2⌋ with R = ⌊2·10⁴·f₂⌋, the largest R
@@ -161,12 +108,12 @@ u64 spectralTenThousandths(Wide nu2, Wide n)
 {
     constexpr HermitePower gamma = hermite[2];
     static_assert(gamma.power == 1);
-    const U256 lattice = product(product(nu2, nu2), gamma.den * 160'000'000'000'000'000);
-    const U256 density = product(product(n, n), gamma.num);
+    const U256 lattice = U256::full(nu2, nu2) * U256(gamma.den * 160'000'000'000'000'000);
+    const U256 density = U256::full(n, n) * U256(gamma.num);
     u64 low = 0, high = 1 << 15; // R in [low, high)
     while (high - low > 1) {
         const u64 r = (low + high) / 2;
-        if (lessOrEqual(product(density, r * r * r * r), lattice))
+        if (density * U256(r * r * r * r) <= lattice)
             low = r;
         else
             high = r;
@@ -174,25 +121,77 @@ u64 spectralTenThousandths(Wide nu2, Wide n)
     return (low + 1) / 2;
 }
 
-Figures figuresOf(const Measures &measures, Wide n, const EquidistantRow &equidistant)
+// Above 2^64 both sides pass 256 bits: in GMP.
+u64 spectralTenThousandths(const U256 &nu2, const U256 &n)
 {
-    Figures result;
-    static_cast<Measures &>(result) = measures;
+    constexpr HermitePower gamma = hermite[2];
+    Big lattice(nu2), density(n), candidate;
+    mpz_mul(lattice.value, lattice.value, lattice.value);
+    mpz_mul_ui(lattice.value, lattice.value, gamma.den * 160'000'000'000'000'000);
+    mpz_mul(density.value, density.value, density.value);
+    mpz_mul_ui(density.value, density.value, gamma.num);
+    u64 low = 0, high = 1 << 15;
+    while (high - low > 1) {
+        const u64 r = (low + high) / 2;
+        mpz_mul_ui(candidate.value, density.value, r * r * r * r);
+        (mpz_cmp(candidate.value, lattice.value) <= 0 ? low : high) = r;
+    }
+    return (low + 1) / 2;
+}
+
+template <typename K>
+BasicFigures<K> figuresOf(const BasicMeasures<K> &measures, WideOf<K> n,
+                          const BasicEquidistantRow<WideOf<K>> &equidistant)
+{
+    BasicFigures<K> result;
+    static_cast<BasicMeasures<K> &>(result) = measures;
     result.n = n;
     result.share = equidistant.share(result.sum);
     result.f2 = spectralTenThousandths(result.nu2, n);
     return result;
 }
+template Figures figuresOf(const Measures &, Wide, const EquidistantRow &);
+template Figures128 figuresOf(const BasicMeasures<u128> &, U256,
+                              const BasicEquidistantRow<U256> &);
 
-Figures figures(Wide n, u64 k, const EquidistantRow &equidistant)
+template <typename K>
+BasicFigures<K> figures(WideOf<K> n, K k, const BasicEquidistantRow<WideOf<K>> &equidistant)
 {
-    Measures measures;
+    BasicMeasures<K> measures;
     measure(n, k, measures);
-    Figures result = figuresOf(measures, n, equidistant);
+    BasicFigures<K> result = figuresOf(measures, n, equidistant);
     result.k = k;
     result.lattice = {n, k};
     result.quotients = continuedFraction(k, n);
     return result;
+}
+template Figures figures(Wide, u64, const EquidistantRow &);
+template Figures128 figures(U256, u128, const BasicEquidistantRow<U256> &);
+
+Figures128 widened(const Figures &f)
+{
+    Figures128 w;
+    w.sum = f.sum;
+    w.nu2 = f.nu2;
+    w.zaremba = f.zaremba;
+    w.gapRatio = {f.gapRatio.num, f.gapRatio.den};
+    w.largest = f.largest;
+    w.mirrorLargest = f.mirrorLargest;
+    w.n = f.n;
+    w.k = f.k;
+    w.share = f.share;
+    w.quotients.assign(f.quotients.begin(), f.quotients.end());
+    w.f2 = f.f2;
+    w.lattice = {f.lattice.n, f.lattice.k};
+    w.dimensions = f.dimensions;
+    std::copy(f.nu2t.begin(), f.nu2t.end(), w.nu2t.begin());
+    w.ft = f.ft;
+    w.merit = f.merit;
+    w.meritDimension = f.meritDimension;
+    w.harmonic = f.harmonic;
+    w.lagged = f.lagged;
+    w.laggedAt = f.laggedAt;
+    return w;
 }
 
 } // namespace numbers

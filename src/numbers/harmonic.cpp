@@ -12,7 +12,8 @@ namespace {
 constexpr unsigned long firstBits = 64, lastBits = 16384;
 
 // Σ c_t·⌊2^bits·f_t⌋ over t = 2 … T: the lower end of 2^bits·Σ c_t·f_t.
-void lowerSum(Big &sum, const Nu2s &nu2, Wide n, int upTo,
+template <typename W>
+void lowerSum(Big &sum, const BasicNu2s<W> &nu2, W n, int upTo,
               const std::array<unsigned long, maxDimension + 1> &weights, unsigned long bits)
 {
     mpz_set_ui(sum.value, 0);
@@ -36,7 +37,8 @@ void lowerSum(Big &sum, const Nu2s &nu2, Wide n, int upTo,
 
 } // namespace
 
-HarmonicScore::HarmonicScore(Wide n, int upTo)
+template <typename W>
+BasicHarmonicScore<W>::BasicHarmonicScore(W n, int upTo)
     : m_n(n), m_upTo(upTo), m_order(n)
 {
     unsigned long common = 1;
@@ -57,12 +59,14 @@ HarmonicScore::HarmonicScore(Wide n, int upTo)
     }
 }
 
-double HarmonicScore::approximate(const Nu2s &nu2) const
+template <typename W>
+double BasicHarmonicScore<W>::approximate(const Nu2s &nu2) const
 {
     return bound(nu2, m_upTo);
 }
 
-double HarmonicScore::bound(const Nu2s &nu2, int known) const
+template <typename W>
+double BasicHarmonicScore<W>::bound(const Nu2s &nu2, int known) const
 {
     double sum = 0;
     for (int t = minDimension; t <= m_upTo; ++t)
@@ -70,7 +74,8 @@ double HarmonicScore::bound(const Nu2s &nu2, int known) const
     return sum / m_sum;
 }
 
-int HarmonicScore::compare(const Nu2s &a, const Nu2s &b) const
+template <typename W>
+int BasicHarmonicScore<W>::compare(const Nu2s &a, const Nu2s &b) const
 {
     const double apart = approximate(a) - approximate(b);
     if (std::abs(apart) > 1e-11)
@@ -93,7 +98,8 @@ int HarmonicScore::compare(const Nu2s &a, const Nu2s &b) const
     return 0;
 }
 
-u64 HarmonicScore::tenThousandths(const Nu2s &nu2) const
+template <typename W>
+u64 BasicHarmonicScore<W>::tenThousandths(const Nu2s &nu2) const
 {
     // F = ⌊10⁴·H + ½⌋ = ⌊(2·10⁴·S + W) / (2W)⌋ with S = Σ c_t·f_t, W = Σ c_t.
     const double shifted = 1e4 * approximate(nu2) + 0.5;
@@ -120,5 +126,8 @@ u64 HarmonicScore::tenThousandths(const Nu2s &nu2) const
             return mpz_get_ui(lowest.value);
     }
 }
+
+template class BasicHarmonicScore<Wide>;
+template class BasicHarmonicScore<U256>;
 
 } // namespace numbers

@@ -6,9 +6,6 @@
 // rank by: every dimension counts, the low ones most. Exact; no Qt.
 namespace numbers {
 
-// ν_t² indexed by t = 2 … T.
-using Nu2s = std::array<Wide, maxDimension + 1>;
-
 // H_T = Σ f_t/(t − 1) ÷ Σ 1/(t − 1) over t = 2 … T: f₂ weighs 1, f₈ 1/7.
 //
 // A sum of roots of different degrees has no exact rational form, so it is
@@ -17,10 +14,12 @@ using Nu2s = std::array<Wide, maxDimension + 1>;
 // integer weights c_t = lcm(1 … T − 1)/(t − 1). Doubling P narrows the
 // bracket until it decides; doubles decide first wherever they are far
 // enough apart to be sure.
-class HarmonicScore
+template <typename W>
+class BasicHarmonicScore
 {
 public:
-    HarmonicScore(Wide n, int upTo);
+    using Nu2s = BasicNu2s<W>;
+    BasicHarmonicScore(W n, int upTo);
 
     int upTo() const { return m_upTo; }
     // H_T in double, within 10⁻¹³.
@@ -39,13 +38,14 @@ public:
 private:
     double weight(int t) const { return 1.0 / (t - 1); }
 
-    Wide m_n;
+    W m_n;
     int m_upTo;
-    SpectralOrder m_order;
+    BasicSpectralOrder<W> m_order;
     std::array<unsigned long, maxDimension + 1> m_weight{}; // c_t
     unsigned long m_total = 0;                                // Σ c_t
     double m_sum = 0;                                         // Σ 1/(t − 1)
     std::array<double, maxDimension + 1> m_most{};            // the most f_t can be
 };
+using HarmonicScore = BasicHarmonicScore<Wide>;
 
 } // namespace numbers

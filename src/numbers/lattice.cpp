@@ -11,6 +11,7 @@
 #include <cmath>
 #include <numeric>
 #include <stdexcept>
+#include <type_traits>
 
 namespace numbers {
 
@@ -22,13 +23,15 @@ using Basis = fplll::ZZ_mat<mpz_t>;
 // dimensions, by fplll's proved enumeration, confirmed in exact integers:
 // h = Σ c_i·b_i satisfies the congruence, and its squared length is summed
 // from its entries.
-Wide checkedShortest(Basis &basis, Wide n, u64 k, int t)
+template <typename K>
+WideOf<K> checkedShortest(Basis &basis, WideOf<K> n, K k, int t)
 {
     std::vector<fplll::Z_NR<mpz_t>> coordinates;
     if (fplll::shortest_vector(basis, coordinates, fplll::SVPM_PROVED, fplll::SVP_DEFAULT) != 0
         || int(coordinates.size()) != t)
         throw std::runtime_error("no shortest vector");
     const Big modulus(n);
+    const Big multiplier{WideOf<K>(k)};
     Big length, entry, congruence, kPower(1);
     for (int j = 0; j < t; ++j) {
         mpz_set_ui(entry.value, 0);
@@ -36,20 +39,22 @@ Wide checkedShortest(Basis &basis, Wide n, u64 k, int t)
             mpz_addmul(entry.value, coordinates[size_t(i)].get_data(), basis[i][j].get_data());
         mpz_addmul(length.value, entry.value, entry.value);
         mpz_addmul(congruence.value, entry.value, kPower.value);
-        mpz_mul_ui(kPower.value, kPower.value, k);
+        mpz_mul(kPower.value, kPower.value, multiplier.value);
         mpz_mod(kPower.value, kPower.value, modulus.value);
     }
     if (mpz_sgn(length.value) == 0 || !mpz_divisible_p(congruence.value, modulus.value))
         throw std::runtime_error("the shortest vector failed its check");
-    return length.wide();
+    return length.get<WideOf<K>>();
 }
 
 // Row i of the basis (N, 0, …), (−k^i mod N, e_i): −k^i mod N in column 0
 // and 1 on the diagonal (N alone for i = 0).
-void setRow(Basis &basis, int i, Wide n, u64 k)
+template <typename K>
+void setRow(Basis &basis, int i, WideOf<K> n, K k)
 {
     const Big modulus(n);
-    Big power(powerMod(k, Wide(i), n));
+    Big power{WideOf<K>(k)};
+    mpz_powm_ui(power.value, power.value, (unsigned long)i, modulus.value);
     for (int j = 0; j < basis.get_cols(); ++j)
         basis[i][j] = 0L;
     if (i == 0) {
@@ -65,16 +70,17 @@ void setRow(Basis &basis, int i, Wide n, u64 k)
 // rows with a 0 appended generate every vector of the new lattice whose
 // last entry is 0, and the new row (−k^(t−1) mod N, 0, …, 1) the rest, so
 // LLL has only the new row to bring in.
+template <typename K>
 class GrowingLattice
 {
 public:
-    GrowingLattice(Wide n, u64 k, int first) : m_n(n), m_k(k), m_basis(first, first)
+    GrowingLattice(WideOf<K> n, K k, int first) : m_n(n), m_k(k), m_basis(first, first)
     {
         for (int i = 0; i < first; ++i)
             setRow(m_basis, i, n, k);
     }
 
-    Wide next()
+    WideOf<K> next()
     {
         if (m_fresh) {
             m_fresh = false;
@@ -94,15 +100,16 @@ public:
     }
 
 private:
-    Wide m_n;
-    u64 m_k;
+    WideOf<K> m_n;
+    K m_k;
     Basis m_basis;
     bool m_fresh = true;
 };
 
 } // namespace
 
-Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
+template <typename K>
+WideOf<K> latticeNu2Arbitrary(WideOf<K> n, K k, int t)
 {
     if (t < minDimension || t > maxDimension)
         throw std::invalid_argument("dimension out of 2 … 24");
@@ -113,39 +120,44 @@ Wide latticeNu2Arbitrary(Wide n, u64 k, int t)
     return checkedShortest(basis, n, k, t);
 }
 
-void eachLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more)
+template <typename K>
+void eachLatticeNu2(WideOf<K> n, K k, int upTo, const std::function<bool(int, WideOf<K>)> &more)
 {
     if (upTo < minDimension || upTo > maxDimension)
         throw std::invalid_argument("dimension out of 2 … 24");
     int done = minDimension - 1;
-    if (machineLatticeNu2(n, k, upTo, [&](int t, Wide nu2) {
-               done = t;
-               return more(t, nu2);
-           }))
-        return;
-    // Where the machine integers gave up, fplll goes on from the first
-    // dimension they did not report.
-    GrowingLattice lattice(n, k, done + 1);
+    if constexpr (std::is_same_v<K, u64>) {
+        if (machineLatticeNu2(n, k, upTo, [&](int t, Wide nu2) {
+                   done = t;
+                   return more(t, nu2);
+               }))
+            return;
+    }
+    // Where the machine integers gave up, or above 2^64, fplll goes on from
+    // the first dimension they did not report.
+    GrowingLattice<K> lattice(n, k, done + 1);
     for (int t = done + 1; t <= upTo; ++t) {
         if (!more(t, lattice.next()))
             return;
     }
 }
 
-Wide latticeNu2(Wide n, u64 k, int t)
+template <typename K>
+WideOf<K> latticeNu2(WideOf<K> n, K k, int t)
 {
-    Wide last = 0;
-    eachLatticeNu2(n, k, t, [&last](int, Wide nu2) {
+    WideOf<K> last = 0;
+    eachLatticeNu2<K>(n, k, t, [&last](int, WideOf<K> nu2) {
         last = nu2;
         return true;
     });
     return last;
 }
 
-std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo)
+template <typename K>
+BasicNu2s<WideOf<K>> latticeNu2UpTo(WideOf<K> n, K k, int upTo)
 {
-    std::array<Wide, maxDimension + 1> nu2{};
-    eachLatticeNu2(n, k, upTo, [&nu2](int t, Wide value) {
+    BasicNu2s<WideOf<K>> nu2{};
+    eachLatticeNu2<K>(n, k, upTo, [&nu2](int t, WideOf<K> value) {
         nu2[size_t(t)] = value;
         return true;
     });
@@ -157,7 +169,8 @@ std::array<Wide, maxDimension + 1> latticeNu2UpTo(Wide n, u64 k, int upTo)
 // with R^(2t) · γ_t^t · N² ≤ (2·10⁴)^(2t) · ν_t^(2t); R ≤ 2·10⁴ since
 // f_t ≤ 1 (Hermite) up to 8 dimensions, and R < 2^15 above, where f_t
 // stays below 1.1 (Blichfeldt's bound on γ_t).
-u64 latticeFigure(Wide nu2, Wide n, int t)
+template <typename W>
+u64 latticeFigure(W nu2, std::type_identity_t<W> n, int t)
 {
     const HermitePower gamma = hermite[size_t(t)];
     // In long double first: ln(2·10⁴·f_t) = ln(2·10⁴) + ½·ln ν_t² − (ln γ_t^t + 2·ln N)/(2t),
@@ -193,25 +206,29 @@ u64 latticeFigure(Wide nu2, Wide n, int t)
     return (low + 1) / 2;
 }
 
-SpectralOrder::SpectralOrder(Wide n)
+template <typename W>
+BasicSpectralOrder<W>::BasicSpectralOrder(W n)
     : m_n(n)
 {
     for (int t = minDimension; t <= maxDimension; ++t)
         m_offset[size_t(t)] = offsetAt(n, t);
 }
 
-double SpectralOrder::offsetAt(Wide n, int t)
+template <typename W>
+double BasicSpectralOrder<W>::offsetAt(W n, int t)
 {
     return (hermite[size_t(t)].log() + 2 * std::log(double(n))) / (2 * t);
 }
 
-double SpectralOrder::offset(int code) const
+template <typename W>
+double BasicSpectralOrder<W>::offset(int code) const
 {
     const int t = dimensionOf(code), divisor = divisorOf(code);
-    return divisor == 1 ? m_offset[size_t(t)] : offsetAt(m_n / Wide(divisor), t);
+    return divisor == 1 ? m_offset[size_t(t)] : offsetAt(m_n / W(divisor), t);
 }
 
-int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
+template <typename W>
+int BasicSpectralOrder<W>::compare(W nu2a, int a, W nu2b, int b) const
 {
     if (a == b)
         return nu2a < nu2b ? -1 : nu2a > nu2b ? 1 : 0;
@@ -224,7 +241,7 @@ int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
     // modulus of its own lattice.
     const int ta = dimensionOf(a), tb = dimensionOf(b);
     const int l = std::lcm(ta, tb);
-    const auto side = [&](Wide nu2, int code, int other, Big &value) {
+    const auto side = [&](W nu2, int code, int other, Big &value) {
         const int t = dimensionOf(code), u = dimensionOf(other);
         const HermitePower own = hermite[size_t(t)], theirs = hermite[size_t(u)];
         Big factor(nu2);
@@ -233,7 +250,7 @@ int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
         mpz_mul(value.value, value.value, factor.value);
         hermitePart(factor, theirs.num, theirs.power, unsigned(l / u));
         mpz_mul(value.value, value.value, factor.value);
-        Big density(m_n / Wide(divisorOf(other)));
+        Big density(m_n / W(divisorOf(other)));
         mpz_pow_ui(density.value, density.value, unsigned(2 * l / u));
         mpz_mul(value.value, value.value, density.value);
     };
@@ -244,21 +261,23 @@ int SpectralOrder::compare(Wide nu2a, int a, Wide nu2b, int b) const
     return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
-double SpectralOrder::approximate(Wide nu2, int t) const
+template <typename W>
+double BasicSpectralOrder<W>::approximate(W nu2, int t) const
 {
     return std::exp(std::log(double(nu2)) / 2 - offset(t));
 }
 
-Wide SpectralOrder::least(int t, Wide nu2b, int b) const
+template <typename W>
+W BasicSpectralOrder<W>::least(int t, W nu2b, int b) const
 {
     if (t == b)
         return nu2b;
     // f_t = f_b at ν_t² = ν_b² · e^(2·(offset_t − offset_b)), within 10⁻¹²
     // of it; the integers around it decide by bisection.
     const double estimate = double(nu2b) * std::exp(2 * (offset(t) - offset(b)));
-    const auto reaches = [&](Wide nu2) { return compare(nu2, t, nu2b, b) >= 0; };
-    Wide low = Wide(std::max(1.0, estimate * (1 - 1e-12))); // below, or 1
-    Wide high = Wide(estimate * (1 + 1e-12)) + 1;           // reaches
+    const auto reaches = [&](W nu2) { return compare(nu2, t, nu2b, b) >= 0; };
+    W low = wholeOf<W>(std::max(1.0, estimate * (1 - 1e-12))); // below, or 1
+    W high = wholeOf<W>(estimate * (1 + 1e-12)) + 1;           // reaches
     while (low > 1 && reaches(low))
         low /= 2;
     while (!reaches(high))
@@ -266,14 +285,14 @@ Wide SpectralOrder::least(int t, Wide nu2b, int b) const
     if (reaches(low))
         return low;
     while (high - low > 1) {
-        const Wide middle = low + (high - low) / 2;
+        const W middle = low + (high - low) / 2;
         (reaches(middle) ? high : low) = middle;
     }
     return high;
 }
 
-int SpectralOrder::worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo,
-                         int divisor) const
+template <typename W>
+int BasicSpectralOrder<W>::worst(const BasicNu2s<W> &nu2, int upTo, int divisor) const
 {
     const int lattice = divisor == 1 ? 0 : divisor * codeStep;
     int worst = minDimension;
@@ -284,66 +303,70 @@ int SpectralOrder::worst(const std::array<Wide, maxDimension + 1> &nu2, int upTo
     return lattice + worst;
 }
 
-bool hasOwnLattice(Wide n, Generator generator)
+template <typename W>
+std::optional<W> latticeModulus(W n, Generator generator, u64 lag)
 {
-    return generator == Generator::Mcg && n >= 8 && (n & (n - 1)) == 0;
-}
-
-std::optional<Wide> latticeModulus(Wide n, Generator generator, u64 lag)
-{
-    const Wide whole = hasOwnLattice(n, generator) ? n / 4 : n;
-    const Wide modulus = whole / gcd(whole, lag);
+    const W whole = hasOwnLattice(n, generator) ? n / 4 : n;
+    const W modulus = whole / gcd(whole, W(lag));
     return modulus >= 2 ? std::optional(modulus) : std::nullopt;
 }
 
-std::optional<GeneratorLattice> generatorLattice(Wide n, u64 k, Generator generator, u64 lag)
+template <typename K>
+std::optional<BasicGeneratorLattice<K>> generatorLattice(WideOf<K> n, K k, Generator generator,
+                                                         u64 lag)
 {
+    using W = WideOf<K>;
     const bool own = hasOwnLattice(n, generator);
     if (lag == 1 && !own)
-        return GeneratorLattice{n, k}; // every ranking's question, asked once a candidate
-    const std::optional<Wide> modulus = latticeModulus(n, generator, lag);
+        return BasicGeneratorLattice<K>{n, k}; // every ranking's question, asked once a candidate
+    const std::optional<W> modulus = latticeModulus(n, generator, lag);
     if (!modulus)
         return std::nullopt;
-    const Wide multiplier = own ? (k % 8 == 5 ? Wide(k) : n - k) : Wide(k);
-    return GeneratorLattice{*modulus, u64(powerMod(multiplier, lag, *modulus))};
+    const W multiplier = own ? (k % 8 == 5 ? W(k) : n - k) : W(k);
+    return BasicGeneratorLattice<K>{*modulus, K(powerMod(multiplier, W(lag), *modulus))};
 }
 
-Figures generatorFigures(Wide n, u64 k, const EquidistantRow &equidistant, Generator generator,
-                         int dimensions, u64 lag)
+template <typename K>
+BasicFigures<K> generatorFigures(WideOf<K> n, K k,
+                                 const BasicEquidistantRow<WideOf<K>> &equidistant,
+                                 Generator generator, int dimensions, u64 lag)
 {
-    Figures f = figures(n, k, equidistant);
+    BasicFigures<K> f = figures(n, k, equidistant);
     readOnLattice(f, *generatorLattice(n, k, generator, lag));
     if (dimensions >= minDimension)
         addDimensions(f, dimensions);
     return f;
 }
 
-void readOnLattice(Figures &f, GeneratorLattice lattice)
+template <typename K>
+void readOnLattice(BasicFigures<K> &f, BasicGeneratorLattice<K> lattice)
 {
     if (lattice == f.lattice)
         return;
     f.lattice = lattice;
-    Measures own;
+    BasicMeasures<K> own;
     measure(lattice.n, lattice.k, own);
     f.nu2 = own.nu2;
     f.f2 = spectralTenThousandths(own.nu2, lattice.n);
 }
 
-void addLagged(Figures &f, Generator generator, int upTo)
+template <typename K>
+void addLagged(BasicFigures<K> &f, Generator generator, int upTo)
 {
-    const Wide modulus = *latticeModulus(f.n, generator);
-    const SpectralOrder order(modulus);
+    using W = WideOf<K>;
+    const W modulus = *latticeModulus(f.n, generator);
+    const BasicSpectralOrder<W> order(modulus);
     f.lagged = 0;
     f.laggedAt = 0;
-    Wide worstNu2 = 0;
+    W worstNu2 = 0;
     int worstCode = 0;
     for (u64 lag = firstLag; lag <= lastLag; ++lag) {
-        const std::optional<GeneratorLattice> lattice = generatorLattice(f.n, f.k, generator, lag);
+        const auto lattice = generatorLattice(f.n, f.k, generator, lag);
         if (!lattice)
             continue;
         const auto nu2 = latticeNu2UpTo(lattice->n, lattice->k, upTo);
-        const int code = order.worst(nu2, upTo, int(modulus / lattice->n));
-        const Wide value = nu2[size_t(SpectralOrder::dimensionOf(code))];
+        const int code = order.worst(nu2, upTo, int(u64(modulus / lattice->n)));
+        const W value = nu2[size_t(SpectralOrder::dimensionOf(code))];
         if (f.laggedAt == 0 || order.compare(value, code, worstNu2, worstCode) < 0) {
             worstNu2 = value;
             worstCode = code;
@@ -353,14 +376,16 @@ void addLagged(Figures &f, Generator generator, int upTo)
     }
 }
 
-void addDimensions(Figures &f, int upTo)
+template <typename K>
+void addDimensions(BasicFigures<K> &f, int upTo)
 {
-    const GeneratorLattice lattice = f.lattice;
+    using W = WideOf<K>;
+    const BasicGeneratorLattice<K> lattice = f.lattice;
     f.dimensions = upTo;
     f.nu2t[2] = f.nu2;
     f.ft[2] = f.f2;
     if (upTo > 2) {
-        eachLatticeNu2(lattice.n, lattice.k, upTo, [&](int t, Wide nu2) {
+        eachLatticeNu2<K>(lattice.n, lattice.k, upTo, [&](int t, W nu2) {
             if (t > 2) { // the Euclid pass gave ν₂² and f₂
                 f.nu2t[size_t(t)] = nu2;
                 f.ft[size_t(t)] = latticeFigure(nu2, lattice.n, t);
@@ -368,9 +393,33 @@ void addDimensions(Figures &f, int upTo)
             return true;
         });
     }
-    f.meritDimension = SpectralOrder(lattice.n).worst(f.nu2t, upTo);
-    f.harmonic = HarmonicScore(lattice.n, upTo).tenThousandths(f.nu2t);
+    f.meritDimension = BasicSpectralOrder<W>(lattice.n).worst(f.nu2t, upTo);
+    f.harmonic = BasicHarmonicScore<W>(lattice.n, upTo).tenThousandths(f.nu2t);
     f.merit = f.ft[size_t(f.meritDimension)];
 }
+
+// The engine's two widths.
+template u64 latticeFigure(Wide, Wide, int);
+template u64 latticeFigure(U256, U256, int);
+template class BasicSpectralOrder<Wide>;
+template class BasicSpectralOrder<U256>;
+template std::optional<Wide> latticeModulus(Wide, Generator, u64);
+template std::optional<U256> latticeModulus(U256, Generator, u64);
+
+#define ZYKLAR_LATTICE_WIDTH(K)                                                                    \
+    template WideOf<K> latticeNu2Arbitrary(WideOf<K>, K, int);                                     \
+    template void eachLatticeNu2(WideOf<K>, K, int, const std::function<bool(int, WideOf<K>)> &);  \
+    template WideOf<K> latticeNu2(WideOf<K>, K, int);                                              \
+    template BasicNu2s<WideOf<K>> latticeNu2UpTo(WideOf<K>, K, int);                               \
+    template std::optional<BasicGeneratorLattice<K>> generatorLattice(WideOf<K>, K, Generator,     \
+                                                                      u64);                        \
+    template BasicFigures<K> generatorFigures(WideOf<K>, K, const BasicEquidistantRow<WideOf<K>> &, \
+                                              Generator, int, u64);                                \
+    template void readOnLattice(BasicFigures<K> &, BasicGeneratorLattice<K>);                      \
+    template void addLagged(BasicFigures<K> &, Generator, int);                                    \
+    template void addDimensions(BasicFigures<K> &, int);
+ZYKLAR_LATTICE_WIDTH(u64)
+ZYKLAR_LATTICE_WIDTH(u128)
+#undef ZYKLAR_LATTICE_WIDTH
 
 } // namespace numbers

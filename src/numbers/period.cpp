@@ -1,5 +1,7 @@
 #include "numbers/period.h"
 
+#include "numbers/big.h"
+
 #include <algorithm>
 #include <map>
 
@@ -26,7 +28,7 @@ bool millerRabin(u64 n)
     for (u64 a : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37}) {
         if (a % n == 0)
             continue;
-        Wide x = powerMod(a, d, n);
+        Wide x = powerMod<Wide>(a, d, n);
         if (x == 1 || x == n - 1)
             continue;
         bool composite = true;
@@ -85,19 +87,48 @@ void factorInto(u64 n, std::map<Wide, int> &primes)
     factorInto(n / d, primes);
 }
 
-} // namespace
-
-Wide powerMod(Wide base, Wide exponent, Wide n)
+// The prime factors of n > 1 in GMP: small ones by trial division, a prime
+// rest by Baillie–PSW, a composite one split by Pollard's rho (Brent).
+void factorBig(Big &n, std::map<U256, int> &primes)
 {
-    Wide result = 1 % n;
-    base %= n;
-    for (; exponent != 0; exponent >>= 1) {
-        if (exponent & 1)
-            result = mulMod(result, base, n);
-        base = mulMod(base, base, n);
+    for (unsigned long p = 2; p < 1000 && mpz_cmp_ui(n.value, 1) > 0; p += 1 + (p > 2)) {
+        while (mpz_divisible_ui_p(n.value, p)) {
+            mpz_divexact_ui(n.value, n.value, p);
+            ++primes[U256(u64(p))];
+        }
     }
-    return result;
+    if (mpz_cmp_ui(n.value, 1) == 0)
+        return;
+    if (mpz_probab_prime_p(n.value, 30) > 0) {
+        ++primes[n.get<U256>()];
+        return;
+    }
+    Big x, y, q, g, difference;
+    for (unsigned long c = 1;; ++c) {
+        mpz_set_ui(x.value, 2);
+        mpz_set_ui(y.value, 2);
+        mpz_set_ui(g.value, 1);
+        for (unsigned long r = 1; mpz_cmp_ui(g.value, 1) == 0; r *= 2) {
+            mpz_set(x.value, y.value);
+            for (unsigned long i = 0; i < r && mpz_cmp_ui(g.value, 1) == 0; ++i) {
+                mpz_mul(y.value, y.value, y.value);
+                mpz_add_ui(y.value, y.value, c);
+                mpz_mod(y.value, y.value, n.value);
+                mpz_sub(difference.value, x.value, y.value);
+                mpz_gcd(g.value, difference.value, n.value);
+            }
+        }
+        if (mpz_cmp(g.value, n.value) != 0) {
+            Big other;
+            mpz_divexact(other.value, n.value, g.value);
+            factorBig(g, primes);
+            factorBig(other, primes);
+            return;
+        }
+    }
 }
+
+} // namespace
 
 bool isPrime(u64 n)
 {
@@ -127,11 +158,30 @@ std::vector<PrimePower> factor(Wide n)
     return factors;
 }
 
-Wide carmichael(Wide n)
+std::vector<BasicPrimePower<U256>> factor(const U256 &n)
 {
-    Wide lambda = 1;
-    for (const PrimePower &power : factor(n)) {
-        Wide part = power.prime - 1;
+    std::vector<BasicPrimePower<U256>> factors;
+    if (n.high() == 0 && (n.low() >> 64) == 0) {
+        for (const PrimePower &power : factor(n.low()))
+            factors.push_back({power.prime, power.exponent});
+        return factors;
+    }
+    std::map<U256, int> primes;
+    Big rest(n);
+    factorBig(rest, primes);
+    for (const auto &[prime, exponent] : primes)
+        factors.push_back({prime, exponent});
+    return factors;
+}
+
+namespace {
+
+template <typename W>
+W carmichaelOf(const W &n)
+{
+    W lambda = 1;
+    for (const BasicPrimePower<W> &power : factor(n)) {
+        W part = power.prime - 1;
         for (int e = 1; e < power.exponent; ++e)
             part *= power.prime;
         if (power.prime == 2 && power.exponent >= 3)
@@ -140,39 +190,54 @@ Wide carmichael(Wide n)
     }
     return lambda;
 }
+} // namespace
 
-PeriodFilter::PeriodFilter(Wide n, Generator generator)
+Wide carmichael(Wide n)
+{
+    return carmichaelOf(n);
+}
+
+U256 carmichael(const U256 &n)
+{
+    return carmichaelOf(n);
+}
+
+template <typename K>
+BasicPeriodFilter<K>::BasicPeriodFilter(W n, Generator generator)
     : m_n(n), m_generator(generator)
 {
-    for (const PrimePower &power : factor(n))
+    for (const auto &power : factor(n))
         m_primes.push_back(power.prime);
     if (generator == Generator::Mcg) {
         m_lambda = carmichael(n);
-        for (const PrimePower &power : factor(m_lambda))
+        for (const auto &power : factor(m_lambda))
             m_lambdaPrimes.push_back(power.prime);
     }
 }
 
-bool PeriodFilter::keeps(u64 k) const
+template <typename K>
+bool BasicPeriodFilter<K>::keeps(K k) const
 {
-    if (gcd(m_n, k) != 1)
+    if (gcd(m_n, W(k)) != 1)
         return false;
     switch (m_generator) {
     case Generator::Any: return true;
     case Generator::Mcg:
         // The order of k is λ(N) when no k^(λ/q) is 1, q every prime of λ.
-        return std::none_of(m_lambdaPrimes.begin(), m_lambdaPrimes.end(), [&](Wide q) {
-            return powerMod(k, m_lambda / q, m_n) == 1 % m_n;
+        return std::none_of(m_lambdaPrimes.begin(), m_lambdaPrimes.end(), [&](const W &q) {
+            return powerMod(W(k), m_lambda / q, m_n) == 1 % m_n;
         });
     case Generator::Lcg: {
-        const Wide step = Wide(k) + m_n - 1; // k − 1 mod N, for k = 0 too
+        const W step = W(k) + m_n - 1; // k − 1 mod N, for k = 0 too
         if (m_n % 4 == 0 && step % 4 != 0)
             return false;
         return std::all_of(m_primes.begin(), m_primes.end(),
-                           [&](Wide p) { return step % m_n % p == 0; });
+                           [&](const W &p) { return step % m_n % p == 0; });
     }
     }
     return false;
 }
+template class BasicPeriodFilter<u64>;
+template class BasicPeriodFilter<u128>;
 
 } // namespace numbers

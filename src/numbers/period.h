@@ -4,24 +4,30 @@
 
 #include <vector>
 
-// Generators of the longest period, for 2 ≤ N ≤ 2^64. Plain arithmetic: no
+// Generators of the longest period, for 2 ≤ N ≤ 2^128. Plain arithmetic: no
 // Qt.
 namespace numbers {
 
-struct PrimePower {
-    Wide prime;
+template <typename W>
+struct BasicPrimePower {
+    W prime;
     int exponent;
 };
+using PrimePower = BasicPrimePower<Wide>;
 
 // The prime factors of n (1 ≤ n ≤ 2^64), the smallest first: trial
 // division, then Miller–Rabin (deterministic below 2^64) and Pollard's rho
 // in Brent's form.
 std::vector<PrimePower> factor(Wide n);
+// The same up to 2^128, in GMP: a prime factor past 2^64 is one that
+// passes GMP's Baillie–PSW test, to which no exception is known.
+std::vector<BasicPrimePower<U256>> factor(const U256 &n);
 bool isPrime(u64 n);
 
 // Carmichael's function λ(N): the largest multiplicative order of any
 // residue coprime with N.
 Wide carmichael(Wide n);
+U256 carmichael(const U256 &n);
 
 // What a generator of N keeps.
 enum class Generator {
@@ -37,21 +43,36 @@ enum class Generator {
 
 // Which multipliers of one N have the longest period, decided per k after
 // N's factors are known once.
-class PeriodFilter
+template <typename K>
+class BasicPeriodFilter
 {
 public:
-    PeriodFilter(Wide n, Generator generator);
-    bool keeps(u64 k) const;
+    using W = WideOf<K>;
+    BasicPeriodFilter(W n, Generator generator);
+    bool keeps(K k) const;
 
 private:
-    Wide m_n;
+    W m_n;
     Generator m_generator;
-    std::vector<Wide> m_primes;        // of N
-    Wide m_lambda = 0;
-    std::vector<Wide> m_lambdaPrimes;  // of λ(N)
+    std::vector<W> m_primes;        // of N
+    W m_lambda = 0;
+    std::vector<W> m_lambdaPrimes;  // of λ(N)
 };
+using PeriodFilter = BasicPeriodFilter<u64>;
 
-// base^exponent mod n, for n ≤ 2^64.
-Wide powerMod(Wide base, Wide exponent, Wide n);
+// base^exponent mod n, for n ≤ 2^64 with W = Wide and n ≤ 2^128 with W =
+// U256: the products of two residues fit W.
+template <typename W>
+W powerMod(W base, W exponent, W n)
+{
+    W result = 1 % n;
+    base %= n;
+    for (; exponent != 0; exponent >>= 1) {
+        if ((exponent & 1) != 0)
+            result = result * base % n;
+        base = base * base % n;
+    }
+    return result;
+}
 
 } // namespace numbers

@@ -14,40 +14,43 @@ namespace {
 // once per run of records, not per step. For coprime N and k one side
 // reaches 1 at the step k⁻¹ or N − k⁻¹, both below N, and from there the
 // minimal distance is 1 up to step N − 1.
-template <typename N, typename Sum>
-bool sumRuns(N n, u64 k, Sum &sum)
+template <typename N, typename K, typename Sum>
+bool sumRuns(N n, K k, Sum &sum)
 {
     Sum total = 0;
-    u64 from = 1; // the minimal distance holds from this step on
-    const bool coprime = walkRuns(k, u64(n - k), [&](const Records &state, const Run &run) {
+    K from = 1; // the minimal distance holds from this step on
+    const bool coprime = walkRuns(k, K(n - k), [&](const Records<K> &state, const Run<K> &run) {
         if (run.last) {
             total += Sum(n - from);
             return;
         }
-        total += Sum(state.smaller()) * (run.end - from);
+        total += Sum(state.smaller()) * Sum(run.end - from);
         from = run.end;
     });
     sum = total;
     return coprime;
 }
 
-// ⌊√N⌋ and ⌊∛N⌋ for N ≤ 2^64: a floating-point guess, made exact.
-u64 isqrt(Wide n)
+// ⌊√N⌋ and ⌊∛N⌋ for N ≤ 2^128: a floating-point guess, made exact. X holds
+// the root, W its powers.
+template <typename X, typename W>
+X isqrt(W n)
 {
-    u64 r = u64(std::sqrt(double(n)));
-    while (Wide(r) * r > n)
+    X r = X(std::sqrt((long double)n));
+    while (W(r) * W(r) > n)
         --r;
-    while (Wide(r + 1) * (r + 1) <= n)
+    while (W(r + 1) * W(r + 1) <= n)
         ++r;
     return r;
 }
 
-u64 icbrt(Wide n)
+template <typename X, typename W>
+X icbrt(W n)
 {
-    u64 r = u64(std::cbrt(double(n)));
-    while (r > 0 && Wide(r) * r * r > n)
+    X r = X(std::cbrt((long double)n));
+    while (r > 0 && W(r) * W(r) * W(r) > n)
         --r;
-    while (Wide(r + 1) * (r + 1) * (r + 1) <= n)
+    while (W(r + 1) * W(r + 1) * W(r + 1) <= n)
         ++r;
     return r;
 }
@@ -60,6 +63,11 @@ bool spreadSum(Wide n, u64 k, Wide &sum)
     if (n >> 64)
         return sumRuns(n, k, sum);
     return sumRuns(u64(n), k, sum);
+}
+
+bool spreadSum(U256 n, u128 k, U256 &sum)
+{
+    return sumRuns(n, k, sum);
 }
 
 bool spreadSum(u64 n, u64 k, u64 &sum)
@@ -75,41 +83,42 @@ namespace {
 // Stern–Brocot tree (Sladkey's successive approximation): each segment's
 // points are counted in closed form, so only about N^(1/3) segments are
 // visited; the steep end near the y axis, below N^(1/3), is summed directly.
-// N is u64, or Wide for N = 2^64 alone.
-template <typename N>
-Wide hyperbolaPoints(N n)
+// N is u64, or Wide for N = 2^64 alone, with coordinates X = u64 and
+// sums W = Wide; or N = W = U256 with X = u128 up to 2^128.
+template <typename N, typename X, typename W>
+W hyperbolaPoints(N n)
 {
-    const u64 root = isqrt(n);
+    const X root = isqrt<X, W>(W(n));
     if (n < N(1) << 20) {
-        Wide points = 0;
-        for (u64 x = 1; x <= root; ++x)
-            points += n / x;
-        return 2 * points - Wide(root) * root;
+        W points = 0;
+        for (X x = 1; x <= root; ++x)
+            points += W(n / N(x));
+        return 2 * points - W(root) * W(root);
     }
 
     // Is the lattice point (x, y) above the hyperbola?
-    const auto outside = [n](u64 x, u64 y) { return Wide(x) * y > n; };
+    const auto outside = [n](X x, X y) { return W(x) * W(y) > W(n); };
     // Has the hyperbola's slope at x grown steeper than dy/dx? −N/x² ≤ −dy/dx.
-    const auto steeper = [n](u64 x, u64 dx, u64 dy) { return Wide(x) * x * dy >= Wide(n) * dx; };
+    const auto steeper = [n](X x, X dx, X dy) { return W(x) * W(x) * W(dy) >= W(n) * W(dx); };
 
-    const u64 steepEnd = icbrt(n);
-    u64 x = u64(n / root);
-    u64 y = u64(n / x + 1);
-    Wide points = 0;
+    const X steepEnd = icbrt<X, W>(W(n));
+    X x = X(n / N(root));
+    X y = X(n / N(x) + 1);
+    W points = 0;
     // Slopes (dx, dy) still to try, the flattest at the bottom.
-    std::vector<std::pair<u64, u64>> slopes{{1, 0}, {1, 1}};
+    std::vector<std::pair<X, X>> slopes{{1, 0}, {1, 1}};
     for (;;) {
         auto [lx, ly] = slopes.back();
         slopes.pop_back();
         // Follow this slope while the point below it stays outside.
         while (outside(x + lx, y - ly)) {
-            points += Wide(x) * ly + Wide(ly + 1) * (lx - 1) / 2;
+            points += W(x) * W(ly) + W(ly + 1) * W(lx - 1) / 2;
             x += lx;
             y -= ly;
         }
         if (y <= steepEnd)
             break;
-        u64 rx = lx, ry = ly;
+        X rx = lx, ry = ly;
         for (;;) {
             std::tie(lx, ly) = slopes.back();
             if (outside(x + lx, y - ly))
@@ -119,7 +128,7 @@ Wide hyperbolaPoints(N n)
             slopes.pop_back();
         }
         for (;;) {
-            const u64 mx = lx + rx, my = ly + ry;
+            const X mx = lx + rx, my = ly + ry;
             if (outside(x + mx, y - my)) {
                 slopes.emplace_back(mx, my);
                 lx = mx;
@@ -133,8 +142,8 @@ Wide hyperbolaPoints(N n)
         }
     }
     for (--y; y > 0; --y)
-        points += n / y;
-    return 2 * points - Wide(root) * root;
+        points += W(n / N(y));
+    return 2 * points - W(root) * W(root);
 }
 
 } // namespace
@@ -142,8 +151,15 @@ Wide hyperbolaPoints(N n)
 Wide divisorSum(Wide n)
 {
     if (n >> 64)
-        return hyperbolaPoints(n);
-    return hyperbolaPoints(u64(n));
+        return hyperbolaPoints<Wide, u64, Wide>(n);
+    return hyperbolaPoints<u64, u64, Wide>(u64(n));
+}
+
+U256 divisorSum(const U256 &n)
+{
+    if (n.high() == 0)
+        return divisorSum(n.low());
+    return hyperbolaPoints<U256, u128, U256>(n);
 }
 
 Wide equidistantSum(Wide n)
@@ -151,9 +167,15 @@ Wide equidistantSum(Wide n)
     return divisorSum(n) - n; // without j = 1
 }
 
-EquidistantRow::EquidistantRow(Wide n) : m_n(n)
+U256 equidistantSum(const U256 &n)
 {
-    if (n < Wide(1) << 40) {
+    return divisorSum(n) - n;
+}
+
+template <typename W>
+BasicEquidistantRow<W>::BasicEquidistantRow(W n) : m_n(n)
+{
+    if (n < W(1) << 40) {
         m_low = m_high = equidistantSum(n);
         return;
     }
@@ -163,11 +185,12 @@ EquidistantRow::EquidistantRow(Wide n) : m_n(n)
     const long double x = (long double)n;
     const long double main = x * (std::log(x) + 2 * euler - 1);
     const long double room = std::sqrt(x) + main * 0x1p-50L + 16;
-    m_low = Wide(main - room) - n;
-    m_high = Wide(main + room) + 1 - n;
+    m_low = wholeOf<W>(main - room) - n;
+    m_high = wholeOf<W>(main + room) + 1 - n;
 }
 
-u64 EquidistantRow::share(Wide sum) const
+template <typename W>
+u64 BasicEquidistantRow<W>::share(W sum) const
 {
     const u64 least = shareTenThousandths(sum, m_high);
     if (least == shareTenThousandths(sum, m_low))
@@ -175,33 +198,73 @@ u64 EquidistantRow::share(Wide sum) const
     m_low = m_high = equidistantSum(m_n);
     return shareTenThousandths(sum, m_low);
 }
+template class BasicEquidistantRow<Wide>;
+template class BasicEquidistantRow<U256>;
 
-u64 shareTenThousandths(Wide sum, Wide equidistant)
+namespace {
+
+template <typename W>
+std::string decimalOf(W value)
 {
-    return u64((sum * 20000 + equidistant) / (2 * equidistant));
+    std::string digits;
+    do {
+        digits += char('0' + int(u64(value % 10)));
+        value /= 10;
+    } while (value != 0);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
 }
 
-std::string fourDecimals(Wide tenThousandths, char separator)
+template <typename W>
+std::string fourDecimalsOf(W tenThousandths, char separator)
 {
     std::string fraction = std::to_string(u64(tenThousandths % 10000));
     fraction.insert(0, 4 - fraction.size(), '0');
     return decimal(tenThousandths / 10000) + separator + fraction;
 }
 
-std::vector<Wide> continuedFraction(u64 k, Wide n)
+} // namespace
+
+std::string decimal(Wide value)
 {
-    std::vector<Wide> quotients{0};
-    Wide a = n, b = k; // k/N = 0 + 1/(N/k)
+    return decimalOf(value);
+}
+
+std::string decimal(const U256 &value)
+{
+    if (value.high() == 0)
+        return decimalOf(value.low());
+    return decimalOf(value);
+}
+
+std::string fourDecimals(Wide tenThousandths, char separator)
+{
+    return fourDecimalsOf(tenThousandths, separator);
+}
+
+std::string fourDecimals(const U256 &tenThousandths, char separator)
+{
+    return fourDecimalsOf(tenThousandths, separator);
+}
+
+namespace {
+
+template <typename K>
+std::vector<WideOf<K>> quotientsOf(K k, WideOf<K> n)
+{
+    using W = WideOf<K>;
+    std::vector<W> quotients{0};
+    W a = n, b = k; // k/N = 0 + 1/(N/k)
     while (b != 0) {
         quotients.push_back(a / b);
-        const Wide rest = a % b;
+        const W rest = a % b;
         a = b;
         b = rest;
     }
     return quotients;
 }
-
-std::string continuedFractionText(const std::vector<Wide> &quotients)
+template <typename W>
+std::string fractionText(const std::vector<W> &quotients)
 {
     std::string text = "[";
     for (size_t i = 0; i < quotients.size(); ++i) {
@@ -213,23 +276,44 @@ std::string continuedFractionText(const std::vector<Wide> &quotients)
     }
     return text + "]";
 }
-
-Wide largestQuotient(const std::vector<Wide> &quotients)
+template <typename W>
+W largestOf(const std::vector<W> &quotients)
 {
     if (quotients.size() < 2)
         return 0;
     return *std::max_element(quotients.begin() + 1, quotients.end());
 }
 
-std::string decimal(Wide value)
+} // namespace
+
+std::vector<Wide> continuedFraction(u64 k, Wide n)
 {
-    std::string digits;
-    do {
-        digits += char('0' + int(value % 10));
-        value /= 10;
-    } while (value != 0);
-    std::reverse(digits.begin(), digits.end());
-    return digits;
+    return quotientsOf(k, n);
+}
+
+std::vector<U256> continuedFraction(u128 k, const U256 &n)
+{
+    return quotientsOf(k, n);
+}
+
+std::string continuedFractionText(const std::vector<Wide> &quotients)
+{
+    return fractionText(quotients);
+}
+
+std::string continuedFractionText(const std::vector<U256> &quotients)
+{
+    return fractionText(quotients);
+}
+
+Wide largestQuotient(const std::vector<Wide> &quotients)
+{
+    return largestOf(quotients);
+}
+
+U256 largestQuotient(const std::vector<U256> &quotients)
+{
+    return largestOf(quotients);
 }
 
 std::vector<u64> stepsByPosition(u64 n, u64 k)
