@@ -20,13 +20,15 @@ namespace cli {
 namespace {
 
 using numbers::Criterion;
+using numbers::u128;
 using numbers::u64;
+using numbers::U256;
 using numbers::Wide;
 
 constexpr Wide maxStandingN = Wide(1) << 32;
 
 struct Row {
-    numbers::Figures figures;
+    numbers::Figures128 figures; // of either width, as they are shown
     std::array<u64, std::size(numbers::everyCriterion)> ranks{};
     // By each criterion, the figures of the best multiplier of the row's N,
     // without a fraction.
@@ -39,11 +41,11 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
 {
     std::map<Wide, std::vector<size_t>> rowsOfN;
     for (size_t i = 0; i < rows.size(); ++i)
-        rowsOfN[rows[i].figures.n].push_back(i);
+        rowsOfN[Wide(rows[i].figures.n)].push_back(i);
     for (const auto &[n, indices] : rowsOfN) {
         std::vector<u64> multipliers;
         for (size_t i : indices)
-            multipliers.push_back(rows[i].figures.k);
+            multipliers.push_back(u64(rows[i].figures.k));
         const ProgressLine progress(
                 call.err, say(translate("cli", "Rang unter allen Multiplikatoren von N = %1"),
                               {numbers::decimal(n)}));
@@ -60,16 +62,22 @@ void addStanding(std::vector<Row> &rows, const Invocation &call)
 }
 
 // How the figures of each K are read: as a generator's, where --generator
-// names one, in the dimensions asked for.
+// names one, in the dimensions asked for; up to 2^64 by the quick engine,
+// above by the wide one (numbers/euclid.h).
 class FiguresOfK
 {
 public:
     explicit FiguresOfK(const Invocation &call)
-        : m_call(call), m_generator(generatorOf(call)), m_dimensions(dimensionsOf(call))
+        : m_call(call), m_n(modulusOf(call)), m_generator(generatorOf(call)),
+          m_dimensions(dimensionsOf(call))
     {
-        const Wide n = nOf(call);
-        if (m_generator != numbers::Generator::Any)
-            m_period.emplace(n, m_generator);
+        const U256 n = m_n;
+        if (m_generator != numbers::Generator::Any) {
+            if (wide())
+                m_period128.emplace(n, m_generator);
+            else
+                m_period.emplace(Wide(n), m_generator);
+        }
         if (const auto lag = call.value(Option::Lag))
             m_lag = u64(wholeNumber(*lag, optionName(Option::Lag), 1,
                                     std::numeric_limits<u64>::max()));
@@ -92,39 +100,51 @@ public:
     // is not N's.
     std::string note() const
     {
-        std::string note = latticeNote(nOf(m_call), m_generator);
+        std::string note = latticeNote(m_n, m_generator);
         if (m_lag != 1)
             note += say(translate("cli", "Spektraltest des Generators, der nur jeden %1-ten Wert "
                                          "zeigt: K^%1 auf dem Gitter modulo %2\n"),
-                        {std::to_string(m_lag), numbers::decimal(lagModulus(nOf(m_call)))});
+                        {std::to_string(m_lag), numbers::decimal(lagModulus(m_n))});
         return note;
     }
 
-    numbers::Figures of(std::string_view kText)
+    numbers::Figures128 of(std::string_view kText)
     {
-        const Multiplier m = multiplierOf(m_call, kText);
+        if (wide())
+            return figuresOf<u128>(kText, m_period128, m_equidistant128);
+        return numbers::widened(figuresOf<u64>(kText, m_period, m_equidistant));
+    }
+
+private:
+    bool wide() const { return m_n > numbers::maxModulus<u64>; }
+
+    template <typename K>
+    numbers::BasicFigures<K> figuresOf(
+            std::string_view kText, const std::optional<numbers::BasicPeriodFilter<K>> &period,
+            std::map<numbers::WideOf<K>, numbers::BasicEquidistantRow<numbers::WideOf<K>>> &rows)
+    {
+        const BasicMultiplier<K> m = multiplierOf<K>(m_call, kText);
         // A generator's K is of the longest period at N itself, so never
         // shares a divisor with it.
-        if (m_period && (m.n != nOf(m_call) || !m_period->keeps(m.k)))
+        if (period && (m.n != m_n || !period->keeps(m.k)))
             throw UsageError{say(translate("cli", "K = %1 hat nicht die längste Periode von "
                                                   "N = %2 (%3 %4)"),
                                  {std::string(kText), m_call.arguments[0],
                                   optionName(Option::Generator), generatorName(m_generator)})};
         lagModulus(m.n); // N after a divisor is cancelled may leave too few points
-        const auto row = m_equidistant.try_emplace(m.n, m.n).first;
-        numbers::Figures f = numbers::generatorFigures(m.n, m.k, row->second, m_generator,
-                                                       m_dimensions, m_lag);
+        const auto row = rows.try_emplace(m.n, m.n).first;
+        auto f = numbers::generatorFigures(m.n, m.k, row->second, m_generator, m_dimensions,
+                                           m_lag);
         if (m_generator != numbers::Generator::Any && m_lag == 1)
             numbers::addLagged(f, m_generator, m_dimensions);
         return f;
     }
 
-private:
     // The modulus of the lattice seen every L-th step, refused where it
     // would hold a single point.
-    Wide lagModulus(Wide n) const
+    U256 lagModulus(U256 n) const
     {
-        const std::optional<Wide> modulus = numbers::latticeModulus(n, m_generator, m_lag);
+        const std::optional<U256> modulus = numbers::latticeModulus(n, m_generator, m_lag);
         if (!modulus)
             throw UsageError{say(translate("cli", "bei %1 %2 bleibt von N = %3 nur ein Punkt"),
                                  {optionName(Option::Lag), std::to_string(m_lag),
@@ -133,19 +153,22 @@ private:
     }
 
     const Invocation &m_call;
+    U256 m_n;
     numbers::Generator m_generator;
     int m_dimensions;
     u64 m_lag = 1;
     std::optional<numbers::PeriodFilter> m_period;
+    std::optional<numbers::BasicPeriodFilter<u128>> m_period128;
     // Per N after a common divisor is cancelled: at most the divisors of N.
     std::map<Wide, numbers::EquidistantRow> m_equidistant;
+    std::map<U256, numbers::BasicEquidistantRow<U256>> m_equidistant128;
 };
 
 // N, k and the figures of the columns asked for.
-std::vector<std::string> figureCells(const numbers::Figures &f, const FigureColumns &columns,
+std::vector<std::string> figureCells(const numbers::Figures128 &f, const FigureColumns &columns,
                                      Format format)
 {
-    std::vector<std::string> cells{numbers::decimal(f.n), std::to_string(f.k)};
+    std::vector<std::string> cells{numbers::decimal(f.n), numbers::decimal(f.k)};
     const std::vector<std::string> values = columns.values(f, format);
     cells.insert(cells.end(), values.begin(), values.end());
     return cells;
@@ -376,7 +399,7 @@ void run(const Invocation &call)
         return;
     }
     const bool standing = call.isSet(Option::Standing);
-    if (standing && nOf(call) > maxStandingN)
+    if (standing && modulusOf(call) > maxStandingN)
         throw UsageError{say(translate("cli", "%1 braucht N ≤ %2, nicht %3"),
                              {optionName(Option::Standing), numbers::decimal(maxStandingN),
                               call.arguments[0]})};
@@ -403,7 +426,7 @@ const Command kennzahlenCommand{
     .arguments = {"N K [K …]"},
     .argumentCount = 2,
     .moreArguments = true,
-    .maxN = Wide(1) << 64,
+    .maxN = numbers::maxModulus<u128>,
     .options = {Option::Standing, Option::Dimensions, Option::Generator, Option::Lag,
                 Option::Format},
     .summary = QT_TRANSLATE_NOOP("cli", "jede Kennzahl eines oder mehrerer Multiplikatoren"),

@@ -144,12 +144,12 @@ search::RankingQuery rankingOrderOf(const Invocation &call, Wide n)
     return query;
 }
 
-std::string latticeNote(Wide n, numbers::Generator generator)
+std::string latticeNote(const numbers::U256 &n, numbers::Generator generator)
 {
     if (!numbers::hasOwnLattice(n, generator))
         return {};
-    int e = 0;
-    while ((Wide(1) << e) < n)
+    unsigned e = 0;
+    while ((numbers::U256(1) << e) < n)
         ++e;
     return say(translate("cli", "Spektraltest auf dem Gitter der Bahn des MCG: modulo N/4 = "
                                 "2^%1, mit k oder N − k, was ≡ 5 (mod 8) ist\n"),

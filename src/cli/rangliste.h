@@ -20,7 +20,7 @@ numbers::Generator generatorOf(const Invocation &call);
 
 // Under a text table whose spectral figures are read on the MCG's own
 // lattice, the line that says so; empty where they are N's.
-std::string latticeNote(numbers::Wide n, numbers::Generator generator);
+std::string latticeNote(const numbers::U256 &n, numbers::Generator generator);
 
 // The criterion, dimensions and generator of --nach, --dimensionen and
 // --generator, for N.
