@@ -239,6 +239,49 @@ void latticeFiguresAt2To64(benchmark::State &state)
     state.counters["vs_merit"] = per / merit;
 }
 
+// Every figure of one multiplier (the Euclid pass, the continued fraction,
+// the share, the spectral test to 8 dimensions, H₈ and the lagged figure of
+// an LCG) at 2^128, in the wide engine, against the same at 2^64 in the
+// quick one, measured in the same run: multipliers near N/φ at both.
+void everyFigureAt2To128(benchmark::State &state)
+{
+    const numbers::Wide n64 = numbers::Wide(1) << 64;
+    const numbers::U256 n128 = numbers::U256(1) << 128;
+    const numbers::EquidistantRow row64(n64);
+    const numbers::BasicEquidistantRow<numbers::U256> row128(n128);
+    const numbers::u128 golden128 = (numbers::u128(0x9e3779b97f4a7c15) << 64) | 0xf39cc0605cedc835;
+    constexpr int count = 50;
+    const auto at64 = [&] {
+        return seconds([&] {
+                   for (u64 k = meritFirst | 1; k < meritFirst + 8 * count; k += 8) {
+                       numbers::Figures f = numbers::generatorFigures(
+                               n64, k, row64, numbers::Generator::Lcg, 8);
+                       numbers::addLagged(f, numbers::Generator::Lcg, 8);
+                       benchmark::DoNotOptimize(f.merit);
+                   }
+               })
+                / count;
+    };
+    const auto at128 = [&] {
+        return seconds([&] {
+                   for (numbers::u128 k = golden128 | 1; k < golden128 + 8 * count; k += 8) {
+                       numbers::Figures128 f = numbers::generatorFigures(
+                               n128, k, row128, numbers::Generator::Lcg, 8);
+                       numbers::addLagged(f, numbers::Generator::Lcg, 8);
+                       benchmark::DoNotOptimize(f.merit);
+                   }
+               })
+                / count;
+    };
+    double total = 0, floor = 0;
+    for (auto _ : state) {
+        floor += at64();
+        total += at128();
+    }
+    state.counters["per_k_us"] = total / double(state.iterations()) * 1e6;
+    state.counters["vs_2p64"] = total / floor;
+}
+
 // Pruned top-10 rankings of consecutive k near 2^64/φ by the harmonic score
 // (kind 1) and by the lagged figure (kind 2), against the same by M₈.
 void rankingByAt2To64(benchmark::State &state)
@@ -279,5 +322,6 @@ BENCHMARK(rankingTop10)->ArgName("every_figure")->Arg(0)->Arg(1)->Unit(benchmark
         ->UseRealTime()->Iterations(3);
 BENCHMARK(latticeFiguresAt2To64)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
         ->Iterations(3);
+BENCHMARK(everyFigureAt2To128)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(rankingByAt2To64)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
         ->UseRealTime()->Iterations(2);

@@ -156,7 +156,7 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("error_top_elsewhere") << "analyse 21 8 --top 3" << 2;
     QTest::newRow("error_top_0") << "rangliste 21 --top 0" << 2;
     QTest::newRow("error_no_command") << "--format csv" << 2;
-    QTest::newRow("error_n_past_64_bits") << "summe 99999999999999999999999 3" << 2;
+    QTest::newRow("error_n_past_128_bits") << "summe 2^128+1 3" << 2;
     QTest::newRow("error_k_multiple") << "summe 21 42" << 2;
     QTest::newRow("error_unknown_option") << "rangliste 21 --bunt" << 2;
     QTest::newRow("error_short_option") << "rangliste 21 -x" << 2;
@@ -236,6 +236,13 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("error_versatz_0") << "kennzahlen 2^64 5 --versatz 0" << 2;
     // Refused before a line is read, not once the table is written.
     QTest::newRow("error_versatz_one_point_input") << "kennzahlen 8 - --generator mcg --versatz 2" << 2;
+    // Today's 128-bit generators: Java's LXM and NumPy's PCG64 multipliers,
+    // a 64-bit MCG multiplier of 2^128 on its own lattice, N in 33 hex digits.
+    QTest::newRow("manual_2p128_lcg") << "kennzahlen 2^128 2^64+0xd605bbb58c8abbfd 0x2360ed051fc65da44385df649fccf645 --generator lcg" << 0;
+    QTest::newRow("kennzahlen_2p128_mcg_csv") << "kennzahlen 2^128 0xda942042e4dd58b5 --generator mcg --format csv" << 0;
+    QTest::newRow("summe_2p128_hex_json") << "summe 0x100000000000000000000000000000000 1 --format json" << 0;
+    QTest::newRow("summe_past_2p64") << "summe 99999999999999999999999 3" << 0;
+    QTest::newRow("error_kennzahlen_past_2p128") << "kennzahlen 340282366920938463463374607431768211457 3" << 2;
 }
 
 void TestCli::recordedOutputs()

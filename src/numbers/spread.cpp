@@ -157,7 +157,7 @@ Wide divisorSum(Wide n)
 
 U256 divisorSum(const U256 &n)
 {
-    if (n.high() == 0)
+    if (n <= maxModulus<u64>)
         return divisorSum(n.low());
     return hyperbolaPoints<U256, u128, U256>(n);
 }

@@ -1,0 +1,301 @@
+// The engine above 2^64: its 256-bit integer against GMP, the wide engine
+// against the quick one wherever both reach (N ≤ 2^64), and past 2^64
+// against models in GMP and fplll's own reductions.
+
+#include "numbers/figures.h"
+#include "numbers/lattice.h"
+#include "numbers/period.h"
+
+#include <QTest>
+
+#include <gmpxx.h>
+
+#include <random>
+
+namespace {
+
+using numbers::Figures128;
+using numbers::u128;
+using numbers::U256;
+using numbers::u64;
+using numbers::Wide;
+
+mpz_class mpzOf(const U256 &value)
+{
+    mpz_class result;
+    const u64 limbs[4] = {u64(value.low()), u64(value.low() >> 64), u64(value.high()),
+                          u64(value.high() >> 64)};
+    mpz_import(result.get_mpz_t(), 4, -1, sizeof(u64), 0, 0, limbs);
+    return result;
+}
+
+std::string textOf(const mpz_class &value)
+{
+    return value.get_str();
+}
+
+// A number of `bits` random bits, the top one set.
+U256 randomOf(std::mt19937_64 &random, int bits)
+{
+    if (bits == 0)
+        return 0;
+    U256 value(u128(random()) << 64 | random(), u128(random()) << 64 | random());
+    value = value >> unsigned(256 - bits);
+    return value | (U256(1) << unsigned(bits - 1));
+}
+
+// The figures of the Euclid pass as a model in GMP: the records of the two
+// running minima walked one division at a time, every value unbounded.
+struct Model {
+    mpz_class sum, nu2, zaremba;
+    std::vector<mpz_class> quotients;
+};
+
+Model modelOf(const mpz_class &n, const mpz_class &k)
+{
+    Model m;
+    mpz_class b = k, f = n - k, bStep = 1, fStep = 1, from = 1;
+    m.nu2 = std::min<mpz_class>(1 + b * b, 1 + f * f);
+    m.zaremba = std::min(b, f);
+    for (;;) {
+        const mpz_class smaller = std::min(b, f);
+        if (smaller == 1) {
+            m.sum += n - from;
+            break;
+        }
+        const bool forward = b < f;
+        mpz_class &larger = forward ? f : b, &largerStep = forward ? fStep : bStep;
+        const mpz_class &smallerStep = forward ? bStep : fStep;
+        const mpz_class q = larger / smaller, rest = larger % smaller;
+        const mpz_class end = largerStep + q * smallerStep;
+        m.sum += smaller * (end - from);
+        from = end;
+        m.nu2 = std::min<mpz_class>(m.nu2, end * end + rest * rest);
+        m.zaremba = std::min<mpz_class>(m.zaremba, end * rest);
+        larger = rest;
+        largerStep = end;
+    }
+    m.quotients.push_back(0);
+    for (mpz_class a = n, c = k; c != 0;) {
+        m.quotients.push_back(a / c);
+        const mpz_class rest = a % c;
+        a = c;
+        c = rest;
+    }
+    return m;
+}
+
+// Moduli past 2^64 up to 2^128 of every width, and 2^128 itself.
+std::vector<U256> widths(std::mt19937_64 &random)
+{
+    std::vector<U256> moduli{U256(1) << 128, (U256(1) << 128) - 1, (U256(1) << 65),
+                             (U256(1) << 64) + 1};
+    for (int bits = 65; bits <= 128; ++bits)
+        moduli.push_back(randomOf(random, bits));
+    return moduli;
+}
+
+// A random k below N and coprime with it.
+u128 coprimeBelow(std::mt19937_64 &random, const U256 &n)
+{
+    for (;;) {
+        const U256 k = randomOf(random, 1 + int(random() % u64(n.bitWidth()))) % n;
+        if (k != 0 && numbers::gcd(n, k) == 1)
+            return u128(k);
+    }
+}
+
+} // namespace
+
+class TestWide : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void u256AgainstGmp();
+    void wideEqualsQuickUpTo2To64();
+    void euclidPassPast2To64AgainstTheModel();
+    void latticesPast2To64AgainstFplll();
+    void rowsAndPeriodsPast2To64();
+};
+
+void TestWide::u256AgainstGmp()
+{
+    std::mt19937_64 random(128);
+    const mpz_class wrap = mpz_class(1) << 256;
+    for (int i = 0; i < 20000; ++i) {
+        const U256 a = randomOf(random, int(random() % 257)),
+                   b = randomOf(random, int(random() % 257));
+        const mpz_class ma = mpzOf(a), mb = mpzOf(b);
+        const unsigned shift = unsigned(random() % 256);
+        QCOMPARE(mpzOf(a + b), mpz_class((ma + mb) % wrap));
+        QCOMPARE(mpzOf(a - b), mpz_class(((ma - mb) % wrap + wrap) % wrap));
+        QCOMPARE(mpzOf(a * b), mpz_class((ma * mb) % wrap));
+        QCOMPARE(mpzOf(a << shift), mpz_class((ma << shift) % wrap));
+        QCOMPARE(mpzOf(a >> shift), mpz_class(ma >> shift));
+        QCOMPARE(a < b, ma < mb);
+        QCOMPARE(a == b, ma == mb);
+        QCOMPARE(numbers::decimal(a), textOf(ma));
+        QCOMPARE(a.bitWidth(), a == 0 ? 0 : int(mpz_sizeinbase(ma.get_mpz_t(), 2)));
+        if (b != 0) {
+            QCOMPARE(mpzOf(a / b), mpz_class(ma / mb));
+            QCOMPARE(mpzOf(a % b), mpz_class(ma % mb));
+        }
+        const U256 product = U256::full(u128(a), u128(b));
+        QCOMPARE(mpzOf(product), mpz_class(mpzOf(u128(a)) * mpzOf(u128(b))));
+    }
+}
+
+// Both engines where both reach: every figure, the lattices of 8
+// dimensions (fplll in the wide one, machine integers in the quick one),
+// a generator's own lattice and the lagged figure, equal to the bit.
+void TestWide::wideEqualsQuickUpTo2To64()
+{
+    std::mt19937_64 random(64);
+    std::vector<std::pair<Wide, u64>> cases;
+    for (u64 n = 2; n <= 40; ++n) {
+        for (u64 k = 1; k < n; ++k) {
+            if (std::gcd(n, k) == 1)
+                cases.push_back({n, k});
+        }
+    }
+    for (int bits = 12; bits <= 64; bits += 4) {
+        const Wide n = bits == 64 ? Wide(1) << 64 : Wide(random() >> (64 - bits)) | 1;
+        for (int i = 0; i < 3; ++i)
+            cases.push_back({n, u64(coprimeBelow(random, U256(n)))});
+    }
+    for (int e = 3; e <= 64; e += 7) {
+        const Wide n = Wide(1) << e;
+        for (int i = 0; i < 2; ++i)
+            cases.push_back({n, u64(random() % n) | 5});
+    }
+    for (const auto &[n, k] : cases) {
+        if (k == 0 || numbers::gcd(n, Wide(k)) != 1)
+            continue;
+        const numbers::Generator generator = (n & (n - 1)) == 0 && n >= 8 && k % 8 == 5
+                ? numbers::Generator::Mcg
+                : numbers::Generator::Any;
+        const int dimensions = n < 1000 ? 4 : 8;
+        numbers::Figures quick = numbers::generatorFigures(n, k, numbers::EquidistantRow(n),
+                                                           generator, dimensions);
+        Figures128 wide = numbers::generatorFigures(U256(n), u128(k),
+                                                    numbers::BasicEquidistantRow(U256(n)),
+                                                    generator, dimensions);
+        if (generator == numbers::Generator::Mcg && n >= 64) {
+            numbers::addLagged(quick, generator, dimensions);
+            numbers::addLagged(wide, generator, dimensions);
+        }
+        const Figures128 expected = numbers::widened(quick);
+        const QByteArray where = QByteArray::number(qulonglong(n)) + ' ' + QByteArray::number(k);
+        QVERIFY2(wide.sum == expected.sum && wide.share == expected.share, where);
+        QVERIFY2(wide.quotients == expected.quotients && wide.largest == expected.largest, where);
+        QVERIFY2(wide.zaremba == expected.zaremba && wide.gapRatio == expected.gapRatio, where);
+        QVERIFY2(wide.nu2 == expected.nu2 && wide.f2 == expected.f2, where);
+        QVERIFY2(wide.nu2t == expected.nu2t && wide.ft == expected.ft, where);
+        QVERIFY2(wide.merit == expected.merit && wide.harmonic == expected.harmonic, where);
+        QVERIFY2(wide.lagged == expected.lagged && wide.laggedAt == expected.laggedAt, where);
+    }
+}
+
+void TestWide::euclidPassPast2To64AgainstTheModel()
+{
+    std::mt19937_64 random(65);
+    for (const U256 &n : widths(random)) {
+        for (int i = 0; i < 20; ++i) {
+            const u128 k = coprimeBelow(random, n);
+            const Model model = modelOf(mpzOf(n), mpzOf(k));
+            const Figures128 f = numbers::figures(n, k, numbers::BasicEquidistantRow(n));
+            const QByteArray where = QByteArray::fromStdString(numbers::decimal(n) + " "
+                                                               + numbers::decimal(Wide(k)));
+            QVERIFY2(mpzOf(f.sum) == model.sum, where);
+            QVERIFY2(mpzOf(f.nu2) == model.nu2, where);
+            QVERIFY2(mpzOf(f.zaremba) == model.zaremba, where);
+            QVERIFY2(f.quotients.size() == model.quotients.size(), where);
+            for (size_t j = 0; j < f.quotients.size(); ++j)
+                QVERIFY2(mpzOf(f.quotients[j]) == model.quotients[j], where);
+            // f₂ in 256 bits and GMP by two ways.
+            QVERIFY2(f.f2 == numbers::latticeFigure(f.nu2, n, 2), where);
+            // The mirror shares the sum and ν₂².
+            const Figures128 mirror = numbers::figures(n, u128(n - k),
+                                                       numbers::BasicEquidistantRow(n));
+            QVERIFY2(mirror.sum == f.sum && mirror.nu2 == f.nu2, where);
+        }
+    }
+    // 1/2^128 = [0; 2^128], and ν₂² passes 2^128 for Java's LXM multiplier.
+    const U256 top = U256(1) << 128;
+    QCOMPARE(numbers::decimal(numbers::figures(top, u128(1), numbers::BasicEquidistantRow(top))
+                                      .largest),
+             std::string("340282366920938463463374607431768211456"));
+    const u128 java = (u128(1) << 64) + 0xd605bbb58c8abbfdULL;
+    const Figures128 lxm = numbers::figures(top, java, numbers::BasicEquidistantRow(top));
+    QCOMPARE(numbers::decimal(lxm.nu2), std::string("386576424944989948281043885549263038858"));
+    QVERIFY(lxm.nu2 > top);
+}
+
+// ν_t² above 2^64, t = 2 … 12: grown from the basis of t − 1 dimensions
+// against a fresh reduction, ν₂² also against Euclid's; each vector is
+// checked against the congruence as it is found.
+void TestWide::latticesPast2To64AgainstFplll()
+{
+    std::mt19937_64 random(66);
+    const std::vector<U256> moduli = widths(random);
+    for (size_t i = 0; i < moduli.size(); i += 4) {
+        const U256 n = moduli[i];
+        const u128 k = coprimeBelow(random, n);
+        const auto grown = numbers::latticeNu2UpTo(n, k, 12);
+        numbers::BasicMeasures<u128> measures;
+        QVERIFY(numbers::measure(n, k, measures));
+        QCOMPARE(grown[2], measures.nu2);
+        for (int t = 2; t <= 12; ++t)
+            QCOMPARE(grown[size_t(t)], numbers::latticeNu2Arbitrary(n, k, t));
+    }
+}
+
+void TestWide::rowsAndPeriodsPast2To64()
+{
+    // Σ⌊N/j⌋ − Σ⌊(N − 1)/j⌋ counts the divisors of N.
+    const std::pair<U256, int> divisors[] = {{U256(1) << 65, 66},
+                                             {(U256(1) << 64) + 1, 4}, // 274177 · 67280421310721
+                                             {U256(u128(12157665459056928801ULL)) * 3, 42}}; // 3^41
+    for (const auto &[n, count] : divisors)
+        QCOMPARE(numbers::divisorSum(n) - numbers::divisorSum(n - 1), U256(count));
+
+    // The share from the bounded row equals the share from the exact row.
+    std::mt19937_64 random(67);
+    for (int bits = 65; bits <= 70; ++bits) {
+        const U256 n = randomOf(random, bits);
+        const U256 exact = numbers::equidistantSum(n);
+        const numbers::BasicEquidistantRow<U256> row(n);
+        for (int i = 0; i < 5; ++i) {
+            U256 sum;
+            QVERIFY(numbers::spreadSum(n, coprimeBelow(random, n), sum));
+            QCOMPARE(row.share(sum), numbers::shareTenThousandths(sum, exact));
+        }
+    }
+
+    // The longest periods of 2^128, and factors past 2^64.
+    const U256 top = U256(1) << 128;
+    const numbers::BasicPeriodFilter<u128> mcg(top, numbers::Generator::Mcg),
+            lcg(top, numbers::Generator::Lcg);
+    for (int i = 0; i < 200; ++i) {
+        const u128 k = u128(randomOf(random, 128));
+        QCOMPARE(mcg.keeps(k), k % 8 == 3 || k % 8 == 5);
+        QCOMPARE(lcg.keeps(k), k % 4 == 1);
+    }
+    QCOMPARE(numbers::decimal(numbers::carmichael(top)), numbers::decimal(top / 4));
+    mpz_class p = 1000000000, q = mpz_class(1) << 90;
+    mpz_nextprime(p.get_mpz_t(), p.get_mpz_t());
+    mpz_nextprime(q.get_mpz_t(), q.get_mpz_t());
+    mpz_class product = p * p * q;
+    U256 semiprime = 0;
+    for (size_t bit = mpz_sizeinbase(product.get_mpz_t(), 2); bit-- > 0;)
+        semiprime = (semiprime << 1) | U256(mpz_tstbit(product.get_mpz_t(), bit));
+    const auto split = numbers::factor(semiprime);
+    QCOMPARE(split.size(), size_t(2));
+    QCOMPARE(mpzOf(split[0].prime), p);
+    QCOMPARE(split[0].exponent, 2);
+    QCOMPARE(mpzOf(split[1].prime), q);
+}
+
+QTEST_APPLESS_MAIN(TestWide)
+#include "tst_wide.moc"
