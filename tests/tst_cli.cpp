@@ -689,6 +689,8 @@ void TestCli::notationsAreTheSameNumber_data()
     QTest::newRow("hexadecimal, either case") << "0x9e3779B97F4A7C15" << "11400714819323198485";
     QTest::newRow("2^0+1") << "2^0+1" << "2";
     QTest::newRow("leading zeros") << "000021" << "21";
+    QTest::newRow("2^128 in 33 hex digits") << "0x100000000000000000000000000000000"
+                                            << "340282366920938463463374607431768211456";
 }
 
 void TestCli::notationsAreTheSameNumber()
@@ -705,7 +707,7 @@ void TestCli::notationsAreTheSameNumber()
     QCOMPARE(asK.out, command(QStringList{"summe", n, decimal, "--format", "csv"}).out);
     QCOMPARE(asK.err, QString());
     // Past the limit, or below 0, they are refused as the digits are.
-    QCOMPARE(command(QStringList{"summe", "2^64+1", "3"}).status, 2);
+    QCOMPARE(command(QStringList{"summe", "2^128+1", "3"}).status, 2);
     QCOMPARE(command(QStringList{"summe", "2^3-9", "3"}).status, 2);
     QCOMPARE(command(QStringList{"summe", "2^1000", "3"}).status, 2);
 }
