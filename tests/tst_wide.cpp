@@ -29,11 +29,6 @@ mpz_class mpzOf(const U256 &value)
     return result;
 }
 
-std::string textOf(const mpz_class &value)
-{
-    return value.get_str();
-}
-
 // A number of `bits` random bits, the top one set.
 U256 randomOf(std::mt19937_64 &random, int bits)
 {
@@ -135,7 +130,7 @@ void TestWide::u256AgainstGmp()
         QCOMPARE(mpzOf(a >> shift), mpz_class(ma >> shift));
         QCOMPARE(a < b, ma < mb);
         QCOMPARE(a == b, ma == mb);
-        QCOMPARE(numbers::decimal(a), textOf(ma));
+        QCOMPARE(numbers::decimal(a), ma.get_str());
         QCOMPARE(a.bitWidth(), a == 0 ? 0 : int(mpz_sizeinbase(ma.get_mpz_t(), 2)));
         if (b != 0) {
             QCOMPARE(mpzOf(a / b), mpz_class(ma / mb));
@@ -213,7 +208,8 @@ void TestWide::euclidPassPast2To64AgainstTheModel()
             QVERIFY2(f.quotients.size() == model.quotients.size(), where);
             for (size_t j = 0; j < f.quotients.size(); ++j)
                 QVERIFY2(mpzOf(f.quotients[j]) == model.quotients[j], where);
-            // f₂ in 256 bits and GMP by two ways.
+            // f₂ is the spectral figure of ν₂² (its 256-bit way is checked against
+            // GMP up to 2^64, in wideEqualsQuickUpTo2To64).
             QVERIFY2(f.f2 == numbers::latticeFigure(f.nu2, n, 2), where);
             // The mirror shares the sum and ν₂².
             const Figures128 mirror = numbers::figures(n, u128(n - k),

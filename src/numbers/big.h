@@ -46,7 +46,6 @@ struct Big {
         else
             return W((Wide(limbs[3]) << 64) | limbs[2], low);
     }
-    Wide wide() const { return get<Wide>(); }
 };
 
 // (γ_t^t)^exponent's numerator or denominator (dimensions.h).

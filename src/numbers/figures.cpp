@@ -1,7 +1,7 @@
 #include "numbers/figures.h"
 
-#include "numbers/big.h"
 #include "numbers/dimensions.h"
+#include "numbers/lattice.h"
 
 #include <algorithm>
 #include <array>
@@ -121,22 +121,10 @@ u64 spectralTenThousandths(Wide nu2, Wide n)
     return (low + 1) / 2;
 }
 
-// Above 2^64 both sides pass 256 bits: in GMP.
+// Above 2^64 both sides pass 256 bits: f_t's exact rounding in GMP, for t = 2.
 u64 spectralTenThousandths(const U256 &nu2, const U256 &n)
 {
-    constexpr HermitePower gamma = hermite[2];
-    Big lattice(nu2), density(n), candidate;
-    mpz_mul(lattice.value, lattice.value, lattice.value);
-    mpz_mul_ui(lattice.value, lattice.value, gamma.den * 160'000'000'000'000'000);
-    mpz_mul(density.value, density.value, density.value);
-    mpz_mul_ui(density.value, density.value, gamma.num);
-    u64 low = 0, high = 1 << 15;
-    while (high - low > 1) {
-        const u64 r = (low + high) / 2;
-        mpz_mul_ui(candidate.value, density.value, r * r * r * r);
-        (mpz_cmp(candidate.value, lattice.value) <= 0 ? low : high) = r;
-    }
-    return (low + 1) / 2;
+    return latticeFigure(nu2, n, 2);
 }
 
 template <typename K>
