@@ -112,7 +112,7 @@ W hyperbolaPoints(N n)
         slopes.pop_back();
         // Follow this slope while the point below it stays outside.
         while (outside(x + lx, y - ly)) {
-            points += W(x) * W(ly) + W(ly + 1) * W(lx - 1) / 2;
+            points += W(x) * W(ly) + (W(ly + 1) * W(lx - 1) >> 1);
             x += lx;
             y -= ly;
         }
