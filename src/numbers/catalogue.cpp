@@ -15,7 +15,7 @@ const FigureEntry fixedFigures[] = {
      .column = ZYKLAR_TEXT("numbers", "Summe"), .rankedBy = Criterion::Sum, .sortKey = "summe",
      .englishKey = "sum", .choice = ZYKLAR_TEXT("numbers", "Summe"),
      .first = ZYKLAR_TEXT("numbers", "die größte Summe der Minimalabstände zuerst"),
-     .largerIsBetter = true, .ranked = [](const Measures &m) { return Ratio{m.sum, 1}; }},
+     .largerIsBetter = true},
     {.figure = Figure::Share, .key = "anteil", .caption = ZYKLAR_TEXT("numbers", "Anteil"),
      .column = ZYKLAR_TEXT("numbers", "Anteil"), .rankedBy = Criterion::Sum,
      .number = [](const Figures &f) { return Ratio{f.share, 1}; }},
@@ -29,27 +29,25 @@ const FigureEntry fixedFigures[] = {
      .rankedBy = Criterion::Largest, .sortKey = "teilnenner", .englishKey = "quotient",
      .choice = ZYKLAR_TEXT("numbers", "größter Teilnenner"),
      .first = ZYKLAR_TEXT("numbers", "der kleinste größte Teilnenner zuerst"),
-     .largerIsBetter = false, .ranked = [](const Measures &m) { return Ratio{m.largest, 1}; }},
+     .largerIsBetter = false},
     {.figure = Figure::Nu2, .key = "nu2_quadrat", .caption = "ν₂²", .rankedBy = Criterion::Spectral,
      .sortKey = "spektral", .englishKey = "spectral",
      .choice = ZYKLAR_TEXT("numbers", "Spektraltest"),
-     .first = ZYKLAR_TEXT("numbers", "der beste Spektraltest zuerst"), .largerIsBetter = true,
-     .ranked = [](const Measures &m) { return Ratio{m.nu2, 1}; }},
+     .first = ZYKLAR_TEXT("numbers", "der beste Spektraltest zuerst"), .largerIsBetter = true},
     {.figure = Figure::F2, .key = "f2", .caption = "f₂",
      .column = ZYKLAR_TEXT("numbers", "Spektraltest f₂"), .widest = "0,0000",
      .rankedBy = Criterion::Spectral},
     {.figure = Figure::Zaremba, .key = "zaremba", .caption = "Zaremba", .column = "Zaremba",
      .widest = "200", .rankedBy = Criterion::Zaremba, .sortKey = "zaremba",
      .choice = ZYKLAR_TEXT("numbers", "Zaremba-Index"),
-     .first = ZYKLAR_TEXT("numbers", "der größte Zaremba-Index zuerst"), .largerIsBetter = true,
-     .ranked = [](const Measures &m) { return Ratio{m.zaremba, 1}; }},
+     .first = ZYKLAR_TEXT("numbers", "der größte Zaremba-Index zuerst"), .largerIsBetter = true},
     {.figure = Figure::GapRatio, .key = "lueckenverhaeltnis",
      .caption = ZYKLAR_TEXT("numbers", "Lückenverhältnis"),
      .column = ZYKLAR_TEXT("numbers", "Lückenverhältnis"), .widest = "0,0000",
      .rankedBy = Criterion::GapRatio, .sortKey = "verhaeltnis", .englishKey = "ratio",
      .choice = ZYKLAR_TEXT("numbers", "Lückenverhältnis"),
      .first = ZYKLAR_TEXT("numbers", "das kleinste Lückenverhältnis zuerst"),
-     .largerIsBetter = false, .ranked = [](const Measures &m) { return m.gapRatio; }},
+     .largerIsBetter = false},
     // Its dimension is T, whichever T was asked for; the window's is 8.
     {.figure = Figure::Merit, .key = "guete", .caption = ZYKLAR_TEXT("numbers", "Gütemaß M"),
      .column = ZYKLAR_TEXT("numbers", "Gütemaß M₈"), .widest = "0,0000",
@@ -150,7 +148,7 @@ Ratio numberOf(const FigureEntry &entry, const Figures &figures)
 {
     if (entry.number)
         return entry.number(figures);
-    return entryOf(*entry.rankedBy).ranked(figures);
+    return rankedValue(entryOf(*entry.rankedBy).figure, figures);
 }
 
 std::optional<Criterion> criterionNamed(std::string_view sortKey)

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 
 // A text the program shows translated: its German source here, marked for
@@ -74,9 +75,6 @@ struct FigureEntry {
     const char *choice = nullptr;  // the ranking window's choice
     const char *first = nullptr;   // how the ranking window says which comes first
     bool largerIsBetter = true;
-    // The figure's value as the ranking compares it, a fraction num/den;
-    // none for the figure of merit, which the ranking computes itself.
-    Ratio (*ranked)(const Measures &m) = nullptr;
     // The number behind a figure that does not name its ranking, where it
     // orders otherwise than that ranking's value (the share is rounded).
     Ratio (*number)(const Figures &f) = nullptr;
@@ -87,6 +85,22 @@ struct FigureEntry {
     // Shown in text tables; the others only in CSV and JSON.
     bool inText = true;
 };
+
+// The value of a figure of the Euclid pass that names a ranking (sum,
+// largest quotient, ν₂², Zaremba, gap ratio) as that ranking compares it,
+// a fraction num/den; the rankings by the lattices compute their own.
+template <typename K>
+BasicRatio<WideOf<K>> rankedValue(Figure figure, const BasicMeasures<K> &m)
+{
+    switch (figure) {
+    case Figure::Sum: return {m.sum, 1};
+    case Figure::Largest: return {m.largest, 1};
+    case Figure::Nu2: return {m.nu2, 1};
+    case Figure::Zaremba: return {m.zaremba, 1};
+    case Figure::GapRatio: return m.gapRatio;
+    default: throw std::logic_error("no fraction ranks by this figure");
+    }
+}
 
 // The number behind a figure's value, by which a table sorts its column:
 // its own, or its ranking's value (f₂ sorts as ν₂²). The continued fraction

@@ -32,6 +32,7 @@ public:
     // The low 128 bits, as a cast to a narrower integer takes them.
     explicit constexpr operator u128() const { return m_low; }
     explicit constexpr operator std::uint64_t() const { return std::uint64_t(m_low); }
+    explicit constexpr operator int() const { return int(m_low); }
     explicit constexpr operator bool() const { return m_high != 0 || m_low != 0; }
     explicit operator long double() const
     {

@@ -20,7 +20,10 @@ using numbers::Ratio;
 using numbers::Measures;
 using numbers::SpectralOrder;
 using numbers::u64;
+using numbers::u128;
+using numbers::U256;
 using numbers::Wide;
+using numbers::WideOf;
 
 // A figure as a ranking keeps it. For every figure of the Euclid pass a
 // fraction num/den where the larger is better: a figure where the larger is
@@ -43,21 +46,25 @@ struct Entry {
     K k;
 };
 
-// A top ranking keeps wide entries; a whole ranking (N < 2^32) narrow ones,
-// 24 bytes each, which is what its memory budget and its files count.
-using WideEntry = Entry<Wide, u64>;
+// A top ranking keeps wide entries, with the multiplier's type K (u64 up
+// to N = 2^64, u128 beyond); a whole ranking (N < 2^32) narrow ones, 24
+// bytes each, which is what its memory budget and its files count.
+template <typename K>
+using TopEntry = Entry<WideOf<K>, K>;
+using WideEntry = TopEntry<u64>;
 using NarrowEntry = Entry<u64, std::uint32_t>;
 
-// How the keys of one ranking compare. Fractions by cross-multiplying,
-// which stays within 128 bits for every figure (one side of each product
-// is at most 2^64); the figure of merit's f_t exactly at the ranking's N,
-// in any two dimensions.
-class Order
+// How the keys of one ranking compare, in the sums' type W of its width.
+// Fractions by cross-multiplying, which stays within W for every figure
+// (one side of each product is at most N); the figure of merit's f_t
+// exactly at the ranking's N, in any two dimensions.
+template <typename W>
+class BasicOrder
 {
 public:
     // n is the modulus of the lattices the figures are read on; dimensions
     // the T of M_T and H_T.
-    Order(Wide n, Criterion criterion, int dimensions = numbers::defaultDimensions)
+    BasicOrder(W n, Criterion criterion, int dimensions = numbers::defaultDimensions)
     {
         if (criterion == Criterion::Merit || criterion == Criterion::Lagged)
             m_spectral.emplace(n);
@@ -77,7 +84,7 @@ public:
             return compareHarmonic(a.num, a.den, b.num, b.den);
         if (a.den == b.den)
             return a.num < b.num ? -1 : a.num > b.num ? 1 : 0;
-        const Wide left = Wide(a.num) * b.den, right = Wide(b.num) * a.den;
+        const W left = W(a.num) * W(b.den), right = W(b.num) * W(a.den);
         return left < right ? -1 : left > right ? 1 : 0;
     }
     template <typename Int>
@@ -91,14 +98,17 @@ public:
         return compare(a, b) == 0;
     }
     // The exact order of the figure of merit's f_t, where the ranking is by it.
-    const SpectralOrder *spectral() const { return m_spectral ? &*m_spectral : nullptr; }
+    const numbers::BasicSpectralOrder<W> *spectral() const
+    {
+        return m_spectral ? &*m_spectral : nullptr;
+    }
     // Whether the ranking is by the lagged figure, whose keys come from
     // the lattices of the lags, modulo N/d (SpectralOrder's codes).
     bool lagged() const { return m_lagged; }
     // The modulus of the lattices.
-    Wide modulus() const { return m_n; }
+    W modulus() const { return m_n; }
     // The harmonic score, where the ranking is by it.
-    const numbers::HarmonicScore *harmonic() const
+    const numbers::BasicHarmonicScore<W> *harmonic() const
     {
         return m_harmonic ? &*m_harmonic : nullptr;
     }
@@ -111,47 +121,53 @@ public:
     }
 
 private:
-    int compareHarmonic(Wide a, Wide aLattice, Wide b, Wide bLattice) const;
+    int compareHarmonic(W a, W aLattice, W b, W bLattice) const;
 
-    std::optional<SpectralOrder> m_spectral;
-    std::optional<numbers::HarmonicScore> m_harmonic;
-    Wide m_n = 0;
+    std::optional<numbers::BasicSpectralOrder<W>> m_spectral;
+    std::optional<numbers::BasicHarmonicScore<W>> m_harmonic;
+    W m_n = 0;
     bool m_lagged = false;
 };
+using Order = BasicOrder<Wide>;
 
 // The key of H_T, given ν_t² of a lattice modulo `modulus` with the
 // multiplier k: its value in double times 2^60, and the least multiplier of
 // a lattice with the same ν_t² for every t: k, its mirror, its inverse and
 // the inverse's mirror (Σ h_i·k^i ≡ 0 holds for h with every other sign
 // turned, or in reverse order).
-Key<Wide> harmonicKey(const numbers::HarmonicScore &score, const numbers::Nu2s &nu2, Wide modulus,
-                      u64 k);
+template <typename K>
+Key<WideOf<K>> harmonicKey(const numbers::BasicHarmonicScore<WideOf<K>> &score,
+                           const numbers::BasicNu2s<WideOf<K>> &nu2, WideOf<K> modulus, K k);
 
 // The key a ranking by a figure of the Euclid pass gives the measures.
-inline Key<Wide> keyOf(const FigureEntry &ranking, const Measures &m)
+template <typename K>
+Key<WideOf<K>> keyOf(const FigureEntry &ranking, const numbers::BasicMeasures<K> &m)
 {
-    const Ratio value = ranking.ranked(m);
-    return ranking.largerIsBetter ? Key<Wide>{value.num, value.den}
-                                  : Key<Wide>{value.den, value.num};
+    const auto value = rankedValue(ranking.figure, m);
+    return ranking.largerIsBetter ? Key<WideOf<K>>{value.num, value.den}
+                                  : Key<WideOf<K>>{value.den, value.num};
 }
 
 // One multiplier in a ranking. Equal figures share a rank: 1, 1, 3, …
-struct Ranked {
+template <typename K>
+struct BasicRanked {
     u64 rank = 0;
-    u64 k = 0;
+    K k = 0;
 };
+using Ranked = BasicRanked<u64>;
 
-// Competition ranks over a stream in the ranking's order.
-template <typename E>
+// Competition ranks over a stream in the ranking's order, of entries E
+// with multipliers K and an order in W.
+template <typename E, typename K = u64, typename W = Wide>
 class Ranks
 {
 public:
-    explicit Ranks(const Order &order)
+    explicit Ranks(const BasicOrder<W> &order)
         : m_order(order)
     {
     }
 
-    Ranked next(const E &entry)
+    BasicRanked<K> next(const E &entry)
     {
         if (m_count == 0 || !m_order.equal(entry.key, m_previous.key))
             m_rank = m_count + 1;
@@ -161,7 +177,7 @@ public:
     }
 
 private:
-    const Order &m_order;
+    const BasicOrder<W> &m_order;
     u64 m_count = 0;
     u64 m_rank = 0;
     E m_previous{};

@@ -82,20 +82,25 @@ inline u64 bitReversed(u64 turn, int bits)
 // N − k ≠ k is a candidate too, which k then stands for. So the candidates
 // visited are those up to N/2, and above it only those whose mirror lies
 // below `first`: two stretches, numbered one after the other.
-template <typename Visit>
-void forEachCandidate(Wide n, u64 first, u64 last, unsigned threads, const Progress &progress,
+template <typename K, typename Visit>
+void forEachCandidate(WideOf<K> n, K first, K last, unsigned threads, const Progress &progress,
                       const Visit &visit)
 {
-    const u64 half = u64(n / 2);
-    const u64 lowerEnd = std::min(last, half); // first … lowerEnd, if not empty
-    const u64 lowerCount = lowerEnd >= first ? lowerEnd - first + 1 : 0;
+    using W = WideOf<K>;
+    const K half = K(n / 2);
+    const K lowerEnd = std::min(last, half); // first … lowerEnd, if not empty
+    const K lowerCount = lowerEnd >= first ? lowerEnd - first + 1 : 0;
     // Above N/2, the mirror N − k is below `first` from k = N − first + 1 on.
-    const Wide upperStart = std::max<Wide>({first, Wide(half) + 1, n - first + 1});
-    const u64 upperCount = upperStart <= last ? u64(last - upperStart + 1) : 0;
-    const Wide mirrorsFrom = n - last; // lower k whose mirror is at most `last`
-    const u64 count = lowerCount + upperCount;
-    constexpr u64 blockSize = 1 << 15;
-    const u64 blocks = (count + blockSize - 1) / blockSize;
+    const W upperStart = std::max<W>({W(first), W(half) + 1, n - first + 1});
+    const K upperCount = upperStart <= W(last) ? K(W(last) - upperStart + 1) : 0;
+    const W mirrorsFrom = n - last; // lower k whose mirror is at most `last`
+    const K count = lowerCount + upperCount;
+    // Blocks of 2^15 candidates, larger only where more than 2^62 blocks
+    // would be needed (past 2^77 candidates, a range no one waits for).
+    K blockSize = 1 << 15;
+    while (count / blockSize > K(u64(1) << 62))
+        blockSize <<= 1;
+    const u64 blocks = u64((count + blockSize - 1) / blockSize);
     // The blocks are taken in bit-reversed order, so the first few already
     // sample the whole stretch: a top ranking that prunes learns early how
     // good its best candidates are, wherever they lie. Which block comes
@@ -114,13 +119,13 @@ void forEachCandidate(Wide n, u64 first, u64 last, unsigned threads, const Progr
                 const u64 block = bitReversed(turn, bits);
                 if (block >= blocks)
                     continue;
-                const u64 from = block * blockSize, to = std::min(count, from + blockSize);
-                for (u64 index = from; index < to; ++index) {
+                const K from = K(block) * blockSize, to = std::min(count, from + blockSize);
+                for (K index = from; index < to; ++index) {
                     if (index < lowerCount) {
-                        const u64 k = first + index;
-                        visit(thread, k, k >= mirrorsFrom && Wide(2) * k != n);
+                        const K k = first + index;
+                        visit(thread, k, W(k) >= mirrorsFrom && W(2) * W(k) != n);
                     } else {
-                        visit(thread, u64(upperStart + (index - lowerCount)), false);
+                        visit(thread, K(upperStart + W(index - lowerCount)), false);
                     }
                 }
                 ++blocksDone;

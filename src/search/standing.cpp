@@ -102,7 +102,7 @@ Standing standing(Wide n, const std::vector<u64> &multipliers, const Progress &p
     threads = threadCount(threads);
     std::vector<Tally> tallies(threads,
                                Tally{std::vector<std::array<u64, criteria>>(given.size()), {}});
-    forEachCandidate(n, 1, u64(n - 1), threads, progress,
+    forEachCandidate<u64>(n, 1, u64(n - 1), threads, progress,
                      [&](unsigned thread, u64 k, bool mirrorToo) {
                          Measures m;
                          if (!measure(n, k, m))
