@@ -282,6 +282,32 @@ void everyFigureAt2To128(benchmark::State &state)
     state.counters["vs_2p64"] = total / floor;
 }
 
+// The pruned top-10 ranking by M₈ of 10^6 consecutive k near 2^128/φ
+// against the same near 2^64/φ, in the same run (range(0) candidates).
+void meritRankingAt2To128(benchmark::State &state)
+{
+    const u64 candidates = u64(state.range(0));
+    search::RankingQuery narrow;
+    narrow.n = numbers::Wide(1) << 64;
+    narrow.criterion = numbers::Criterion::Merit;
+    narrow.first = meritFirst;
+    narrow.last = meritFirst + candidates - 1;
+    narrow.top = 10;
+    search::BasicRankingQuery<numbers::u128> wide;
+    wide.n = numbers::U256(1) << 128;
+    wide.criterion = numbers::Criterion::Merit;
+    wide.first = (numbers::u128(0x9e3779b97f4a7c15) << 64) | 0xf39cc0605cedc835;
+    wide.last = wide.first + candidates - 1;
+    wide.top = 10;
+    double total = 0, floor = 0;
+    for (auto _ : state) {
+        floor += seconds([&] { benchmark::DoNotOptimize(search::ranking(narrow)); });
+        total += seconds([&] { benchmark::DoNotOptimize(search::ranking(wide)); });
+    }
+    state.counters["per_candidate_us"] = total / double(state.iterations() * candidates) * 1e6;
+    state.counters["vs_2p64"] = total / floor;
+}
+
 // Pruned top-10 rankings of consecutive k near 2^64/φ by the harmonic score
 // (kind 1) and by the lagged figure (kind 2), against the same by M₈.
 void rankingByAt2To64(benchmark::State &state)
@@ -323,5 +349,7 @@ BENCHMARK(rankingTop10)->ArgName("every_figure")->Arg(0)->Arg(1)->Unit(benchmark
 BENCHMARK(latticeFiguresAt2To64)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
         ->Iterations(3);
 BENCHMARK(everyFigureAt2To128)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(meritRankingAt2To128)->Arg(20'000)->Unit(benchmark::kMillisecond)->UseRealTime()
+        ->Iterations(1);
 BENCHMARK(rankingByAt2To64)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
         ->UseRealTime()->Iterations(2);

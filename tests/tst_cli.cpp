@@ -243,6 +243,9 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("summe_2p128_hex_json") << "summe 0x100000000000000000000000000000000 1 --format json" << 0;
     QTest::newRow("summe_past_2p64") << "summe 99999999999999999999999 3" << 0;
     QTest::newRow("error_kennzahlen_past_2p128") << "kennzahlen 340282366920938463463374607431768211457 3" << 2;
+    QTest::newRow("rangliste_2p128_mcg") << "rangliste 2^128 --von 14923729446516375050 --bis 14923729446516377050 --generator mcg --nach guete --top 5" << 0;
+    QTest::newRow("error_part_too_large") << "rangliste 2^128 --von 1 --bis 2^100 --teil 3/1000 --top 3" << 2;
+    QTest::newRow("error_rangliste_past_2p128") << "rangliste 2^128+1 --von 1 --bis 5" << 2;
 }
 
 void TestCli::recordedOutputs()
@@ -486,6 +489,12 @@ void TestCli::partsMergeIntoTheWhole_data()
     QTest::newRow("2^31-1 by M_4, mcg, a range") << "2^31-1"
             << "--von 1 --bis 3000 --nach guete --dimensionen 4 --generator mcg --top 5" << 3;
     QTest::newRow("more parts than rows") << "30" << "--top 3" << 7;
+    QTest::newRow("2^128 by H_6, lcg, 64-bit multipliers") << "2^128"
+            << "--von 14923729446516375050 --bis 14923729446516375950 --nach harmonisch --dimensionen 6 "
+               "--generator lcg --top 6"
+            << 3;
+    QTest::newRow("2^65+1 by the gap ratio, a range") << "2^65+1"
+            << "--von 2^64 --bis 2^64+2000 --nach verhaeltnis --top 8" << 4;
 }
 
 void TestCli::partsMergeIntoTheWhole()

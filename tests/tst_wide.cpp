@@ -5,12 +5,16 @@
 #include "numbers/figures.h"
 #include "numbers/lattice.h"
 #include "numbers/period.h"
+#include "search/multiplierranking.h"
 
 #include <QTest>
 
 #include <gmpxx.h>
 
 #include <random>
+
+Q_DECLARE_METATYPE(numbers::Criterion)
+Q_DECLARE_METATYPE(numbers::Generator)
 
 namespace {
 
@@ -112,6 +116,10 @@ private slots:
     void euclidPassPast2To64AgainstTheModel();
     void latticesPast2To64AgainstFplll();
     void rowsAndPeriodsPast2To64();
+    void wideSearchEqualsQuickAt2To64_data();
+    void wideSearchEqualsQuickAt2To64();
+    void prunedEqualsUnprunedPast2To64_data();
+    void prunedEqualsUnprunedPast2To64();
 };
 
 void TestWide::u256AgainstGmp()
@@ -287,6 +295,119 @@ void TestWide::rowsAndPeriodsPast2To64()
     QCOMPARE(mpzOf(split[0].prime), p);
     QCOMPARE(split[0].exponent, 2);
     QCOMPARE(mpzOf(split[1].prime), q);
+}
+
+using numbers::Criterion;
+using numbers::Generator;
+
+template <typename K>
+bool sameRanking(const std::vector<search::BasicRanked<K>> &a,
+                 const std::vector<search::BasicRanked<K>> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto &x, const auto &y) {
+        return x.rank == y.rank && x.k == y.k;
+    });
+}
+
+void TestWide::wideSearchEqualsQuickAt2To64_data()
+{
+    QTest::addColumn<Criterion>("criterion");
+    QTest::addColumn<Generator>("generator");
+    QTest::addColumn<u64>("n");
+    QTest::addColumn<u64>("first");
+    QTest::addColumn<int>("dimensions");
+    const u64 golden = 11400714819323198000u;
+    const u64 top = 0; // 2^64
+    QTest::newRow("sum") << Criterion::Sum << Generator::Any << top << golden << 8;
+    QTest::newRow("spectral, mcg") << Criterion::Spectral << Generator::Mcg << top << golden << 8;
+    QTest::newRow("zaremba, prime") << Criterion::Zaremba << Generator::Any
+                                    << u64(18446744073709551557u) << golden << 8;
+    QTest::newRow("gap ratio") << Criterion::GapRatio << Generator::Lcg << top << golden << 8;
+    QTest::newRow("largest quotient") << Criterion::Largest << Generator::Any << top << golden << 8;
+    QTest::newRow("merit, mcg") << Criterion::Merit << Generator::Mcg << top << golden << 6;
+    QTest::newRow("harmonic, lcg") << Criterion::Harmonic << Generator::Lcg << top << golden << 5;
+    QTest::newRow("lagged, mcg") << Criterion::Lagged << Generator::Mcg << top << golden << 3;
+}
+
+void TestWide::wideSearchEqualsQuickAt2To64()
+{
+    // The search in 128-bit multipliers over the wide engine ranks as the
+    // quick one, whose rankings tst_numbers checks against sorting, from
+    // the scan of the candidates and their mirrors to the pruning.
+    QFETCH(Criterion, criterion);
+    QFETCH(Generator, generator);
+    QFETCH(u64, n);
+    QFETCH(u64, first);
+    QFETCH(int, dimensions);
+    search::RankingQuery quick;
+    quick.n = n ? Wide(n) : Wide(1) << 64;
+    quick.criterion = criterion;
+    quick.generator = generator;
+    quick.dimensions = dimensions;
+    quick.first = first;
+    quick.last = first + 600;
+    quick.top = 9;
+    search::BasicRankingQuery<u128> wide;
+    wide.n = quick.n;
+    wide.criterion = criterion;
+    wide.generator = generator;
+    wide.dimensions = dimensions;
+    wide.first = quick.first;
+    wide.last = quick.last;
+    wide.top = quick.top;
+    const std::vector<search::Ranked> expected = search::ranking(quick);
+    const std::vector<search::BasicRanked<u128>> ranked = search::ranking(wide);
+    QCOMPARE(ranked.size(), expected.size());
+    for (size_t i = 0; i < ranked.size(); ++i) {
+        QCOMPARE(ranked[i].rank, expected[i].rank);
+        QCOMPARE(u64(ranked[i].k), expected[i].k);
+    }
+}
+
+void TestWide::prunedEqualsUnprunedPast2To64_data()
+{
+    QTest::addColumn<Criterion>("criterion");
+    QTest::addColumn<Generator>("generator");
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<int>("dimensions");
+    // 2^128 with 64-bit multipliers next to 2^63·φ; 2^65 + 1 = 3 · 12297829382473034411.
+    QTest::newRow("merit, lcg, 2^128") << Criterion::Merit << Generator::Lcg << "2^128" << 8;
+    QTest::newRow("merit, mcg, 2^128") << Criterion::Merit << Generator::Mcg << "2^128" << 8;
+    QTest::newRow("harmonic, 2^65+1") << Criterion::Harmonic << Generator::Any << "2^65+1" << 6;
+    QTest::newRow("harmonic, mcg, 2^128") << Criterion::Harmonic << Generator::Mcg << "2^128" << 8;
+    QTest::newRow("lagged, lcg, 2^128") << Criterion::Lagged << Generator::Lcg << "2^128" << 4;
+    QTest::newRow("sum, 2^65+1") << Criterion::Sum << Generator::Any << "2^65+1" << 8;
+}
+
+void TestWide::prunedEqualsUnprunedPast2To64()
+{
+    // Past 2^64 the top ranking, which drops candidates as soon as they
+    // cannot get in, equals every candidate's key computed in full and
+    // sorted, on one thread and on two.
+    QFETCH(Criterion, criterion);
+    QFETCH(Generator, generator);
+    QFETCH(QString, n);
+    QFETCH(int, dimensions);
+    search::BasicRankingQuery<u128> query;
+    query.n = n == "2^128" ? U256(1) << 128 : (U256(1) << 65) + 1;
+    query.criterion = criterion;
+    query.generator = generator;
+    query.dimensions = dimensions;
+    query.first = u128(14923729446516375050u); // 2^63·φ
+    query.last = query.first + 400;
+    query.top = 7;
+    const numbers::BasicPeriodFilter<u128> period(query.n, generator);
+    std::vector<u128> candidates;
+    for (u128 k = query.first; k <= query.last; ++k) {
+        if (numbers::gcd(query.n, k) == 1 && period.keeps(k))
+            candidates.push_back(k);
+    }
+    const auto unpruned = search::rankingOf(query, candidates);
+    QCOMPARE(unpruned.size(), size_t(7));
+    for (unsigned threads : {1u, 2u}) {
+        query.threads = threads;
+        QVERIFY(sameRanking(search::ranking(query), unpruned));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestWide)

@@ -1186,7 +1186,8 @@ Multiplikatoren der längsten Periode. --teil I/P rangiert nur den I-ten von
 P gleichen Teilen; zusammenfuehren fügt die Teile zur ganzen Rangliste.
 2 ≤ N ≤ %1; über %2 nur mit --top, oder mit --von und --bis
 über höchstens %3 Multiplikatoren. Mit --von und --bis
-{N}, wenn dazwischen höchstens %4 Multiplikatoren liegen.
+{N}, wenn dazwischen höchstens %4 Multiplikatoren liegen, mit --teil in
+jedem Teil.
 </source>
         <translation>Orders every multiplier k coprime to N by a figure, the best first; equal
 values share their rank, and of equal values the smaller k comes first. The
@@ -1202,7 +1203,8 @@ ranks only the I-th of P equal parts; merge merges the parts into the whole
 ranking.
 2 ≤ N ≤ %1; above %2 only with --top, or with --from and --to
 over at most %3 multipliers. With --from and --to
-{N}, when at most %4 multipliers lie between them.
+{N}, when at most %4 multipliers lie between them, with --part in
+each part.
 </translation>
     </message>
     <message>
@@ -1210,6 +1212,10 @@ over at most %3 multipliers. With --from and --to
 bis %2 (Vorgabe %3)</source>
         <translation>the spectral test in %1 to T dimensions, T from %1
 to %2 (default %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2: ein Teil darf höchstens %3 Multiplikatoren haben</source>
+        <translation>%1 %2: a part may have at most %3 multipliers</translation>
     </message>
 </context>
 <context>

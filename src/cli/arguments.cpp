@@ -168,15 +168,15 @@ Wide wholeNumber(std::string_view text, const std::string &name, Wide min, Wide 
     return Wide(numberWithin(text, name, min, max));
 }
 
-std::optional<Wide> writtenNumber(std::string_view text, Wide max)
+std::optional<U256> writtenNumber(std::string_view text, const U256 &max)
 {
     if (text.empty() || (text.size() > 1 && text[0] == '0'))
         return std::nullopt;
-    Wide value = 0;
+    U256 value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9' || value > (max - Wide(c - '0')) / 10)
+        if (c < '0' || c > '9' || value > max / 10 || value * 10 + unsigned(c - '0') > max)
             return std::nullopt;
-        value = value * 10 + Wide(c - '0');
+        value = value * 10 + unsigned(c - '0');
     }
     return value;
 }

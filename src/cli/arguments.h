@@ -25,7 +25,7 @@ numbers::Wide wholeNumber(std::string_view text, const std::string &name, number
 
 // A number as the program writes it into its files: decimal digits, no
 // sign and no leading zero, at most `max`; none otherwise.
-std::optional<numbers::Wide> writtenNumber(std::string_view text, numbers::Wide max);
+std::optional<numbers::U256> writtenNumber(std::string_view text, const numbers::U256 &max);
 
 // The command's first argument as N, within the command's range: up to
 // 2^128 for the commands that take today's generators.

@@ -12,7 +12,8 @@ namespace cli {
 namespace {
 
 using numbers::u64;
-using numbers::Wide;
+using numbers::u128;
+using numbers::U256;
 
 constexpr std::string_view opening = "# zyklar ";
 constexpr std::string_view complete = "vollstaendig";
@@ -39,8 +40,8 @@ std::vector<Field> fieldsOf(const Part &part)
     if (numbers::readsDimensions(part.criterion))
         fields.push_back({"dimensionen", std::to_string(part.dimensions), true});
     fields.push_back({"generator", generatorText(part.generator), true});
-    fields.push_back({"von", std::to_string(part.first), true});
-    fields.push_back({"bis", std::to_string(part.last), true});
+    fields.push_back({"von", numbers::decimal(part.first), true});
+    fields.push_back({"bis", numbers::decimal(part.last), true});
     fields.push_back({"top", part.top ? std::to_string(*part.top) : "alle", true});
     fields.push_back({"zeilen", std::to_string(part.rows), false});
     return fields;
@@ -48,12 +49,12 @@ std::vector<Field> fieldsOf(const Part &part)
 
 } // namespace
 
-std::pair<u64, u64> Part::stretch() const
+std::pair<u128, u128> Part::stretch() const
 {
-    const Wide count = Wide(last) - first + 1;
-    const Wide from = first + count * (index - 1) / parts;
-    const Wide to = first + count * index / parts; // one past
-    return {u64(from), u64(to - 1)};
+    const U256 count = U256(last) - first + 1;
+    const U256 from = first + count * (index - 1) / parts;
+    const U256 to = first + count * index / parts; // one past
+    return {u128(from), u128(to - 1)};
 }
 
 std::string Part::closingLine() const
@@ -93,7 +94,7 @@ std::optional<Part> partOf(std::string_view line)
         if (equals != std::string_view::npos)
             fields.emplace(word.substr(0, equals), word.substr(equals + 1));
     }
-    const auto number = [&fields](std::string_view key, Wide max = search::everyMultiplier) {
+    const auto number = [&fields](std::string_view key, U256 max = search::everyMultiplier) {
         return writtenNumber(fields[key], max).value_or(0);
     };
     const std::string_view shard = fields["teil"];
@@ -103,7 +104,7 @@ std::optional<Part> partOf(std::string_view line)
     part.parts = u64(writtenNumber(shard.substr(std::min(slash + 1, shard.size())),
                                    search::everyMultiplier)
                              .value_or(0));
-    part.n = number("n", Wide(ranglisteCommand.maxN));
+    part.n = number("n", ranglisteCommand.maxN);
     part.criterion = numbers::criterionNamed(fields["nach"]).value_or(numbers::Criterion::Sum);
     if (numbers::readsDimensions(part.criterion))
         part.dimensions = int(number("dimensionen", numbers::maxDimension));
@@ -112,15 +113,15 @@ std::optional<Part> partOf(std::string_view line)
         if (fields["generator"] == generatorText(each))
             part.generator = each;
     }
-    part.first = u64(number("von"));
-    part.last = u64(number("bis"));
+    part.first = u128(number("von", numbers::maxModulus<u128> - 1));
+    part.last = u128(number("bis", numbers::maxModulus<u128> - 1));
     if (fields["top"] != "alle")
         part.top = u64(number("top"));
     part.rows = u64(number("zeilen"));
     const bool sound = part.index >= 1 && part.index <= part.parts && part.n >= 2
             && (!numbers::readsDimensions(part.criterion)
                 || part.dimensions >= numbers::minDimension)
-            && part.first >= 1 && part.first <= part.last && Wide(part.last) < part.n
+            && part.first >= 1 && part.first <= part.last && U256(part.last) < part.n
             && part.top != u64(0);
     if (!sound || part.closingLine() != std::string(line) + '\n')
         return std::nullopt;

@@ -17,13 +17,14 @@
 // (one line). Its rows are a ranking's rows, unchanged.
 namespace cli {
 
+// N up to 2^128, and k of either width as u128.
 struct Part {
-    numbers::Wide n = 0;
+    numbers::U256 n = 0;
     numbers::Criterion criterion = numbers::Criterion::Sum;
     int dimensions = 0;     // of the figure of merit; 0 for any other figure
     numbers::Generator generator = numbers::Generator::Any;
-    numbers::u64 first = 0; // the whole range of k that the parts share,
-    numbers::u64 last = 0;  // before it is split
+    numbers::u128 first = 0; // the whole range of k that the parts share,
+    numbers::u128 last = 0;  // before it is split
     numbers::u64 index = 1; // I of P
     numbers::u64 parts = 1;
     std::optional<numbers::u64> top; // none: every candidate of the part is there
@@ -31,7 +32,7 @@ struct Part {
 
     // The I-th of P equal stretches of first … last, as [from, to]; empty
     // (from > to) where the range has fewer than P multipliers to share.
-    std::pair<numbers::u64, numbers::u64> stretch() const;
+    std::pair<numbers::u128, numbers::u128> stretch() const;
     // The line after the last row, with its line break.
     std::string closingLine() const;
     // What the merge of two parts must agree on: all but I and the rows.

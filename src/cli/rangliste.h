@@ -23,15 +23,20 @@ numbers::Generator generatorOf(const Invocation &call);
 std::string latticeNote(const numbers::U256 &n, numbers::Generator generator);
 
 // The criterion, dimensions and generator of --nach, --dimensionen and
-// --generator, for N.
-search::RankingQuery rankingOrderOf(const Invocation &call, numbers::Wide n);
+// --generator, for N; K is the multipliers' type (u64 up to N = 2^64,
+// u128 beyond).
+template <typename K>
+search::BasicRankingQuery<K> rankingOrderOf(const Invocation &call, numbers::WideOf<K> n);
 
 // The columns of a ranking in CSV and JSON: rang, k and every figure, and
-// ranked by the figure of merit its dimensions after them.
-std::vector<std::string> rankingColumns(const search::RankingQuery &query);
+// ranked by a figure of the lattices their dimensions after them.
+std::vector<std::string> rankingColumns(numbers::Criterion criterion, int dimensions);
 
-void writeRanking(const Invocation &call, const search::RankingQuery &query,
-                  const std::function<void(const std::function<void(const search::Ranked &)> &)>
-                          &forEach);
+// The rows that forEach hands to its visitor, written in the call's format.
+template <typename K>
+using RankedRows = std::function<void(const std::function<void(const search::BasicRanked<K> &)> &)>;
+template <typename K>
+void writeRanking(const Invocation &call, const search::BasicRankingQuery<K> &query,
+                  const RankedRows<K> &forEach);
 
 } // namespace cli

@@ -23,6 +23,8 @@ namespace cli {
 namespace {
 
 using numbers::u64;
+using numbers::u128;
+using numbers::U256;
 using numbers::Wide;
 
 // A row of a ranking is well under a kilobyte even at N = 2^64; a longer
@@ -32,11 +34,11 @@ constexpr qint64 longestLine = 1 << 16;
 // Rows kept in memory without --top, over every part.
 constexpr u64 mostRowsKept = 10'000'000;
 
-// A row's rank or k.
-std::optional<u64> numberIn(std::string_view text)
+// A row's rank or k: a k of N ≤ 2^128 fits 128 bits.
+std::optional<u128> numberIn(std::string_view text)
 {
-    const std::optional<Wide> value = writtenNumber(text, search::everyMultiplier);
-    return value ? std::optional(u64(*value)) : std::nullopt;
+    const std::optional<U256> value = writtenNumber(text, numbers::maxModulus<u128> - 1);
+    return value ? std::optional(u128(*value)) : std::nullopt;
 }
 
 // One part as read: what it says it was made with, and its first rows.
@@ -44,8 +46,8 @@ struct PartFile {
     std::string path;
     Part part;
     std::string header;
-    std::vector<u64> multipliers; // the k of its first rows, in its order
-    std::vector<u64> ranks;       // their ranks as the part gives them
+    std::vector<u128> multipliers; // the k of its first rows, in its order
+    std::vector<u64> ranks;        // their ranks as the part gives them
 };
 
 // A file's lines, each at most longestLine long.
@@ -129,16 +131,16 @@ PartFile readPart(const std::string &path, u64 keep)
             break;
         }
         const auto fields = csvFields(line);
-        const std::optional<u64> given = fields && fields->size() == columns
+        const std::optional<u128> given = fields && fields->size() == columns
                 ? numberIn((*fields)[0])
                 : std::nullopt;
-        const std::optional<u64> k = given ? numberIn((*fields)[1]) : std::nullopt;
+        const std::optional<u128> k = given ? numberIn((*fields)[1]) : std::nullopt;
         ++rows;
         // Competition ranks: 1 first, then each one its predecessor's or
         // its own place.
         if (!k || *k == 0 || !(*given == rank || *given == rows) || (rows == 1 && *given != 1))
             throw badLine(path, lines.number(), line);
-        rank = *given;
+        rank = u64(*given);
         if (rows <= keep) {
             read.multipliers.push_back(*k);
             read.ranks.push_back(rank);
@@ -163,32 +165,36 @@ PartFile readPart(const std::string &path, u64 keep)
     return read;
 }
 
+// Multipliers as keys of a hash: both halves of a 128-bit k count.
+struct HashOfK {
+    size_t operator()(u128 k) const { return std::hash<u64>()(u64(k) ^ u64(k >> 64)); }
+};
+
 // The rows of a part are those of its ranking: the columns of its
 // criterion, and each k one of its stretch, of the longest period where it
-// asks for one, and there once.
+// asks for one, and there once. K is the engine's width for the part's N.
+template <typename K>
 void checkRows(const PartFile &read)
 {
     const Part &part = read.part;
-    search::RankingQuery query;
-    query.criterion = part.criterion;
-    query.dimensions = part.dimensions;
-    if (read.header + '\n' != csvLine(rankingColumns(query)))
+    if (read.header + '\n' != csvLine(rankingColumns(part.criterion, part.dimensions)))
         throw notAPart(read.path);
     const auto [from, to] = part.stretch();
-    const numbers::PeriodFilter period(part.n, part.generator);
-    std::unordered_set<u64> seen;
+    const numbers::WideOf<K> n(part.n);
+    const numbers::BasicPeriodFilter<K> period(n, part.generator);
+    std::unordered_set<u128, HashOfK> seen;
     for (size_t i = 0; i < read.multipliers.size(); ++i) {
-        const u64 k = read.multipliers[i];
+        const u128 k = read.multipliers[i];
         const std::string line = std::to_string(i + 2);
-        if (k < from || k > to || numbers::gcd(part.n, k) != 1 || !period.keeps(k))
+        if (k < from || k > to || numbers::gcd(n, K(k)) != 1 || !period.keeps(K(k)))
             throw Failure{say(translate("cli", "%1, Zeile %2: k = %3 gehört nicht zu Teil %4 von "
                                                "%5 der Rangliste von N = %6"),
-                              {cli::quoted(read.path), line, std::to_string(k),
+                              {cli::quoted(read.path), line, numbers::decimal(k),
                                std::to_string(part.index), std::to_string(part.parts),
                                numbers::decimal(part.n)})};
         if (!seen.insert(k).second)
             throw Failure{say(translate("cli", "%1, Zeile %2: k = %3 steht zweimal darin"),
-                              {cli::quoted(read.path), line, std::to_string(k)})};
+                              {cli::quoted(read.path), line, numbers::decimal(k)})};
     }
 }
 
@@ -225,9 +231,10 @@ void checkParts(const std::vector<PartFile> &parts)
 
 // Each part's rows stand in the order of the ranking of every kept row,
 // tied exactly where the part ties them.
-void checkOrder(const std::vector<PartFile> &parts, const std::vector<search::Ranked> &all)
+template <typename K>
+void checkOrder(const std::vector<PartFile> &parts, const std::vector<search::BasicRanked<K>> &all)
 {
-    std::unordered_map<u64, std::pair<size_t, u64>> placeOf; // k → place and rank
+    std::unordered_map<u128, std::pair<size_t, u64>, HashOfK> placeOf; // k → place and rank
     for (size_t i = 0; i < all.size(); ++i)
         placeOf[all[i].k] = {i, all[i].rank};
     for (const PartFile &read : parts) {
@@ -238,7 +245,7 @@ void checkOrder(const std::vector<PartFile> &parts, const std::vector<search::Ra
                 throw Failure{say(translate("cli", "%1, Zeile %2: k = %3 steht nicht, wo die "
                                                    "Rangliste es hinstellt"),
                                   {cli::quoted(read.path), std::to_string(i + 2),
-                                   std::to_string(read.multipliers[i])})};
+                                   numbers::decimal(read.multipliers[i])})};
         }
     }
 }
@@ -246,13 +253,14 @@ void checkOrder(const std::vector<PartFile> &parts, const std::vector<search::Ra
 // The ranking the parts make, with what the options ask for checked
 // against them: the parts decide, and an option that says otherwise is a
 // mistake in the call.
-search::RankingQuery queryOf(const Invocation &call, const search::RankingQuery &asked,
-                              const Part &part)
+template <typename K>
+search::BasicRankingQuery<K> queryOf(const Invocation &call,
+                                     const search::BasicRankingQuery<K> &asked, const Part &part)
 {
-    if (asked.n != part.n)
+    if (U256(asked.n) != part.n)
         throw UsageError{say(translate("cli", "N = %1, die Teile sind aber für N = %2"),
                              {numbers::decimal(asked.n), numbers::decimal(part.n)})};
-    search::RankingQuery query = asked;
+    search::BasicRankingQuery<K> query = asked;
     query.criterion = part.criterion;
     query.dimensions = part.dimensions ? part.dimensions : numbers::defaultDimensions;
     query.generator = part.generator;
@@ -280,16 +288,17 @@ search::RankingQuery queryOf(const Invocation &call, const search::RankingQuery 
     return query;
 }
 
-void run(const Invocation &call)
+template <typename K>
+void runWith(const Invocation &call, numbers::WideOf<K> n)
 {
     // The options are read before any file is.
-    const search::RankingQuery options = rankingOrderOf(call, nOf(call));
+    const search::BasicRankingQuery<K> options = rankingOrderOf<K>(call, n);
     const bool topAsked = call.isSet(Option::Top);
     std::vector<PartFile> parts;
     u64 kept = 0;
     for (size_t i = 1; i < call.arguments.size(); ++i) {
         parts.push_back(readPart(call.arguments[i], topAsked ? options.top : mostRowsKept));
-        checkRows(parts.back());
+        checkRows<K>(parts.back());
         kept += parts.back().multipliers.size();
         if (!topAsked && kept >= mostRowsKept)
             throw Failure{say(translate("cli", "die Teile haben mehr als %1 Zeilen; mit %2 liest "
@@ -299,7 +308,7 @@ void run(const Invocation &call)
                                call.command.name.shown()})};
     }
     checkParts(parts);
-    search::RankingQuery query = queryOf(call, options, parts.front().part);
+    search::BasicRankingQuery<K> query = queryOf(call, options, parts.front().part);
 
     // The first T of the whole ranking are among the first T of each part:
     // T is the parts' top, or less.
@@ -311,17 +320,29 @@ void run(const Invocation &call)
     const u64 top = topAsked ? options.top : made.top.value_or(search::everyMultiplier);
 
     // Every kept row ranked among them all, and each part in that order.
-    std::vector<u64> multipliers;
-    for (const PartFile &read : parts)
-        multipliers.insert(multipliers.end(), read.multipliers.begin(), read.multipliers.end());
+    std::vector<K> multipliers;
+    for (const PartFile &read : parts) {
+        for (u128 k : read.multipliers)
+            multipliers.push_back(K(k));
+    }
     query.top = search::everyMultiplier;
-    const std::vector<search::Ranked> all = search::rankingOf(query, std::move(multipliers));
+    const auto all = search::rankingOf(query, std::move(multipliers));
     checkOrder(parts, all);
     query.top = top;
-    writeRanking(call, query, [&](const auto &visit) {
+    writeRanking<K>(call, query, [&](const auto &visit) {
         for (size_t i = 0; i < all.size() && i < top; ++i)
             visit(all[i]);
     });
+}
+
+// Up to 2^64 in machine words, beyond in the wide engine.
+void run(const Invocation &call)
+{
+    const U256 n = modulusOf(call);
+    if (n > numbers::maxModulus<u64>)
+        runWith<u128>(call, n);
+    else
+        runWith<u64>(call, Wide(n));
 }
 
 } // namespace
@@ -331,7 +352,7 @@ const Command zusammenfuehrenCommand{
     .arguments = {"N DATEI [DATEI …]", "N FILE [FILE …]"},
     .argumentCount = 2,
     .moreArguments = true,
-    .maxN = Wide(1) << 64,
+    .maxN = numbers::maxModulus<u128>,
     .options = {Option::Top, Option::Order, Option::Dimensions, Option::Generator, Option::Format},
     .summary = QT_TRANSLATE_NOOP("cli", "Teile einer Rangliste zu einer zusammenfügen"),
     .help = QT_TRANSLATE_NOOP("cli",
