@@ -349,7 +349,7 @@ BENCHMARK(rankingTop10)->ArgName("every_figure")->Arg(0)->Arg(1)->Unit(benchmark
 BENCHMARK(latticeFiguresAt2To64)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
         ->Iterations(3);
 BENCHMARK(everyFigureAt2To128)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(meritRankingAt2To128)->Arg(20'000)->Unit(benchmark::kMillisecond)->UseRealTime()
+BENCHMARK(meritRankingAt2To128)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime()
         ->Iterations(1);
 BENCHMARK(rankingByAt2To64)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
         ->UseRealTime()->Iterations(2);
