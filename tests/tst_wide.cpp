@@ -2,6 +2,7 @@
 // against the quick one wherever both reach (N ≤ 2^64), and past 2^64
 // against models in GMP and fplll's own reductions.
 
+#include "numbers/basisreduction.h"
 #include "numbers/figures.h"
 #include "numbers/lattice.h"
 #include "numbers/period.h"
@@ -115,6 +116,7 @@ private slots:
     void wideEqualsQuickUpTo2To64();
     void euclidPassPast2To64AgainstTheModel();
     void latticesPast2To64AgainstFplll();
+    void machineReductionPast2To64();
     void rowsAndPeriodsPast2To64();
     void wideSearchEqualsQuickAt2To64_data();
     void wideSearchEqualsQuickAt2To64();
@@ -253,6 +255,45 @@ void TestWide::latticesPast2To64AgainstFplll()
         for (int t = 2; t <= 12; ++t)
             QCOMPARE(grown[size_t(t)], numbers::latticeNu2Arbitrary(n, k, t));
     }
+}
+
+void TestWide::machineReductionPast2To64()
+{
+    // The reduction in rows of 128-bit integers against fplll's fresh one in
+    // every dimension it reports, for N of every width past 2^64 with k of
+    // full width, and for k very much smaller than N, where it may give up
+    // and the engine goes on with fplll from there.
+    std::mt19937_64 random(24);
+    const std::vector<U256> moduli = widths(random);
+    int runs = 0, whole = 0;
+    const auto check = [&](const U256 &n, u128 k, int upTo) {
+        std::vector<U256> reported;
+        whole += numbers::machineLatticeNu2(n, k, upTo, [&reported](int, const U256 &nu2) {
+            reported.push_back(nu2);
+            return true;
+        });
+        ++runs;
+        for (size_t i = 0; i < reported.size(); ++i) {
+            const int t = int(i) + 2;
+            QCOMPARE(numbers::decimal(reported[i]),
+                     numbers::decimal(numbers::latticeNu2Arbitrary(n, k, t)));
+        }
+        const auto engine = numbers::latticeNu2UpTo(n, k, upTo);
+        QCOMPARE(numbers::decimal(engine[size_t(upTo)]),
+                 numbers::decimal(numbers::latticeNu2Arbitrary(n, k, upTo)));
+    };
+    for (size_t i = 0; i < moduli.size(); ++i) {
+        const U256 &n = moduli[i];
+        u128 k;
+        do
+            k = u128(randomOf(random, n.bitWidth()) % n);
+        while (k == 0 || numbers::gcd(n, k) != 1);
+        check(n, k, i % 6 == 0 ? 24 : 8);
+    }
+    QVERIFY(whole == runs); // full-width multipliers never need fplll
+    const U256 top = U256(1) << 128;
+    for (const u128 k : {u128(3), u128(top - 3), (u128(1) << 64) + 1, u128(1) << 100 | 1})
+        check(top, k, 8);
 }
 
 void TestWide::rowsAndPeriodsPast2To64()

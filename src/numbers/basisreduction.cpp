@@ -3,7 +3,9 @@
 #include "numbers/enumeration.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <type_traits>
 
 namespace numbers {
 
@@ -13,35 +15,48 @@ constexpr double delta = 0.99; // Lovász
 constexpr double eta = 0.51;   // size-reduced: every |μ| ≤ η
 constexpr int patience = 20000; // LLL steps before the reduction is given up
 
-template <int Capacity>
+// Words are NarrowWords for N ≤ 2^64 and WideWords for N ≤ 2^128
+// (enumeration.h): the same reduction in rows of 64 or 128 bits.
+template <int Capacity, typename Words>
 class BasisReduction
 {
 public:
-    BasisReduction(Wide n, u64 k, int dimensions) : m_n(n), m_k(k), m_dimensions(dimensions)
+    using Entry = typename Words::Entry;
+    using Square = typename Words::Square;
+    using Modulus = typename Words::Modulus;
+    static constexpr bool narrow = std::is_same_v<Words, NarrowWords>;
+    // The one entry whose negation leaves the row's width.
+    static constexpr Entry lowest = Entry(u128(1) << (8 * sizeof(Entry) - 1));
+
+    BasisReduction(const Modulus &n, typename Words::Multiplier k, int dimensions)
+        : m_n(n), m_k(k), m_dimensions(dimensions)
     {
-        Wide power = 1;
+        Modulus power = 1;
         for (int i = 1; i < m_dimensions; ++i) {
-            power = power * k % n;
-            // −k^i mod N, its representative nearest 0: |x| ≤ N/2 ≤ 2^63.
-            m_basis[i][0] = power <= n / 2 ? i64(-i128(power)) : i64(n - power);
+            power = power * Modulus(k) % n;
+            // −k^i mod N, its representative nearest 0: −N/2 ≤ x < N/2, so
+            // |x| ≤ 2^63 or 2^127.
+            m_basis[i][0] = power <= n / 2 ? Entry(-i128(u128(power))) : Entry(u128(n - power));
             m_basis[i][i] = 1;
         }
     }
 
-    bool run(const std::function<bool(int, Wide)> &more)
+    bool run(const std::function<bool(int, Modulus)> &more)
     {
         // Rows come into play one at a time; until then their Gram row is
         // not needed, and the rows in play are zero past their own number.
         m_active = 2;
-        if (!lagrange() || !gram(0) || !gram(1))
+        if (!plane() || !gram(0) || !gram(1))
             return false;
         gso(0);
         gso(1);
         int next = 2; // the next dimension to report
-        for (int row = 2, steps = 0;; ++steps) {
+        // Lagrange leaves the plane reduced; Euclid's pair is reduced from
+        // row 1 on.
+        for (int row = narrow ? 2 : 1, steps = 0;; ++steps) {
             if (row == next) {
                 // Rows 0 … row − 1 are reduced and span the first `row` rows.
-                Wide nu2;
+                Modulus nu2;
                 if (!shortest(row, nu2))
                     return false;
                 if (!more(row, nu2) || row == m_dimensions)
@@ -66,6 +81,70 @@ public:
     }
 
 private:
+    bool plane()
+    {
+        if constexpr (narrow)
+            return lagrange();
+        else
+            return euclidPlane();
+    }
+
+    // Rows 0 and 1 for N up to 2^128, where the products of Lagrange's
+    // first steps leave 256 bits: Euclid's algorithm on N and |x| walks the
+    // vectors (r, s) with r ≡ |x|·s (mod N), r falling and |s| growing, and
+    // the shortest vector of the plane is one of them (the continued
+    // fraction's best approximations). That one and the shorter of its
+    // neighbours in the walk span the plane; the reduction from row 1 on
+    // makes them reduced. The walk stops once |s| alone reaches the
+    // shortest length seen. False where an entry leaves 127 bits (k or
+    // N − k very much smaller than N).
+    bool euclidPlane()
+    {
+        struct Vector {
+            u128 r;
+            i128 s;
+        };
+        const auto length = [](const Vector &v) {
+            const u128 size = u128(v.s < 0 ? -v.s : v.s);
+            return U256::full(v.r, v.r) + U256::full(size, size);
+        };
+        // At most about log_φ(2^128) < 190 steps.
+        std::array<Vector, 192> walk;
+        const i128 x = m_basis[1][0];
+        walk[0] = {u128(x < 0 ? -x : x), 1};
+        size_t count = 1, best = 0;
+        U256 rBefore = m_n; // the vector before walk[0] is (N, 0)
+        i128 sBefore = 0;
+        while (walk[count - 1].r != 0 && count < walk.size()) {
+            const Vector last = walk[count - 1];
+            const U256 q = rBefore / last.r;
+            i128 product, s;
+            if ((q >> 127) || __builtin_mul_overflow(i128(u128(q)), last.s, &product)
+                || __builtin_sub_overflow(sBefore, product, &s) || s == i128(u128(1) << 127))
+                return false;
+            walk[count++] = {u128(rBefore - q * last.r), s};
+            rBefore = last.r;
+            sBefore = last.s;
+            const U256 shortest = length(walk[best]);
+            if (length(walk[count - 1]) < shortest)
+                best = count - 1;
+            else if (U256::full(u128(s < 0 ? -s : s), u128(s < 0 ? -s : s)) >= shortest)
+                break; // |s| only grows from here
+        }
+        const Vector *beside = best > 0 ? &walk[best - 1] : nullptr;
+        if (best + 1 < count && (!beside || length(walk[best + 1]) < length(*beside)))
+            beside = &walk[best + 1];
+        if (!beside || walk[best].r >> 127 || beside->r >> 127)
+            return false;
+        // (r, s) has r ≡ |x|·s, so for x < 0 the row is (r, −s).
+        const i128 sign = x < 0 ? -1 : 1;
+        m_basis[0][0] = i128(walk[best].r);
+        m_basis[0][1] = sign * walk[best].s;
+        m_basis[1][0] = i128(beside->r);
+        m_basis[1][1] = sign * beside->s;
+        return true;
+    }
+
     // Rows 0 and 1, (N, 0) and (x, 1), reduced in the plane by Lagrange
     // (Gauss): subtract from the longer row the nearest multiple of the
     // shorter, until the shorter is no longer shorter. It is Euclid's
@@ -123,14 +202,35 @@ private:
     bool gram(int i)
     {
         for (int j = 0; j < m_active; ++j) {
-            i128 s = 0;
-            for (int c = 0; c < m_active; ++c) {
-                if (!addProduct(s, m_basis[i][c], m_basis[j][c]))
-                    return false;
-            }
-            m_gram[i][j] = m_gram[j][i] = s;
+            if (!dot(m_basis[i], m_basis[j], m_gram[i][j]))
+                return false;
+            m_gram[j][i] = m_gram[i][j];
         }
         return true;
+    }
+
+    // ⟨a, b⟩ over the rows in play, exactly: in 128 bits while it fits,
+    // which reduced rows do, and for 128-bit rows else in 256.
+    bool dot(const Entry *a, const Entry *b, Square &result) const
+    {
+        i128 sum = 0;
+        int c = 0;
+        while (c < m_active && addProduct(sum, a[c], b[c]))
+            ++c;
+        if (c == m_active) {
+            result = sum;
+            return true;
+        }
+        if constexpr (narrow) {
+            return false;
+        } else {
+            result = 0;
+            for (c = 0; c < m_active; ++c) {
+                if (!addProduct(result, a[c], b[c]))
+                    return false;
+            }
+            return true;
+        }
     }
 
     // Row i of the Gram–Schmidt coefficients, from the exact Gram matrix
@@ -194,27 +294,32 @@ private:
     bool subtract(int row, int j, i64 x)
     {
         for (int c = 0; c < m_active; ++c) {
-            i64 product, entry;
-            if (__builtin_mul_overflow(x, m_basis[j][c], &product)
-                || __builtin_sub_overflow(m_basis[row][c], product, &entry) || entry == INT64_MIN)
+            Entry product, entry;
+            if (__builtin_mul_overflow(Entry(x), m_basis[j][c], &product)
+                || __builtin_sub_overflow(m_basis[row][c], product, &entry)
+                || entry == lowest)
                 return false;
             m_basis[row][c] = entry;
         }
         return true;
     }
 
-    // One pass summed in 128 bits, where some μ reaches 2^31: bringing in
-    // the row of a new dimension, (−k^t mod N, 0, …, 1), takes multiples of
-    // 2^60 and more of short rows, whose sums leave 64 bits on the way
-    // though the row that results is short. With μ that large the doubles
-    // leave it a little off, and the next pass, from the exact Gram matrix,
-    // mends it. False where the result does not fit 64 bits.
+    // One pass summed in the Gram matrix's width (128 or 256 bits), where
+    // some μ reaches 2^31: bringing in the row of a new dimension,
+    // (−k^t mod N, 0, …, 1), takes multiples of 2^60 and more of short rows,
+    // whose sums leave the rows' width on the way though the row that
+    // results is short. With μ that large the doubles leave it a little off,
+    // and the next pass, from the exact Gram matrix, mends it. False where
+    // the result does not fit a row.
     bool reduceWide(int row, bool &changed)
     {
-        i128 sum[Capacity];
+        Square sum[Capacity];
         for (int c = 0; c < m_active; ++c)
             sum[c] = m_basis[row][c];
-        const bool summed = reducePass(row, 0x1p100, changed, [&](int j, double x) {
+        // Multiples below 2^100 in 128-bit sums, below 2^126 in 256-bit
+        // ones, where a new row's entry reaches 2^127; every sum is checked.
+        const double most = narrow ? 0x1p100 : 0x1p126;
+        const bool summed = reducePass(row, most, changed, [&](int j, double x) {
             for (int c = 0; c < m_active; ++c) {
                 if (!addProduct(sum[c], -i128(x), m_basis[j][c]))
                     return false;
@@ -224,9 +329,9 @@ private:
         if (!summed)
             return false;
         for (int c = 0; c < m_active; ++c) {
-            if (sum[c] > INT64_MAX || sum[c] < -INT64_MAX)
+            if (!Words::fits(sum[c]))
                 return false;
-            m_basis[row][c] = i64(sum[c]);
+            m_basis[row][c] = Entry(sum[c]);
         }
         return true;
     }
@@ -240,17 +345,17 @@ private:
             std::swap(m_gram[j][row], m_gram[j][row - 1]);
     }
 
-    bool shortest(int t, Wide &nu2)
+    bool shortest(int t, Modulus &nu2)
     {
-        return shortestNu2<Capacity>({t, m_basis, m_gram, m_r, m_mu}, m_n, m_k, nu2);
+        return shortestNu2<Capacity, Words>({t, m_basis, m_gram, m_r, m_mu}, m_n, m_k, nu2);
     }
 
-    const Wide m_n;
-    const u64 m_k;
+    const Modulus m_n;
+    const typename Words::Multiplier m_k;
     const int m_dimensions;
     int m_active; // rows 0 … m_active − 1 are in play
-    i64 m_basis[Capacity][Capacity]{};
-    i128 m_gram[Capacity][Capacity]{};
+    Entry m_basis[Capacity][Capacity]{};
+    Square m_gram[Capacity][Capacity]{};
     double m_r[Capacity][Capacity]{}, m_mu[Capacity][Capacity]{};
 };
 
@@ -261,8 +366,17 @@ bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wi
     if (n > Wide(1) << 64 || upTo < 2 || upTo > maxDimension)
         return false;
     if (upTo <= defaultDimensions)
-        return BasisReduction<defaultDimensions>(n, k, upTo).run(more);
-    return BasisReduction<maxDimension>(n, k, upTo).run(more);
+        return BasisReduction<defaultDimensions, NarrowWords>(n, k, upTo).run(more);
+    return BasisReduction<maxDimension, NarrowWords>(n, k, upTo).run(more);
+}
+
+bool machineLatticeNu2(const U256 &n, u128 k, int upTo, const std::function<bool(int, U256)> &more)
+{
+    if (n > U256(1) << 128 || upTo < 2 || upTo > maxDimension)
+        return false;
+    if (upTo <= defaultDimensions)
+        return BasisReduction<defaultDimensions, WideWords>(n, k, upTo).run(more);
+    return BasisReduction<maxDimension, WideWords>(n, k, upTo).run(more);
 }
 
 } // namespace numbers

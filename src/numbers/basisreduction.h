@@ -5,7 +5,7 @@
 #include <functional>
 
 // The shortest vectors of the lattices of t successive values, t = 2, 3, …,
-// in machine integers: the engine's quick way for every N up to 2^64.
+// in machine integers: the engine's quick way for every N up to 2^128.
 // Internal to numbers; lattice.h is the interface.
 namespace numbers {
 
@@ -29,5 +29,10 @@ namespace numbers {
 // at N = 2^64) or the reduction not settle; the caller then asks an
 // arbitrary-precision reduction for the rest.
 bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more);
+
+// The same for N up to 2^128, with rows of 128-bit integers and their Gram
+// matrix in 256 bits; the plane's first reduction is Euclid's on N and k.
+bool machineLatticeNu2(const U256 &n, u128 k, int upTo,
+                       const std::function<bool(int, U256)> &more);
 
 } // namespace numbers

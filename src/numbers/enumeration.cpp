@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace numbers {
 
@@ -12,25 +13,28 @@ namespace {
 // the gap between two integers at any length it meets.
 constexpr double widening = 1 + 1e-9;
 
-template <int Capacity>
+template <int Capacity, typename Words>
 class Enumeration
 {
 public:
-    explicit Enumeration(const ReducedRows<Capacity> &rows) : m_rows(rows)
+    using Square = typename Words::Square;
+    using Modulus = typename Words::Modulus;
+
+    explicit Enumeration(const ReducedRows<Capacity, Words> &rows) : m_rows(rows)
     {
         int shortestRow = 0;
         for (int i = 1; i < rows.t; ++i) {
             if (rows.gram[i][i] < rows.gram[shortestRow][shortestRow])
                 shortestRow = i;
         }
-        m_best = Wide(rows.gram[shortestRow][shortestRow]);
+        m_best = Words::size(rows.gram[shortestRow][shortestRow]);
         std::copy(rows.basis[shortestRow], rows.basis[shortestRow] + rows.t, m_bestVector);
         m_bound = double(m_best) * widening;
         search(rows.t - 1, 0, true);
     }
 
-    Wide best() const { return m_best; }
-    const i128 *bestVector() const { return m_bestVector; }
+    Modulus best() const { return m_best; }
+    const Square *bestVector() const { return m_bestVector; }
 
 private:
     void search(int i, double above, bool zeroAbove)
@@ -78,15 +82,22 @@ private:
         return true;
     }
 
+    // The vector of the coefficients x, exactly; a candidate within the
+    // radius is short, so its entries and its length fit their types.
     void candidate()
     {
-        i128 h[Capacity];
-        Wide square = 0;
+        Square h[Capacity];
+        Modulus square = 0;
         for (int c = 0; c < m_rows.t; ++c) {
             h[c] = 0;
-            for (int i = 0; i < m_rows.t; ++i)
-                h[c] += i128(m_x[i]) * m_rows.basis[i][c];
-            square += Wide(h[c] < 0 ? -h[c] : h[c]) * Wide(h[c] < 0 ? -h[c] : h[c]);
+            for (int i = 0; i < m_rows.t; ++i) {
+                if constexpr (std::is_same_v<Words, NarrowWords>)
+                    h[c] += i128(m_x[i]) * m_rows.basis[i][c];
+                else if (!addProduct(h[c], i128(m_x[i]), m_rows.basis[i][c]))
+                    return;
+            }
+            const Modulus size = Words::size(h[c]);
+            square += size * size;
         }
         if (square >= m_best)
             return;
@@ -95,33 +106,41 @@ private:
         m_bound = double(m_best) * widening;
     }
 
-    const ReducedRows<Capacity> &m_rows;
+    const ReducedRows<Capacity, Words> &m_rows;
     i64 m_x[Capacity]{};
     double m_bound = 0;
-    Wide m_best = 0;
-    i128 m_bestVector[Capacity]{};
+    Modulus m_best = 0;
+    Square m_bestVector[Capacity]{};
 };
 
 } // namespace
 
-template <int Capacity>
-bool shortestNu2(const ReducedRows<Capacity> &rows, Wide n, u64 k, Wide &nu2)
+template <int Capacity, typename Words>
+bool shortestNu2(const ReducedRows<Capacity, Words> &rows, const typename Words::Modulus &n,
+                 typename Words::Multiplier k, typename Words::Modulus &nu2)
 {
-    const Enumeration<Capacity> enumeration(rows);
+    using Modulus = typename Words::Modulus;
+    const Enumeration<Capacity, Words> enumeration(rows);
     // Σ h_c·k^c ≡ 0 (mod N).
-    Wide power = 1, residue = 0;
+    Modulus power = 1, residue = 0;
     for (int c = 0; c < rows.t; ++c) {
-        const i128 h = enumeration.bestVector()[c];
-        const Wide term = (h < 0 ? Wide(-h) % n : Wide(h) % n) * power % n;
+        const typename Words::Square &h = enumeration.bestVector()[c];
+        const Modulus term = Words::size(h) % n * power % n;
         residue = (h < 0 ? residue + n - term : residue + term) % n;
-        power = power * k % n;
+        power = power * Modulus(k) % n;
     }
     nu2 = enumeration.best();
     return residue == 0;
 }
 
-template bool shortestNu2<defaultDimensions>(const ReducedRows<defaultDimensions> &, Wide, u64,
-                                             Wide &);
-template bool shortestNu2<maxDimension>(const ReducedRows<maxDimension> &, Wide, u64, Wide &);
+#define ZYKLAR_SHORTEST(Capacity, Words)                                                           \
+    template bool shortestNu2<Capacity, Words>(const ReducedRows<Capacity, Words> &,              \
+                                               const Words::Modulus &, Words::Multiplier,          \
+                                               Words::Modulus &);
+ZYKLAR_SHORTEST(defaultDimensions, NarrowWords)
+ZYKLAR_SHORTEST(maxDimension, NarrowWords)
+ZYKLAR_SHORTEST(defaultDimensions, WideWords)
+ZYKLAR_SHORTEST(maxDimension, WideWords)
+#undef ZYKLAR_SHORTEST
 
 } // namespace numbers

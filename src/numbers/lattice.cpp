@@ -126,15 +126,13 @@ void eachLatticeNu2(WideOf<K> n, K k, int upTo, const std::function<bool(int, Wi
     if (upTo < minDimension || upTo > maxDimension)
         throw std::invalid_argument("dimension out of 2 … 24");
     int done = minDimension - 1;
-    if constexpr (std::is_same_v<K, u64>) {
-        if (machineLatticeNu2(n, k, upTo, [&](int t, Wide nu2) {
-                   done = t;
-                   return more(t, nu2);
-               }))
-            return;
-    }
-    // Where the machine integers gave up, or above 2^64, fplll goes on from
-    // the first dimension they did not report.
+    if (machineLatticeNu2(n, k, upTo, [&](int t, WideOf<K> nu2) {
+            done = t;
+            return more(t, nu2);
+        }))
+        return;
+    // Where the machine integers gave up, fplll goes on from the first
+    // dimension they did not report.
     GrowingLattice<K> lattice(n, k, done + 1);
     for (int t = done + 1; t <= upTo; ++t) {
         if (!more(t, lattice.next()))

@@ -23,9 +23,9 @@ namespace numbers {
 // The dual basis (N, 0, …), (−k^i mod N, e_i) is reduced by LLL and its
 // shortest vector found by enumeration; the vector is confirmed in exact
 // integers: it satisfies the congruence, and its length is computed from
-// its integer coordinates. In machine integers (basisreduction.h) up to
-// 2^64, and in arbitrary precision where a number would leave them and
-// above.
+// its integer coordinates. In machine integers (basisreduction.h), rows
+// of 64 bits up to 2^64 and of 128 bits above, and in arbitrary precision
+// where a number would leave them.
 template <typename K>
 WideOf<K> latticeNu2(WideOf<K> n, K k, int t);
 
