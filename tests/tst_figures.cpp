@@ -219,13 +219,17 @@ void TestFigures::everyPairUpTo120AgainstBruteForce()
 {
     for (u64 n = 2; n <= 120; ++n) {
         for (u64 k = 1; k < n; ++k) {
-            if (std::gcd(n, k) != 1)
+            Wide plane = 0;
+            const bool coprime = std::gcd(n, k) == 1;
+            QCOMPARE(numbers::planeNu2(Wide(n), k, plane), coprime);
+            if (!coprime)
                 continue;
             const QString pair = QStringLiteral("N = %1, k = %2").arg(n).arg(k);
             numbers::Measures m;
             QVERIFY(numbers::measure(n, k, m));
             const Model model = bruteForce(n, k);
-            if (m.nu2 != model.nu2 || m.zaremba != model.zaremba || !(m.gapRatio == model.gapRatio))
+            if (m.nu2 != model.nu2 || plane != model.nu2 || m.zaremba != model.zaremba
+                || !(m.gapRatio == model.gapRatio))
                 QFAIL(qPrintable(pair));
             // Partial quotients: the largest of k/N, and of its mirror.
             const auto quotients = numbers::continuedFraction(k, n);

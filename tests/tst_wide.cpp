@@ -214,6 +214,8 @@ void TestWide::euclidPassPast2To64AgainstTheModel()
                                                                + numbers::decimal(Wide(k)));
             QVERIFY2(mpzOf(f.sum) == model.sum, where);
             QVERIFY2(mpzOf(f.nu2) == model.nu2, where);
+            U256 plane;
+            QVERIFY2(numbers::planeNu2(n, k, plane) && plane == f.nu2, where);
             QVERIFY2(mpzOf(f.zaremba) == model.zaremba, where);
             QVERIFY2(f.quotients.size() == model.quotients.size(), where);
             for (size_t j = 0; j < f.quotients.size(); ++j)

@@ -205,6 +205,7 @@ private:
             if (!dot(m_basis[i], m_basis[j], m_gram[i][j]))
                 return false;
             m_gram[j][i] = m_gram[i][j];
+            m_gramDouble[i][j] = m_gramDouble[j][i] = double(m_gram[i][j]);
         }
         return true;
     }
@@ -237,9 +238,9 @@ private:
     // and the rows before it: r_ij = ⟨b_i, b_j*⟩, μ_ij = r_ij / r_jj.
     void gso(int i)
     {
-        double square = double(m_gram[i][i]);
+        double square = m_gramDouble[i][i];
         for (int j = 0; j < i; ++j) {
-            double s = double(m_gram[i][j]);
+            double s = m_gramDouble[i][j];
             for (int l = 0; l < j; ++l)
                 s -= m_mu[j][l] * m_r[i][l];
             m_r[i][j] = s;
@@ -339,10 +340,14 @@ private:
     void swapRows(int row)
     {
         std::swap(m_basis[row], m_basis[row - 1]);
-        for (int j = 0; j < m_active; ++j)
+        for (int j = 0; j < m_active; ++j) {
             std::swap(m_gram[row][j], m_gram[row - 1][j]);
-        for (int j = 0; j < m_active; ++j)
+            std::swap(m_gramDouble[row][j], m_gramDouble[row - 1][j]);
+        }
+        for (int j = 0; j < m_active; ++j) {
             std::swap(m_gram[j][row], m_gram[j][row - 1]);
+            std::swap(m_gramDouble[j][row], m_gramDouble[j][row - 1]);
+        }
     }
 
     bool shortest(int t, Modulus &nu2)
@@ -356,6 +361,7 @@ private:
     int m_active; // rows 0 … m_active − 1 are in play
     Entry m_basis[Capacity][Capacity]{};
     Square m_gram[Capacity][Capacity]{};
+    double m_gramDouble[Capacity][Capacity]; // the same, rounded once; set with it
     double m_r[Capacity][Capacity]{}, m_mu[Capacity][Capacity]{};
 };
 

@@ -16,6 +16,19 @@ WideOf<K> square(K value)
     return WideOf<K>(value) * WideOf<K>(value);
 }
 
+// The squared lengths of the lattice points the pass meets (see below):
+// (1, k) and (1, −(N − k)) before it, and the point at each run's end.
+template <typename K>
+WideOf<K> firstPoints(K b, K f)
+{
+    return std::min(1 + square(b), 1 + square(f));
+}
+template <typename K>
+WideOf<K> runEnd(const Run<K> &run)
+{
+    return square(run.end) + square(run.remainder);
+}
+
 } // namespace
 
 // The pass is the one spreadSum makes (walkRuns): the records of the two
@@ -56,7 +69,7 @@ bool measure(WideOf<K> n, K k, BasicMeasures<K> &m)
     const K b = k, f = K(n - k);
     K from = 1; // the minimal distance holds from this step on
     W sum = 0;
-    W nu2 = std::min(1 + square(b), 1 + square(f));
+    W nu2 = firstPoints(b, f);
     K zaremba = std::min(b, f);
     Ratio ratio{std::max(b, f), std::min(b, f)};
     W first = 0, rest = 0; // the first run's quotient, and the largest after it
@@ -82,7 +95,7 @@ bool measure(WideOf<K> n, K k, BasicMeasures<K> &m)
         }
         sum += W(smaller) * W(run.end - from);
         from = run.end;
-        nu2 = std::min(nu2, square(run.end) + square(run.remainder));
+        nu2 = std::min(nu2, runEnd(run));
         zaremba = K(std::min<W>(zaremba, W(run.end) * W(run.remainder)));
     });
     if (!coprime)
@@ -99,6 +112,20 @@ bool measure(WideOf<K> n, K k, BasicMeasures<K> &m)
 }
 template bool measure(Wide, u64, Measures &);
 template bool measure(U256, u128, BasicMeasures<u128> &);
+
+template <typename K>
+bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2)
+{
+    WideOf<K> shortest = firstPoints(k, K(n - k));
+    const bool coprime = walkRuns(k, K(n - k), [&](const Records<K> &, const Run<K> &run) {
+        if (!run.last)
+            shortest = std::min(shortest, runEnd(run));
+    });
+    nu2 = shortest;
+    return coprime;
+}
+template bool planeNu2(Wide, u64, Wide &);
+template bool planeNu2(U256, u128, U256 &);
 
 // f₂⁴ = ν₂⁴ / (γ₂² · N²), γ₂² = 4/3. Rounded half up, f₂ in
 // ten-thousandths is F = ⌊(R + 1)/2⌋ with R = ⌊2·10⁴·f₂⌋, the largest R

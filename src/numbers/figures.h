@@ -67,6 +67,10 @@ using Measures = BasicMeasures<u64>;
 template <typename K>
 bool measure(WideOf<K> n, K k, BasicMeasures<K> &measures);
 
+// ν₂² alone, by the same pass; false when N and k share a divisor.
+template <typename K>
+bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2);
+
 // The spectral figure f₂ = ν₂ / (γ₂^(1/2) · √N) in ten-thousandths,
 // rounded half up: 1 (10000) is the best any lattice of N points per unit
 // of area can reach.

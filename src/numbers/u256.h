@@ -62,6 +62,8 @@ public:
     friend constexpr U256 operator*(const U256 &a, const U256 &b)
     {
         U256 r = full(a.m_low, b.m_low);
+        if ((a.m_high | b.m_high) == 0) // the engine's usual case
+            return r;
         r.m_high += a.m_high * b.m_low + a.m_low * b.m_high;
         return r;
     }

@@ -54,9 +54,9 @@ struct Bar {
 template <typename K>
 WideOf<K> planeNu2(const BasicGeneratorLattice<K> &lattice)
 {
-    BasicMeasures<K> m;
-    measure(lattice.n, lattice.k, m);
-    return m.nu2;
+    WideOf<K> nu2;
+    numbers::planeNu2(lattice.n, lattice.k, nu2);
+    return nu2;
 }
 
 // ν_t² of a lattice for t = 2 … T, given ν₂², or false where a bar drops it:
@@ -128,13 +128,13 @@ bool latticeKeyOf(const BasicRankingQuery<K> &query, const BasicOrder<W> &order,
 {
     if (order.lagged())
         return laggedKeyOf(query, order, k, bar, key);
-    BasicMeasures<K> m;
-    if (!measure(query.n, k, m))
+    W ownPlane;
+    if (!numbers::planeNu2(query.n, k, ownPlane))
         return false;
     const BasicGeneratorLattice<K> lattice = *generatorLattice(query.n, k, query.generator);
     BasicNu2s<W> nu2; // only 2 … T are read, each once written
     // The Euclid pass on (N, k) gave ν₂² where the lattice is N's own.
-    const W plane = lattice == BasicGeneratorLattice<K>{query.n, k} ? m.nu2 : planeNu2(lattice);
+    const W plane = lattice == BasicGeneratorLattice<K>{query.n, k} ? ownPlane : planeNu2(lattice);
     if (!nu2Of(query, order, lattice, plane, bar, nu2))
         return false;
     if (const BasicHarmonicScore<W> *score = order.harmonic()) {
