@@ -87,6 +87,22 @@ struct Run {
 //
 // Below N ≤ 2^64 (or 2^128) every value and step fits K: the sides are at
 // most max(k, N − k) < N, and the steps stay below N.
+// a = q·b + r; for 128-bit K by the processor's 64-bit division once both
+// fit it, as they do for the second half of the walk.
+template <typename K>
+void divide(K a, K b, K &q, K &r)
+{
+    if constexpr (sizeof(K) > sizeof(std::uint64_t)) {
+        if ((a >> 64) == 0) {
+            q = std::uint64_t(a) / std::uint64_t(b);
+            r = std::uint64_t(a) % std::uint64_t(b);
+            return;
+        }
+    }
+    q = a / b;
+    r = a % b;
+}
+
 template <typename K, typename Visit>
 bool walkRuns(K k, K nMinusK, Visit &&visit)
 {
@@ -101,8 +117,9 @@ bool walkRuns(K k, K nMinusK, Visit &&visit)
         K &larger = forwardRuns ? state.forward : state.backward;
         K &largerStep = forwardRuns ? state.forwardStep : state.backwardStep;
         const K smallerStep = forwardRuns ? state.backwardStep : state.forwardStep;
-        const Run<K> run{larger / smaller, larger % smaller,
-                         largerStep + larger / smaller * smallerStep, false};
+        K quotient, remainder;
+        divide(larger, smaller, quotient, remainder);
+        const Run<K> run{quotient, remainder, largerStep + quotient * smallerStep, false};
         if (run.remainder == 0)
             return false;
         visit(state, run);
