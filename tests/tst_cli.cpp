@@ -246,6 +246,7 @@ void TestCli::recordedOutputs_data()
     QTest::newRow("rangliste_2p128_mcg") << "rangliste 2^128 --von 14923729446516375050 --bis 14923729446516377050 --generator mcg --nach guete --top 5" << 0;
     QTest::newRow("error_part_too_large") << "rangliste 2^128 --von 1 --bis 2^100 --teil 3/1000 --top 3" << 2;
     QTest::newRow("error_rangliste_past_2p128") << "rangliste 2^128+1 --von 1 --bis 5" << 2;
+    QTest::newRow("error_generator_factors_too_large") << "kennzahlen 170141183460469232386546718332573188473 3 --generator mcg" << 2;
 }
 
 void TestCli::recordedOutputs()

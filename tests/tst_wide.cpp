@@ -34,6 +34,14 @@ mpz_class mpzOf(const U256 &value)
     return result;
 }
 
+U256 u256Of(const mpz_class &value)
+{
+    U256 result = 0;
+    for (size_t bit = mpz_sizeinbase(value.get_mpz_t(), 2); bit-- > 0;)
+        result = (result << 1) | U256(mpz_tstbit(value.get_mpz_t(), bit));
+    return result;
+}
+
 // A number of `bits` random bits, the top one set.
 U256 randomOf(std::mt19937_64 &random, int bits)
 {
@@ -329,15 +337,20 @@ void TestWide::rowsAndPeriodsPast2To64()
     mpz_class p = 1000000000, q = mpz_class(1) << 90;
     mpz_nextprime(p.get_mpz_t(), p.get_mpz_t());
     mpz_nextprime(q.get_mpz_t(), q.get_mpz_t());
-    mpz_class product = p * p * q;
-    U256 semiprime = 0;
-    for (size_t bit = mpz_sizeinbase(product.get_mpz_t(), 2); bit-- > 0;)
-        semiprime = (semiprime << 1) | U256(mpz_tstbit(product.get_mpz_t(), bit));
-    const auto split = numbers::factor(semiprime);
+    const auto split = numbers::factor(u256Of(p * p * q));
     QCOMPARE(split.size(), size_t(2));
     QCOMPARE(mpzOf(split[0].prime), p);
     QCOMPARE(split[0].exponent, 2);
     QCOMPARE(mpzOf(split[1].prime), q);
+    // Rho with its batches of gcds splits a 128-bit N with a factor near 2^40.
+    p = mpz_class(1) << 40;
+    q = mpz_class(1) << 87;
+    mpz_nextprime(p.get_mpz_t(), p.get_mpz_t());
+    mpz_nextprime(q.get_mpz_t(), q.get_mpz_t());
+    const auto pair = numbers::factor(u256Of(p * q));
+    QCOMPARE(pair.size(), size_t(2));
+    QCOMPARE(mpzOf(pair[0].prime), p);
+    QCOMPARE(mpzOf(pair[1].prime), q);
 }
 
 using numbers::Criterion;

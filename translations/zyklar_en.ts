@@ -1217,6 +1217,10 @@ to %2 (default %3)</translation>
         <source>%1 %2: ein Teil darf höchstens %3 Multiplikatoren haben</source>
         <translation>%1 %2: a part may have at most %3 multipliers</translation>
     </message>
+    <message>
+        <source>%1 braucht die Primfaktoren von N = %2, doch zwei davon sind zu groß, um sie in vertretbarer Zeit zu finden</source>
+        <translation>%1 needs the prime factors of N = %2, but two of them are too large to find in reasonable time</translation>
+    </message>
 </context>
 <context>
     <name>drawing</name>

@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "numbers/catalogue.h"
+#include "numbers/period.h"
 #include "search/temporaryfile.h"
 #include "drawing/savefile.h"
 
@@ -289,6 +290,13 @@ int runParsed(const Parsed &parsed, std::FILE *out, std::FILE *err)
     } catch (const Failure &) {
         output.finish(); // what was complete before the failure
         throw;
+    } catch (const numbers::TooHardToFactor &) {
+        // Only the period filters of --generator factor N.
+        output.finish();
+        throw UsageError{say(translate("cli", "%1 braucht die Primfaktoren von N = %2, doch zwei "
+                                              "davon sind zu groß, um sie in vertretbarer Zeit "
+                                              "zu finden"),
+                             {optionName(Option::Generator), call.arguments[0]})};
     } catch (const std::system_error &error) {
         // Temporary files of a large ranking.
         output.finish();

@@ -87,9 +87,65 @@ void factorInto(u64 n, std::map<Wide, int> &primes)
     factorInto(n / d, primes);
 }
 
+// Steps of Pollard's rho allowed for one N: enough for a factor up to
+// about 2^50, a few seconds. N whose two smallest prime factors are both
+// larger is refused rather than worked on for hours.
+constexpr unsigned long rhoBudget = 1ul << 26;
+
+// A non-trivial divisor of the odd composite n in GMP: Pollard's rho in
+// Brent's form, x → x² + c, the differences multiplied together and their
+// gcd with n taken every `batch` steps; where a batch overshoots to n, its
+// steps are walked again one gcd at a time. Throws TooHardToFactor once the
+// budget is spent.
+void rhoDivisor(const Big &n, Big &divisor, unsigned long &budget)
+{
+    constexpr unsigned long batch = 128;
+    Big x, y, saved, product, difference;
+    const auto step = [&n](Big &value, unsigned long c) {
+        mpz_mul(value.value, value.value, value.value);
+        mpz_add_ui(value.value, value.value, c);
+        mpz_mod(value.value, value.value, n.value);
+    };
+    for (unsigned long c = 1;; ++c) {
+        mpz_set_ui(y.value, 2);
+        mpz_set_ui(product.value, 1);
+        mpz_set_ui(divisor.value, 1);
+        for (unsigned long r = 1; mpz_cmp_ui(divisor.value, 1) == 0; r *= 2) {
+            mpz_set(x.value, y.value);
+            for (unsigned long i = 0; i < r; ++i)
+                step(y, c);
+            for (unsigned long done = 0; done < r && mpz_cmp_ui(divisor.value, 1) == 0;
+                 done += batch) {
+                if (budget < batch + r)
+                    throw TooHardToFactor("no factor within the budget");
+                budget -= batch;
+                mpz_set(saved.value, y.value);
+                for (unsigned long i = 0; i < std::min(batch, r - done); ++i) {
+                    step(y, c);
+                    mpz_sub(difference.value, x.value, y.value);
+                    mpz_mul(product.value, product.value, difference.value);
+                    mpz_mod(product.value, product.value, n.value);
+                }
+                mpz_gcd(divisor.value, product.value, n.value);
+            }
+            budget -= std::min(budget, r);
+        }
+        if (mpz_cmp(divisor.value, n.value) == 0) {
+            // The batch reached every factor at once: its steps one by one.
+            do {
+                step(saved, c);
+                mpz_sub(difference.value, x.value, saved.value);
+                mpz_gcd(divisor.value, difference.value, n.value);
+            } while (mpz_cmp_ui(divisor.value, 1) == 0);
+        }
+        if (mpz_cmp(divisor.value, n.value) != 0)
+            return;
+    }
+}
+
 // The prime factors of n > 1 in GMP: small ones by trial division, a prime
-// rest by Baillie–PSW, a composite one split by Pollard's rho (Brent).
-void factorBig(Big &n, std::map<U256, int> &primes)
+// rest by Baillie–PSW, a composite one split by rhoDivisor.
+void factorBig(Big &n, std::map<U256, int> &primes, unsigned long &budget)
 {
     for (unsigned long p = 2; p < 1000 && mpz_cmp_ui(n.value, 1) > 0; p += 1 + (p > 2)) {
         while (mpz_divisible_ui_p(n.value, p)) {
@@ -103,29 +159,11 @@ void factorBig(Big &n, std::map<U256, int> &primes)
         ++primes[n.get<U256>()];
         return;
     }
-    Big x, y, q, g, difference;
-    for (unsigned long c = 1;; ++c) {
-        mpz_set_ui(x.value, 2);
-        mpz_set_ui(y.value, 2);
-        mpz_set_ui(g.value, 1);
-        for (unsigned long r = 1; mpz_cmp_ui(g.value, 1) == 0; r *= 2) {
-            mpz_set(x.value, y.value);
-            for (unsigned long i = 0; i < r && mpz_cmp_ui(g.value, 1) == 0; ++i) {
-                mpz_mul(y.value, y.value, y.value);
-                mpz_add_ui(y.value, y.value, c);
-                mpz_mod(y.value, y.value, n.value);
-                mpz_sub(difference.value, x.value, y.value);
-                mpz_gcd(g.value, difference.value, n.value);
-            }
-        }
-        if (mpz_cmp(g.value, n.value) != 0) {
-            Big other;
-            mpz_divexact(other.value, n.value, g.value);
-            factorBig(g, primes);
-            factorBig(other, primes);
-            return;
-        }
-    }
+    Big divisor, other;
+    rhoDivisor(n, divisor, budget);
+    mpz_divexact(other.value, n.value, divisor.value);
+    factorBig(divisor, primes, budget);
+    factorBig(other, primes, budget);
 }
 
 } // namespace
@@ -168,7 +206,8 @@ std::vector<BasicPrimePower<U256>> factor(const U256 &n)
     }
     std::map<U256, int> primes;
     Big rest(n);
-    factorBig(rest, primes);
+    unsigned long budget = rhoBudget;
+    factorBig(rest, primes, budget);
     for (const auto &[prime, exponent] : primes)
         factors.push_back({prime, exponent});
     return factors;

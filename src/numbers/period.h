@@ -2,6 +2,7 @@
 
 #include "numbers/euclid.h"
 
+#include <stdexcept>
 #include <vector>
 
 // Generators of the longest period, for 2 ≤ N ≤ 2^128. Plain arithmetic: no
@@ -20,8 +21,13 @@ using PrimePower = BasicPrimePower<Wide>;
 // in Brent's form.
 std::vector<PrimePower> factor(Wide n);
 // The same up to 2^128, in GMP: a prime factor past 2^64 is one that
-// passes GMP's Baillie–PSW test, to which no exception is known.
+// passes GMP's Baillie–PSW test, to which no exception is known. Throws
+// TooHardToFactor for N past 2^64 with two prime factors past about 2^50,
+// which Pollard's rho would take hours to split.
 std::vector<BasicPrimePower<U256>> factor(const U256 &n);
+struct TooHardToFactor : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 bool isPrime(u64 n);
 
 // Carmichael's function λ(N): the largest multiplicative order of any
