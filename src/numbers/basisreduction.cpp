@@ -111,25 +111,31 @@ private:
         // At most about log_φ(2^128) < 190 steps.
         std::array<Vector, 192> walk;
         const i128 x = m_basis[1][0];
-        walk[0] = {u128(x < 0 ? -x : x), 1};
-        size_t count = 1, best = 0;
-        U256 rBefore = m_n; // the vector before walk[0] is (N, 0)
-        i128 sBefore = 0;
+        const u128 a = u128(x < 0 ? -x : x);
+        // The first step divides N, which may be 2^128 itself; then 128 bits.
+        const U256 first = m_n / a;
+        if (first >> 127)
+            return false;
+        walk[0] = {a, 1};
+        walk[1] = {u128(m_n - first * a), -i128(u128(first))};
+        size_t count = 2, best = length(walk[1]) < length(walk[0]) ? 1 : 0;
+        U256 shortest = length(walk[best]);
         while (walk[count - 1].r != 0 && count < walk.size()) {
-            const Vector last = walk[count - 1];
-            const U256 q = rBefore / last.r;
+            const Vector &before = walk[count - 2], &last = walk[count - 1];
+            u128 q, r;
+            divide(before.r, last.r, q, r);
             i128 product, s;
-            if ((q >> 127) || __builtin_mul_overflow(i128(u128(q)), last.s, &product)
-                || __builtin_sub_overflow(sBefore, product, &s) || s == i128(u128(1) << 127))
+            if ((q >> 127) || __builtin_mul_overflow(i128(q), last.s, &product)
+                || __builtin_sub_overflow(before.s, product, &s) || s == lowest)
                 return false;
-            walk[count++] = {u128(rBefore - q * last.r), s};
-            rBefore = last.r;
-            sBefore = last.s;
-            const U256 shortest = length(walk[best]);
-            if (length(walk[count - 1]) < shortest)
+            walk[count++] = {r, s};
+            const U256 size = length(walk[count - 1]);
+            if (size < shortest) {
                 best = count - 1;
-            else if (U256::full(u128(s < 0 ? -s : s), u128(s < 0 ? -s : s)) >= shortest)
+                shortest = size;
+            } else if (U256::full(u128(s < 0 ? -s : s), u128(s < 0 ? -s : s)) >= shortest) {
                 break; // |s| only grows from here
+            }
         }
         const Vector *beside = best > 0 ? &walk[best - 1] : nullptr;
         if (best + 1 < count && (!beside || length(walk[best + 1]) < length(*beside)))
