@@ -144,6 +144,20 @@ void rankingTop10(benchmark::State &state)
 constexpr u64 meritCandidates = 1'000'000;
 constexpr u64 meritFirst = 11400714819323198485ull;
 
+// The pruned top 10 by a figure of `count` consecutive k from `first` on.
+template <typename K>
+search::BasicRankingQuery<K> topTen(numbers::WideOf<K> n, numbers::Criterion criterion, K first,
+                                    u64 count)
+{
+    search::BasicRankingQuery<K> query;
+    query.n = n;
+    query.criterion = criterion;
+    query.first = first;
+    query.last = first + K(count - 1);
+    query.top = 10;
+    return query;
+}
+
 // One Euclid pass, every figure of it, for each of the candidates.
 double euclidPasses()
 {
@@ -160,12 +174,8 @@ void meritRankingAt2To64(benchmark::State &state)
     double floor = 1e300;
     for (int i = 0; i < 3; ++i)
         floor = std::min(floor, euclidPasses());
-    search::RankingQuery query;
-    query.n = numbers::Wide(1) << 64;
-    query.criterion = numbers::Criterion::Merit;
-    query.first = meritFirst;
-    query.last = meritFirst + meritCandidates - 1;
-    query.top = 10;
+    const search::RankingQuery query = topTen(numbers::Wide(1) << 64, numbers::Criterion::Merit,
+                                              meritFirst, meritCandidates);
     double total = 0;
     for (auto _ : state)
         total += seconds([&query] { benchmark::DoNotOptimize(search::ranking(query)); });
@@ -287,18 +297,11 @@ void everyFigureAt2To128(benchmark::State &state)
 void meritRankingAt2To128(benchmark::State &state)
 {
     const u64 candidates = u64(state.range(0));
-    search::RankingQuery narrow;
-    narrow.n = numbers::Wide(1) << 64;
-    narrow.criterion = numbers::Criterion::Merit;
-    narrow.first = meritFirst;
-    narrow.last = meritFirst + candidates - 1;
-    narrow.top = 10;
-    search::BasicRankingQuery<numbers::u128> wide;
-    wide.n = numbers::U256(1) << 128;
-    wide.criterion = numbers::Criterion::Merit;
-    wide.first = (numbers::u128(0x9e3779b97f4a7c15) << 64) | 0xf39cc0605cedc835;
-    wide.last = wide.first + candidates - 1;
-    wide.top = 10;
+    const auto narrow = topTen(numbers::Wide(1) << 64, numbers::Criterion::Merit, meritFirst,
+                               candidates);
+    const auto wide = topTen(numbers::U256(1) << 128, numbers::Criterion::Merit,
+                             (numbers::u128(0x9e3779b97f4a7c15) << 64) | 0xf39cc0605cedc835,
+                             candidates);
     double total = 0, floor = 0;
     for (auto _ : state) {
         floor += seconds([&] { benchmark::DoNotOptimize(search::ranking(narrow)); });
@@ -313,13 +316,7 @@ void meritRankingAt2To128(benchmark::State &state)
 void rankingByAt2To64(benchmark::State &state)
 {
     const auto query = [](numbers::Criterion criterion) {
-        search::RankingQuery q;
-        q.n = numbers::Wide(1) << 64;
-        q.criterion = criterion;
-        q.first = meritFirst;
-        q.last = meritFirst + meritCandidates / 10 - 1;
-        q.top = 10;
-        return q;
+        return topTen(numbers::Wide(1) << 64, criterion, meritFirst, meritCandidates / 10);
     };
     const numbers::Criterion criteria[] = {numbers::Criterion::Merit,
                                            numbers::Criterion::Harmonic,

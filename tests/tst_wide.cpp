@@ -356,6 +356,23 @@ void TestWide::rowsAndPeriodsPast2To64()
 using numbers::Criterion;
 using numbers::Generator;
 
+// The top `top` of k = first … first + count by a figure, in K's width.
+template <typename K>
+search::BasicRankingQuery<K> queryOf(numbers::WideOf<K> n, Criterion criterion,
+                                     Generator generator, int dimensions, K first, K count,
+                                     u64 top)
+{
+    search::BasicRankingQuery<K> query;
+    query.n = n;
+    query.criterion = criterion;
+    query.generator = generator;
+    query.dimensions = dimensions;
+    query.first = first;
+    query.last = first + count;
+    query.top = top;
+    return query;
+}
+
 template <typename K>
 bool sameRanking(const std::vector<search::BasicRanked<K>> &a,
                  const std::vector<search::BasicRanked<K>> &b)
@@ -395,24 +412,11 @@ void TestWide::wideSearchEqualsQuickAt2To64()
     QFETCH(u64, n);
     QFETCH(u64, first);
     QFETCH(int, dimensions);
-    search::RankingQuery quick;
-    quick.n = n ? Wide(n) : Wide(1) << 64;
-    quick.criterion = criterion;
-    quick.generator = generator;
-    quick.dimensions = dimensions;
-    quick.first = first;
-    quick.last = first + 600;
-    quick.top = 9;
-    search::BasicRankingQuery<u128> wide;
-    wide.n = quick.n;
-    wide.criterion = criterion;
-    wide.generator = generator;
-    wide.dimensions = dimensions;
-    wide.first = quick.first;
-    wide.last = quick.last;
-    wide.top = quick.top;
-    const std::vector<search::Ranked> expected = search::ranking(quick);
-    const std::vector<search::BasicRanked<u128>> ranked = search::ranking(wide);
+    const Wide modulus = n ? Wide(n) : Wide(1) << 64;
+    const std::vector<search::Ranked> expected = search::ranking(
+            queryOf<u64>(modulus, criterion, generator, dimensions, first, 600, 9));
+    const std::vector<search::BasicRanked<u128>> ranked = search::ranking(
+            queryOf<u128>(modulus, criterion, generator, dimensions, first, 600, 9));
     QCOMPARE(ranked.size(), expected.size());
     for (size_t i = 0; i < ranked.size(); ++i) {
         QCOMPARE(ranked[i].rank, expected[i].rank);
@@ -444,14 +448,10 @@ void TestWide::prunedEqualsUnprunedPast2To64()
     QFETCH(Generator, generator);
     QFETCH(QString, n);
     QFETCH(int, dimensions);
-    search::BasicRankingQuery<u128> query;
-    query.n = n == "2^128" ? U256(1) << 128 : (U256(1) << 65) + 1;
-    query.criterion = criterion;
-    query.generator = generator;
-    query.dimensions = dimensions;
-    query.first = u128(14923729446516375050u); // 2^63·φ
-    query.last = query.first + 400;
-    query.top = 7;
+    search::BasicRankingQuery<u128> query
+            = queryOf<u128>(n == "2^128" ? U256(1) << 128 : (U256(1) << 65) + 1, criterion,
+                            generator, dimensions, u128(14923729446516375050u) /* 2^63·φ */, 400,
+                            7);
     const numbers::BasicPeriodFilter<u128> period(query.n, generator);
     std::vector<u128> candidates;
     for (u128 k = query.first; k <= query.last; ++k) {

@@ -113,11 +113,7 @@ WideOf<K> latticeNu2Arbitrary(WideOf<K> n, K k, int t)
 {
     if (t < minDimension || t > maxDimension)
         throw std::invalid_argument("dimension out of 2 … 24");
-    Basis basis(t, t);
-    for (int i = 0; i < t; ++i)
-        setRow(basis, i, n, k);
-    fplll::lll_reduction(basis);
-    return checkedShortest(basis, n, k, t);
+    return GrowingLattice<K>(n, k, t).next();
 }
 
 template <typename K>

@@ -305,7 +305,6 @@ struct BasicRanking<K>::Data {
     BasicOrder<WideOf<K>> order;
     std::vector<BasicRanked<K>> top; // a top ranking, ranked
     std::optional<SortedRuns> runs;  // a whole ranking (N < 2^32), merged when read
-    u64 count = 0;
 };
 
 namespace {
@@ -335,9 +334,8 @@ std::vector<BasicRanked<K>> topOf(const BasicRankingQuery<K> &query,
 }
 
 // A whole ranking: each thread fills a buffer and, once it is full,
-// spills it to a file of its own as a sorted run. Returns the number of
-// entries.
-u64 fillRuns(const RankingQuery &query, const Order &order, SortedRuns &runs,
+// spills it to a file of its own as a sorted run.
+void fillRuns(const RankingQuery &query, const Order &order, SortedRuns &runs,
              const Progress &progress)
 {
     const unsigned threads = threadCount(query.threads);
@@ -360,7 +358,6 @@ u64 fillRuns(const RankingQuery &query, const Order &order, SortedRuns &runs,
         if (!buffer.empty())
             runs.add(buffer, false);
     }
-    return runs.size();
 }
 
 } // namespace
@@ -371,7 +368,6 @@ BasicRanking<K>::BasicRanking(const BasicRankingQuery<K> &query, const Progress 
 {
     if (query.top != everyMultiplier) {
         m_data->top = topOf(query, m_data->order, progress);
-        m_data->count = m_data->top.size();
         return;
     }
     wholeRanking(query, progress);
@@ -382,8 +378,7 @@ void BasicRanking<K>::wholeRanking(const BasicRankingQuery<K> &query, const Prog
 {
     if constexpr (std::is_same_v<K, u64>) {
         if (query.n <= maxWholeRankingN) {
-            m_data->count = fillRuns(query, m_data->order, m_data->runs.emplace(m_data->order),
-                                     progress);
+            fillRuns(query, m_data->order, m_data->runs.emplace(m_data->order), progress);
             return;
         }
     }
@@ -396,7 +391,7 @@ BasicRanking<K>::~BasicRanking() = default;
 template <typename K>
 u64 BasicRanking<K>::size() const
 {
-    return m_data->count;
+    return m_data->runs ? m_data->runs->size() : m_data->top.size();
 }
 
 template <typename K>
