@@ -31,14 +31,7 @@ public:
     BasisReduction(const Modulus &n, typename Words::Multiplier k, int dimensions)
         : m_n(n), m_k(k), m_dimensions(dimensions)
     {
-        Modulus power = 1;
-        for (int i = 1; i < m_dimensions; ++i) {
-            power = power * Modulus(k) % n;
-            // −k^i mod N, its representative nearest 0: −N/2 ≤ x < N/2, so
-            // |x| ≤ 2^63 or 2^127.
-            m_basis[i][0] = power <= n / 2 ? Entry(-i128(u128(power))) : Entry(u128(n - power));
-            m_basis[i][i] = 1;
-        }
+        bringIn(1);
     }
 
     bool run(const std::function<bool(int, Modulus)> &more)
@@ -63,6 +56,7 @@ public:
                     return true;
                 ++next;
                 m_active = row + 1;
+                bringIn(row);
                 if (!gram(row))
                     return false;
             }
@@ -81,6 +75,18 @@ public:
     }
 
 private:
+    // Row i, (−k^i mod N, 0, …, 0, 1), as it comes into play, in the order
+    // i = 1, 2, …: only the dimensions a candidate reaches cost a power.
+    // −k^i mod N is written by its representative nearest 0:
+    // −N/2 ≤ x < N/2, so |x| ≤ 2^63 or 2^127.
+    void bringIn(int i)
+    {
+        m_power = m_power * Modulus(m_k) % m_n;
+        m_basis[i][0] = m_power <= m_n / 2 ? Entry(-i128(u128(m_power)))
+                                           : Entry(u128(m_n - m_power));
+        m_basis[i][i] = 1;
+    }
+
     bool plane()
     {
         if constexpr (narrow)
@@ -358,12 +364,20 @@ private:
 
     bool shortest(int t, Modulus &nu2)
     {
+        // In the plane the first row is the shortest vector: Lagrange and
+        // Euclid's walk put it there, and LLL's exchange never takes a row
+        // shorter than it ahead.
+        if (t == 2) {
+            nu2 = Words::size(m_gram[0][0]);
+            return true;
+        }
         return shortestNu2<Capacity, Words>({t, m_basis, m_gram, m_r, m_mu}, m_n, m_k, nu2);
     }
 
     const Modulus m_n;
     const typename Words::Multiplier m_k;
     const int m_dimensions;
+    Modulus m_power = 1; // k^i mod N of the last row brought in
     int m_active; // rows 0 … m_active − 1 are in play
     Entry m_basis[Capacity][Capacity]{};
     Square m_gram[Capacity][Capacity]{};

@@ -121,13 +121,13 @@ bool shortestNu2(const ReducedRows<Capacity, Words> &rows, const typename Words:
 {
     using Modulus = typename Words::Modulus;
     const Enumeration<Capacity, Words> enumeration(rows);
-    // Σ h_c·k^c ≡ 0 (mod N).
-    Modulus power = 1, residue = 0;
-    for (int c = 0; c < rows.t; ++c) {
+    // Σ h_c·k^c ≡ 0 (mod N), by Horner's rule from c = t − 1 down.
+    Modulus residue = 0;
+    for (int c = rows.t - 1; c >= 0; --c) {
         const typename Words::Square &h = enumeration.bestVector()[c];
-        const Modulus term = Words::size(h) % n * power % n;
-        residue = (h < 0 ? residue + n - term : residue + term) % n;
-        power = power * Modulus(k) % n;
+        const Modulus term = Words::size(h) % n;
+        // Below (N − 1)² + N < 2^256 (or 2^128 for N ≤ 2^64).
+        residue = (residue * Modulus(k) + (h < 0 ? n - term : term)) % n;
     }
     nu2 = enumeration.best();
     return residue == 0;

@@ -87,11 +87,25 @@ struct Run {
 //
 // Below N ≤ 2^64 (or 2^128) every value and step fits K: the sides are at
 // most max(k, N − k) < N, and the steps stay below N.
-// a = q·b + r; for 128-bit K by the processor's 64-bit division once both
-// fit it, as they do for the second half of the walk.
+//
+// A visitor that returns bool may end the walk by returning false; the
+// walk then only finishes Euclid on the two sides, to tell whether N and k
+// are coprime.
+
+// a = q·b + r for a ≥ b > 0. Most partial quotients are small (at most 3
+// for 68 % of them, by the Gauss–Kuzmin law), and those come quicker by
+// subtraction than by a division; the others by the processor's 64-bit
+// division once both fit it, as they do for the second half of a 128-bit
+// walk.
 template <typename K>
 void divide(K a, K b, K &q, K &r)
 {
+    r = a - b;
+    for (q = 1; q < 4; ++q) {
+        if (r < b)
+            return;
+        r -= b;
+    }
     if constexpr (sizeof(K) > sizeof(std::uint64_t)) {
         if ((a >> 64) == 0) {
             q = std::uint64_t(a) / std::uint64_t(b);
@@ -103,28 +117,70 @@ void divide(K a, K b, K &q, K &r)
     r = a % b;
 }
 
+template <typename K>
+int trailingZeros(K v)
+{
+    if constexpr (sizeof(K) > sizeof(std::uint64_t)) {
+        const std::uint64_t low = std::uint64_t(v);
+        return low ? __builtin_ctzll(low) : 64 + __builtin_ctzll(std::uint64_t(v >> 64));
+    } else {
+        return __builtin_ctzll(v);
+    }
+}
+
+// Whether a, b > 0 have no common divisor but 1, by Stein's binary gcd:
+// shifts and subtractions, no division; in 64 bits once both fit.
+template <typename K>
+bool coprime(K a, K b)
+{
+    if constexpr (sizeof(K) > sizeof(std::uint64_t)) {
+        if (((a | b) >> 64) == 0)
+            return coprime<std::uint64_t>(std::uint64_t(a), std::uint64_t(b));
+    }
+    if (((a | b) & 1) == 0)
+        return false;
+    a >>= trailingZeros(a); // 2 is no common divisor: drop it from a
+    while (b != 0) {
+        b >>= trailingZeros(b); // both odd now
+        if (a > b)
+            std::swap(a, b);
+        b -= a;
+    }
+    return a == 1;
+}
+
 template <typename K, typename Visit>
 bool walkRuns(K k, K nMinusK, Visit &&visit)
 {
-    Records<K> state{k, nMinusK, 1, 1};
+    // The records by value, not behind references to one side: that keeps
+    // 128-bit sides in registers.
+    K b = k, f = nMinusK, bStep = 1, fStep = 1;
     for (;;) {
-        const K smaller = state.smaller();
+        const Records<K> state{b, f, bStep, fStep};
+        const bool forwardRuns = b < f;
+        const K larger = forwardRuns ? f : b, smaller = forwardRuns ? b : f;
         if (smaller == 1) {
             visit(state, Run<K>{0, 0, 0, true});
             return true;
         }
-        const bool forwardRuns = state.backward < state.forward;
-        K &larger = forwardRuns ? state.forward : state.backward;
-        K &largerStep = forwardRuns ? state.forwardStep : state.backwardStep;
-        const K smallerStep = forwardRuns ? state.backwardStep : state.forwardStep;
-        K quotient, remainder;
-        divide(larger, smaller, quotient, remainder);
-        const Run<K> run{quotient, remainder, largerStep + quotient * smallerStep, false};
+        Run<K> run;
+        divide(larger, smaller, run.quotient, run.remainder);
         if (run.remainder == 0)
             return false;
-        visit(state, run);
-        larger = run.remainder;
-        largerStep = run.end;
+        run.end = (forwardRuns ? fStep : bStep) + run.quotient * (forwardRuns ? bStep : fStep);
+        if constexpr (std::is_same_v<decltype(visit(state, run)), bool>) {
+            if (!visit(state, run))
+                return coprime(smaller, run.remainder);
+        } else {
+            visit(state, run);
+        }
+        if (forwardRuns) {
+            f = run.remainder;
+            fStep = run.end;
+        } else {
+            b = run.remainder;
+            bStep = run.end;
+        }
     }
 }
 

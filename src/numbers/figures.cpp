@@ -117,9 +117,15 @@ template <typename K>
 bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2)
 {
     WideOf<K> shortest = firstPoints(k, K(n - k));
+    // The steps of the run ends grow, so once a run ends at a step m with
+    // m² ≥ ν₂² so far, no later point is shorter: about half the walk.
     const bool coprime = walkRuns(k, K(n - k), [&](const Records<K> &, const Run<K> &run) {
-        if (!run.last)
-            shortest = std::min(shortest, runEnd(run));
+        if (run.last || !(square(run.end) < shortest))
+            return false;
+        // Not std::min: its reference to a temporary costs a stall.
+        if (const WideOf<K> length = runEnd(run); length < shortest)
+            shortest = length;
+        return true;
     });
     nu2 = shortest;
     return coprime;

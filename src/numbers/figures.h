@@ -67,7 +67,8 @@ using Measures = BasicMeasures<u64>;
 template <typename K>
 bool measure(WideOf<K> n, K k, BasicMeasures<K> &measures);
 
-// ν₂² alone, by the same pass; false when N and k share a divisor.
+// ν₂² alone, by the same pass up to the shortest point (about half of it);
+// false when N and k share a divisor.
 template <typename K>
 bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2);
 

@@ -26,6 +26,13 @@ public:
     template <std::integral T>
     constexpr U256(T low) : m_low(u128(low)) {} // NOLINT
     constexpr U256(u128 high, u128 low) : m_high(high), m_low(low) {}
+    constexpr U256(const U256 &other) : m_high(other.m_high), m_low(other.m_low) {}
+    constexpr U256 &operator=(const U256 &other)
+    {
+        m_high = other.m_high;
+        m_low = other.m_low;
+        return *this;
+    }
 
     constexpr u128 high() const { return m_high; }
     constexpr u128 low() const { return m_low; }
@@ -150,6 +157,12 @@ private:
             }
             q = a.m_low / b.m_low;
             r = a.m_low % b.m_low;
+            return;
+        }
+        if (b && (b & (b - 1)) == 0) { // 2^e, such as N = 2^128: shift and mask
+            const int e = b.bitWidth() - 1;
+            q = a >> unsigned(e);
+            r = a & (b - 1);
             return;
         }
         mp_limb_t na[4], nb[4], nq[4] = {0, 0, 0, 0}, nr[4] = {0, 0, 0, 0};
