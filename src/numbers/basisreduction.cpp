@@ -214,10 +214,11 @@ private:
     bool gram(int i)
     {
         for (int j = 0; j < m_active; ++j) {
-            if (!dot(m_basis[i], m_basis[j], m_gram[i][j]))
+            Square entry;
+            if (!dot(m_basis[i], m_basis[j], entry))
                 return false;
-            m_gram[j][i] = m_gram[i][j];
-            m_gramDouble[i][j] = m_gramDouble[j][i] = double(m_gram[i][j]);
+            m_gram[i][j] = m_gram[j][i] = entry;
+            m_gramDouble[i][j] = m_gramDouble[j][i] = double(entry);
         }
         return true;
     }
