@@ -1,6 +1,7 @@
 #include "numbers/enumeration.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <type_traits>
 
@@ -107,7 +108,7 @@ private:
     }
 
     const ReducedRows<Capacity, Words> &m_rows;
-    i64 m_x[Capacity]{};
+    std::array<i64, Capacity> m_x{};
     double m_bound = 0;
     Modulus m_best = 0;
     Square m_bestVector[Capacity]{};

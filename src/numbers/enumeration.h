@@ -25,7 +25,7 @@ class I256
 public:
     I256() = default;
     I256(i128 value) // NOLINT: widens like a built-in integer
-        : m_bits(u128(value >> 127), u128(value)) // the sign, extended
+        : m_bits(value < 0 ? ~u128(0) : 0, u128(value))
     {
     }
 

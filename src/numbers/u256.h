@@ -26,7 +26,10 @@ public:
     template <std::integral T>
     constexpr U256(T low) : m_low(u128(low)) {} // NOLINT
     constexpr U256(u128 high, u128 low) : m_high(high), m_low(low) {}
-    constexpr U256(const U256 &other) : m_high(other.m_high), m_low(other.m_low) {}
+    constexpr U256(const U256 &other) = default;
+    // Member by member: GCC 12 copies the two 128-bit halves, just
+    // computed in pairs of 64-bit registers, through a 16-byte load of
+    // what it stored as two 8-byte halves, and the processor stalls on it.
     constexpr U256 &operator=(const U256 &other)
     {
         m_high = other.m_high;
