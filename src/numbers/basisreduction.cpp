@@ -308,10 +308,16 @@ private:
     bool subtract(int row, int j, i64 x)
     {
         for (int c = 0; c < m_active; ++c) {
-            Entry product, entry;
-            if (__builtin_mul_overflow(Entry(x), m_basis[j][c], &product)
-                || __builtin_sub_overflow(m_basis[row][c], product, &entry)
-                || entry == lowest)
+            Entry entry = m_basis[row][c];
+            if constexpr (narrow) {
+                Entry product;
+                if (__builtin_mul_overflow(x, m_basis[j][c], &product)
+                    || __builtin_sub_overflow(entry, product, &entry))
+                    return false;
+            } else if (!addProduct(entry, -x, m_basis[j][c])) {
+                return false;
+            }
+            if (entry == lowest)
                 return false;
             m_basis[row][c] = entry;
         }
@@ -352,7 +358,8 @@ private:
 
     void swapRows(int row)
     {
-        std::swap(m_basis[row], m_basis[row - 1]);
+        // The rows in play are zero past the last one in play.
+        std::swap_ranges(m_basis[row], m_basis[row] + m_active, m_basis[row - 1]);
         for (int j = 0; j < m_active; ++j) {
             std::swap(m_gram[row][j], m_gram[row - 1][j]);
             std::swap(m_gramDouble[row][j], m_gramDouble[row - 1][j]);

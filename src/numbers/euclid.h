@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <type_traits>
+#include <utility>
 
 // Euclid's algorithm as the occupation of N positions by k walks it: the one
 // pass from which the gap sum and every figure of a multiplier are read.
@@ -128,33 +129,46 @@ int trailingZeros(K v)
     }
 }
 
-// Whether a, b > 0 have no common divisor but 1, by Stein's binary gcd:
-// shifts and subtractions, no division; in 64 bits once both fit.
+// Whether a ≥ b ≥ 0 (not both 0) have no common divisor but 1: Euclid's
+// steps until both fit 64 bits, then Stein's binary gcd, which shifts and
+// subtracts and needs no division.
 template <typename K>
 bool coprime(K a, K b)
 {
     if constexpr (sizeof(K) > sizeof(std::uint64_t)) {
-        if (((a | b) >> 64) == 0)
-            return coprime<std::uint64_t>(std::uint64_t(a), std::uint64_t(b));
+        while ((a >> 64) != 0 && b != 0) {
+            K q, r;
+            divide(a, b, q, r);
+            a = b;
+            b = r;
+        }
+        if ((a >> 64) != 0)
+            return false; // b = 0 and a > 1
+        return coprime<std::uint64_t>(std::uint64_t(a), std::uint64_t(b));
+    } else {
+        if (b == 0)
+            return a == 1;
+        if (((a | b) & 1) == 0)
+            return false;
+        a >>= trailingZeros(a); // 2 is no common divisor: drop it from a
+        while (b != 0) {
+            b >>= trailingZeros(b); // both odd now
+            if (a > b)
+                std::swap(a, b);
+            b -= a;
+        }
+        return a == 1;
     }
-    if (((a | b) & 1) == 0)
-        return false;
-    a >>= trailingZeros(a); // 2 is no common divisor: drop it from a
-    while (b != 0) {
-        b >>= trailingZeros(b); // both odd now
-        if (a > b)
-            std::swap(a, b);
-        b -= a;
-    }
-    return a == 1;
 }
 
+// The walk from a state part of the way, as the walk of some k reaches it.
 template <typename K, typename Visit>
-bool walkRuns(K k, K nMinusK, Visit &&visit)
+bool walkRunsFrom(const Records<K> &start, Visit &&visit)
 {
     // The records by value, not behind references to one side: that keeps
     // 128-bit sides in registers.
-    K b = k, f = nMinusK, bStep = 1, fStep = 1;
+    K b = start.backward, f = start.forward;
+    K bStep = start.backwardStep, fStep = start.forwardStep;
     for (;;) {
         const Records<K> state{b, f, bStep, fStep};
         const bool forwardRuns = b < f;
@@ -182,6 +196,12 @@ bool walkRuns(K k, K nMinusK, Visit &&visit)
             bStep = run.end;
         }
     }
+}
+
+template <typename K, typename Visit>
+bool walkRuns(K k, K nMinusK, Visit &&visit)
+{
+    return walkRunsFrom(Records<K>{k, nMinusK, 1, 1}, std::forward<Visit>(visit));
 }
 
 } // namespace numbers

@@ -113,13 +113,15 @@ bool measure(WideOf<K> n, K k, BasicMeasures<K> &m)
 template bool measure(Wide, u64, Measures &);
 template bool measure(U256, u128, BasicMeasures<u128> &);
 
+namespace {
+
+// ν₂² from a state of the walk on, given the shortest length before it.
+// The steps of the run ends grow, so once a run ends at a step m with
+// m² ≥ ν₂² so far, no later point is shorter: about half the walk.
 template <typename K>
-bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2)
+bool shortestFrom(const Records<K> &state, WideOf<K> shortest, WideOf<K> &nu2)
 {
-    WideOf<K> shortest = firstPoints(k, K(n - k));
-    // The steps of the run ends grow, so once a run ends at a step m with
-    // m² ≥ ν₂² so far, no later point is shorter: about half the walk.
-    const bool coprime = walkRuns(k, K(n - k), [&](const Records<K> &, const Run<K> &run) {
+    const bool coprime = walkRunsFrom(state, [&](const Records<K> &, const Run<K> &run) {
         if (run.last || !(square(run.end) < shortest))
             return false;
         // Not std::min: its reference to a temporary costs a stall.
@@ -130,8 +132,88 @@ bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2)
     nu2 = shortest;
     return coprime;
 }
+
+} // namespace
+
+template <typename K>
+bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2)
+{
+    return shortestFrom(Records<K>{k, K(n - k), 1, 1}, firstPoints(k, K(n - k)), nu2);
+}
 template bool planeNu2(Wide, u64, Wide &);
 template bool planeNu2(U256, u128, U256 &);
+
+// Within the stretch, each record is r(m) = m·k mod N at a step m that all
+// share, with the same multiple of N taken off: b grows by m_b and f falls
+// by m_f as k grows by 1. Every remainder of the walk is such a linear
+// function of k, and each quotient is the same for all k of the stretch
+// where it is for its two ends: 0 ≤ r_{i+1} < r_i holds between the ends
+// if it holds at both.
+//
+// The points before the last two records are no shorter than the older of
+// them, L at step m_L (the newer, S, is smaller): an earlier record r_j ≥
+// L + S has a step m_j < m_L, so m_j² + r_j² ≥ L² + 2LS ≥ m_L² + L² where
+// m_L² ≤ 2LS. L·S is concave in k (L and S move in opposite directions),
+// so that too holds between the ends if it holds at both.
+template <typename K>
+void PlaneWalks<K>::share(K from)
+{
+    using W = WideOf<K>;
+    constexpr K stretch = 1024; // about 3 runs left to walk for each k
+    const K to = K(std::min<W>(W(from) + (stretch - 1), m_n - 1));
+    Records<K> low{from, K(m_n - from), 1, 1}, high{to, K(m_n - to), 1, 1};
+    const auto holds = [](const Records<K> &state, K steps) {
+        const K larger = state.larger(), smaller = state.smaller();
+        // m² ≤ 2LS, as ⌈m²/2⌉ ≤ LS: 2LS may not fit W.
+        const W stepSquare = square(steps);
+        return stepSquare - stepSquare / 2 <= W(larger) * W(smaller);
+    };
+    m_from = from;
+    m_to = to;
+    m_start = {from, K(m_n - from), 1, 1};
+    for (;;) {
+        if (low.smaller() == 1 || high.smaller() == 1)
+            break;
+        const bool forward = low.backward < low.forward;
+        if (forward != (high.backward < high.forward))
+            break;
+        K q[2], r[2];
+        divide(low.larger(), low.smaller(), q[0], r[0]);
+        divide(high.larger(), high.smaller(), q[1], r[1]);
+        if (q[0] != q[1] || r[0] == 0 || r[1] == 0)
+            break;
+        for (Records<K> *state : {&low, &high}) {
+            const K r2 = state == &low ? r[0] : r[1];
+            if (forward) {
+                state->forwardStep += q[0] * state->backwardStep;
+                state->forward = r2;
+            } else {
+                state->backwardStep += q[0] * state->forwardStep;
+                state->backward = r2;
+            }
+        }
+        const K olderStep = low.backward > low.forward ? low.backwardStep : low.forwardStep;
+        if (!holds(low, olderStep) || !holds(high, olderStep))
+            break;
+        m_start = low;
+    }
+}
+
+template <typename K>
+bool PlaneWalks<K>::nu2(K k, WideOf<K> &nu2)
+{
+    if (k < m_from || k > m_to)
+        share(k);
+    const K offset = k - m_from;
+    const Records<K> state{m_start.backward + offset * m_start.backwardStep,
+                           m_start.forward - offset * m_start.forwardStep,
+                           m_start.backwardStep, m_start.forwardStep};
+    const WideOf<K> backward = square(state.backwardStep) + square(state.backward);
+    const WideOf<K> forward = square(state.forwardStep) + square(state.forward);
+    return shortestFrom(state, backward < forward ? backward : forward, nu2);
+}
+template class PlaneWalks<u64>;
+template class PlaneWalks<u128>;
 
 // f₂⁴ = ν₂⁴ / (γ₂² · N²), γ₂² = 4/3. Rounded half up, f₂ in
 // ten-thousandths is F = ⌊(R + 1)/2⌋ with R = ⌊2·10⁴·f₂⌋, the largest R

@@ -72,6 +72,28 @@ bool measure(WideOf<K> n, K k, BasicMeasures<K> &measures);
 template <typename K>
 bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2);
 
+// planeNu2 for many multipliers of one N, quicker where they come close
+// together, as in a ranking of a stretch of k. Multipliers within a short
+// stretch share the start of their walks (the convergents of k/N with
+// small denominators): it is walked once for the stretch, and each walk
+// goes on from where they part.
+template <typename K>
+class PlaneWalks
+{
+public:
+    explicit PlaneWalks(WideOf<K> n) : m_n(n) {}
+    bool nu2(K k, WideOf<K> &nu2);
+
+private:
+    void share(K from);
+
+    WideOf<K> m_n;
+    // The stretch m_from … m_to shares the walk's first runs; at their end
+    // m_from has the records m_start (empty stretch: m_to < m_from).
+    K m_from = 1, m_to = 0;
+    Records<K> m_start{};
+};
+
 // The spectral figure f₂ = ν₂ / (γ₂^(1/2) · √N) in ten-thousandths,
 // rounded half up: 1 (10000) is the best any lattice of N points per unit
 // of area can reach.

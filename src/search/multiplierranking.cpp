@@ -3,6 +3,7 @@
 #include "search/order.h"
 #include "search/runs.h"
 #include "search/scan.h"
+#include "numbers/figures.h"
 
 #include <algorithm>
 #include <array>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace search {
 
@@ -121,15 +123,16 @@ bool laggedKeyOf(const BasicRankingQuery<K> &query, const BasicOrder<W> &order, 
 
 // The figure of merit M_T = min f_t, as a key: the worst dimension's f_t,
 // found exactly; or the harmonic score H_T, or the lagged figure. False
-// where k is not coprime with N, or a bar drops it.
+// where k is not coprime with N, or a bar drops it. The planes of N's own
+// lattice come from `planes`, which is quicker for k close together.
 template <typename K, typename W = WideOf<K>>
 bool latticeKeyOf(const BasicRankingQuery<K> &query, const BasicOrder<W> &order, K k,
-                  const Bar<W> *bar, Key<W> &key)
+                  const Bar<W> *bar, PlaneWalks<K> &planes, Key<W> &key)
 {
     if (order.lagged())
         return laggedKeyOf(query, order, k, bar, key);
     W ownPlane;
-    if (!numbers::planeNu2(query.n, k, ownPlane))
+    if (!planes.nu2(k, ownPlane))
         return false;
     const BasicGeneratorLattice<K> lattice = *generatorLattice(query.n, k, query.generator);
     BasicNu2s<W> nu2; // only 2 … T are read, each once written
@@ -165,11 +168,12 @@ inline bool sumOf(const U256 &n, u128 k, U256 &sum)
 
 template <typename K, typename W = WideOf<K>>
 bool keysOf(const BasicRankingQuery<K> &query, const BasicOrder<W> &order,
-            const FigureEntry &ranking, K k, const Bar<W> *bar, Keys<W> &keys)
+            const FigureEntry &ranking, K k, const Bar<W> *bar, PlaneWalks<K> &planes,
+            Keys<W> &keys)
 {
     if (readsDimensions(query.criterion)) {
         // k, its mirror and its inverse share every dimension's figures.
-        if (!latticeKeyOf(query, order, k, bar, keys.self))
+        if (!latticeKeyOf(query, order, k, bar, planes, keys.self))
             return false;
         keys.mirror = keys.self;
         return true;
@@ -213,6 +217,7 @@ void scoreCandidates(const BasicRankingQuery<K> &query, const BasicOrder<W> &ord
     const FigureEntry &ranking = entryOf(query.criterion);
     const BasicPeriodFilter<K> period(query.n, query.generator);
     const bool filtered = query.generator != Generator::Any;
+    std::vector<PlaneWalks<K>> planes(threads, PlaneWalks<K>(query.n));
     forEachCandidate(query.n, query.first, query.lastCandidate(), threads, progress,
                      [&](unsigned thread, K k, bool mirrorToo) {
                          // Without a generator coprimality is the figures'
@@ -222,7 +227,8 @@ void scoreCandidates(const BasicRankingQuery<K> &query, const BasicOrder<W> &ord
                                  = mirrorToo && (!filtered || period.keeps(K(query.n - k)));
                          Keys<W> keys{};
                          if (!(self || mirror)
-                             || !keysOf(query, order, ranking, k, barOf(thread), keys))
+                             || !keysOf(query, order, ranking, k, barOf(thread),
+                                        planes[thread], keys))
                              return;
                          const bool kept = self && offer(thread, keys.self, k);
                          if (mirror && (kept || !self || !order.equal(keys.self, keys.mirror)))
@@ -418,10 +424,12 @@ std::vector<BasicRanked<K>> rankingOf(const BasicRankingQuery<K> &query,
     const FigureEntry &ranking = entryOf(query.criterion);
     const BasicOrder<W> order(query.latticeModulus(), query.criterion, query.dimensions);
     std::vector<TopEntry<K>> entries;
+    PlaneWalks<K> planes(query.n);
     for (K k : multipliers) {
         // Each as its own: the key a ranking gives k itself, not its mirror.
         Keys<W> keys{};
-        if (keysOf(query, order, ranking, k, static_cast<const Bar<W> *>(nullptr), keys))
+        if (keysOf(query, order, ranking, k, static_cast<const Bar<W> *>(nullptr), planes,
+                   keys))
             entries.push_back({keys.self, k});
     }
     const size_t kept = size_t(std::min<u64>(query.top, entries.size()));
