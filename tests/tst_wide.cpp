@@ -113,6 +113,39 @@ u128 coprimeBelow(std::mt19937_64 &random, const U256 &n)
     }
 }
 
+// ν₂² through the walks a stretch of multipliers shares (PlaneWalks)
+// against each multiplier's own walk: 3000 k from each start in steps of 1
+// to 3, then every fifth backwards, where each k starts a stretch of its
+// own; in stretches of 1024 as rankings take them, and of 2 and 5. The starts: both ends of the range, N/2, just below fractions of
+// small denominators (a long run in every walk), and at random.
+template <typename K>
+void compareSharedWalks(numbers::WideOf<K> n, std::mt19937_64 &random)
+{
+    using W = numbers::WideOf<K>;
+    const K count = 3000;
+    std::vector<K> starts{1, K(n / 2 - 1500), K(n / 3 - 1000), K(2 * n / 5 - 10), K(n / 7 + 1),
+                          K(n - count - 1)};
+    for (int i = 0; i < 4; ++i)
+        starts.push_back(K(randomOf(random, 8 * sizeof(K)) % U256(n - count)) + 1);
+    const auto same = [&n](numbers::PlaneWalks<K> &walks, K k) {
+        W shared = 0, own = 0;
+        const bool coprime = numbers::planeNu2(n, k, own);
+        return walks.nu2(k, shared) == coprime && (!coprime || shared == own);
+    };
+    for (const K start : starts) {
+        const QByteArray where = QByteArray::fromStdString(numbers::decimal(W(n)) + " "
+                                                           + numbers::decimal(Wide(start)));
+        // Short stretches share runs up to and past the shortest point.
+        for (const K stretch : {K(1024), K(2), K(5)}) {
+            numbers::PlaneWalks<K> walks(n, stretch);
+            for (K k = start; k - start < count; k += K(1 + random() % 3))
+                QVERIFY2(same(walks, k), where);
+            for (K k = start + count; k > start; k -= 5)
+                QVERIFY2(same(walks, k), where);
+        }
+    }
+}
+
 } // namespace
 
 class TestWide : public QObject
@@ -123,6 +156,7 @@ private slots:
     void u256AgainstGmp();
     void wideEqualsQuickUpTo2To64();
     void euclidPassPast2To64AgainstTheModel();
+    void sharedWalksEqualOwnWalks();
     void latticesPast2To64AgainstFplll();
     void machineReductionPast2To64();
     void rowsAndPeriodsPast2To64();
@@ -251,6 +285,21 @@ void TestWide::euclidPassPast2To64AgainstTheModel()
 // ν_t² above 2^64, t = 2 … 12: grown from the basis of t − 1 dimensions
 // against a fresh reduction, ν₂² also against Euclid's; each vector is
 // checked against the congruence as it is found.
+void TestWide::sharedWalksEqualOwnWalks()
+{
+    std::mt19937_64 random(1024);
+    for (const Wide n : {Wide(1) << 64, (Wide(1) << 64) - 59, Wide(1'000'000'000'039),
+                         Wide(12157665459056928801u) /* 3^40 */, Wide(1) << 20})
+        compareSharedWalks<u64>(n, random);
+    if (QTest::currentTestFailed())
+        return;
+    U256 power80 = 1; // 3^80
+    for (int i = 0; i < 80; ++i)
+        power80 *= 3;
+    for (const U256 &n : {U256(1) << 128, (U256(1) << 127) + 1, (U256(1) << 65) + 1, power80})
+        compareSharedWalks<u128>(n, random);
+}
+
 void TestWide::latticesPast2To64AgainstFplll()
 {
     std::mt19937_64 random(66);

@@ -159,8 +159,7 @@ template <typename K>
 void PlaneWalks<K>::share(K from)
 {
     using W = WideOf<K>;
-    constexpr K stretch = 1024; // about 3 runs left to walk for each k
-    const K to = K(std::min<W>(W(from) + (stretch - 1), m_n - 1));
+    const K to = K(std::min<W>(W(from) + (m_stretch - 1), m_n - 1));
     Records<K> low{from, K(m_n - from), 1, 1}, high{to, K(m_n - to), 1, 1};
     const auto holds = [](const Records<K> &state, K steps) {
         const K larger = state.larger(), smaller = state.smaller();

@@ -81,13 +81,15 @@ template <typename K>
 class PlaneWalks
 {
 public:
-    explicit PlaneWalks(WideOf<K> n) : m_n(n) {}
+    // A stretch of 1024 leaves about 3 runs for each k to walk alone.
+    explicit PlaneWalks(WideOf<K> n, K stretch = 1024) : m_n(n), m_stretch(stretch) {}
     bool nu2(K k, WideOf<K> &nu2);
 
 private:
     void share(K from);
 
     WideOf<K> m_n;
+    K m_stretch;
     // The stretch m_from … m_to shares the walk's first runs; at their end
     // m_from has the records m_start (empty stretch: m_to < m_from).
     K m_from = 1, m_to = 0;
