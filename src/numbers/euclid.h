@@ -93,21 +93,21 @@ struct Run {
 // walk then only finishes Euclid on the two sides, to tell whether N and k
 // are coprime.
 
-// a = q·b + r for a ≥ b > 0. Most partial quotients are small (at most 3
-// for 68 % of them, by the Gauss–Kuzmin law), and those come quicker by
-// subtraction than by a division; the others by the processor's 64-bit
-// division once both fit it, as they do for the second half of a 128-bit
-// walk.
+// a = q·b + r for a ≥ b > 0. For 64-bit K by the processor's division.
+// For 128-bit K small quotients by subtraction (at most 3 for 68 % of the
+// partial quotients, by the Gauss–Kuzmin law), which beats the library's
+// 128-bit division; the others by the processor's 64-bit division once both
+// fit it, as they do for the second half of a walk.
 template <typename K>
 void divide(K a, K b, K &q, K &r)
 {
-    r = a - b;
-    for (q = 1; q < 4; ++q) {
-        if (r < b)
-            return;
-        r -= b;
-    }
     if constexpr (sizeof(K) > sizeof(std::uint64_t)) {
+        r = a - b;
+        for (q = 1; q < 4; ++q) {
+            if (r < b)
+                return;
+            r -= b;
+        }
         if ((a >> 64) == 0) {
             q = std::uint64_t(a) / std::uint64_t(b);
             r = std::uint64_t(a) % std::uint64_t(b);
