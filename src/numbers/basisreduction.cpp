@@ -308,16 +308,10 @@ private:
     bool subtract(int row, int j, i64 x)
     {
         for (int c = 0; c < m_active; ++c) {
-            Entry entry = m_basis[row][c];
-            if constexpr (narrow) {
-                Entry product;
-                if (__builtin_mul_overflow(x, m_basis[j][c], &product)
-                    || __builtin_sub_overflow(entry, product, &entry))
-                    return false;
-            } else if (!addProduct(entry, -x, m_basis[j][c])) {
-                return false;
-            }
-            if (entry == lowest)
+            Entry product, entry;
+            if (__builtin_mul_overflow(Entry(x), m_basis[j][c], &product)
+                || __builtin_sub_overflow(m_basis[row][c], product, &entry)
+                || entry == lowest)
                 return false;
             m_basis[row][c] = entry;
         }
@@ -358,8 +352,7 @@ private:
 
     void swapRows(int row)
     {
-        // The rows in play are zero past the last one in play.
-        std::swap_ranges(m_basis[row], m_basis[row] + m_active, m_basis[row - 1]);
+        std::swap(m_basis[row], m_basis[row - 1]);
         for (int j = 0; j < m_active; ++j) {
             std::swap(m_gram[row][j], m_gram[row - 1][j]);
             std::swap(m_gramDouble[row][j], m_gramDouble[row - 1][j]);

@@ -11,18 +11,11 @@ namespace numbers {
 using i64 = std::int64_t;
 using i128 = __int128;
 
-// a + b·c, false where it leaves 128 bits. Where b and c fit 64 bits, as
-// the entries of reduced rows do, by the processor's one multiplication
-// (|b·c| ≤ 2^126 cannot overflow); the overflow check of a 128-bit product
-// takes a hundred instructions.
+// a + b·c, false where it leaves 128 bits.
 inline bool addProduct(i128 &a, i128 b, i128 c)
 {
     i128 product;
-    if (b == i64(b) && c == i64(c))
-        product = i128(i64(b)) * i64(c);
-    else if (__builtin_mul_overflow(b, c, &product))
-        return false;
-    return !__builtin_add_overflow(a, product, &a);
+    return !__builtin_mul_overflow(b, c, &product) && !__builtin_add_overflow(a, product, &a);
 }
 
 // A signed 256-bit integer in two's complement, for the Gram matrix of rows
