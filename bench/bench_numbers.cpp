@@ -13,7 +13,10 @@
 // - the lagged figure (seven lattices more) and the 24 dimensions of one
 //   multiplier of 2^64, each against its M₈ (counter vs_merit), and pruned
 //   rankings by the harmonic score and by the lagged figure against the same
-//   ranking by M₈ (counter vs_merit_ranking).
+//   ranking by M₈ (counter vs_merit_ranking);
+// - every figure of one multiplier, and a pruned ranking by M₈ of 10^6
+//   consecutive k, at 2^128 against the same at 2^64 (counter vs_2p64; the
+//   goal is at most 3).
 
 #include "numbers/figures.h"
 #include "search/multiplierranking.h"
