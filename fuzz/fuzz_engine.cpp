@@ -6,12 +6,13 @@
 // sum, is shared by the mirror, and keeps to its bounds (ν₂² at most Hermite's
 // 2N/√3 and at most 1 + k², ρ at most k and N − k, a gap ratio of at least
 // 1); the continued fraction evaluates back to k/N; and a pair with a common
-// divisor is refused. The lattices of t successive values: ν₂² as Euclid
-// measures it, ν_t² never growing with t (the lattice of t − 1 dimensions
-// lies in that of t), f_t within Hermite's bound, and the exact order of
-// f_t across dimensions in step with their rounded values; H₈ between the
-// least and the largest f_t; the lattices of a generator's lags; and a share
-// from the bounded equidistant row is the exact one.
+// divisor is refused. ν₂² alone, and through the runs a stretch of k
+// shares, as the whole pass finds it. The lattices of t successive values:
+// ν₂² as Euclid measures it, ν_t² never growing with t (the lattice of
+// t − 1 dimensions lies in that of t), f_t within Hermite's bound, and the
+// exact order of f_t across dimensions in step with their rounded values;
+// H₈ between the least and the largest f_t; the lattices of a generator's
+// lags; and a share from the bounded equidistant row is the exact one.
 
 #include "numbers/figures.h"
 #include "numbers/harmonic.h"
@@ -80,6 +81,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(numbers::spectralTenThousandths(m.nu2, n) <= 10000);
     check(m.zaremba >= 1 && m.zaremba <= std::min(k, f));
     check(!(m.gapRatio < numbers::Ratio{1, 1}));
+
+    // ν₂² alone, and through the runs a stretch of multipliers shares: the
+    // stretch starts a little below k, so k's walk goes on from them.
+    Wide plane = 0, own = 0, shared = 0;
+    check(numbers::planeNu2(n, k, plane) && plane == m.nu2);
+    const u64 stretch = 1 + take(data, size) % 4096;
+    const u64 start = k - std::min<u64>(k - 1, take(data, size) % stretch);
+    numbers::PlaneWalks<u64> walks(n, stretch);
+    check(walks.nu2(start, shared) == numbers::planeNu2(n, start, own));
+    check(std::gcd(u64(n % start), start) != 1 || shared == own);
+    check(walks.nu2(k, shared) && shared == m.nu2);
 
     if (n < (Wide(1) << 32)) {
         u64 narrow = 0;
