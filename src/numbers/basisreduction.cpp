@@ -209,16 +209,22 @@ private:
         return true;
     }
 
-    // Row and column i of the Gram matrix among the rows in play, exactly;
-    // false where an entry leaves 128 bits.
+    // Row and column i of the Gram matrix among the rows in play, each
+    // entry exact and then rounded to a double; false where an entry leaves
+    // its width. The exact matrix itself is not kept: only the squared
+    // lengths of the rows are needed exactly, at the end (shortest).
     bool gram(int i)
     {
         for (int j = 0; j < m_active; ++j) {
             Square entry;
             if (!dot(m_basis[i], m_basis[j], entry))
                 return false;
-            m_gram[i][j] = m_gram[j][i] = entry;
-            m_gramDouble[i][j] = m_gramDouble[j][i] = double(entry);
+            // Two plain stores: GCC 12 at -O2 miscompiles this loop when it
+            // is one chained assignment (m_gram[i][j] = m_gram[j][i] = …,
+            // the same element where j = i), and the reduction goes wrong.
+            const double value = double(entry);
+            m_gram[i][j] = value;
+            m_gram[j][i] = value;
         }
         return true;
     }
@@ -251,9 +257,9 @@ private:
     // and the rows before it: r_ij = ⟨b_i, b_j*⟩, μ_ij = r_ij / r_jj.
     void gso(int i)
     {
-        double square = m_gramDouble[i][i];
+        double square = m_gram[i][i];
         for (int j = 0; j < i; ++j) {
-            double s = m_gramDouble[i][j];
+            double s = m_gram[i][j];
             for (int l = 0; l < j; ++l)
                 s -= m_mu[j][l] * m_r[i][l];
             m_r[i][j] = s;
@@ -353,14 +359,10 @@ private:
     void swapRows(int row)
     {
         std::swap(m_basis[row], m_basis[row - 1]);
-        for (int j = 0; j < m_active; ++j) {
+        for (int j = 0; j < m_active; ++j)
             std::swap(m_gram[row][j], m_gram[row - 1][j]);
-            std::swap(m_gramDouble[row][j], m_gramDouble[row - 1][j]);
-        }
-        for (int j = 0; j < m_active; ++j) {
+        for (int j = 0; j < m_active; ++j)
             std::swap(m_gram[j][row], m_gram[j][row - 1]);
-            std::swap(m_gramDouble[j][row], m_gramDouble[j][row - 1]);
-        }
     }
 
     bool shortest(int t, Modulus &nu2)
@@ -368,11 +370,16 @@ private:
         // In the plane the first row is the shortest vector: Lagrange and
         // Euclid's walk put it there, and LLL's exchange never takes a row
         // shorter than it ahead.
+        Square lengths[Capacity];
+        for (int i = 0; i < (t == 2 ? 1 : t); ++i) {
+            if (!dot(m_basis[i], m_basis[i], lengths[i]))
+                return false;
+        }
         if (t == 2) {
-            nu2 = Words::size(m_gram[0][0]);
+            nu2 = Words::size(lengths[0]);
             return true;
         }
-        return shortestNu2<Capacity, Words>({t, m_basis, m_gram, m_r, m_mu}, m_n, m_k, nu2);
+        return shortestNu2<Capacity, Words>({t, m_basis, lengths, m_r, m_mu}, m_n, m_k, nu2);
     }
 
     const Modulus m_n;
@@ -381,8 +388,7 @@ private:
     Modulus m_power = 1; // k^i mod N of the last row brought in
     int m_active; // rows 0 … m_active − 1 are in play
     Entry m_basis[Capacity][Capacity]{};
-    Square m_gram[Capacity][Capacity]{};
-    double m_gramDouble[Capacity][Capacity]; // the same, rounded once; set with it
+    double m_gram[Capacity][Capacity]; // the Gram matrix's entries, rounded once
     double m_r[Capacity][Capacity]{}, m_mu[Capacity][Capacity]{};
 };
 

@@ -25,10 +25,10 @@ public:
     {
         int shortestRow = 0;
         for (int i = 1; i < rows.t; ++i) {
-            if (rows.gram[i][i] < rows.gram[shortestRow][shortestRow])
+            if (rows.lengths[i] < rows.lengths[shortestRow])
                 shortestRow = i;
         }
-        m_best = Words::size(rows.gram[shortestRow][shortestRow]);
+        m_best = Words::size(rows.lengths[shortestRow]);
         std::copy(rows.basis[shortestRow], rows.basis[shortestRow] + rows.t, m_bestVector);
         m_bound = double(m_best) * widening;
         search(rows.t - 1, 0, true);

@@ -110,18 +110,18 @@ struct WideWords {
 template <int Capacity, typename Words>
 using Rows = typename Words::Entry[Capacity][Capacity];
 template <int Capacity, typename Words>
-using ExactSquares = typename Words::Square[Capacity][Capacity];
+using ExactLengths = typename Words::Square[Capacity];
 template <int Capacity>
 using Coefficients = double[Capacity][Capacity];
 
 // Rows 0 … t − 1 of an LLL-reduced basis in exact integers, their exact
-// Gram matrix, and the doubles of their Gram–Schmidt orthogonalisation:
+// squared lengths, and the doubles of their Gram–Schmidt orthogonalisation:
 // r_ij = ⟨b_i, b_j*⟩ and μ_ij = r_ij / r_jj.
 template <int Capacity, typename Words>
 struct ReducedRows {
     int t;
     const Rows<Capacity, Words> &basis;
-    const ExactSquares<Capacity, Words> &gram;
+    const ExactLengths<Capacity, Words> &lengths;
     const Coefficients<Capacity> &r;
     const Coefficients<Capacity> &mu;
 };
