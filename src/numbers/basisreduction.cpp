@@ -130,17 +130,23 @@ private:
             const Vector &before = walk[count - 2], &last = walk[count - 1];
             u128 q, r;
             divide(before.r, last.r, q, r);
+            // q·s in one multiplication where both fit 64 bits, as they do
+            // but for the walk's rare huge quotients; checked otherwise.
             i128 product, s;
-            if ((q >> 127) || __builtin_mul_overflow(i128(q), last.s, &product)
-                || __builtin_sub_overflow(before.s, product, &s) || s == lowest)
+            if ((q >> 63) == 0 && last.s == i64(last.s))
+                product = i128(q) * last.s;
+            else if ((q >> 127) || __builtin_mul_overflow(i128(q), last.s, &product))
+                return false;
+            if (__builtin_sub_overflow(before.s, product, &s) || s == lowest)
                 return false;
             walk[count++] = {r, s};
-            const U256 size = length(walk[count - 1]);
-            if (size < shortest) {
-                best = count - 1;
-                shortest = size;
-            } else if (U256::full(u128(s < 0 ? -s : s), u128(s < 0 ? -s : s)) >= shortest) {
+            const u128 size = u128(s < 0 ? -s : s);
+            const U256 sizeSquared = U256::full(size, size);
+            if (sizeSquared >= shortest)
                 break; // |s| only grows from here
+            if (const U256 here = U256::full(r, r) + sizeSquared; here < shortest) {
+                best = count - 1;
+                shortest = here;
             }
         }
         const Vector *beside = best > 0 ? &walk[best - 1] : nullptr;
