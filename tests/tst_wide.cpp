@@ -113,8 +113,8 @@ u128 coprimeBelow(std::mt19937_64 &random, const U256 &n)
     }
 }
 
-// ν₂² through the walks a stretch of multipliers shares (PlaneWalks)
-// against each multiplier's own walk: 3000 k from each start in steps of 1
+// ν₂² through the walks a stretch of multipliers shares (PlaneWalks), and
+// the plane's basis they hand over, against each multiplier's own walk: 3000 k from each start in steps of 1
 // to 3, then every fifth backwards, where each k starts a stretch of its
 // own; in stretches of 1024 as rankings take them, and of 2 and 5. The starts: both ends of the range, N/2, just below fractions of
 // small denominators (a long run in every walk), and at random.
@@ -127,10 +127,29 @@ void compareSharedWalks(numbers::WideOf<K> n, std::mt19937_64 &random)
                           K(n - count - 1)};
     for (int i = 0; i < 4; ++i)
         starts.push_back(K(randomOf(random, 8 * sizeof(K)) % U256(n - count)) + 1);
-    const auto same = [&n](numbers::PlaneWalks<K> &walks, K k) {
+    // The basis handed to the reduction: two points (a, b) of the lattice
+    // a ≡ −k·b (mod N), the first of length ν₂², spanning it (a₀b₁ − a₁b₀
+    // = ±N).
+    const auto basisOf = [&n](K k, const numbers::PlaneBasis<K> &basis, W nu2) {
+        const mpz_class modulus = mpzOf(U256(n)), multiplier = mpzOf(U256(k));
+        mpz_class a[2], b[2];
+        for (int i = 0; i < 2; ++i) {
+            const numbers::PlanePoint<K> &p = i == 0 ? basis.shortest : basis.beside;
+            a[i] = mpzOf(U256(p.value));
+            b[i] = p.forward ? mpzOf(U256(p.step)) : mpz_class(-mpzOf(U256(p.step)));
+            const mpz_class rest = (a[i] + multiplier * b[i]) % modulus;
+            if (rest != 0)
+                return false;
+        }
+        const mpz_class determinant = abs(a[0] * b[1] - a[1] * b[0]);
+        return determinant == modulus && a[0] * a[0] + b[0] * b[0] == mpzOf(U256(nu2));
+    };
+    const auto same = [&](numbers::PlaneWalks<K> &walks, K k) {
         W shared = 0, own = 0;
+        numbers::PlaneBasis<K> basis;
         const bool coprime = numbers::planeNu2(n, k, own);
-        return walks.nu2(k, shared) == coprime && (!coprime || shared == own);
+        return walks.nu2(k, shared, &basis) == coprime
+                && (!coprime || (shared == own && basisOf(k, basis, own)));
     };
     for (const K start : starts) {
         const QByteArray where = QByteArray::fromStdString(numbers::decimal(W(n)) + " "

@@ -28,8 +28,11 @@ public:
     // The one entry whose negation leaves the row's width.
     static constexpr Entry lowest = Entry(u128(1) << (8 * sizeof(Entry) - 1));
 
-    BasisReduction(const Modulus &n, typename Words::Multiplier k, int dimensions)
-        : m_n(n), m_k(k), m_dimensions(dimensions)
+    using Multiplier = typename Words::Multiplier;
+
+    BasisReduction(const Modulus &n, Multiplier k, int dimensions,
+                   const PlaneBasis<Multiplier> *plane)
+        : m_n(n), m_k(k), m_dimensions(dimensions), m_plane(plane)
     {
         bringIn(1);
     }
@@ -39,14 +42,15 @@ public:
         // Rows come into play one at a time; until then their Gram row is
         // not needed, and the rows in play are zero past their own number.
         m_active = 2;
-        if (!plane() || !gram(0) || !gram(1))
+        const bool given = m_plane && givenPlane();
+        if (!(given || plane()) || !gram(0) || !gram(1))
             return false;
         gso(0);
         gso(1);
         int next = 2; // the next dimension to report
         // Lagrange leaves the plane reduced; Euclid's pair is reduced from
         // row 1 on.
-        for (int row = narrow ? 2 : 1, steps = 0;; ++steps) {
+        for (int row = narrow && !given ? 2 : 1, steps = 0;; ++steps) {
             if (row == next) {
                 // Rows 0 … row − 1 are reduced and span the first `row` rows.
                 Modulus nu2;
@@ -85,6 +89,23 @@ private:
         m_basis[i][0] = m_power <= m_n / 2 ? Entry(-i128(u128(m_power)))
                                            : Entry(u128(m_n - m_power));
         m_basis[i][i] = 1;
+    }
+
+    // Rows 0 and 1 from the shortest point of the plane and a record next
+    // to it (euclid.h): false where an entry leaves the rows' width.
+    bool givenPlane()
+    {
+        constexpr u128 largest = (u128(1) << (8 * sizeof(Entry) - 1)) - 1;
+        const PlanePoint<Multiplier> *points[2] = {&m_plane->shortest, &m_plane->beside};
+        for (const PlanePoint<Multiplier> *point : points) {
+            if (u128(point->value) > largest || u128(point->step) > largest)
+                return false;
+        }
+        for (int i = 0; i < 2; ++i) {
+            m_basis[i][0] = Entry(points[i]->value);
+            m_basis[i][1] = points[i]->forward ? Entry(points[i]->step) : -Entry(points[i]->step);
+        }
+        return true;
     }
 
     bool plane()
@@ -389,8 +410,9 @@ private:
     }
 
     const Modulus m_n;
-    const typename Words::Multiplier m_k;
+    const Multiplier m_k;
     const int m_dimensions;
+    const PlaneBasis<Multiplier> *m_plane; // the plane, where the caller found it
     Modulus m_power = 1; // k^i mod N of the last row brought in
     int m_active; // rows 0 … m_active − 1 are in play
     Entry m_basis[Capacity][Capacity]{};
@@ -400,22 +422,24 @@ private:
 
 } // namespace
 
-bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more)
+bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more,
+                       const PlaneBasis<u64> *plane)
 {
     if (n > Wide(1) << 64 || upTo < 2 || upTo > maxDimension)
         return false;
     if (upTo <= defaultDimensions)
-        return BasisReduction<defaultDimensions, NarrowWords>(n, k, upTo).run(more);
-    return BasisReduction<maxDimension, NarrowWords>(n, k, upTo).run(more);
+        return BasisReduction<defaultDimensions, NarrowWords>(n, k, upTo, plane).run(more);
+    return BasisReduction<maxDimension, NarrowWords>(n, k, upTo, plane).run(more);
 }
 
-bool machineLatticeNu2(const U256 &n, u128 k, int upTo, const std::function<bool(int, U256)> &more)
+bool machineLatticeNu2(const U256 &n, u128 k, int upTo, const std::function<bool(int, U256)> &more,
+                       const PlaneBasis<u128> *plane)
 {
     if (n > U256(1) << 128 || upTo < 2 || upTo > maxDimension)
         return false;
     if (upTo <= defaultDimensions)
-        return BasisReduction<defaultDimensions, WideWords>(n, k, upTo).run(more);
-    return BasisReduction<maxDimension, WideWords>(n, k, upTo).run(more);
+        return BasisReduction<defaultDimensions, WideWords>(n, k, upTo, plane).run(more);
+    return BasisReduction<maxDimension, WideWords>(n, k, upTo, plane).run(more);
 }
 
 } // namespace numbers

@@ -18,21 +18,27 @@ namespace numbers {
 // is then found by enumeration (Schnorr and Euchner), every candidate's
 // length computed from its integer coordinates.
 //
-// The basis stays in exact 64-bit integers and its Gram matrix in exact
-// 128-bit ones (the plane's first reduction, Euclid's, in 128 bits); only
-// the Gram–Schmidt coefficients are doubles, recomputed from the exact Gram
-// matrix after every change of a row (as in Nguyen and Stehlé's L²), and
-// the enumeration's radius has room for their rounding.
+// The basis stays in exact 64-bit integers, each entry of its Gram matrix
+// is computed exactly in 128 bits and then rounded to a double (the
+// plane's first reduction, Euclid's, in 128 bits); the Gram–Schmidt
+// coefficients are doubles, recomputed from those after every change of a
+// row (as in Nguyen and Stehlé's L²), and the enumeration's radius has
+// room for their rounding.
 //
 // Returns false, with nothing or only some dimensions reported, should an
 // integer leave its range (k or N − k very much smaller than N, as k = 1
 // at N = 2^64) or the reduction not settle; the caller then asks an
 // arbitrary-precision reduction for the rest.
-bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more);
+//
+// `plane`, where given, is a basis of the plane lattice that the caller's
+// Euclid pass found (PlaneWalks), used instead of walking it again.
+bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more,
+                       const PlaneBasis<u64> *plane = nullptr);
 
 // The same for N up to 2^128, with rows of 128-bit integers and their Gram
 // matrix in 256 bits; the plane's first reduction is Euclid's on N and k.
 bool machineLatticeNu2(const U256 &n, u128 k, int upTo,
-                       const std::function<bool(int, U256)> &more);
+                       const std::function<bool(int, U256)> &more,
+                       const PlaneBasis<u128> *plane = nullptr);
 
 } // namespace numbers

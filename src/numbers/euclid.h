@@ -60,6 +60,23 @@ struct Records {
     K larger() const { return std::max(backward, forward); }
 };
 
+// A record as a point of the plane lattice {(a, b) : a ≡ −k·b (mod N)}, in
+// which the lattice reduction works: a backward record b at step m is
+// (b, −m), a forward record f at step m is (f, m).
+template <typename K>
+struct PlanePoint {
+    K value = 0, step = 0;
+    bool forward = false;
+};
+
+// The shortest point of the plane and a record next to it in the walk: two
+// consecutive records span the lattice (their determinant is ±N), so the
+// two are a basis of it with its shortest vector first.
+template <typename K>
+struct PlaneBasis {
+    PlanePoint<K> shortest, beside;
+};
+
 // A run of records on the side whose value is larger: it drops by the
 // smaller value `quotient` times, to `remainder`, and the run's last record
 // falls at step `end`. The final state, in which the smaller side is 1 and

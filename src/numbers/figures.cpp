@@ -115,21 +115,59 @@ template bool measure(U256, u128, BasicMeasures<u128> &);
 
 namespace {
 
-// ν₂² from a state of the walk on, given the shortest length before it.
-// The steps of the run ends grow, so once a run ends at a step m with
-// m² ≥ ν₂² so far, no later point is shorter: about half the walk.
 template <typename K>
-bool shortestFrom(const Records<K> &state, WideOf<K> shortest, WideOf<K> &nu2)
+WideOf<K> lengthOf(const PlanePoint<K> &point)
 {
-    const bool coprime = walkRunsFrom(state, [&](const Records<K> &, const Run<K> &run) {
-        if (run.last || !(square(run.end) < shortest))
+    return square(point.step) + square(point.value);
+}
+
+// ν₂² from a state of the walk on, where no point before the state's two
+// records is shorter than both. The steps of the run ends grow, so once a
+// run ends at a step m with m² ≥ ν₂² so far, no later point is shorter:
+// about half the walk. With `basis`, also the shortest point and the
+// shorter of its neighbours among the records met.
+template <typename K>
+bool shortestFrom(const Records<K> &state, WideOf<K> &nu2, PlaneBasis<K> *basis)
+{
+    using W = WideOf<K>;
+    struct Met {
+        PlanePoint<K> point;
+        W length;
+    };
+    const Met backward{{state.backward, state.backwardStep, false}, 0},
+            forward{{state.forward, state.forwardStep, true}, 0};
+    Met records[2] = {backward, forward};
+    for (Met &record : records)
+        record.length = lengthOf(record.point);
+    // Not std::min below: its reference to a temporary costs a stall.
+    const bool forwardShorter = records[1].length < records[0].length;
+    Met best = records[forwardShorter], beside = records[!forwardShorter];
+    // The smaller value is the newer record, after which the walk goes on.
+    const bool forwardNewer = state.forward < state.backward;
+    Met newest = records[forwardNewer];
+    bool bestIsNewest = forwardShorter == forwardNewer;
+    const bool coprime = walkRunsFrom(state, [&](const Records<K> &at, const Run<K> &run) {
+        if (run.last)
             return false;
-        // Not std::min: its reference to a temporary costs a stall.
-        if (const WideOf<K> length = runEnd(run); length < shortest)
-            shortest = length;
-        return true;
+        const bool past = !(square(run.end) < best.length);
+        if (past && !(basis && bestIsNewest))
+            return false;
+        const Met met{{run.remainder, run.end, at.backward < at.forward}, runEnd(run)};
+        if (met.length < best.length) {
+            beside = newest; // the record before it
+            best = met;
+            bestIsNewest = true;
+        } else {
+            if (bestIsNewest && met.length < beside.length)
+                beside = met; // the record after it is the shorter neighbour
+            bestIsNewest = false;
+        }
+        newest = met;
+        return !past;
     });
-    nu2 = shortest;
+    nu2 = best.length;
+    if (basis)
+        *basis = {best.point, beside.point};
     return coprime;
 }
 
@@ -138,7 +176,7 @@ bool shortestFrom(const Records<K> &state, WideOf<K> shortest, WideOf<K> &nu2)
 template <typename K>
 bool planeNu2(WideOf<K> n, K k, WideOf<K> &nu2)
 {
-    return shortestFrom(Records<K>{k, K(n - k), 1, 1}, firstPoints(k, K(n - k)), nu2);
+    return shortestFrom(Records<K>{k, K(n - k), 1, 1}, nu2, static_cast<PlaneBasis<K> *>(nullptr));
 }
 template bool planeNu2(Wide, u64, Wide &);
 template bool planeNu2(U256, u128, U256 &);
@@ -199,7 +237,7 @@ void PlaneWalks<K>::share(K from)
 }
 
 template <typename K>
-bool PlaneWalks<K>::nu2(K k, WideOf<K> &nu2)
+bool PlaneWalks<K>::nu2(K k, WideOf<K> &nu2, PlaneBasis<K> *basis)
 {
     if (k < m_from || k > m_to)
         share(k);
@@ -207,9 +245,7 @@ bool PlaneWalks<K>::nu2(K k, WideOf<K> &nu2)
     const Records<K> state{m_start.backward + offset * m_start.backwardStep,
                            m_start.forward - offset * m_start.forwardStep,
                            m_start.backwardStep, m_start.forwardStep};
-    const WideOf<K> backward = square(state.backwardStep) + square(state.backward);
-    const WideOf<K> forward = square(state.forwardStep) + square(state.forward);
-    return shortestFrom(state, backward < forward ? backward : forward, nu2);
+    return shortestFrom(state, nu2, basis);
 }
 template class PlaneWalks<u64>;
 template class PlaneWalks<u128>;

@@ -83,7 +83,9 @@ class PlaneWalks
 public:
     // A stretch of 1024 leaves about 3 runs for each k to walk alone.
     explicit PlaneWalks(WideOf<K> n, K stretch = 1024) : m_n(n), m_stretch(stretch) {}
-    bool nu2(K k, WideOf<K> &nu2);
+    // As planeNu2; with `basis`, also a basis of the plane lattice (euclid.h)
+    // whose first row is the shortest vector.
+    bool nu2(K k, WideOf<K> &nu2, PlaneBasis<K> *basis = nullptr);
 
 private:
     void share(K from);

@@ -117,15 +117,19 @@ WideOf<K> latticeNu2Arbitrary(WideOf<K> n, K k, int t)
 }
 
 template <typename K>
-void eachLatticeNu2(WideOf<K> n, K k, int upTo, const std::function<bool(int, WideOf<K>)> &more)
+void eachLatticeNu2(WideOf<K> n, K k, int upTo, const std::function<bool(int, WideOf<K>)> &more,
+                    const PlaneBasis<K> *plane)
 {
     if (upTo < minDimension || upTo > maxDimension)
         throw std::invalid_argument("dimension out of 2 … 24");
     int done = minDimension - 1;
-    if (machineLatticeNu2(n, k, upTo, [&](int t, WideOf<K> nu2) {
-            done = t;
-            return more(t, nu2);
-        }))
+    if (machineLatticeNu2(
+                n, k, upTo,
+                [&](int t, WideOf<K> nu2) {
+                    done = t;
+                    return more(t, nu2);
+                },
+                plane))
         return;
     // Where the machine integers gave up, fplll goes on from the first
     // dimension they did not report.
@@ -402,7 +406,8 @@ template std::optional<U256> latticeModulus(U256, Generator, u64);
 
 #define ZYKLAR_LATTICE_WIDTH(K)                                                                    \
     template WideOf<K> latticeNu2Arbitrary(WideOf<K>, K, int);                                     \
-    template void eachLatticeNu2(WideOf<K>, K, int, const std::function<bool(int, WideOf<K>)> &);  \
+    template void eachLatticeNu2(WideOf<K>, K, int, const std::function<bool(int, WideOf<K>)> &,   \
+                                 const PlaneBasis<K> *);                                           \
     template WideOf<K> latticeNu2(WideOf<K>, K, int);                                              \
     template BasicNu2s<WideOf<K>> latticeNu2UpTo(WideOf<K>, K, int);                               \
     template std::optional<BasicGeneratorLattice<K>> generatorLattice(WideOf<K>, K, Generator,     \

@@ -31,10 +31,12 @@ WideOf<K> latticeNu2(WideOf<K> n, K k, int t);
 
 // Calls more(t, ν_t²) for t = 2, 3, … upTo while it returns true: one
 // reduction serves every dimension, and a caller that stops early pays
-// for no higher one.
+// for no higher one. A caller that has walked the plane (PlaneWalks) hands
+// its basis over as `plane`.
 template <typename K>
 void eachLatticeNu2(WideOf<K> n, K k, int upTo,
-                    const std::function<bool(int, WideOf<K>)> &more);
+                    const std::function<bool(int, WideOf<K>)> &more,
+                    const PlaneBasis<K> *plane = nullptr);
 
 // ν_t² by fplll: LLL over GMP integers and its proved enumeration. The way
 // where machine integers do not reach, and the independent model in tests.

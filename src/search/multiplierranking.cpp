@@ -67,7 +67,7 @@ WideOf<K> planeNu2(const BasicGeneratorLattice<K> &lattice)
 template <typename K, typename W = WideOf<K>>
 bool nu2Of(const BasicRankingQuery<K> &query, const BasicOrder<W> &order,
            const BasicGeneratorLattice<K> &lattice, W plane, const Bar<W> *bar,
-           BasicNu2s<W> &nu2, int divisor = 1)
+           BasicNu2s<W> &nu2, int divisor = 1, const PlaneBasis<K> *basis = nullptr)
 {
     nu2[2] = plane;
     if (bar && bar->below(order, nu2, 2, divisor))
@@ -82,11 +82,15 @@ bool nu2Of(const BasicRankingQuery<K> &query, const BasicOrder<W> &order,
         bool below = false;
     } walk{order, bar, nu2, divisor};
     if (query.dimensions > 2) {
-        eachLatticeNu2(lattice.n, lattice.k, query.dimensions, [&walk](int t, W value) {
-            walk.nu2[size_t(t)] = value;
-            walk.below = walk.bar && walk.bar->below(walk.order, walk.nu2, t, walk.divisor);
-            return !walk.below;
-        });
+        eachLatticeNu2(
+                lattice.n, lattice.k, query.dimensions,
+                [&walk](int t, W value) {
+                    walk.nu2[size_t(t)] = value;
+                    walk.below = walk.bar
+                            && walk.bar->below(walk.order, walk.nu2, t, walk.divisor);
+                    return !walk.below;
+                },
+                basis);
     }
     return !walk.below;
 }
@@ -132,13 +136,16 @@ bool latticeKeyOf(const BasicRankingQuery<K> &query, const BasicOrder<W> &order,
     if (order.lagged())
         return laggedKeyOf(query, order, k, bar, key);
     W ownPlane;
-    if (!planes.nu2(k, ownPlane))
+    PlaneBasis<K> ownBasis;
+    if (!planes.nu2(k, ownPlane, &ownBasis))
         return false;
     const BasicGeneratorLattice<K> lattice = *generatorLattice(query.n, k, query.generator);
     BasicNu2s<W> nu2; // only 2 … T are read, each once written
-    // The Euclid pass on (N, k) gave ν₂² where the lattice is N's own.
-    const W plane = lattice == BasicGeneratorLattice<K>{query.n, k} ? ownPlane : planeNu2(lattice);
-    if (!nu2Of(query, order, lattice, plane, bar, nu2))
+    // The Euclid pass on (N, k) gave ν₂² and the plane where the lattice is
+    // N's own.
+    const bool own = lattice == BasicGeneratorLattice<K>{query.n, k};
+    if (!nu2Of(query, order, lattice, own ? ownPlane : planeNu2(lattice), bar, nu2, 1,
+               own ? &ownBasis : nullptr))
         return false;
     if (const BasicHarmonicScore<W> *score = order.harmonic()) {
         key = harmonicKey(*score, nu2, lattice.n, lattice.k);
