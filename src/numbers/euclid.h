@@ -90,26 +90,6 @@ struct Run {
     bool last = false;
 };
 
-// The records of the two running minima move like the subtractive Euclidean
-// algorithm on (b, f) = (k, N − k), both set at step 1. The next record of
-// either side falls at step m_b + m_f (the steps of the current records): on
-// the side whose value is larger, which drops by the smaller value, because
-// r(m_b + m_f) = r(m_b) + r(m_f) = b + (N − f). A run of q records on one
-// side is one division: q is a partial quotient of k/N, and the run ends at
-// step m_f + q·m_b.
-//
-// Calls visit(state, run) for the state at the start of each run, the last
-// included, so the work is one division per partial quotient. Returns false
-// when N and k share a divisor: then both sides stay multiples of it, and
-// Euclid ends with a remainder 0 instead of reaching 1 (also at b = f > 1).
-//
-// Below N ≤ 2^64 (or 2^128) every value and step fits K: the sides are at
-// most max(k, N − k) < N, and the steps stay below N.
-//
-// A visitor that returns bool may end the walk by returning false; the
-// walk then only finishes Euclid on the two sides, to tell whether N and k
-// are coprime.
-
 // a = q·b + r for a ≥ b > 0. For 64-bit K by the processor's division.
 // For 128-bit K small quotients by subtraction (at most 3 for 68 % of the
 // partial quotients, by the Gauss–Kuzmin law), which beats the library's
@@ -135,6 +115,7 @@ void divide(K a, K b, K &q, K &r)
     r = a % b;
 }
 
+// The number of zero bits below the lowest one of v > 0.
 template <typename K>
 int trailingZeros(K v)
 {
@@ -178,7 +159,28 @@ bool coprime(K a, K b)
     }
 }
 
-// The walk from a state part of the way, as the walk of some k reaches it.
+// The records of the two running minima move like the subtractive Euclidean
+// algorithm on (b, f) = (k, N − k), both set at step 1. The next record of
+// either side falls at step m_b + m_f (the steps of the current records): on
+// the side whose value is larger, which drops by the smaller value, because
+// r(m_b + m_f) = r(m_b) + r(m_f) = b + (N − f). A run of q records on one
+// side is one division: q is a partial quotient of k/N, and the run ends at
+// step m_f + q·m_b.
+//
+// Calls visit(state, run) for the state at the start of each run, the last
+// included, so the work is one division per partial quotient. Returns false
+// when N and k share a divisor: then both sides stay multiples of it, and
+// Euclid ends with a remainder 0 instead of reaching 1 (also at b = f > 1).
+//
+// Below N ≤ 2^64 (or 2^128) every value and step fits K: the sides are at
+// most max(k, N − k) < N, and the steps stay below N.
+//
+// A visitor that returns bool may end the walk by returning false; the
+// walk then only finishes Euclid on the two sides, to tell whether N and k
+// are coprime.
+//
+// walkRunsFrom starts from a state part of the way, as the walk of some k
+// reaches it; walkRuns from the start, (b, f) = (k, N − k).
 template <typename K, typename Visit>
 bool walkRunsFrom(const Records<K> &start, Visit &&visit)
 {
