@@ -24,11 +24,10 @@ public:
     using Entry = typename Words::Entry;
     using Square = typename Words::Square;
     using Modulus = typename Words::Modulus;
+    using Multiplier = typename Words::Multiplier;
     static constexpr bool narrow = std::is_same_v<Words, NarrowWords>;
     // The one entry whose negation leaves the row's width.
     static constexpr Entry lowest = Entry(u128(1) << (8 * sizeof(Entry) - 1));
-
-    using Multiplier = typename Words::Multiplier;
 
     BasisReduction(const Modulus &n, Multiplier k, int dimensions,
                    const PlaneBasis<Multiplier> *plane)
@@ -420,26 +419,32 @@ private:
     double m_r[Capacity][Capacity]{}, m_mu[Capacity][Capacity]{};
 };
 
+// In the arrays of the figure of merit's 8 dimensions where they do, else
+// of 24.
+template <typename Words>
+bool reduce(const typename Words::Modulus &n, typename Words::Multiplier k, int upTo,
+            const std::function<bool(int, typename Words::Modulus)> &more,
+            const PlaneBasis<typename Words::Multiplier> *plane)
+{
+    if (n > maxModulus<typename Words::Multiplier> || upTo < 2 || upTo > maxDimension)
+        return false;
+    if (upTo <= defaultDimensions)
+        return BasisReduction<defaultDimensions, Words>(n, k, upTo, plane).run(more);
+    return BasisReduction<maxDimension, Words>(n, k, upTo, plane).run(more);
+}
+
 } // namespace
 
 bool machineLatticeNu2(Wide n, u64 k, int upTo, const std::function<bool(int, Wide)> &more,
                        const PlaneBasis<u64> *plane)
 {
-    if (n > Wide(1) << 64 || upTo < 2 || upTo > maxDimension)
-        return false;
-    if (upTo <= defaultDimensions)
-        return BasisReduction<defaultDimensions, NarrowWords>(n, k, upTo, plane).run(more);
-    return BasisReduction<maxDimension, NarrowWords>(n, k, upTo, plane).run(more);
+    return reduce<NarrowWords>(n, k, upTo, more, plane);
 }
 
 bool machineLatticeNu2(const U256 &n, u128 k, int upTo, const std::function<bool(int, U256)> &more,
                        const PlaneBasis<u128> *plane)
 {
-    if (n > U256(1) << 128 || upTo < 2 || upTo > maxDimension)
-        return false;
-    if (upTo <= defaultDimensions)
-        return BasisReduction<defaultDimensions, WideWords>(n, k, upTo, plane).run(more);
-    return BasisReduction<maxDimension, WideWords>(n, k, upTo, plane).run(more);
+    return reduce<WideWords>(n, k, upTo, more, plane);
 }
 
 } // namespace numbers

@@ -134,11 +134,9 @@ bool shortestFrom(const Records<K> &state, WideOf<K> &nu2, PlaneBasis<K> *basis)
         PlanePoint<K> point;
         W length;
     };
-    const Met backward{{state.backward, state.backwardStep, false}, 0},
-            forward{{state.forward, state.forwardStep, true}, 0};
-    Met records[2] = {backward, forward};
-    for (Met &record : records)
-        record.length = lengthOf(record.point);
+    const PlanePoint<K> backward{state.backward, state.backwardStep, false},
+            forward{state.forward, state.forwardStep, true};
+    const Met records[2] = {{backward, lengthOf(backward)}, {forward, lengthOf(forward)}};
     // Not std::min below: its reference to a temporary costs a stall.
     const bool forwardShorter = records[1].length < records[0].length;
     Met best = records[forwardShorter], beside = records[!forwardShorter];
@@ -205,30 +203,33 @@ void PlaneWalks<K>::share(K from)
         const W stepSquare = square(steps);
         return stepSquare - stepSquare / 2 <= W(larger) * W(smaller);
     };
+    // One run of the walk on `state`: its quotient, or 0 where the walk
+    // ends instead (at 1, or a common divisor).
+    const auto run = [](Records<K> &state) -> K {
+        if (state.smaller() == 1)
+            return 0;
+        const bool forward = state.backward < state.forward;
+        K quotient, remainder;
+        divide(state.larger(), state.smaller(), quotient, remainder);
+        if (remainder == 0)
+            return 0;
+        K &side = forward ? state.forward : state.backward;
+        K &step = forward ? state.forwardStep : state.backwardStep;
+        side = remainder;
+        step += quotient * (forward ? state.backwardStep : state.forwardStep);
+        return quotient;
+    };
     m_from = from;
     m_to = to;
-    m_start = {from, K(m_n - from), 1, 1};
+    m_start = low;
     for (;;) {
-        if (low.smaller() == 1 || high.smaller() == 1)
-            break;
+        // The same run on the same side at both ends.
         const bool forward = low.backward < low.forward;
         if (forward != (high.backward < high.forward))
             break;
-        K q[2], r[2];
-        divide(low.larger(), low.smaller(), q[0], r[0]);
-        divide(high.larger(), high.smaller(), q[1], r[1]);
-        if (q[0] != q[1] || r[0] == 0 || r[1] == 0)
+        const K quotient = run(low);
+        if (quotient == 0 || run(high) != quotient)
             break;
-        for (Records<K> *state : {&low, &high}) {
-            const K r2 = state == &low ? r[0] : r[1];
-            if (forward) {
-                state->forwardStep += q[0] * state->backwardStep;
-                state->forward = r2;
-            } else {
-                state->backwardStep += q[0] * state->forwardStep;
-                state->backward = r2;
-            }
-        }
         const K olderStep = low.backward > low.forward ? low.backwardStep : low.forwardStep;
         if (!holds(low, olderStep) || !holds(high, olderStep))
             break;
